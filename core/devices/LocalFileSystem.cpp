@@ -1,0 +1,137 @@
+#include "core/devices/LocalFileSystem.h"
+
+#include "core/import/FileError.h"
+#include "core/import/ReadFile.h"
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace marklode {
+
+namespace {
+
+using Op = FileError::Operation;
+
+[[noreturn]] void fail(Op operation, const Path& path, int code = errno) {
+    throw FileError(operation, code, path);
+}
+
+[[noreturn]] void fail(Op operation, const std::filesystem::filesystem_error& error) {
+    throw FileError(operation, error.code().value(), error.path1());
+}
+
+bool writeAll(int fd, std::span<const std::uint8_t> data) {
+    while (!data.empty()) {
+        ssize_t written = ::write(fd, data.data(), data.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data = data.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+bool LocalFileSystem::fileExists(const Path& path) const {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool LocalFileSystem::isDirectory(const Path& path) const {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::vector<Path> LocalFileSystem::contentsOfDirectory(const Path& directory) const {
+    DIR* dir = ::opendir(directory.c_str());
+    if (!dir)
+        fail(Op::read, directory);
+    std::vector<Path> entries;
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            entries.push_back(directory / entry->d_name);
+        errno = 0;
+    }
+    int error = errno;
+    ::closedir(dir);
+    if (error != 0)
+        fail(Op::read, directory, error);
+    return entries;
+}
+
+Bytes LocalFileSystem::readData(const Path& path) const {
+    std::string bytes = readFileBytes(path);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+void LocalFileSystem::createDirectory(const Path& path) const {
+    std::error_code code;
+    std::filesystem::create_directories(path, code);
+    if (code)
+        throw FileError(Op::write, code.value(), path);
+}
+
+void LocalFileSystem::writeAndSync(std::span<const std::uint8_t> data, const Path& path) const {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        fail(Op::write, path);
+    int firstError = 0;
+    if (!writeAll(fd, data) || ::fsync(fd) != 0)
+        firstError = errno;
+    ::close(fd); // its failure is ignored: the data is already on the medium or the error is known
+    if (firstError != 0)
+        fail(Op::write, path, firstError);
+}
+
+void LocalFileSystem::rename(const Path& source, const Path& destination) const {
+    if (::rename(source.c_str(), destination.c_str()) != 0)
+        fail(Op::write, source, errno != 0 ? errno : EIO);
+}
+
+void LocalFileSystem::copy(const Path& source, const Path& destination) const {
+    if (fileExists(destination))
+        fail(Op::write, destination, EEXIST);
+    try {
+        std::filesystem::copy(source, destination, std::filesystem::copy_options::recursive);
+    } catch (const std::filesystem::filesystem_error& error) {
+        fail(Op::write, error);
+    }
+}
+
+void LocalFileSystem::remove(const Path& path) const {
+    if (!fileExists(path))
+        fail(Op::write, path, ENOENT);
+    std::error_code code;
+    std::filesystem::remove_all(path, code);
+    if (code)
+        throw FileError(Op::write, code.value(), path);
+}
+
+bool LocalFileSystem::isVolumeWritable(const Path& path) const {
+    struct statvfs volume {};
+    if (::statvfs(path.c_str(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0)
+        return false;
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+std::optional<std::int64_t> LocalFileSystem::availableCapacity(const Path& path) const {
+    struct statvfs volume {};
+    if (::statvfs(path.c_str(), &volume) != 0 || volume.f_frsize == 0)
+        return std::nullopt;
+    return static_cast<std::int64_t>(volume.f_bavail) * static_cast<std::int64_t>(volume.f_frsize);
+}
+
+FileSystemHandle localFileSystem() {
+    return std::make_shared<LocalFileSystem>();
+}
+
+} // namespace marklode
