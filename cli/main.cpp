@@ -1,3 +1,65 @@
-int main() {
-    return 0;
+#include <iostream>
+#include <unistd.h>
+
+#include "cli/Command.h"
+
+namespace marklode::cli {
+std::unique_ptr<Command> makeImportCommand();
+
+std::vector<std::unique_ptr<Command>> allCommands() {
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(makeImportCommand());
+    return commands;
+}
+} // namespace marklode::cli
+
+namespace {
+
+using namespace marklode::cli;
+
+void printOverview(std::ostream& out, const std::vector<std::unique_ptr<Command>>& commands) {
+    out << "Usage: marklode-cli COMMAND [OPTIONS]\n\nCommands:\n";
+    for (const auto& command : commands) {
+        std::string name(command->name());
+        out << "  " << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ')
+            << command->summary() << '\n';
+    }
+    out << "\nRun marklode-cli COMMAND --help for the options of one command.\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    auto commands = allCommands();
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        printOverview(args.empty() ? std::cerr : std::cout, commands);
+        return args.empty() ? exitUsage : exitSuccess;
+    }
+    const Command* command = nullptr;
+    for (const auto& candidate : commands)
+        if (candidate->name() == args[0])
+            command = candidate.get();
+    if (!command) {
+        std::cerr << "marklode-cli: unknown command '" << args[0] << "'\n\n";
+        printOverview(std::cerr, commands);
+        return exitUsage;
+    }
+    args.erase(args.begin());
+    for (const std::string& arg : args)
+        if (arg == "--help" || arg == "-h") {
+            std::cout << command->help();
+            return exitSuccess;
+        } else if (arg == "--") {
+            break;
+        }
+    Streams io{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
+    try {
+        return command->run(Arguments(args, command->options()), io);
+    } catch (const UsageError& error) {
+        std::cerr << "marklode-cli " << command->name() << ": " << error.what() << "\n"
+                  << "Run marklode-cli " << command->name() << " --help for its options.\n";
+        return exitUsage;
+    }
 }

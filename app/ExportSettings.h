@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/import/SpeedUnit.h"
+
+namespace marklode {
+
+enum class DistanceUnit { meters, feet };
+enum class ProximityMode { off, fromFile, fixed };
+
+inline constexpr double metersPerFoot = 0.3048;
+inline constexpr double defaultFixedProximity = 300;
+
+// Miles per hour and feet exactly when the region is "US"; no region counts as not "US".
+constexpr bool regionUsesImperialUnits(std::string_view region) { return region == "US"; }
+
+constexpr SpeedUnit defaultSpeedUnit(std::string_view region) {
+    return regionUsesImperialUnits(region) ? SpeedUnit::milesPerHour : SpeedUnit::kilometersPerHour;
+}
+
+constexpr DistanceUnit defaultDistanceUnit(std::string_view region) {
+    return regionUsesImperialUnits(region) ? DistanceUnit::feet : DistanceUnit::meters;
+}
+
+} // namespace marklode

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "cli/Command.h"
+#include "core/import/ImportIssue.h"
+#include "core/import/SpeedUnit.h"
+
+namespace marklode::cli {
+
+// --speed-unit kmh|mph, defaulting by the locale rule.
+SpeedUnit speedUnitOption(const Arguments& args);
+
+// Imports a CSV or GPX file, chosen by its lower-cased extension. Throws what the importers throw.
+ImportResult importInput(const std::string& path, SpeedUnit speedUnit);
+
+// Skipped rows are warnings, not failures: "FILE: Line N: MESSAGE" on standard error.
+void printIssues(Streams& io, const std::string& path, const ImportResult& result);
+
+} // namespace marklode::cli

@@ -1,0 +1,82 @@
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+#include "app/UserMessage.h"
+#include "cli/Command.h"
+#include "cli/CommonOptions.h"
+#include "cli/Json.h"
+#include "cli/Printing.h"
+
+namespace marklode::cli {
+
+namespace {
+
+constexpr OptionSpec importOptions[] = {{"speed-unit", 0, true}, {"json", 0, false}};
+
+// The human form lists this many POIs, then says how many more there are.
+constexpr std::size_t listedPOIs = 20;
+
+std::string importJson(const ImportResult& result) {
+    JsonWriter json;
+    json.beginObject().key("pois").beginArray();
+    for (const POI& poi : result.pois)
+        writePOI(json, poi);
+    json.endArray().key("issues").beginArray();
+    for (const ImportIssue& issue : result.issues)
+        json.beginObject().key("line").value(issue.line).key("message").value(issue.message).endObject();
+    json.endArray().endObject();
+    return json.text();
+}
+
+void printSummary(std::ostream& out, const std::string& path, const ImportResult& result) {
+    out << path << ": " << countOf(result.pois.size(), "POI", "POIs") << ", "
+        << countOf(result.issues.size(), "skipped row", "skipped rows") << '\n';
+    std::size_t shown = std::min(result.pois.size(), listedPOIs);
+    for (std::size_t i = 0; i < shown; ++i)
+        out << "  " << describePOI(result.pois[i]) << '\n';
+    if (result.pois.size() > shown)
+        out << "  … and " << result.pois.size() - shown << " more\n";
+}
+
+class ImportCommand final : public Command {
+  public:
+    std::string_view name() const override { return "import"; }
+    std::string_view summary() const override { return "read one CSV or GPX file and show its POIs"; }
+    std::string_view help() const override {
+        return "Usage: marklode-cli import FILE [--speed-unit kmh|mph] [--json]\n"
+               "\n"
+               "Reads FILE with the GPX importer when its extension is .gpx, else as CSV.\n"
+               "Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE.\n"
+               "\n"
+               "  --speed-unit kmh|mph  unit of \"@\" speeds in CSV names (default by locale)\n"
+               "  --json                print {\"pois\":[...],\"issues\":[...]} on standard output\n";
+    }
+    std::span<const OptionSpec> options() const override { return importOptions; }
+
+    int run(const Arguments& args, Streams& io) const override {
+        if (args.positional().size() != 1)
+            throw UsageError("import takes exactly one FILE");
+        const std::string& path = args.positional().front();
+        SpeedUnit speedUnit = speedUnitOption(args);
+        bool json = args.has("json");
+        ImportResult result;
+        try {
+            result = importInput(path, speedUnit);
+        } catch (...) {
+            return reportFailure(io, json, userMessage(std::current_exception()));
+        }
+        printIssues(io, path, result);
+        if (json)
+            io.out << importJson(result) << '\n';
+        else
+            printSummary(io.out, path, result);
+        return exitSuccess;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeImportCommand() { return std::make_unique<ImportCommand>(); }
+
+} // namespace marklode::cli

@@ -1,0 +1,52 @@
+#include "cli/Printing.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace marklode::cli {
+
+void writePOI(JsonWriter& json, const POI& poi) {
+    json.beginObject();
+    for (const auto& [key, value] : encode(poi)) {
+        json.key(key);
+        if (const double* number = std::get_if<double>(&value))
+            json.value(*number);
+        else
+            json.value(std::get<std::string>(value));
+    }
+    json.endObject();
+}
+
+std::string countOf(std::size_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+std::string describePOI(const POI& poi) {
+    char position[64];
+    std::snprintf(position, sizeof position, "%10.6f %11.6f", poi.latitude, poi.longitude);
+    std::string line = std::string(position) + "  " + poi.name;
+    if (poi.comment)
+        line += " — " + *poi.comment;
+    if (poi.speedKmh) {
+        std::snprintf(position, sizeof position, "  [speed %g km/h]", *poi.speedKmh);
+        line += position;
+    }
+    if (poi.proximityMeters) {
+        std::snprintf(position, sizeof position, "  [proximity %g m]", *poi.proximityMeters);
+        line += position;
+    }
+    return line;
+}
+
+int reportFailure(Streams& io, bool json, const std::string& message) {
+    if (json) {
+        JsonWriter writer;
+        writer.beginObject().key("error").value(message).endObject();
+        io.out << writer.text() << '\n';
+    } else {
+        io.err << message << '\n';
+    }
+    return exitFailure;
+}
+
+} // namespace marklode::cli

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "cli/CliRunner.h"
+#include "support/TempDir.h"
+
+using marklode::test::runCli;
+using marklode::test::TempDir;
+using nlohmann::json;
+
+namespace {
+
+json parseJson(const std::string& text) { return json::parse(text); }
+
+} // namespace
+
+TEST(ImportCommandTest, JsonListsPOIsWithPresentKeysOnlyAndIssuesWithLines) {
+    TempDir dir;
+    auto csv = dir.write("stops.csv", "Name,Lat,Lon,Notes\n"
+                                      "Bern,46.95,7.45,Capital\n"
+                                      "Main St @50,47.3,8.5,\n"
+                                      ",1,2,x\n");
+    auto run = runCli({"import", csv.string(), "--json", "--speed-unit", "mph"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    json doc = parseJson(run.out);
+    ASSERT_EQ(doc["pois"].size(), 2u);
+    EXPECT_EQ(doc["pois"][0],
+              (json{{"latitude", 46.95}, {"longitude", 7.45}, {"name", "Bern"}, {"comment", "Capital"}}));
+    EXPECT_EQ(doc["pois"][1]["name"], "Main St");
+    EXPECT_DOUBLE_EQ(doc["pois"][1]["speedKmh"].get<double>(), 80.4672);
+    EXPECT_FALSE(doc["pois"][1].contains("comment"));
+    EXPECT_EQ(doc["issues"], (json::array({{{"line", 4}, {"message", "Missing name."}}})));
+    EXPECT_EQ(run.err, csv.string() + ": Line 4: Missing name.\n");
+}
+
+TEST(ImportCommandTest, NumbersReadBackToTheSameDouble) {
+    TempDir dir;
+    auto csv = dir.write("p.csv", "0.1,0.30000000000000004,A\n-179.99999999999997,1e-7,B\n");
+    auto run = runCli({"import", csv.string(), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    json doc = parseJson(run.out);
+    EXPECT_EQ(doc["pois"][0]["longitude"].get<double>(), 0.1);
+    EXPECT_EQ(doc["pois"][0]["latitude"].get<double>(), 0.30000000000000004);
+    EXPECT_EQ(doc["pois"][1]["longitude"].get<double>(), -179.99999999999997);
+    EXPECT_EQ(doc["pois"][1]["latitude"].get<double>(), 1e-7);
+}
+
+TEST(ImportCommandTest, NonFiniteValuesAreWrittenAsValidJsonNumbers) {
+    TempDir dir;
+    auto csv = dir.write("fast.csv", "1,2,Fast @" + std::string(400, '9') + "\n");
+    auto gpx = dir.write("far.gpx", R"(<gpx><wpt lat="1" lon="2"><name>Far</name>)"
+                                    R"(<extensions><x:proximity xmlns:x="urn:x">inf</x:proximity></extensions>)"
+                                    R"(</wpt></gpx>)");
+    for (auto [file, key] : {std::pair{csv, "speedKmh"}, std::pair{gpx, "proximityMeters"}}) {
+        auto run = runCli({"import", file.string(), "--json", "--speed-unit", "kmh"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find(std::string("\"") + key + "\":1e999"), std::string::npos) << run.out;
+        EXPECT_EQ(run.out.find("null"), std::string::npos);
+    }
+}
+
+TEST(ImportCommandTest, FailuresPrintTheUserMessageAndExitOne) {
+    TempDir dir;
+    auto broken = dir.write("broken.gpx", "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n</gpx>\n");
+    auto cp = dir.write("bad.csv", std::string("1,2,A\x81\n"));
+    struct Case {
+        std::string path;
+        std::string message;
+    } cases[] = {
+        {(dir / "missing.csv").string(), "The file no longer exists."},
+        {broken.string(), "This GPX file is damaged or not valid XML (problem near line 3)."},
+        {cp.string(), "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again."},
+        {dir.path().string(), "Something went wrong: Is a directory."},
+    };
+    for (const Case& c : cases) {
+        auto human = runCli({"import", c.path});
+        EXPECT_EQ(human.status, 1);
+        EXPECT_EQ(human.err, c.message + "\n");
+        EXPECT_EQ(human.out, "");
+        auto machine = runCli({"import", c.path, "--json"});
+        EXPECT_EQ(machine.status, 1);
+        EXPECT_EQ(parseJson(machine.out), (json{{"error", c.message}}));
+    }
+}
+
+TEST(ImportCommandTest, UnreadableForLackOfPermission) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file; permission refusal needs an ordinary user";
+    TempDir dir;
+    auto csv = dir.write("secret.csv", "1,2,A\n");
+    ::chmod(csv.c_str(), 0);
+    auto run = runCli({"import", csv.string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Marklode doesn't have permission to read this file.\n");
+}
+
+TEST(ImportCommandTest, UsageErrorsExitTwo) {
+    TempDir dir;
+    auto csv = dir.write("a.csv", "1,2,A\n");
+    const std::vector<std::vector<std::string>> cases = {
+        {"import"},
+        {"import", csv.string(), csv.string()},
+        {"import", csv.string(), "--speed-unit", "knots"},
+        {"import", csv.string(), "--frobnicate"},
+        {"no-such-command"},
+        {},
+    };
+    for (const auto& args : cases) {
+        auto run = runCli(args);
+        EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
+        EXPECT_NE(run.err, "");
+    }
+}
+
+TEST(ImportCommandTest, SpeedUnitDefaultsByTheLocaleRegion) {
+    TempDir dir;
+    auto csv = dir.write("a.csv", "1,2,A @50\n");
+    struct Case {
+        std::map<std::string, std::string> env;
+        double speed;
+    } cases[] = {
+        {{{"LC_ALL", "en_US.UTF-8"}}, 80.4672},
+        {{{"LC_ALL", ""}, {"LC_MEASUREMENT", ""}, {"LANG", "de_DE.UTF-8"}}, 50},
+        {{{"LC_ALL", "C"}}, 50},
+        {{{"LC_ALL", "en_GB"}}, 50},
+    };
+    for (const Case& c : cases) {
+        auto run = runCli({"import", csv.string(), "--json"}, c.env);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_DOUBLE_EQ(parseJson(run.out)["pois"][0]["speedKmh"].get<double>(), c.speed);
+    }
+}
+
+TEST(ImportCommandTest, HumanSummaryAndHelp) {
+    TempDir dir;
+    auto csv = dir.write("two.csv", "8.5,47.3,Zurich\n7.45,46.95,Bern,Capital\n");
+    auto run = runCli({"import", csv.string(), "--speed-unit", "kmh"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), csv.string() + ": 2 POIs, 0 skipped rows");
+    EXPECT_NE(run.out.find("Bern — Capital"), std::string::npos);
+
+    auto help = runCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("import"), std::string::npos);
+    auto importHelp = runCli({"import", "--help"});
+    EXPECT_EQ(importHelp.status, 0);
+    EXPECT_NE(importHelp.out.find("--speed-unit"), std::string::npos);
+}
