@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cmath>
+
+#include "app/ExportSettings.h"
+#include "core/import/POI.h"
+
+namespace marklode {
+
+// Halves away from zero, as every whole number shown or written is rounded.
+inline double roundHalfAwayFromZero(double value) { return std::round(value); }
+
+struct ProximitySettings {
+    ProximityMode mode = ProximityMode::fromFile;
+    double fixedProximity = defaultFixedProximity;
+    DistanceUnit distanceUnit = DistanceUnit::meters;
+    bool operator==(const ProximitySettings&) const = default;
+};
+
+// The POI as it is written: its proximity distance replaced according to the file's mode.
+POI effectivePOI(const POI& poi, const ProximitySettings& settings);
+
+} // namespace marklode

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "app/ProximityRule.h"
+#include "app/SaveNames.h"
+#include "app/SidecarIcon.h"
+#include "support/TempDir.h"
+
+using namespace marklode;
+
+TEST(ExportRulesTest, ProximityRuleReplacesOnlyTheDistance) {
+    const POI gpx{46.5, 8.5, "Pass", "c", 50.0, 250.0};
+    struct Case {
+        ProximitySettings settings;
+        std::optional<double> meters;
+    } cases[] = {
+        {{ProximityMode::off, 300, DistanceUnit::meters}, std::nullopt},
+        {{ProximityMode::fromFile, 300, DistanceUnit::meters}, 250.0},
+        {{ProximityMode::fixed, 300, DistanceUnit::meters}, 300.0},
+        {{ProximityMode::fixed, 300, DistanceUnit::feet}, 91.0},    // 91.44
+        {{ProximityMode::fixed, 100, DistanceUnit::feet}, 30.0},    // 30.48
+        {{ProximityMode::fixed, 1000, DistanceUnit::feet}, 305.0},  // 304.8
+        {{ProximityMode::fixed, 0.5, DistanceUnit::meters}, 1.0},   // halves away from zero
+        {{ProximityMode::fixed, 2.5, DistanceUnit::meters}, 3.0},
+    };
+    for (const Case& c : cases) {
+        POI effective = effectivePOI(gpx, c.settings);
+        EXPECT_EQ(effective.proximityMeters, c.meters);
+        POI expected = gpx;
+        expected.proximityMeters = c.meters;
+        EXPECT_EQ(effective, expected) << "the speed and the other fields stay";
+    }
+}
+
+TEST(ExportRulesTest, SaveNamesCountUpIgnoringCase) {
+    SaveNames names;
+    EXPECT_EQ(names.next("route"), "route.gpi");
+    EXPECT_EQ(names.next("route"), "route 2.gpi");
+    EXPECT_EQ(names.next("Route"), "Route 3.gpi");
+    EXPECT_EQ(names.next("route 2"), "route 2 2.gpi");
+    EXPECT_EQ(names.next("Ärger"), "Ärger.gpi");
+    EXPECT_EQ(names.next("ärger"), "ärger 2.gpi");
+}
+
+TEST(ExportRulesTest, SidecarIconMatchesBaseNameInAnyCase) {
+    marklode::test::TempDir dir;
+    dir.write("Stops.csv", "");
+    dir.write("other.bmp", "");
+    dir.write("stops.txt", "");
+    EXPECT_FALSE(findSidecarIcon(dir / "Stops.csv").has_value());
+    dir.write("stops.BMP", "");
+    EXPECT_EQ(findSidecarIcon(dir / "Stops.csv"), dir / "stops.BMP");
+    EXPECT_FALSE(findSidecarIcon(dir / "missing-folder/Stops.csv").has_value());
+    dir.write("Stops.final.csv", "");
+    dir.write("stops.final.bmp", "");
+    EXPECT_EQ(findSidecarIcon(dir / "Stops.final.csv"), dir / "stops.final.bmp");
+}
