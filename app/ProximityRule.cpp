@@ -2,11 +2,10 @@
 
 namespace marklode {
 
-POI effectivePOI(const POI& poi, const ProximitySettings& settings) {
-    POI effective = poi;
+POI effectivePOI(POI poi, const ProximitySettings& settings) {
     switch (settings.mode) {
     case ProximityMode::off:
-        effective.proximityMeters.reset();
+        poi.proximityMeters.reset();
         break;
     case ProximityMode::fromFile:
         break;
@@ -14,11 +13,11 @@ POI effectivePOI(const POI& poi, const ProximitySettings& settings) {
         double meters = settings.distanceUnit == DistanceUnit::feet
                             ? settings.fixedProximity * metersPerFoot
                             : settings.fixedProximity;
-        effective.proximityMeters = roundHalfAwayFromZero(meters);
+        poi.proximityMeters = roundHalfAwayFromZero(meters);
         break;
     }
     }
-    return effective;
+    return poi;
 }
 
 } // namespace marklode

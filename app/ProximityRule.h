@@ -18,6 +18,6 @@ struct ProximitySettings {
 };
 
 // The POI as it is written: its proximity distance replaced according to the file's mode.
-POI effectivePOI(const POI& poi, const ProximitySettings& settings);
+POI effectivePOI(POI poi, const ProximitySettings& settings);
 
 } // namespace marklode

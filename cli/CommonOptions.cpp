@@ -1,6 +1,5 @@
 #include "cli/CommonOptions.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <ostream>
 
@@ -8,6 +7,7 @@
 #include "cli/Environment.h"
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
+#include "core/import/TextClasses.h"
 
 namespace marklode::cli {
 
@@ -22,11 +22,12 @@ SpeedUnit speedUnitOption(const Arguments& args) {
     throw UsageError("--speed-unit must be kmh or mph");
 }
 
+bool isGPXPath(const std::string& path) {
+    return lowercased(std::filesystem::path(path).extension().string()) == ".gpx";
+}
+
 ImportResult importInput(const std::string& path, SpeedUnit speedUnit) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".gpx")
+    if (isGPXPath(path))
         return GPXImporter().importFile(path);
     return CSVImporter(speedUnit).importFile(path);
 }

@@ -11,6 +11,9 @@ namespace marklode::cli {
 // --speed-unit kmh|mph, defaulting by the locale rule.
 SpeedUnit speedUnitOption(const Arguments& args);
 
+// True when the lower-cased extension is ".gpx"; every other file is read as CSV.
+bool isGPXPath(const std::string& path);
+
 // Imports a CSV or GPX file, chosen by its lower-cased extension. Throws what the importers throw.
 ImportResult importInput(const std::string& path, SpeedUnit speedUnit);
 

@@ -5,10 +5,16 @@
 
 namespace marklode::cli {
 std::unique_ptr<Command> makeImportCommand();
+std::unique_ptr<Command> makeConvertCommand();
+std::unique_ptr<Command> makeInspectCommand();
+std::unique_ptr<Command> makeIconCommand();
 
 std::vector<std::unique_ptr<Command>> allCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(makeImportCommand());
+    commands.push_back(makeConvertCommand());
+    commands.push_back(makeInspectCommand());
+    commands.push_back(makeIconCommand());
     return commands;
 }
 } // namespace marklode::cli

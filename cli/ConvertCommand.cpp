@@ -1,0 +1,170 @@
+#include <filesystem>
+#include <ostream>
+
+#include "app/SaveNames.h"
+#include "app/UserMessage.h"
+#include "cli/Command.h"
+#include "cli/InputPreparation.h"
+#include "cli/Printing.h"
+#include "core/devices/LocalFileSystem.h"
+#include "core/gpi/AtomicWrite.h"
+
+namespace marklode::cli {
+
+namespace {
+
+
+// The device send's wording, shared because --combined builds the same file.
+constexpr const char* noPOIsMessage = "Add at least one file with POIs first.";
+
+std::string describeWritten(const std::string& target, std::size_t pois, std::size_t categories) {
+    return target + ": " + countOf(pois, "POI", "POIs") + " in " +
+           countOf(categories, "category", "categories");
+}
+
+int convertOne(const std::string& input, const std::string& target, const ConvertSettings& settings,
+               Streams& io) {
+    auto prepared = prepareInput(input, settings, io);
+    if (!prepared)
+        return exitFailure;
+    try {
+        marklodeWriter(settings, prepared->categoryName, prepared->icon)
+            .write(prepared->effectivePOIs, target);
+    } catch (...) {
+        io.err << input << ": " << userMessage(std::current_exception()) << '\n';
+        return exitFailure;
+    }
+    io.out << describeWritten(target, prepared->effectivePOIs.size(), 1) << '\n';
+    return exitSuccess;
+}
+
+int convertEach(const std::vector<std::string>& inputs, const std::filesystem::path& directory,
+                bool force, const ConvertSettings& settings, Streams& io) {
+    SaveNames names;
+    LocalFileSystem fileSystem;
+    int status = exitSuccess;
+    for (const std::string& input : inputs) {
+        auto prepared = prepareInput(input, settings, io);
+        if (!prepared) {
+            status = exitFailure;
+            continue;
+        }
+        std::filesystem::path target =
+            directory / names.next(std::filesystem::path(input).stem().string());
+        if (!force && fileSystem.fileExists(target)) {
+            io.err << input << ": \u201C" << target.filename().string()
+                   << "\u201D already exists. Use --force to replace it.\n";
+            status = exitFailure;
+            continue;
+        }
+        try {
+            marklodeWriter(settings, prepared->categoryName, prepared->icon)
+                .write(prepared->effectivePOIs, target, fileSystem);
+            io.out << describeWritten(target.string(), prepared->effectivePOIs.size(), 1) << '\n';
+        } catch (...) {
+            io.err << input << ": " << userMessage(std::current_exception()) << '\n';
+            status = exitFailure;
+        }
+    }
+    return status;
+}
+
+int convertCombined(const std::vector<std::string>& inputs, const std::string& target,
+                    const ConvertSettings& settings, Streams& io) {
+    std::vector<GPICategory> categories;
+    std::size_t poiCount = 0;
+    int status = exitSuccess;
+    for (const std::string& input : inputs) {
+        auto prepared = prepareInput(input, settings, io);
+        if (!prepared) {
+            status = exitFailure;
+            continue;
+        }
+        if (prepared->effectivePOIs.empty())
+            continue;
+        poiCount += prepared->effectivePOIs.size();
+        categories.push_back(GPICategory{std::move(prepared->categoryName),
+                                         std::move(prepared->effectivePOIs), std::move(prepared->icon)});
+    }
+    if (categories.empty()) {
+        io.err << noPOIsMessage << '\n';
+        return exitFailure;
+    }
+    try {
+        writeAtomically(marklodeWriter(settings).data(categories), target, LocalFileSystem{});
+    } catch (...) {
+        io.err << userMessage(std::current_exception()) << '\n';
+        return exitFailure;
+    }
+    io.out << describeWritten(target, poiCount, categories.size()) << '\n';
+    return status;
+}
+
+class ConvertCommand final : public Command {
+  public:
+    std::string_view name() const override { return "convert"; }
+    std::string_view summary() const override { return "write .gpi files from CSV and GPX files"; }
+    std::string_view help() const override {
+        return "Usage: marklode-cli convert INPUT -o OUT.gpi [options]\n"
+               "       marklode-cli convert INPUT... -d DIR [--force] [options]\n"
+               "       marklode-cli convert INPUT... --combined -o OUT.gpi [options]\n"
+               "\n"
+               "One input with -o: the input's own .gpi (category = file name without extension).\n"
+               "Several inputs with -d: one .gpi per input in DIR, named NAME.gpi, NAME 2.gpi, ...;\n"
+               "  an existing file is replaced only with --force.\n"
+               "--combined: one file with one category per input that has POIs.\n"
+               "\n"
+               "  --category NAME              category name (single input only)\n"
+               "  --icon FILE.bmp              24-bit BMP icon, at most 24x24 (default: a BMP with\n"
+               "                               the input's name beside it, else the built-in icon)\n"
+               "  --speed-unit kmh|mph         unit of \"@\" speeds in CSV names (default by locale)\n"
+               "  --proximity off|file|fixed   proximity alerts (default: file for GPX, off for CSV)\n"
+               "  --distance N                 distance for --proximity fixed (default 300)\n"
+               "  --distance-unit m|ft         unit of --distance (default by locale)\n"
+               "  --timestamp UNIX_SECONDS     creation time in the file (default:\n"
+               "                               SOURCE_DATE_EPOCH when set, else now)\n";
+    }
+    std::span<const OptionSpec> options() const override { return options_; }
+
+    int run(const Arguments& args, Streams& io) const override {
+        const auto& inputs = args.positional();
+        auto output = args.value("output");
+        auto directory = args.value("directory");
+        bool combined = args.has("combined");
+        if (inputs.empty())
+            throw UsageError("convert needs at least one INPUT");
+        if (output.has_value() == directory.has_value())
+            throw UsageError("give either -o OUT.gpi or -d DIR");
+        if (args.has("category") && inputs.size() != 1)
+            throw UsageError("--category works with a single input only");
+        if (combined && !output)
+            throw UsageError("--combined writes one file: give -o OUT.gpi");
+        if (!combined && output && inputs.size() != 1)
+            throw UsageError("several inputs need -d DIR or --combined");
+
+        ConvertSettings settings;
+        try {
+            settings = convertSettings(args);
+        } catch (const UsageError&) {
+            throw;
+        } catch (...) {
+            io.err << userMessage(std::current_exception()) << '\n';
+            return exitFailure;
+        }
+        if (combined)
+            return convertCombined(inputs, *output, settings, io);
+        if (output)
+            return convertOne(inputs.front(), *output, settings, io);
+        return convertEach(inputs, *directory, args.has("force"), settings, io);
+    }
+
+  private:
+    std::vector<OptionSpec> options_ = withConvertSettingOptions(
+        {{"output", 'o', true}, {"directory", 'd', true}, {"combined", 0, false}, {"force", 0, false}});
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeConvertCommand() { return std::make_unique<ConvertCommand>(); }
+
+} // namespace marklode::cli

@@ -1,0 +1,77 @@
+#include <ostream>
+
+#include "app/UserMessage.h"
+#include "cli/Command.h"
+#include "cli/Json.h"
+#include "cli/Printing.h"
+#include "core/gpi/GPIIcon.h"
+#include "core/gpi/GPIIconError.h"
+
+namespace marklode::cli {
+
+namespace {
+
+constexpr OptionSpec iconOptions[] = {{"json", 0, false}};
+
+std::string hex(const std::vector<std::uint8_t>& bytes) {
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (std::uint8_t byte : bytes) {
+        text += digits[byte >> 4];
+        text += digits[byte & 0xf];
+    }
+    return text;
+}
+
+class IconCommand final : public Command {
+  public:
+    std::string_view name() const override { return "icon"; }
+    std::string_view summary() const override { return "check a BMP file as a category icon"; }
+    std::string_view help() const override {
+        return "Usage: marklode-cli icon FILE.bmp [--json]\n"
+               "\n"
+               "Checks that FILE.bmp can be a category icon (an uncompressed 24-bit BMP of at\n"
+               "most 24x24 pixels).\n"
+               "  --json  print {\"width\":W,\"height\":H,\"pixelsBGR\":\"HEX\"} (top-down blue, green,\n"
+               "          red bytes) or {\"error\":DESCRIPTION}\n";
+    }
+    std::span<const OptionSpec> options() const override { return iconOptions; }
+
+    int run(const Arguments& args, Streams& io) const override {
+        if (args.positional().size() != 1)
+            throw UsageError("icon takes exactly one FILE.bmp");
+        const std::string& path = args.positional().front();
+        bool json = args.has("json");
+        try {
+            GPIIcon icon = GPIIcon::contentsOf(path);
+            if (json) {
+                JsonWriter writer;
+                writer.beginObject()
+                    .key("width").value(std::int64_t{icon.width()})
+                    .key("height").value(std::int64_t{icon.height()})
+                    .key("pixelsBGR").value(hex(icon.pixelsBGR()))
+                    .endObject();
+                io.out << writer.text() << '\n';
+            } else {
+                io.out << path << ": " << icon.width() << "x" << icon.height()
+                       << " pixels, usable as an icon\n";
+            }
+            return exitSuccess;
+        } catch (const GPIIconError& error) {
+            // The JSON form carries the icon error's own description, the text form the full
+            // sentence the application shows.
+            if (json)
+                return reportFailure(io, true, error.description());
+            return reportFailure(io, false, userMessage(std::current_exception()));
+        } catch (...) {
+            return reportFailure(io, json, userMessage(std::current_exception()));
+        }
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeIconCommand() { return std::make_unique<IconCommand>(); }
+
+} // namespace marklode::cli

@@ -1,0 +1,136 @@
+#include "cli/InputPreparation.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
+
+#include "app/SidecarIcon.h"
+#include "app/UserMessage.h"
+#include "cli/CommonOptions.h"
+#include "cli/Environment.h"
+#include "core/import/NumberSyntax.h"
+
+namespace marklode::cli {
+
+namespace {
+
+std::optional<std::int64_t> parseInteger(std::string_view text) {
+    std::int64_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<GPIWriter::TimePoint> timestampOption(const Arguments& args) {
+    std::optional<std::string> text = args.value("timestamp");
+    const char* origin = "--timestamp";
+    if (!text) {
+        // Reproducible builds fix the creation time through the environment.
+        const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+        if (!epoch || !*epoch)
+            return std::nullopt;
+        text = epoch;
+        origin = "SOURCE_DATE_EPOCH";
+    }
+    auto seconds = parseInteger(*text);
+    if (!seconds)
+        throw UsageError(std::string(origin) + " must be a whole number of seconds since 1970");
+    return GPIWriter::TimePoint(std::chrono::seconds(*seconds));
+}
+
+ProximityMode proximityModeByKind(const std::string& path) {
+    return isGPXPath(path) ? ProximityMode::fromFile : ProximityMode::off;
+}
+
+} // namespace
+
+std::vector<OptionSpec> withConvertSettingOptions(std::initializer_list<OptionSpec> own) {
+    std::vector<OptionSpec> options(own);
+    options.insert(options.end(), {{"category", 0, true},
+                                   {"icon", 0, true},
+                                   {"speed-unit", 0, true},
+                                   {"proximity", 0, true},
+                                   {"distance", 0, true},
+                                   {"distance-unit", 0, true},
+                                   {"timestamp", 0, true}});
+    return options;
+}
+
+ConvertSettings convertSettings(const Arguments& args) {
+    ConvertSettings settings;
+    settings.speedUnit = speedUnitOption(args);
+    std::string region = environmentRegion();
+    settings.distanceUnit = defaultDistanceUnit(region);
+    if (auto mode = args.value("proximity")) {
+        if (*mode == "off")
+            settings.proximityMode = ProximityMode::off;
+        else if (*mode == "file")
+            settings.proximityMode = ProximityMode::fromFile;
+        else if (*mode == "fixed")
+            settings.proximityMode = ProximityMode::fixed;
+        else
+            throw UsageError("--proximity must be off, file or fixed");
+    }
+    if (auto distance = args.value("distance")) {
+        auto value = parseNumber(*distance);
+        if (!value)
+            throw UsageError("--distance must be a number");
+        settings.fixedProximity = *value;
+    }
+    if (auto unit = args.value("distance-unit")) {
+        if (*unit == "m")
+            settings.distanceUnit = DistanceUnit::meters;
+        else if (*unit == "ft")
+            settings.distanceUnit = DistanceUnit::feet;
+        else
+            throw UsageError("--distance-unit must be m or ft");
+    }
+    settings.categoryName = args.value("category");
+    settings.timestamp = timestampOption(args);
+    if (auto icon = args.value("icon"))
+        settings.icon = GPIIcon::contentsOf(*icon);
+    return settings;
+}
+
+std::optional<PreparedInput> prepareInput(const std::string& path, const ConvertSettings& settings,
+                                          Streams& io) {
+    ImportResult result;
+    try {
+        result = importInput(path, settings.speedUnit);
+    } catch (...) {
+        io.err << path << ": " << userMessage(std::current_exception()) << '\n';
+        return std::nullopt;
+    }
+    printIssues(io, path, result);
+
+    PreparedInput input;
+    input.path = path;
+    input.categoryName = settings.categoryName.value_or(std::filesystem::path(path).stem().string());
+    input.icon = settings.icon;
+    if (!input.icon) {
+        if (auto sidecar = findSidecarIcon(path)) {
+            try {
+                input.icon = GPIIcon::contentsOf(*sidecar);
+            } catch (...) {
+                // As in the application: the built-in icon is used and the reason is shown.
+                io.err << sidecar->filename().string() << ": "
+                       << userMessage(std::current_exception()) << '\n';
+            }
+        }
+    }
+    ProximitySettings proximity{settings.proximityMode.value_or(proximityModeByKind(path)),
+                                settings.fixedProximity, settings.distanceUnit};
+    input.effectivePOIs.reserve(result.pois.size());
+    for (POI& poi : result.pois)
+        input.effectivePOIs.push_back(effectivePOI(std::move(poi), proximity));
+    return input;
+}
+
+GPIWriter marklodeWriter(const ConvertSettings& settings, std::string categoryName,
+                         std::optional<GPIIcon> icon) {
+    return GPIWriter{std::move(categoryName), "EN", "Marklode", std::move(icon), settings.timestamp};
+}
+
+} // namespace marklode::cli

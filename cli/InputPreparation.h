@@ -1,0 +1,50 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/ProximityRule.h"
+#include "cli/Command.h"
+#include "core/gpi/GPIIcon.h"
+#include "core/gpi/GPIWriter.h"
+
+namespace marklode::cli {
+
+// The options shared by convert and send, as the application's per-file settings.
+struct ConvertSettings {
+    SpeedUnit speedUnit = SpeedUnit::kilometersPerHour;
+    std::optional<ProximityMode> proximityMode; // absent: by the input's kind
+    double fixedProximity = defaultFixedProximity;
+    DistanceUnit distanceUnit = DistanceUnit::meters;
+    std::optional<std::string> categoryName;
+    std::optional<GPIIcon> icon; // from --icon, which must be usable
+    std::optional<GPIWriter::TimePoint> timestamp;
+};
+
+// A command's own options followed by those read by convertSettings.
+std::vector<OptionSpec> withConvertSettingOptions(std::initializer_list<OptionSpec> own);
+
+// Throws UsageError for malformed options, and what GPIIcon throws for an unusable --icon.
+ConvertSettings convertSettings(const Arguments& args);
+
+// One input as the application holds it after loading: its category, effective POIs and icon.
+struct PreparedInput {
+    std::string path;
+    std::string categoryName;
+    std::vector<POI> effectivePOIs;
+    std::optional<GPIIcon> icon;
+};
+
+// Imports the input and applies the settings. Skipped rows and an unusable sidecar icon are
+// warnings on standard error; an import failure is printed there too and gives nothing.
+std::optional<PreparedInput> prepareInput(const std::string& path, const ConvertSettings& settings,
+                                          Streams& io);
+
+// The writer the application uses for a file of its own (no icon or category set for combined
+// files, which take them per category).
+GPIWriter marklodeWriter(const ConvertSettings& settings, std::string categoryName = {},
+                         std::optional<GPIIcon> icon = std::nullopt);
+
+} // namespace marklode::cli

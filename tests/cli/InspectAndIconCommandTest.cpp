@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "cli/CliRunner.h"
+#include "support/TempDir.h"
+
+using marklode::test::readText;
+using marklode::test::runCli;
+using marklode::test::TempDir;
+using nlohmann::json;
+
+TEST(InspectCommandTest, ReportsReaderErrorsAsTheirKinds) {
+    TempDir dir;
+    auto gpi = dir / "ok.gpi";
+    ASSERT_EQ(runCli({"convert", std::string(MARKLODE_EXAMPLES) + "/zurich-viewpoints.csv", "-o", gpi.string()})
+                  .status,
+              0);
+    std::string bytes = readText(gpi);
+    auto cut = dir.write("cut.gpi", bytes.substr(0, bytes.size() - 1));
+    auto text = dir.write("text.gpi", "this is not a gpi file at all");
+    struct Case {
+        std::filesystem::path file;
+        json expected;
+    } cases[] = {
+        {cut, {{"error", "damaged"}, {"offset", bytes.size() - 8}}},
+        {text, {{"error", "notAGPIFile"}}},
+    };
+    for (const Case& c : cases) {
+        auto run = runCli({"inspect", c.file.string(), "--json"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(json::parse(run.out), c.expected);
+    }
+    auto human = runCli({"inspect", gpi.string()});
+    EXPECT_EQ(human.status, 0);
+    EXPECT_EQ(human.out, "“zurich-viewpoints”: 6 POIs\n6 POIs in 1 category\n");
+    auto missing = runCli({"inspect", (dir / "missing.gpi").string(), "--json"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(json::parse(missing.out), (json{{"error", "The file no longer exists."}}));
+}
+
+TEST(IconCommandTest, PrintsPixelsOrTheIconErrorDescription) {
+    TempDir dir;
+    // A 2x1 bottom-up 24-bit BMP: blue, then red; rows padded to 8 bytes.
+    std::string header("BM\0\0\0\0\0\0\0\0\x36\0\0\0(\0\0\0\x02\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0", 38);
+    header.resize(54, '\0');
+    auto bmp = dir.write("two.bmp", header + std::string("\xff\0\0\0\0\xff\0\0", 8));
+    auto run = runCli({"icon", bmp.string(), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(json::parse(run.out), (json{{"width", 2}, {"height", 1}, {"pixelsBGR", "ff00000000ff"}}));
+
+    std::string big = header;
+    big[18] = 32;
+    big[22] = 32;
+    auto large = dir.write("large.bmp", big);
+    auto refused = runCli({"icon", large.string(), "--json"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(json::parse(refused.out),
+              (json{{"error", "The icon must be at most 24x24 pixels; this one is 32x32."}}));
+    auto human = runCli({"icon", large.string()});
+    EXPECT_EQ(human.err, "The icon can't be used. The icon must be at most 24x24 pixels; this one is 32x32. "
+                         "Use a 24-bit BMP of at most 24×24 pixels.\n");
+}
