@@ -1,10 +1,9 @@
 #include "core/import/NumberSyntax.h"
 
-#include <gtest/gtest.h>
-
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 
@@ -73,7 +72,9 @@ TEST(NumberSyntaxTest, AcceptsExactlyTheCForms) {
         {"nan(", std::nullopt},
         {"nan(a-b)", std::nullopt},
         {"1\0"s, std::nullopt},
-        {"\xC2\xA0" "1", std::nullopt},
+        {"\xC2\xA0"
+         "1",
+         std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_TRUE(sameNumber(parseNumber(c.text), c.value)) << c.text;
@@ -86,7 +87,8 @@ TEST(NumberSyntaxTest, AcceptsExactlyTheCForms) {
 
 TEST(NumberSyntaxTest, MatchesStrtodOnRandomText) {
     // Biased towards number-like text so that both accepted and rejected forms are common.
-    const std::string alphabet = "0123456789012345678901234567890123456789+-..eEexXpPinfatyINFAN() _";
+    const std::string alphabet =
+        "0123456789012345678901234567890123456789+-..eEexXpPinfatyINFAN() _";
     std::mt19937 random(12345);
     std::uniform_int_distribution<std::size_t> length(1, 24);
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
@@ -104,7 +106,8 @@ TEST(NumberSyntaxTest, MatchesStrtodOnRandomText) {
     // Long digit strings round exactly as strtod does.
     for (int i = 0; i < 20'000; ++i) {
         std::string text = std::to_string(random()) + "." + std::to_string(random()) +
-                           std::to_string(random()) + "e" + std::to_string(int(random() % 700) - 350);
+                           std::to_string(random()) + "e" +
+                           std::to_string(int(random() % 700) - 350);
         ASSERT_TRUE(sameNumber(parseNumber(text), strtodWhole(text))) << text;
     }
 }
