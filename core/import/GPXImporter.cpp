@@ -77,11 +77,17 @@ struct ParseContext {
     XML_Parser parser = nullptr;
     GPXImporter::Delegate delegate;
     std::int64_t depth = 0;
-    std::optional<std::int64_t> tooDeepAtLine;
+    std::int64_t entityDeclarations = 0;
+    std::optional<std::pair<std::int64_t, const char*>> refused;
     std::exception_ptr failure;
 
     std::int64_t line() const {
         return static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser));
+    }
+
+    void refuse(const char* message) {
+        refused.emplace(line(), message);
+        XML_StopParser(parser, XML_FALSE);
     }
 
     // Exceptions must not unwind through the parser's C frames.
@@ -99,8 +105,7 @@ void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** attribut
     auto& context = *static_cast<ParseContext*>(data);
     context.guarded([&] {
         if (++context.depth > GPXImporter::maximumDepth) {
-            context.tooDeepAtLine = context.line();
-            XML_StopParser(context.parser, XML_FALSE);
+            context.refuse("elements nested too deeply");
             return;
         }
         std::string_view local = localName(name);
@@ -139,6 +144,17 @@ bool coordinate(const std::optional<std::string>& text, double limit, double& va
         return false;
     value = *parsed;
     return true;
+}
+
+// The parser expands entity references recursively, so a long chain of entities each
+// referring to the previous one exhausts the stack. The chain can't be longer than the number
+// of declarations, and GPX files have no use for many.
+void XMLCALL onEntityDeclaration(void* data, const XML_Char*, int, const XML_Char*, int,
+                                 const XML_Char*, const XML_Char*, const XML_Char*,
+                                 const XML_Char*) {
+    auto& context = *static_cast<ParseContext*>(data);
+    if (++context.entityDeclarations > GPXImporter::maximumEntityDeclarations)
+        context.refuse("too many entity declarations");
 }
 
 struct ParserHandle {
@@ -250,6 +266,7 @@ ImportResult GPXImporter::importData(std::string_view bytes) const {
     XML_SetUserData(handle.parser, &context);
     XML_SetElementHandler(handle.parser, onStart, onEnd);
     XML_SetCharacterDataHandler(handle.parser, onCharacters);
+    XML_SetEntityDeclHandler(handle.parser, onEntityDeclaration);
     XML_SetUnknownEncodingHandler(handle.parser, unknownEncoding, nullptr);
     // Entity expansion may not grow a document beyond 100 times its size once past 8 MiB.
     XML_SetBillionLaughsAttackProtectionMaximumAmplification(handle.parser, 100.0f);
@@ -271,8 +288,8 @@ ImportResult GPXImporter::importData(std::string_view bytes) const {
 
     if (context.failure)
         std::rethrow_exception(context.failure);
-    if (context.tooDeepAtLine)
-        throw ImportError::invalidXML(*context.tooDeepAtLine, "elements nested too deeply");
+    if (context.refused)
+        throw ImportError::invalidXML(context.refused->first, context.refused->second);
     if (status != XML_STATUS_OK) {
         const XML_LChar* description = XML_ErrorString(XML_GetErrorCode(handle.parser));
         throw ImportError::invalidXML(context.line(),

@@ -18,6 +18,8 @@ class GPXImporter {
 
     // Deeper element nesting is refused as invalid XML rather than followed.
     static constexpr std::int64_t maximumDepth = 10'000;
+    // Entity declarations beyond this are refused too: expansion recurses once per nested entity.
+    static constexpr std::int64_t maximumEntityDeclarations = 1'000;
 
     // The event handler of one parse.
     class Delegate {

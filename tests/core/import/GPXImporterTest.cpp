@@ -217,6 +217,20 @@ TEST(GPXImporterTest, RefusesExpansionBombsAndDeepNesting) {
     quadratic += "</gpx>";
     invalidXML(quadratic);
 
+    // Entity expansion recurses per nesting level, so long chains are refused at the declaration.
+    auto chain = [](std::int64_t length) {
+        std::string text = "<!DOCTYPE gpx [\n<!ENTITY e0 \"x\">\n";
+        for (std::int64_t i = 1; i < length; ++i)
+            text += "<!ENTITY e" + std::to_string(i) + " \"&e" + std::to_string(i - 1) + ";\">\n";
+        return text + "]>\n<gpx><wpt lat=\"1\" lon=\"2\"><name>&e" + std::to_string(length - 1) +
+               ";</name></wpt></gpx>";
+    };
+    EXPECT_EQ(GPXImporter().importData(chain(GPXImporter::maximumEntityDeclarations)).pois,
+              std::vector<POI>{poi(1, 2, "x")});
+    ImportError::InvalidXML longChain = invalidXML(chain(200'000));
+    EXPECT_EQ(longChain.line, GPXImporter::maximumEntityDeclarations + 2);
+    EXPECT_EQ(longChain.message, "too many entity declarations");
+
     // Depth is counted over the whole document, waypoints included.
     auto nested = [](std::int64_t depth, const std::string& inner) {
         std::string text;
