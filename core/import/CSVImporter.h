@@ -3,9 +3,11 @@
 #include "core/import/ImportIssue.h"
 #include "core/import/SpeedUnit.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,21 @@ class CSVImporter {
         bool operator==(const Row&) const = default;
     };
 
+    // Which field holds which value; the default is the column order of a file without header.
+    struct ColumnMap {
+        std::size_t longitude = 0;
+        std::size_t latitude = 1;
+        std::size_t name = 2;
+        std::optional<std::size_t> comment = 3;
+        bool operator==(const ColumnMap&) const = default;
+    };
+
+    struct SpeedSplit {
+        std::string_view name;
+        double speed = 0;
+        bool operator==(const SpeedSplit&) const = default;
+    };
+
     explicit CSVImporter(SpeedUnit speedUnit) : speedUnit(speedUnit) {}
 
     // Throws FileError for read failures, ImportError::unreadableText for undecodable text.
@@ -30,6 +47,11 @@ class CSVImporter {
     // UTF-8 text, or nothing when the bytes decode neither as UTF-8 nor as Windows-1252.
     static std::optional<std::string> decodeText(std::string_view bytes);
     static std::vector<Row> tokenize(std::string_view utf8);
+
+    // Takes trimmed fields; nothing when a required column has no name.
+    static std::optional<ColumnMap> readHeader(std::span<const std::string_view> trimmedFields);
+    // A trailing "@" and whole number > 0 in the unit of the file; the views point into name.
+    static std::optional<SpeedSplit> parseSpeedSuffix(std::string_view name);
 
     SpeedUnit speedUnit;
 };
