@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "app/SaveNames.h"
+#include "app/TransferMessages.h"
 #include "app/UserMessage.h"
 #include "cli/Command.h"
 #include "cli/InputPreparation.h"
@@ -13,9 +14,6 @@ namespace marklode::cli {
 
 namespace {
 
-
-// The device send's wording, shared because --combined builds the same file.
-constexpr const char* noPOIsMessage = "Add at least one file with POIs first.";
 
 std::string describeWritten(const std::string& target, std::size_t pois, std::size_t categories) {
     return target + ": " + countOf(pois, "POI", "POIs") + " in " +
@@ -87,7 +85,7 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
                                          std::move(prepared->effectivePOIs), std::move(prepared->icon)});
     }
     if (categories.empty()) {
-        io.err << noPOIsMessage << '\n';
+        io.err << noPOIsToSendMessage << '\n';
         return exitFailure;
     }
     try {

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "app/SidecarIcon.h"
+#include "app/TransferMessages.h"
 #include "app/UserMessage.h"
 #include "cli/CommonOptions.h"
 #include "cli/Environment.h"
@@ -130,7 +131,8 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
 
 GPIWriter marklodeWriter(const ConvertSettings& settings, std::string categoryName,
                          std::optional<GPIIcon> icon) {
-    return GPIWriter{std::move(categoryName), "EN", "Marklode", std::move(icon), settings.timestamp};
+    return GPIWriter{std::move(categoryName), std::string(marklodeLanguageCode),
+                     std::string(marklodeCreatorName), std::move(icon), settings.timestamp};
 }
 
 } // namespace marklode::cli

@@ -8,6 +8,9 @@ std::unique_ptr<Command> makeImportCommand();
 std::unique_ptr<Command> makeConvertCommand();
 std::unique_ptr<Command> makeInspectCommand();
 std::unique_ptr<Command> makeIconCommand();
+std::unique_ptr<Command> makeDevicesCommand();
+std::unique_ptr<Command> makeSendCommand();
+std::unique_ptr<Command> makeRemoveCommand();
 
 std::vector<std::unique_ptr<Command>> allCommands() {
     std::vector<std::unique_ptr<Command>> commands;
@@ -15,6 +18,9 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     commands.push_back(makeConvertCommand());
     commands.push_back(makeInspectCommand());
     commands.push_back(makeIconCommand());
+    commands.push_back(makeDevicesCommand());
+    commands.push_back(makeSendCommand());
+    commands.push_back(makeRemoveCommand());
     return commands;
 }
 } // namespace marklode::cli

@@ -1,0 +1,25 @@
+#include "app/TransferMessages.h"
+
+namespace marklode {
+
+std::string sentMessage(std::string_view formattedPOICount, std::size_t categoryCount,
+                        std::string_view deviceName,
+                        const std::optional<std::filesystem::path>& backupFolder) {
+    std::string message = "Sent " + std::string(formattedPOICount) + " POIs in " +
+                          std::to_string(categoryCount) +
+                          (categoryCount == 1 ? " category" : " categories") + " to " +
+                          std::string(deviceName) + ". The file was read back and checked.";
+    if (backupFolder)
+        message += "\n\nThe previous custom POIs were backed up to:\n" + backupFolder->string();
+    return message;
+}
+
+std::string removedMessage(std::string_view deviceName,
+                           const std::optional<std::filesystem::path>& backupFolder) {
+    std::string message = "Removed the custom POIs from " + std::string(deviceName) + ".";
+    if (backupFolder)
+        message += "\n\nA backup was saved to:\n" + backupFolder->string();
+    return message;
+}
+
+} // namespace marklode

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace marklode {
+
+// "Sent 1,234 POIs in 2 categories to Device. The file was read back and checked." with the
+// backup folder appended when there was a previous file. The count arrives formatted for the
+// user's locale; "POIs" stays plural even for one.
+std::string sentMessage(std::string_view formattedPOICount, std::size_t categoryCount,
+                        std::string_view deviceName,
+                        const std::optional<std::filesystem::path>& backupFolder);
+
+// "Removed the custom POIs from Device." with the backup folder when one was made.
+std::string removedMessage(std::string_view deviceName,
+                           const std::optional<std::filesystem::path>& backupFolder);
+
+// The device send's own check, reported before any device is touched.
+inline constexpr std::string_view noPOIsToSendMessage = "Add at least one file with POIs first.";
+
+// The writer settings of the combined device file.
+inline constexpr std::string_view deviceFileCategoryName = "Marklode";
+inline constexpr std::string_view marklodeLanguageCode = "EN";
+inline constexpr std::string_view marklodeCreatorName = "Marklode";
+
+} // namespace marklode

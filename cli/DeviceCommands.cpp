@@ -1,0 +1,240 @@
+#include <chrono>
+#include <locale>
+#include <ostream>
+#include <sstream>
+
+#include "app/LoadError.h"
+#include "app/TransferMessages.h"
+#include "app/UserMessage.h"
+#include "cli/Command.h"
+#include "cli/InputPreparation.h"
+#include "cli/Json.h"
+#include "core/devices/DeviceScanner.h"
+#include "core/devices/DeviceTransfer.h"
+#include "core/devices/LocalFileSystem.h"
+#include "core/devices/MountedVolumes.h"
+#include "core/import/ReadFile.h"
+#include "core/import/TextClasses.h"
+
+namespace marklode::cli {
+
+namespace {
+
+// Grouped for the user's locale, as the application shows counts ("1,234" in English).
+std::string localeGrouped(std::int64_t count) {
+    std::ostringstream out;
+    try {
+        out.imbue(std::locale(""));
+    } catch (const std::runtime_error&) {
+        // An unknown locale in the environment: plain digits.
+    }
+    out << count;
+    return out.str();
+}
+
+std::vector<GarminDevice> scanDevices(const FileSystemHandle& fileSystem,
+                                      const std::vector<std::string>& volumes) {
+    std::vector<Path> candidates(volumes.begin(), volumes.end());
+    if (volumes.empty())
+        candidates = defaultVolumeSource()();
+    return DeviceScanner(fileSystem).scan(candidates);
+}
+
+// The device named by --device, else the one connected Garmin. Throws LoadError.
+GarminDevice chooseDevice(const FileSystemHandle& fileSystem, const Arguments& args) {
+    if (auto volume = args.value("device")) {
+        if (auto device = DeviceScanner(fileSystem).device(*volume))
+            return *device;
+        throw LoadError{"“" + *volume + "” is not a Garmin device: it has no Garmin folder."};
+    }
+    auto devices = scanDevices(fileSystem, {});
+    if (devices.empty())
+        throw LoadError{"No Garmin device is connected. Connect one, or name its folder with --device."};
+    if (devices.size() > 1) {
+        std::string names;
+        for (const auto& device : devices)
+            names += "\n  " + device.volumeURL.string() + " (" + device.displayName() + ")";
+        throw LoadError{"Several Garmin devices are connected; choose one with --device:" + names};
+    }
+    return devices.front();
+}
+
+DeviceTransfer transferFor(const FileSystemHandle& fileSystem, const Arguments& args) {
+    Path root = args.value("backup-root") ? Path(*args.value("backup-root"))
+                                          : DeviceTransfer::defaultBackupRoot();
+    return DeviceTransfer(fileSystem, root, [] { return std::chrono::system_clock::now(); });
+}
+
+bool isGPIPath(const std::string& path) {
+    return lowercased(std::filesystem::path(path).extension().string()) == ".gpi";
+}
+
+// The combined device file from the inputs, or a ready .gpi given alone. Returns the bytes and
+// the number of categories; throws LoadError when nothing has POIs.
+std::pair<Bytes, std::size_t> deviceFile(const std::vector<std::string>& inputs,
+                                         const ConvertSettings& settings, Streams& io, bool& failed) {
+    if (inputs.size() == 1 && isGPIPath(inputs.front())) {
+        std::string bytes = readFileBytes(inputs.front());
+        return {Bytes(bytes.begin(), bytes.end()), 0};
+    }
+    std::vector<GPICategory> categories;
+    for (const std::string& input : inputs) {
+        auto prepared = prepareInput(input, settings, io);
+        if (!prepared) {
+            failed = true;
+            continue;
+        }
+        if (!prepared->effectivePOIs.empty())
+            categories.push_back(GPICategory{std::move(prepared->categoryName),
+                                             std::move(prepared->effectivePOIs),
+                                             std::move(prepared->icon)});
+    }
+    if (categories.empty())
+        throw LoadError{std::string(noPOIsToSendMessage)};
+    return {marklodeWriter(settings, std::string(deviceFileCategoryName)).data(categories),
+            categories.size()};
+}
+
+class DevicesCommand final : public Command {
+  public:
+    std::string_view name() const override { return "devices"; }
+    std::string_view summary() const override { return "list the connected Garmin devices"; }
+    std::string_view help() const override {
+        return "Usage: marklode-cli devices [--volume DIR]... [--json]\n"
+               "\n"
+               "Lists the Garmin devices among the mounted volumes, or among the given folders.\n";
+    }
+    std::span<const OptionSpec> options() const override { return options_; }
+
+    int run(const Arguments& args, Streams& io) const override {
+        if (!args.positional().empty())
+            throw UsageError("devices takes no arguments; name folders with --volume");
+        FileSystemHandle fileSystem = localFileSystem();
+        auto devices = scanDevices(fileSystem, args.values("volume"));
+        if (args.has("json")) {
+            JsonWriter json;
+            json.beginArray();
+            for (const auto& device : devices) {
+                json.beginObject()
+                    .key("displayName").value(device.displayName())
+                    .key("volumeName").value(device.volumeName())
+                    .key("volume").value(device.volumeURL.string())
+                    .key("garminFolder").value(device.garminFolder.string())
+                    .key("modelName");
+                if (device.modelName)
+                    json.value(*device.modelName);
+                else
+                    json.null();
+                json.key("hasDeviceXML").value(device.hasDeviceXML)
+                    .key("hasCustomPOIs").value(fileSystem->fileExists(device.poiFileURL()))
+                    .endObject();
+            }
+            json.endArray();
+            io.out << json.text() << '\n';
+            return exitSuccess;
+        }
+        if (devices.empty())
+            io.out << "No Garmin devices found.\n";
+        for (const auto& device : devices) {
+            io.out << device.displayName() << '\n'
+                   << "  volume:      " << device.volumeName() << " at " << device.volumeURL.string() << '\n'
+                   << "  Garmin folder: " << device.garminFolder.string() << '\n'
+                   << "  model:       " << device.modelName.value_or("unknown")
+                   << (device.hasDeviceXML ? "" : " (no description file)") << '\n'
+                   << "  custom POIs: " << (fileSystem->fileExists(device.poiFileURL()) ? "yes" : "no")
+                   << '\n';
+        }
+        return exitSuccess;
+    }
+
+  private:
+    std::vector<OptionSpec> options_ = {{"volume", 0, true}, {"json", 0, false}};
+};
+
+class SendCommand final : public Command {
+  public:
+    std::string_view name() const override { return "send"; }
+    std::string_view summary() const override { return "install POIs on a Garmin device"; }
+    std::string_view help() const override {
+        return "Usage: marklode-cli send INPUT... [--device VOLUME_DIR] [--backup-root DIR] [convert options]\n"
+               "\n"
+               "Builds one poi.gpi with a category per input that has POIs (or takes a single\n"
+               "ready .gpi as it is), backs up the device's previous file, installs the new one\n"
+               "atomically and reads it back to verify it. Without --device the one connected\n"
+               "Garmin is used. Convert options: see marklode-cli convert --help.\n";
+    }
+    std::span<const OptionSpec> options() const override { return options_; }
+
+    int run(const Arguments& args, Streams& io) const override {
+        if (args.positional().empty())
+            throw UsageError("send needs at least one INPUT");
+        if (args.has("category"))
+            throw UsageError("--category is not used by send: each input is its own category");
+        ConvertSettings settings;
+        try {
+            settings = convertSettings(args);
+        } catch (const UsageError&) {
+            throw;
+        } catch (...) {
+            return reportFailure(io, false, userMessage(std::current_exception()));
+        }
+        FileSystemHandle fileSystem = localFileSystem();
+        try {
+            bool inputFailed = false;
+            auto [bytes, categoryCount] = deviceFile(args.positional(), settings, io, inputFailed);
+            GarminDevice device = chooseDevice(fileSystem, args);
+            if (io.errIsTerminal)
+                io.err << "Sending to " << device.displayName() << "…\n";
+            TransferResult result = transferFor(fileSystem, args).send(bytes, device);
+            if (categoryCount == 0)
+                categoryCount = GPIReader::read(bytes).categories.size();
+            io.out << sentMessage(localeGrouped(result.verifiedPOICount), categoryCount,
+                                  device.displayName(), result.backupFolder)
+                   << '\n';
+            return inputFailed ? exitFailure : exitSuccess;
+        } catch (...) {
+            return reportFailure(io, false, userMessage(std::current_exception()));
+        }
+    }
+
+  private:
+    std::vector<OptionSpec> options_ =
+        withConvertSettingOptions({{"device", 0, true}, {"backup-root", 0, true}});
+};
+
+class RemoveCommand final : public Command {
+  public:
+    std::string_view name() const override { return "remove"; }
+    std::string_view summary() const override { return "back up and remove a device's custom POIs"; }
+    std::string_view help() const override {
+        return "Usage: marklode-cli remove [--device VOLUME_DIR] [--backup-root DIR]\n"
+               "\n"
+               "Backs up the device's custom POI file, then deletes it.\n";
+    }
+    std::span<const OptionSpec> options() const override { return options_; }
+
+    int run(const Arguments& args, Streams& io) const override {
+        if (!args.positional().empty())
+            throw UsageError("remove takes no arguments; name the device with --device");
+        FileSystemHandle fileSystem = localFileSystem();
+        try {
+            GarminDevice device = chooseDevice(fileSystem, args);
+            TransferResult result = transferFor(fileSystem, args).removeCustomPOIs(device);
+            io.out << removedMessage(device.displayName(), result.backupFolder) << '\n';
+            return exitSuccess;
+        } catch (...) {
+            return reportFailure(io, false, userMessage(std::current_exception()));
+        }
+    }
+
+  private:
+    std::vector<OptionSpec> options_ = {{"device", 0, true}, {"backup-root", 0, true}};
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeDevicesCommand() { return std::make_unique<DevicesCommand>(); }
+std::unique_ptr<Command> makeSendCommand() { return std::make_unique<SendCommand>(); }
+std::unique_ptr<Command> makeRemoveCommand() { return std::make_unique<RemoveCommand>(); }
+
+} // namespace marklode::cli
