@@ -29,6 +29,8 @@ class FileSystem {
     virtual void remove(const Path& path) const = 0;
     virtual bool isVolumeWritable(const Path& path) const = 0;
     virtual std::optional<std::int64_t> availableCapacity(const Path& path) const = 0;
+    // Whether the item itself is a symbolic link (not followed). Never fails.
+    virtual bool isSymbolicLink(const Path& path) const = 0;
 };
 
 // Copies share one implementation, so every copy behaves the same.
