@@ -12,12 +12,13 @@ struct Unit {
     int fractionDigits; // shown at most; trailing zeros are dropped
 };
 
-constexpr std::array<Unit, 5> units = {{
+constexpr std::array<Unit, 6> units = {{
     {"KB", 1, 0},
     {"MB", 2, 1},
     {"GB", 3, 2},
     {"TB", 4, 2},
     {"PB", 5, 2},
+    {"EB", 6, 2},
 }};
 
 std::uint64_t powerOfTen(int exponent) {
