@@ -114,3 +114,52 @@ inline BGR patternColour(std::size_t row, std::size_t column) {
 }
 
 } // namespace marklode::test
+
+namespace marklode::test {
+
+// A minimal record walker for checking layouts; assumes well-formed input.
+struct RecordSpan {
+    std::uint16_t type;
+    std::size_t offset;
+    std::size_t dataStart;
+    std::size_t mainEnd;
+    std::size_t end;
+};
+
+inline RecordSpan recordAt(const ByteVector& bytes, std::size_t offset) {
+    bool extended = (u16At(bytes, offset + 2) & 0x0008) != 0;
+    std::size_t dataStart = offset + (extended ? 12 : 8);
+    std::size_t total = u32At(bytes, offset + 4);
+    std::size_t main = extended ? u32At(bytes, offset + 8) : total;
+    return {u16At(bytes, offset), offset, dataStart, dataStart + main, dataStart + total};
+}
+
+inline std::vector<RecordSpan> recordsIn(const ByteVector& bytes, std::size_t begin,
+                                         std::size_t end) {
+    std::vector<RecordSpan> records;
+    while (begin < end) {
+        records.push_back(recordAt(bytes, begin));
+        begin = records.back().end;
+    }
+    return records;
+}
+
+// The inline records of a category record (its areas), after its name.
+inline std::vector<RecordSpan> areasOf(const ByteVector& bytes, const RecordSpan& category) {
+    std::size_t nameEnd = category.dataStart + 4 + u32At(bytes, category.dataStart);
+    return recordsIn(bytes, nameEnd, category.mainEnd);
+}
+
+inline std::vector<RecordSpan> topLevelRecords(const ByteVector& bytes) {
+    return recordsIn(bytes, 0, bytes.size());
+}
+
+// The name of a waypoint record, as stored.
+inline std::string waypointName(const ByteVector& bytes, const RecordSpan& waypoint) {
+    std::size_t text = waypoint.dataStart + 11 + 8;
+    std::size_t length = u16At(bytes, waypoint.dataStart + 11 + 6);
+    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(text),
+                       bytes.begin() + static_cast<std::ptrdiff_t>(text + length));
+}
+
+} // namespace marklode::test
