@@ -3,6 +3,7 @@
 #include "TransferFixture.h"
 #include "core/devices/ByteCount.h"
 #include "core/gpi/GPIReader.h"
+#include "core/gpi/GPIWriter.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -224,8 +225,16 @@ TEST_F(TransferFixture, ReadBackThatDiffersIsRejectedEvenWithTheSameCount) {
 }
 
 TEST_F(TransferFixture, SendReportsThePOIsItVerified) {
-    Bytes file = gpiFile({{"A", 100}, {"B", 100}, {"C", 50}});
-    EXPECT_EQ(transfer.send(file, device).verifiedPOICount, 250);
+    std::vector<GPICategory> categories;
+    for (auto [name, count] : {std::pair{"Cafés", 100}, {"Fuel", 100}, {"Camping", 50}}) {
+        GPICategory category{name, {}, std::nullopt};
+        for (int i = 0; i < count; ++i)
+            category.pois.push_back(POI{48.0 + i * 0.01, 11.0, "P" + std::to_string(i),
+                                        std::nullopt, std::nullopt, std::nullopt});
+        categories.push_back(std::move(category));
+    }
+    Bytes file = GPIWriter{}.data(categories);
+    EXPECT_EQ(transfer.send(file, device), (TransferResult{firstBackup, 250}));
     EXPECT_EQ(fs->file(target), text(file));
 }
 
