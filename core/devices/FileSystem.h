@@ -29,6 +29,9 @@ class FileSystem {
     virtual void remove(const Path& path) const = 0;
     virtual bool isVolumeWritable(const Path& path) const = 0;
     virtual std::optional<std::int64_t> availableCapacity(const Path& path) const = 0;
+    // Whether the item itself is a symbolic link (not followed). Never fails. Implementations
+    // that have no links (in-memory ones) may keep this answer.
+    virtual bool isSymbolicLink(const Path&) const { return false; }
 };
 
 // Copies share one implementation, so every copy behaves the same.

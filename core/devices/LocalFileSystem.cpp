@@ -130,6 +130,11 @@ std::optional<std::int64_t> LocalFileSystem::availableCapacity(const Path& path)
     return static_cast<std::int64_t>(volume.f_bavail) * static_cast<std::int64_t>(volume.f_frsize);
 }
 
+bool LocalFileSystem::isSymbolicLink(const Path& path) const {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 FileSystemHandle localFileSystem() {
     return std::make_shared<LocalFileSystem>();
 }

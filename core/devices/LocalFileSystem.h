@@ -17,6 +17,7 @@ class LocalFileSystem final : public FileSystem {
     void remove(const Path& path) const override;
     bool isVolumeWritable(const Path& path) const override;
     std::optional<std::int64_t> availableCapacity(const Path& path) const override;
+    bool isSymbolicLink(const Path& path) const override;
 };
 
 FileSystemHandle localFileSystem();

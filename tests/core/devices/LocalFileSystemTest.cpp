@@ -109,3 +109,16 @@ TEST(LocalFileSystemTest, WritabilityAndCapacity) {
         EXPECT_FALSE(fs.isVolumeWritable(dir.path()));
     }
 }
+
+TEST(LocalFileSystemTest, SymbolicLinksAreSeenWithoutFollowing) {
+    TempDir dir;
+    Path file = dir.write("file", "x");
+    std::filesystem::create_symlink(file, dir / "link");
+    std::filesystem::create_symlink(dir / "missing", dir / "dangling");
+    LocalFileSystem fs;
+    EXPECT_TRUE(fs.isSymbolicLink(dir / "link"));
+    EXPECT_TRUE(fs.isSymbolicLink(dir / "dangling"));
+    EXPECT_TRUE(fs.fileExists(dir / "dangling"));
+    EXPECT_FALSE(fs.isSymbolicLink(file));
+    EXPECT_FALSE(fs.isSymbolicLink(dir / "missing"));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/devices/FileSystem.h"
+#include "core/devices/GarminDevice.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace marklode {
+
+// Recognises Garmin volumes and reads their model names. Only ever reads.
+class DeviceScanner {
+  public:
+    explicit DeviceScanner(FileSystemHandle fileSystem) : fs(std::move(fileSystem)) {}
+
+    // The devices among the volumes, in the order given; other volumes are dropped.
+    std::vector<GarminDevice> scan(const std::vector<Path>& volumes) const;
+    std::optional<GarminDevice> device(const Path& volumeURL) const;
+
+    // The first non-empty Model/Description text of a device description file.
+    static std::optional<std::string> modelName(std::span<const std::uint8_t> deviceXML);
+
+    FileSystemHandle fs;
+};
+
+} // namespace marklode

@@ -1,0 +1,97 @@
+#include "core/devices/DeviceTransferError.h"
+
+#include "core/devices/ByteCount.h"
+
+namespace marklode {
+
+namespace {
+
+std::string quoted(const std::string& name) {
+    return "\u201C" + name + "\u201D";
+}
+
+template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+} // namespace
+
+DeviceTransferError DeviceTransferError::readOnly(std::string device) {
+    return {ReadOnly{std::move(device)}};
+}
+
+DeviceTransferError DeviceTransferError::notEnoughSpace(std::string device, std::int64_t needed,
+                                                        std::int64_t available) {
+    return {NotEnoughSpace{std::move(device), needed, available}};
+}
+
+DeviceTransferError DeviceTransferError::backupFailed(std::string detail) {
+    return {BackupFailed{std::move(detail)}};
+}
+
+DeviceTransferError DeviceTransferError::verificationFailed(std::int64_t expected,
+                                                            std::int64_t found) {
+    return {VerificationFailed{expected, found}};
+}
+
+DeviceTransferError DeviceTransferError::unreadableAfterWrite(std::string detail) {
+    return {UnreadableAfterWrite{std::move(detail)}};
+}
+
+DeviceTransferError DeviceTransferError::writeFailed(std::string detail) {
+    return {WriteFailed{std::move(detail)}};
+}
+
+DeviceTransferError DeviceTransferError::nothingToRemove() {
+    return {NothingToRemove{}};
+}
+
+DeviceTransferError DeviceTransferError::symbolicLink(std::string device, std::string path) {
+    return {SymbolicLink{std::move(device), std::move(path)}};
+}
+
+std::string DeviceTransferError::description() const {
+    return std::visit(
+        Overloaded{
+            [](const ReadOnly& e) {
+                return quoted(e.device) +
+                       " is read-only, so Marklode can't write to it. If it's an SD card, check "
+                       "its lock switch.";
+            },
+            [](const NotEnoughSpace& e) {
+                return quoted(e.device) + " doesn't have enough free space. Marklode needs " +
+                       formattedByteCount(e.needed) + ", but only " +
+                       formattedByteCount(e.available) + " is free.";
+            },
+            [](const BackupFailed& e) {
+                return "Marklode couldn't back up the POIs already on the device, so nothing "
+                       "was changed. " +
+                       e.detail;
+            },
+            [](const VerificationFailed& e) {
+                return "The file on the device has " + std::to_string(e.found) + " POIs, but " +
+                       std::to_string(e.expected) +
+                       " were written. Try again, or restore the backup.";
+            },
+            [](const UnreadableAfterWrite& e) {
+                return "The file on the device couldn't be read back after writing. Try again, "
+                       "or restore the backup. " +
+                       e.detail;
+            },
+            [](const WriteFailed& e) {
+                return "Writing to the device failed. The POIs already on the device were not "
+                       "changed. " +
+                       e.detail;
+            },
+            [](const NothingToRemove&) {
+                return std::string("There are no custom POIs (Garmin/POI/poi.gpi) on this device.");
+            },
+            [](const SymbolicLink& e) {
+                return quoted(e.device) + " has a symbolic link at " + e.path +
+                       ", so Marklode won't change its POIs. Replace the link with a real "
+                       "folder or file and try again.";
+            },
+        },
+        kind);
+}
+
+} // namespace marklode

@@ -1,0 +1,59 @@
+#include "core/gpi/ByteBuffer.h"
+
+#include "core/gpi/GPIWriterError.h"
+#include "core/gpi/Windows1252.h"
+
+#include <string>
+
+namespace marklode {
+
+std::size_t localizedTextLength(std::string_view text, GPIEncoding encoding) {
+    if (encoding == GPIEncoding::windows1252)
+        if (auto length = windows1252Length(text))
+            return *length;
+    return text.size();
+}
+
+std::array<std::uint8_t, 2> languageBytes(std::string_view languageCode) {
+    std::array<std::uint8_t, 2> tag = {' ', ' '};
+    for (std::size_t i = 0; i < 2 && i < languageCode.size(); ++i) {
+        auto byte = static_cast<std::uint8_t>(languageCode[i]);
+        if (byte >= 0x80)
+            break;
+        tag[i] = byte;
+    }
+    return tag;
+}
+
+void ByteBuffer::appendString(std::string_view text) {
+    if (text.size() > maxStringBytes)
+        throw GPIWriterError::stringTooLong(std::string(text));
+    appendUInt16(static_cast<std::uint16_t>(text.size()));
+    appendBytes(text);
+}
+
+void ByteBuffer::appendLocalizedString(std::string_view text, GPIEncoding encoding,
+                                       std::string_view languageCode) {
+    std::size_t length = localizedTextLength(text, encoding);
+    if (length > maxStringBytes)
+        throw GPIWriterError::stringTooLong(std::string(text));
+    appendLocalizedText(text, encoding, languageBytes(languageCode), length);
+}
+
+void ByteBuffer::appendLocalizedText(std::string_view text, GPIEncoding encoding,
+                                     std::array<std::uint8_t, 2> language,
+                                     std::size_t encodedLength) {
+    appendUInt32(static_cast<std::uint32_t>(encodedLength + 4));
+    appendBytes(language);
+    appendUInt16(static_cast<std::uint16_t>(encodedLength));
+    // Equal lengths mean the text is ASCII or is stored in its UTF-8 form.
+    if (encoding == GPIEncoding::windows1252 && encodedLength != text.size()) {
+        std::size_t start = bytes.size();
+        bytes.resize(start + encodedLength);
+        encodeWindows1252Into(text, bytes.data() + start);
+    } else {
+        appendBytes(text);
+    }
+}
+
+} // namespace marklode

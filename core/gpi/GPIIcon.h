@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+namespace marklode {
+
+// A category's icon: at most 24x24 pixels, kept top-down as blue, green, red bytes without row
+// padding. Immutable once built.
+class GPIIcon {
+  public:
+    static constexpr int maxSide = 24;
+
+    // Throws std::invalid_argument unless 1 <= width, height <= maxSide and
+    // bgr.size() == 3 * width * height.
+    GPIIcon(int width, int height, std::vector<std::uint8_t> bgr, bool usesPalette);
+
+    // An uncompressed 24-bit BMP. Throws GPIIconError.
+    static GPIIcon fromBMP(std::span<const std::uint8_t> bmp);
+    // Reads the whole file first; a read failure passes through as FileError.
+    static GPIIcon contentsOf(const std::filesystem::path& path);
+    // The built-in icon: a red disc in a white ring with a dark rim on magenta (transparent).
+    // Built on first use, once, also under concurrent first use.
+    static const GPIIcon& defaultIcon();
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    const std::vector<std::uint8_t>& pixelsBGR() const { return bgr_; }
+    bool usesPalette() const { return usesPalette_; }
+
+    bool operator==(const GPIIcon&) const = default;
+
+  private:
+    int width_;
+    int height_;
+    std::vector<std::uint8_t> bgr_;
+    bool usesPalette_;
+};
+
+} // namespace marklode

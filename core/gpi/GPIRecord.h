@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/gpi/ByteBuffer.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace marklode {
+
+// One record of the file and its sub-records. Its length fields are computed from the tree
+// when it is written, so they always agree with the bytes that follow.
+struct GPIRecord {
+    static constexpr std::uint16_t extendedFlag = 0x0008;
+    static constexpr std::size_t shortHeaderSize = 8;
+    static constexpr std::size_t extendedHeaderSize = 12;
+
+    std::uint16_t type = 0;
+    ByteBuffer main{};
+    // Sub-records counted in the main length ("inline" is a C++ keyword).
+    std::vector<GPIRecord> inlineRecords{};
+    std::vector<GPIRecord> children{};
+    bool forceExtended = false;
+
+    bool isExtended() const { return forceExtended || !inlineRecords.empty() || !children.empty(); }
+    std::uint64_t mainLength() const;
+    std::uint64_t totalLength() const;
+    std::uint64_t serializedSize() const;
+
+    void write(ByteBuffer& into) const;
+};
+
+// The header alone; lengths above 32 bits are outside the format and are cut.
+void writeRecordHeader(ByteBuffer& into, std::uint16_t type, bool extended,
+                       std::uint64_t totalLength, std::uint64_t mainLength);
+
+} // namespace marklode

@@ -1,0 +1,194 @@
+// Files written here are read back by gpsbabel, a reader we did not write.
+
+#include "GPITestSupport.h"
+#include "core/gpi/GPIReader.h"
+#include "core/gpi/GPIWriter.h"
+#include "support/TempDir.h"
+
+#include <cmath>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <map>
+#include <unistd.h>
+
+using namespace marklode;
+using namespace marklode::test;
+
+namespace {
+
+const char* const gpsbabel = "/usr/bin/gpsbabel";
+
+std::vector<std::string> csvFields(const std::string& line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"')
+                fields.back() += line[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                fields.back() += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+// One row per waypoint, keyed by column name.
+struct BabelOutput {
+    std::vector<std::map<std::string, std::string>> rows;
+    std::string errors;
+    int status = -1;
+};
+
+BabelOutput readWithGpsbabel(const TempDir& dir, const std::filesystem::path& file) {
+    std::filesystem::path errors = dir / "gpsbabel.err";
+    std::string command = std::string(gpsbabel) + " -i garmin_gpi -f '" + file.string() +
+                          "' -o unicsv,prec=9 -F - 2>'" + errors.string() + "'";
+    BabelOutput output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return output;
+    std::string text;
+    char chunk[4096];
+    while (std::size_t got = std::fread(chunk, 1, sizeof chunk, pipe))
+        text.append(chunk, got);
+    output.status = ::pclose(pipe);
+    output.errors = readText(errors);
+
+    std::vector<std::string> header;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        std::string line = text.substr(start, end - start);
+        start = end == std::string::npos ? text.size() : end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
+        std::vector<std::string> fields = csvFields(line);
+        if (header.empty()) {
+            header = fields;
+            continue;
+        }
+        std::map<std::string, std::string> row;
+        for (std::size_t k = 0; k < header.size() && k < fields.size(); ++k)
+            row[header[k]] = fields[k];
+        output.rows.push_back(row);
+    }
+    return output;
+}
+
+double storedDegrees(double degrees) {
+    return GPIWriter::semicircles(degrees) * 180.0 / 2147483648.0;
+}
+
+std::vector<GPICategory> europeanCategories(const GPIIcon& icon) {
+    std::vector<POI> cafes{
+        {48.137154, 11.576124, "Café Münchner Freiheit", "Öffnet um 8 – Kuchen 3 €", std::nullopt,
+         std::nullopt},
+        {52.520008, 13.404954, "Straße des 17. Juni", std::nullopt, 50.0, 150.7},
+        {-33.8688, 151.2093, "Ça va, Sydney", "“quoted”, with comma", std::nullopt, 400.0},
+        {90.0, -180.0, "Corner", std::nullopt, 33.0, std::nullopt},
+    };
+    std::vector<POI> many;
+    for (int i = 0; i < 300; ++i) {
+        POI p{43 + (i * 7919 % 300) * 0.05,
+              -5 + (i * 104729 % 300) * 0.1,
+              "Halt " + std::to_string(i),
+              std::nullopt,
+              std::nullopt,
+              std::nullopt};
+        if (i % 4 == 0)
+            p.comment = "Bänke: " + std::to_string(i % 9);
+        if (i % 10 == 0)
+            p.proximityMeters = 100 + i;
+        many.push_back(p);
+    }
+    return {{"Cafés", cafes, std::nullopt}, {"Haltestellen", many, icon}};
+}
+
+std::vector<GPICategory> utf8Categories() {
+    return {
+        {"Города",
+         {{55.7558, 37.6173, "Москва", "столица", 60.0, std::nullopt},
+          {59.9343, 30.3351, "Санкт-Петербург", std::nullopt, std::nullopt, 250.0}},
+         std::nullopt},
+        {"東京",
+         {{35.6762, 139.6503, "東京タワー", "展望台 🗼", std::nullopt, std::nullopt},
+          {-0.000001, -0.000001, "Ελλάδα near zero", std::nullopt, std::nullopt, std::nullopt}},
+         std::nullopt},
+    };
+}
+
+void expectGpsbabelReadsBack(const std::vector<GPICategory>& categories, const char* label) {
+    TempDir dir;
+    GPIWriter writer{"unused", "EN", "Marklode", std::nullopt, std::nullopt};
+    std::filesystem::path file = dir / "poi.gpi";
+    std::vector<POI> all;
+    for (const GPICategory& category : categories)
+        all.insert(all.end(), category.pois.begin(), category.pois.end());
+    ByteVector bytes = writer.data(categories);
+    dir.write("poi.gpi", std::string(bytes.begin(), bytes.end()));
+    EXPECT_EQ(GPIReader::read(bytes).poiCount(), static_cast<std::int64_t>(all.size()));
+
+    BabelOutput output = readWithGpsbabel(dir, file);
+    ASSERT_EQ(output.status, 0) << label << ": " << output.errors;
+    EXPECT_EQ(output.errors, "") << label;
+    ASSERT_EQ(output.rows.size(), all.size()) << label;
+
+    std::map<std::string, std::map<std::string, std::string>> byName;
+    for (auto& row : output.rows) {
+        std::string name = row["Name"];
+        // Speed alerts come back as an "@km/h" suffix of the name.
+        if (auto at = name.rfind('@'); at != std::string::npos) {
+            row["Speed"] = name.substr(at + 1);
+            name.resize(at);
+        }
+        byName[name] = row;
+    }
+    for (const POI& poi : all) {
+        auto found = byName.find(poi.name);
+        ASSERT_NE(found, byName.end()) << label << ": " << poi.name;
+        auto& row = found->second;
+        EXPECT_NEAR(std::stod(row["Latitude"]), storedDegrees(poi.latitude), 1e-8) << poi.name;
+        EXPECT_NEAR(std::stod(row["Longitude"]), storedDegrees(poi.longitude), 1e-8) << poi.name;
+        if (poi.comment) {
+            EXPECT_EQ(row["Description"], *poi.comment) << poi.name;
+        }
+        if (poi.proximityMeters) {
+            EXPECT_EQ(std::stod(row["Proximity"]), std::trunc(*poi.proximityMeters)) << poi.name;
+        } else {
+            EXPECT_EQ(row["Proximity"], "") << poi.name;
+        }
+        if (poi.speedKmh) {
+            double stored = std::trunc(*poi.speedKmh * 1000 / 36) * 0.036;
+            EXPECT_EQ(row["Speed"], std::to_string(std::lround(stored))) << poi.name;
+        } else {
+            EXPECT_EQ(row["Speed"], "") << poi.name;
+        }
+    }
+}
+
+} // namespace
+
+TEST(GPIRoundTripTest, GpsbabelReadsWindows1252AndUTF8Files) {
+    if (::access(gpsbabel, X_OK) != 0)
+        GTEST_SKIP() << "gpsbabel is not installed at " << gpsbabel
+                     << "; the independent read-back check did not run";
+    GPIIcon icon = GPIIcon::fromBMP(makeBMP({.width = 16, .height = 16}, patternColour));
+    auto windows1252 = europeanCategories(icon);
+    ASSERT_EQ(GPIWriter::encoding(windows1252), GPIEncoding::windows1252);
+    expectGpsbabelReadsBack(windows1252, "Windows-1252 file");
+
+    auto utf8 = utf8Categories();
+    ASSERT_EQ(GPIWriter::encoding(utf8), GPIEncoding::utf8);
+    expectGpsbabelReadsBack(utf8, "UTF-8 file");
+}
