@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string_view>
-
 #include "core/import/SpeedUnit.h"
+
+#include <string_view>
 
 namespace marklode {
 
@@ -13,7 +13,9 @@ inline constexpr double metersPerFoot = 0.3048;
 inline constexpr double defaultFixedProximity = 300;
 
 // Miles per hour and feet exactly when the region is "US"; no region counts as not "US".
-constexpr bool regionUsesImperialUnits(std::string_view region) { return region == "US"; }
+constexpr bool regionUsesImperialUnits(std::string_view region) {
+    return region == "US";
+}
 
 constexpr SpeedUnit defaultSpeedUnit(std::string_view region) {
     return regionUsesImperialUnits(region) ? SpeedUnit::milesPerHour : SpeedUnit::kilometersPerHour;

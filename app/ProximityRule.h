@@ -1,14 +1,16 @@
 #pragma once
 
-#include <cmath>
-
 #include "app/ExportSettings.h"
 #include "core/import/POI.h"
+
+#include <cmath>
 
 namespace marklode {
 
 // Halves away from zero, as every whole number shown or written is rounded.
-inline double roundHalfAwayFromZero(double value) { return std::round(value); }
+inline double roundHalfAwayFromZero(double value) {
+    return std::round(value);
+}
 
 struct ProximitySettings {
     ProximityMode mode = ProximityMode::fromFile;

@@ -13,7 +13,8 @@ std::optional<std::filesystem::path> findSidecarIcon(const std::filesystem::path
         return std::nullopt;
     for (const auto& entry : entries) {
         const std::filesystem::path& path = entry.path();
-        if (lowercased(path.extension().string()) == ".bmp" && lowercased(path.stem().string()) == base)
+        if (lowercased(path.extension().string()) == ".bmp" &&
+            lowercased(path.stem().string()) == base)
             return path;
     }
     return std::nullopt;

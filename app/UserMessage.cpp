@@ -14,7 +14,9 @@ namespace marklode {
 namespace {
 
 // Names of devices and POIs stand between curly quotes.
-std::string quoted(const std::string& name) { return "\u201C" + name + "\u201D"; }
+std::string quoted(const std::string& name) {
+    return "\u201C" + name + "\u201D";
+}
 
 std::string importMessage(const ImportError& error) {
     if (const auto* xml = std::get_if<ImportError::InvalidXML>(&error.kind))
@@ -68,7 +70,8 @@ std::string userMessage(std::exception_ptr error) {
     } catch (const DeviceTransferError& transferError) {
         return transferError.description();
     } catch (const GPIReaderError&) {
-        return "The Garmin file Marklode built is damaged, so nothing was written. Please report this.";
+        return "The Garmin file Marklode built is damaged, so nothing was written. Please report "
+               "this.";
     } catch (const LoadError& loadError) {
         return loadError.message;
     } catch (const std::exception& other) {

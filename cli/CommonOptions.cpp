@@ -1,13 +1,13 @@
 #include "cli/CommonOptions.h"
 
-#include <filesystem>
-#include <ostream>
-
 #include "app/ExportSettings.h"
 #include "cli/Environment.h"
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
 #include "core/import/TextClasses.h"
+
+#include <filesystem>
+#include <ostream>
 
 namespace marklode::cli {
 

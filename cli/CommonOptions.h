@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-
 #include "cli/Command.h"
 #include "core/import/ImportIssue.h"
 #include "core/import/SpeedUnit.h"
+
+#include <string>
 
 namespace marklode::cli {
 

@@ -1,19 +1,18 @@
-#include <filesystem>
-#include <ostream>
-
 #include "app/SaveNames.h"
 #include "app/TransferMessages.h"
 #include "app/UserMessage.h"
 #include "cli/Command.h"
 #include "cli/InputPreparation.h"
 #include "cli/Printing.h"
+#include "core/devices/AtomicWrite.h"
 #include "core/devices/LocalFileSystem.h"
-#include "core/gpi/AtomicWrite.h"
+
+#include <filesystem>
+#include <ostream>
 
 namespace marklode::cli {
 
 namespace {
-
 
 std::string describeWritten(const std::string& target, std::size_t pois, std::size_t categories) {
     return target + ": " + countOf(pois, "POI", "POIs") + " in " +
@@ -82,7 +81,8 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
             continue;
         poiCount += prepared->effectivePOIs.size();
         categories.push_back(GPICategory{std::move(prepared->categoryName),
-                                         std::move(prepared->effectivePOIs), std::move(prepared->icon)});
+                                         std::move(prepared->effectivePOIs),
+                                         std::move(prepared->icon)});
     }
     if (categories.empty()) {
         io.err << noPOIsToSendMessage << '\n';
@@ -108,15 +108,20 @@ class ConvertCommand final : public Command {
                "       marklode-cli convert INPUT... --combined -o OUT.gpi [options]\n"
                "\n"
                "One input with -o: the input's own .gpi (category = file name without extension).\n"
-               "Several inputs with -d: one .gpi per input in DIR, named NAME.gpi, NAME 2.gpi, ...;\n"
+               "Several inputs with -d: one .gpi per input in DIR, named NAME.gpi, NAME 2.gpi, "
+               "...;\n"
                "  an existing file is replaced only with --force.\n"
                "--combined: one file with one category per input that has POIs.\n"
                "\n"
                "  --category NAME              category name (single input only)\n"
-               "  --icon FILE.bmp              24-bit BMP icon, at most 24x24 (default: a BMP with\n"
-               "                               the input's name beside it, else the built-in icon)\n"
-               "  --speed-unit kmh|mph         unit of \"@\" speeds in CSV names (default by locale)\n"
-               "  --proximity off|file|fixed   proximity alerts (default: file for GPX, off for CSV)\n"
+               "  --icon FILE.bmp              24-bit BMP icon, at most 24x24 (default: a BMP "
+               "with\n"
+               "                               the input's name beside it, else the built-in "
+               "icon)\n"
+               "  --speed-unit kmh|mph         unit of \"@\" speeds in CSV names (default by "
+               "locale)\n"
+               "  --proximity off|file|fixed   proximity alerts (default: file for GPX, off for "
+               "CSV)\n"
                "  --distance N                 distance for --proximity fixed (default 300)\n"
                "  --distance-unit m|ft         unit of --distance (default by locale)\n"
                "  --timestamp UNIX_SECONDS     creation time in the file (default:\n"
@@ -157,12 +162,16 @@ class ConvertCommand final : public Command {
     }
 
   private:
-    std::vector<OptionSpec> options_ = withConvertSettingOptions(
-        {{"output", 'o', true}, {"directory", 'd', true}, {"combined", 0, false}, {"force", 0, false}});
+    std::vector<OptionSpec> options_ = withConvertSettingOptions({{"output", 'o', true},
+                                                                  {"directory", 'd', true},
+                                                                  {"combined", 0, false},
+                                                                  {"force", 0, false}});
 };
 
 } // namespace
 
-std::unique_ptr<Command> makeConvertCommand() { return std::make_unique<ConvertCommand>(); }
+std::unique_ptr<Command> makeConvertCommand() {
+    return std::make_unique<ConvertCommand>();
+}
 
 } // namespace marklode::cli

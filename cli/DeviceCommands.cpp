@@ -1,20 +1,22 @@
-#include <chrono>
-#include <locale>
-#include <ostream>
-#include <sstream>
-
 #include "app/LoadError.h"
 #include "app/TransferMessages.h"
 #include "app/UserMessage.h"
 #include "cli/Command.h"
 #include "cli/InputPreparation.h"
 #include "cli/Json.h"
+#include "cli/Printing.h"
 #include "core/devices/DeviceScanner.h"
 #include "core/devices/DeviceTransfer.h"
 #include "core/devices/LocalFileSystem.h"
 #include "core/devices/MountedVolumes.h"
+#include "core/gpi/GPIReader.h"
 #include "core/import/ReadFile.h"
 #include "core/import/TextClasses.h"
+
+#include <chrono>
+#include <locale>
+#include <ostream>
+#include <sstream>
 
 namespace marklode::cli {
 
@@ -49,7 +51,8 @@ GarminDevice chooseDevice(const FileSystemHandle& fileSystem, const Arguments& a
     }
     auto devices = scanDevices(fileSystem, {});
     if (devices.empty())
-        throw LoadError{"No Garmin device is connected. Connect one, or name its folder with --device."};
+        throw LoadError{
+            "No Garmin device is connected. Connect one, or name its folder with --device."};
     if (devices.size() > 1) {
         std::string names;
         for (const auto& device : devices)
@@ -72,7 +75,8 @@ bool isGPIPath(const std::string& path) {
 // The combined device file from the inputs, or a ready .gpi given alone. Returns the bytes and
 // the number of categories; throws LoadError when nothing has POIs.
 std::pair<Bytes, std::size_t> deviceFile(const std::vector<std::string>& inputs,
-                                         const ConvertSettings& settings, Streams& io, bool& failed) {
+                                         const ConvertSettings& settings, Streams& io,
+                                         bool& failed) {
     if (inputs.size() == 1 && isGPIPath(inputs.front())) {
         std::string bytes = readFileBytes(inputs.front());
         return {Bytes(bytes.begin(), bytes.end()), 0};
@@ -116,17 +120,23 @@ class DevicesCommand final : public Command {
             json.beginArray();
             for (const auto& device : devices) {
                 json.beginObject()
-                    .key("displayName").value(device.displayName())
-                    .key("volumeName").value(device.volumeName())
-                    .key("volume").value(device.volumeURL.string())
-                    .key("garminFolder").value(device.garminFolder.string())
+                    .key("displayName")
+                    .value(device.displayName())
+                    .key("volumeName")
+                    .value(device.volumeName())
+                    .key("volume")
+                    .value(device.volumeURL.string())
+                    .key("garminFolder")
+                    .value(device.garminFolder.string())
                     .key("modelName");
                 if (device.modelName)
                     json.value(*device.modelName);
                 else
                     json.null();
-                json.key("hasDeviceXML").value(device.hasDeviceXML)
-                    .key("hasCustomPOIs").value(fileSystem->fileExists(device.poiFileURL()))
+                json.key("hasDeviceXML")
+                    .value(device.hasDeviceXML)
+                    .key("hasCustomPOIs")
+                    .value(fileSystem->fileExists(device.poiFileURL()))
                     .endObject();
             }
             json.endArray();
@@ -137,12 +147,13 @@ class DevicesCommand final : public Command {
             io.out << "No Garmin devices found.\n";
         for (const auto& device : devices) {
             io.out << device.displayName() << '\n'
-                   << "  volume:      " << device.volumeName() << " at " << device.volumeURL.string() << '\n'
+                   << "  volume:      " << device.volumeName() << " at "
+                   << device.volumeURL.string() << '\n'
                    << "  Garmin folder: " << device.garminFolder.string() << '\n'
                    << "  model:       " << device.modelName.value_or("unknown")
                    << (device.hasDeviceXML ? "" : " (no description file)") << '\n'
-                   << "  custom POIs: " << (fileSystem->fileExists(device.poiFileURL()) ? "yes" : "no")
-                   << '\n';
+                   << "  custom POIs: "
+                   << (fileSystem->fileExists(device.poiFileURL()) ? "yes" : "no") << '\n';
         }
         return exitSuccess;
     }
@@ -156,7 +167,8 @@ class SendCommand final : public Command {
     std::string_view name() const override { return "send"; }
     std::string_view summary() const override { return "install POIs on a Garmin device"; }
     std::string_view help() const override {
-        return "Usage: marklode-cli send INPUT... [--device VOLUME_DIR] [--backup-root DIR] [convert options]\n"
+        return "Usage: marklode-cli send INPUT... [--device VOLUME_DIR] [--backup-root DIR] "
+               "[convert options]\n"
                "\n"
                "Builds one poi.gpi with a category per input that has POIs (or takes a single\n"
                "ready .gpi as it is), backs up the device's previous file, installs the new one\n"
@@ -205,7 +217,9 @@ class SendCommand final : public Command {
 class RemoveCommand final : public Command {
   public:
     std::string_view name() const override { return "remove"; }
-    std::string_view summary() const override { return "back up and remove a device's custom POIs"; }
+    std::string_view summary() const override {
+        return "back up and remove a device's custom POIs";
+    }
     std::string_view help() const override {
         return "Usage: marklode-cli remove [--device VOLUME_DIR] [--backup-root DIR]\n"
                "\n"
@@ -233,8 +247,14 @@ class RemoveCommand final : public Command {
 
 } // namespace
 
-std::unique_ptr<Command> makeDevicesCommand() { return std::make_unique<DevicesCommand>(); }
-std::unique_ptr<Command> makeSendCommand() { return std::make_unique<SendCommand>(); }
-std::unique_ptr<Command> makeRemoveCommand() { return std::make_unique<RemoveCommand>(); }
+std::unique_ptr<Command> makeDevicesCommand() {
+    return std::make_unique<DevicesCommand>();
+}
+std::unique_ptr<Command> makeSendCommand() {
+    return std::make_unique<SendCommand>();
+}
+std::unique_ptr<Command> makeRemoveCommand() {
+    return std::make_unique<RemoveCommand>();
+}
 
 } // namespace marklode::cli

@@ -1,11 +1,11 @@
-#include <ostream>
-
 #include "app/UserMessage.h"
 #include "cli/Command.h"
 #include "cli/Json.h"
 #include "cli/Printing.h"
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIIconError.h"
+
+#include <ostream>
 
 namespace marklode::cli {
 
@@ -33,7 +33,8 @@ class IconCommand final : public Command {
                "\n"
                "Checks that FILE.bmp can be a category icon (an uncompressed 24-bit BMP of at\n"
                "most 24x24 pixels).\n"
-               "  --json  print {\"width\":W,\"height\":H,\"pixelsBGR\":\"HEX\"} (top-down blue, green,\n"
+               "  --json  print {\"width\":W,\"height\":H,\"pixelsBGR\":\"HEX\"} (top-down blue, "
+               "green,\n"
                "          red bytes) or {\"error\":DESCRIPTION}\n";
     }
     std::span<const OptionSpec> options() const override { return iconOptions; }
@@ -48,9 +49,12 @@ class IconCommand final : public Command {
             if (json) {
                 JsonWriter writer;
                 writer.beginObject()
-                    .key("width").value(std::int64_t{icon.width()})
-                    .key("height").value(std::int64_t{icon.height()})
-                    .key("pixelsBGR").value(hex(icon.pixelsBGR()))
+                    .key("width")
+                    .value(std::int64_t{icon.width()})
+                    .key("height")
+                    .value(std::int64_t{icon.height()})
+                    .key("pixelsBGR")
+                    .value(hex(icon.pixelsBGR()))
                     .endObject();
                 io.out << writer.text() << '\n';
             } else {
@@ -72,6 +76,8 @@ class IconCommand final : public Command {
 
 } // namespace
 
-std::unique_ptr<Command> makeIconCommand() { return std::make_unique<IconCommand>(); }
+std::unique_ptr<Command> makeIconCommand() {
+    return std::make_unique<IconCommand>();
+}
 
 } // namespace marklode::cli

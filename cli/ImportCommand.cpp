@@ -1,12 +1,12 @@
-#include <cmath>
-#include <cstdio>
-#include <ostream>
-
 #include "app/UserMessage.h"
 #include "cli/Command.h"
 #include "cli/CommonOptions.h"
 #include "cli/Json.h"
 #include "cli/Printing.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ostream>
 
 namespace marklode::cli {
 
@@ -24,7 +24,12 @@ std::string importJson(const ImportResult& result) {
         writePOI(json, poi);
     json.endArray().key("issues").beginArray();
     for (const ImportIssue& issue : result.issues)
-        json.beginObject().key("line").value(issue.line).key("message").value(issue.message).endObject();
+        json.beginObject()
+            .key("line")
+            .value(issue.line)
+            .key("message")
+            .value(issue.message)
+            .endObject();
     json.endArray().endObject();
     return json.text();
 }
@@ -42,7 +47,9 @@ void printSummary(std::ostream& out, const std::string& path, const ImportResult
 class ImportCommand final : public Command {
   public:
     std::string_view name() const override { return "import"; }
-    std::string_view summary() const override { return "read one CSV or GPX file and show its POIs"; }
+    std::string_view summary() const override {
+        return "read one CSV or GPX file and show its POIs";
+    }
     std::string_view help() const override {
         return "Usage: marklode-cli import FILE [--speed-unit kmh|mph] [--json]\n"
                "\n"
@@ -50,7 +57,8 @@ class ImportCommand final : public Command {
                "Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE.\n"
                "\n"
                "  --speed-unit kmh|mph  unit of \"@\" speeds in CSV names (default by locale)\n"
-               "  --json                print {\"pois\":[...],\"issues\":[...]} on standard output\n";
+               "  --json                print {\"pois\":[...],\"issues\":[...]} on standard "
+               "output\n";
     }
     std::span<const OptionSpec> options() const override { return importOptions; }
 
@@ -77,6 +85,8 @@ class ImportCommand final : public Command {
 
 } // namespace
 
-std::unique_ptr<Command> makeImportCommand() { return std::make_unique<ImportCommand>(); }
+std::unique_ptr<Command> makeImportCommand() {
+    return std::make_unique<ImportCommand>();
+}
 
 } // namespace marklode::cli

@@ -1,16 +1,16 @@
 #include "cli/InputPreparation.h"
 
-#include <charconv>
-#include <cstdlib>
-#include <filesystem>
-#include <ostream>
-
 #include "app/SidecarIcon.h"
 #include "app/TransferMessages.h"
 #include "app/UserMessage.h"
 #include "cli/CommonOptions.h"
 #include "cli/Environment.h"
 #include "core/import/NumberSyntax.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
 
 namespace marklode::cli {
 
@@ -108,7 +108,8 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
 
     PreparedInput input;
     input.path = path;
-    input.categoryName = settings.categoryName.value_or(std::filesystem::path(path).stem().string());
+    input.categoryName =
+        settings.categoryName.value_or(std::filesystem::path(path).stem().string());
     input.icon = settings.icon;
     if (!input.icon) {
         if (auto sidecar = findSidecarIcon(path)) {

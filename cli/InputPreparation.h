@@ -1,14 +1,14 @@
 #pragma once
 
-#include <chrono>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "app/ProximityRule.h"
 #include "cli/Command.h"
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIWriter.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace marklode::cli {
 

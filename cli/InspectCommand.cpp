@@ -1,11 +1,11 @@
-#include <ostream>
-
 #include "app/UserMessage.h"
 #include "cli/Command.h"
 #include "cli/Json.h"
 #include "cli/Printing.h"
 #include "core/gpi/GPIReader.h"
 #include "core/import/ReadFile.h"
+
+#include <ostream>
 
 namespace marklode::cli {
 
@@ -17,7 +17,12 @@ std::string contentsJson(const GPIContents& contents) {
     JsonWriter json;
     json.beginObject().key("categories").beginArray();
     for (const auto& category : contents.categories)
-        json.beginObject().key("name").value(category.name).key("poiCount").value(category.poiCount).endObject();
+        json.beginObject()
+            .key("name")
+            .value(category.name)
+            .key("poiCount")
+            .value(category.poiCount)
+            .endObject();
     json.endArray().key("poiCount").value(contents.poiCount()).endObject();
     return json.text();
 }
@@ -88,6 +93,8 @@ class InspectCommand final : public Command {
 
 } // namespace
 
-std::unique_ptr<Command> makeInspectCommand() { return std::make_unique<InspectCommand>(); }
+std::unique_ptr<Command> makeInspectCommand() {
+    return std::make_unique<InspectCommand>();
+}
 
 } // namespace marklode::cli

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstddef>
-#include <string>
-#include <string_view>
-
 #include "cli/Command.h"
 #include "cli/Json.h"
 #include "core/import/POI.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace marklode::cli {
 

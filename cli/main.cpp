@@ -1,7 +1,7 @@
+#include "cli/Command.h"
+
 #include <iostream>
 #include <unistd.h>
-
-#include "cli/Command.h"
 
 namespace marklode::cli {
 std::unique_ptr<Command> makeImportCommand();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/import/TextDecoding.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -11,9 +13,6 @@ namespace marklode {
 // Decodes the code point at `index` and moves past it; nothing (and no move) when the bytes
 // there are not strict UTF-8.
 std::optional<char32_t> decodeNextCodePoint(std::string_view text, std::size_t& index);
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool isValidUTF8(std::string_view bytes);
 
 // The Windows-1252 byte count of a UTF-8 text, or nothing when some character has no
 // Windows-1252 form (or the text is not valid UTF-8). Allocates nothing.
@@ -27,8 +26,5 @@ std::optional<std::string> encodeWindows1252(std::string_view utf8);
 // Writes the Windows-1252 form of a text that windows1252Length accepted; `out` must have room
 // for that many bytes. Returns the end of what was written.
 std::uint8_t* encodeWindows1252Into(std::string_view utf8, std::uint8_t* out);
-
-// Nothing when a byte is one of the five unassigned ones.
-std::optional<std::string> decodeWindows1252(std::string_view bytes);
 
 } // namespace marklode

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include "app/ProximityRule.h"
 #include "app/SaveNames.h"
 #include "app/SidecarIcon.h"
 #include "app/TransferMessages.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
 
 using namespace marklode;
 
@@ -17,10 +17,10 @@ TEST(ExportRulesTest, ProximityRuleReplacesOnlyTheDistance) {
         {{ProximityMode::off, 300, DistanceUnit::meters}, std::nullopt},
         {{ProximityMode::fromFile, 300, DistanceUnit::meters}, 250.0},
         {{ProximityMode::fixed, 300, DistanceUnit::meters}, 300.0},
-        {{ProximityMode::fixed, 300, DistanceUnit::feet}, 91.0},    // 91.44
-        {{ProximityMode::fixed, 100, DistanceUnit::feet}, 30.0},    // 30.48
-        {{ProximityMode::fixed, 1000, DistanceUnit::feet}, 305.0},  // 304.8
-        {{ProximityMode::fixed, 0.5, DistanceUnit::meters}, 1.0},   // halves away from zero
+        {{ProximityMode::fixed, 300, DistanceUnit::feet}, 91.0},   // 91.44
+        {{ProximityMode::fixed, 100, DistanceUnit::feet}, 30.0},   // 30.48
+        {{ProximityMode::fixed, 1000, DistanceUnit::feet}, 305.0}, // 304.8
+        {{ProximityMode::fixed, 0.5, DistanceUnit::meters}, 1.0},  // halves away from zero
         {{ProximityMode::fixed, 2.5, DistanceUnit::meters}, 3.0},
     };
     for (const Case& c : cases) {
@@ -59,9 +59,10 @@ TEST(ExportRulesTest, SidecarIconMatchesBaseNameInAnyCase) {
 TEST(ExportRulesTest, TransferMessagesKeepPOIsPluralAndAddTheBackupNote) {
     EXPECT_EQ(sentMessage("1", 1, "Edge 530", std::nullopt),
               "Sent 1 POIs in 1 category to Edge 530. The file was read back and checked.");
-    EXPECT_EQ(sentMessage("1,234", 2, "GARMIN", std::filesystem::path("/b/GARMIN/2026-12-07 08.00.00")),
-              "Sent 1,234 POIs in 2 categories to GARMIN. The file was read back and checked.\n\n"
-              "The previous custom POIs were backed up to:\n/b/GARMIN/2026-12-07 08.00.00");
+    EXPECT_EQ(
+        sentMessage("1,234", 2, "GARMIN", std::filesystem::path("/b/GARMIN/2026-12-07 08.00.00")),
+        "Sent 1,234 POIs in 2 categories to GARMIN. The file was read back and checked.\n\n"
+        "The previous custom POIs were backed up to:\n/b/GARMIN/2026-12-07 08.00.00");
     EXPECT_EQ(removedMessage("Edge 530", std::nullopt), "Removed the custom POIs from Edge 530.");
     EXPECT_EQ(removedMessage("Edge 530", std::filesystem::path("/b/x")),
               "Removed the custom POIs from Edge 530.\n\nA backup was saved to:\n/b/x");

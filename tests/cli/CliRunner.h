@@ -13,6 +13,7 @@ struct CliRun {
 };
 
 // Runs marklode-cli with the arguments and extra environment, capturing both streams.
-CliRun runCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {});
+CliRun runCli(const std::vector<std::string>& args,
+              const std::map<std::string, std::string>& env = {});
 
 } // namespace marklode::test

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 #include "cli/CliRunner.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 using marklode::test::readText;
 using marklode::test::runCli;
@@ -20,7 +20,8 @@ json inspect(const std::filesystem::path& gpi) {
     return json::parse(run.out);
 }
 
-std::string convert(const TempDir& dir, const std::vector<std::string>& extra, const std::string& name,
+std::string convert(const TempDir& dir, const std::vector<std::string>& extra,
+                    const std::string& name,
                     const std::map<std::string, std::string>& env = fixedTime) {
     std::vector<std::string> args = {"convert"};
     args.insert(args.end(), extra.begin(), extra.end());
@@ -34,14 +35,16 @@ std::string convert(const TempDir& dir, const std::vector<std::string>& extra, c
 
 TEST(ConvertCommandTest, SingleInputUsesItsFileNameAsCategory) {
     TempDir dir;
-    auto run = runCli({"convert", examples + "/alpine-passes.gpx", "-o", (dir / "passes.gpi").string()});
+    auto run =
+        runCli({"convert", examples + "/alpine-passes.gpx", "-o", (dir / "passes.gpi").string()});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, examples + "/alpine-passes.gpx: Line 33: Waypoint has invalid lat/lon.\n");
-    EXPECT_EQ(inspect(dir / "passes.gpi"),
-              (json{{"categories", {{{"name", "alpine-passes"}, {"poiCount", 5}}}}, {"poiCount", 5}}));
+    EXPECT_EQ(run.err, examples + "/alpine-passes.gpx: Line 28: Waypoint has invalid lat/lon.\n");
+    EXPECT_EQ(
+        inspect(dir / "passes.gpi"),
+        (json{{"categories", {{{"name", "alpine-passes"}, {"poiCount", 5}}}}, {"poiCount", 5}}));
 
-    auto named = runCli({"convert", examples + "/alpine-passes.gpx", "--category", "  Passes ", "-o",
-                         (dir / "named.gpi").string()});
+    auto named = runCli({"convert", examples + "/alpine-passes.gpx", "--category", "  Passes ",
+                         "-o", (dir / "named.gpi").string()});
     ASSERT_EQ(named.status, 0) << named.err;
     EXPECT_EQ(inspect(dir / "named.gpi")["categories"][0]["name"], "Passes");
 }
@@ -53,7 +56,8 @@ TEST(ConvertCommandTest, TimestampMakesOutputReproducible) {
     EXPECT_EQ(convert(dir, {csv}, "b.gpi"), first);
     EXPECT_EQ(convert(dir, {csv, "--timestamp", "1700000000"}, "c.gpi", {}), first);
     EXPECT_NE(convert(dir, {csv, "--timestamp", "1700000001"}, "d.gpi"), first);
-    auto bad = runCli({"convert", csv, "-o", (dir / "e.gpi").string()}, {{"SOURCE_DATE_EPOCH", "soon"}});
+    auto bad =
+        runCli({"convert", csv, "-o", (dir / "e.gpi").string()}, {{"SOURCE_DATE_EPOCH", "soon"}});
     EXPECT_EQ(bad.status, 2);
 }
 
@@ -70,9 +74,10 @@ TEST(ConvertCommandTest, SidecarIconIsUsedAndAnUnusableOneFallsBackWithAWarning)
     dir.write("stops.BMP", "BM not really an image");
     auto run = runCli({"convert", copy.string(), "-o", (dir / "fallback.gpi").string()}, fixedTime);
     ASSERT_EQ(run.status, 0);
-    EXPECT_NE(run.err.find("stops.BMP: The icon can't be used. The icon is not a BMP file. Use a 24-bit "
-                           "BMP of at most 24×24 pixels.\n"),
-              std::string::npos)
+    EXPECT_NE(
+        run.err.find("stops.BMP: The icon can't be used. The icon is not a BMP file. Use a 24-bit "
+                     "BMP of at most 24×24 pixels.\n"),
+        std::string::npos)
         << run.err;
     EXPECT_EQ(readText(dir / "fallback.gpi"), builtIn);
 
@@ -84,8 +89,9 @@ TEST(ConvertCommandTest, SidecarIconIsUsedAndAnUnusableOneFallsBackWithAWarning)
 
 TEST(ConvertCommandTest, ProximityOptionsFollowTheFileRules) {
     TempDir dir;
-    auto gpx = dir.write("p.gpx", R"(<gpx><wpt lat="1" lon="2"><name>A</name>)"
-                                  R"(<extensions><proximity>250</proximity></extensions></wpt></gpx>)");
+    auto gpx =
+        dir.write("p.gpx", R"(<gpx><wpt lat="1" lon="2"><name>A</name>)"
+                           R"(<extensions><proximity>250</proximity></extensions></wpt></gpx>)");
     auto csv = dir.write("p.csv", "2,1,A\n");
     // Alerts add a record, so file sizes tell whether a distance was written.
     auto size = [&](const std::vector<std::string>& args) {
@@ -94,10 +100,13 @@ TEST(ConvertCommandTest, ProximityOptionsFollowTheFileRules) {
     std::size_t gpxDefault = size({gpx.string()});
     EXPECT_EQ(size({gpx.string(), "--proximity", "off"}), size({csv.string()}));
     EXPECT_GT(gpxDefault, size({gpx.string(), "--proximity", "off"}));
-    EXPECT_EQ(size({csv.string(), "--proximity", "fixed", "--distance", "100", "--distance-unit", "ft"}),
-              gpxDefault);
-    for (auto bad : {std::vector<std::string>{"--proximity", "sometimes"}, {"--distance", "far"},
-                     {"--distance-unit", "yd"}, {"--speed-unit", "knots"}}) {
+    EXPECT_EQ(
+        size({csv.string(), "--proximity", "fixed", "--distance", "100", "--distance-unit", "ft"}),
+        gpxDefault);
+    for (auto bad : {std::vector<std::string>{"--proximity", "sometimes"},
+                     {"--distance", "far"},
+                     {"--distance-unit", "yd"},
+                     {"--speed-unit", "knots"}}) {
         std::vector<std::string> args = {"convert", csv.string(), "-o", (dir / "x.gpi").string()};
         args.insert(args.end(), bad.begin(), bad.end());
         EXPECT_EQ(runCli(args).status, 2) << bad[0];
@@ -107,10 +116,12 @@ TEST(ConvertCommandTest, ProximityOptionsFollowTheFileRules) {
 TEST(ConvertCommandTest, DirectoryModeNamesLikeSaveAllAndReplacesOnlyWithForce) {
     TempDir dir;
     auto csv = dir.write("in/route.csv", "8.5,47.3,Zurich\n");
-    auto gpx = dir.write("in/Route.gpx", R"(<gpx><wpt lat="46.9" lon="7.4"><name>Bern</name></wpt></gpx>)");
+    auto gpx = dir.write("in/Route.gpx",
+                         R"(<gpx><wpt lat="46.9" lon="7.4"><name>Bern</name></wpt></gpx>)");
     auto broken = dir.write("in/broken.gpx", "<gpx>");
     std::filesystem::create_directory(dir / "out");
-    auto run = runCli({"convert", csv.string(), broken.string(), gpx.string(), "-d", (dir / "out").string()});
+    auto run = runCli(
+        {"convert", csv.string(), broken.string(), gpx.string(), "-d", (dir / "out").string()});
     EXPECT_EQ(run.status, 1) << "the broken input fails, the others are written";
     EXPECT_NE(run.err.find("broken.gpx: This GPX file is damaged"), std::string::npos);
     EXPECT_EQ(inspect(dir / "out/route.gpi")["categories"][0]["name"], "route");
@@ -121,7 +132,8 @@ TEST(ConvertCommandTest, DirectoryModeNamesLikeSaveAllAndReplacesOnlyWithForce) 
     EXPECT_EQ(again.status, 1);
     EXPECT_NE(again.err.find("“route.gpi” already exists."), std::string::npos);
     EXPECT_EQ(readText(dir / "out/route.gpi"), "precious");
-    auto forced = runCli({"convert", csv.string(), gpx.string(), "-d", (dir / "out").string(), "--force"});
+    auto forced =
+        runCli({"convert", csv.string(), gpx.string(), "-d", (dir / "out").string(), "--force"});
     EXPECT_EQ(forced.status, 0) << forced.err;
     EXPECT_EQ(inspect(dir / "out/route.gpi")["poiCount"], 1);
 }
@@ -129,15 +141,17 @@ TEST(ConvertCommandTest, DirectoryModeNamesLikeSaveAllAndReplacesOnlyWithForce) 
 TEST(ConvertCommandTest, CombinedHoldsOneCategoryPerInputWithPOIs) {
     TempDir dir;
     auto empty = dir.write("empty.csv", "lon,lat,name\n");
-    auto run = runCli({"convert", examples + "/zurich-viewpoints.csv", empty.string(),
-                       examples + "/alpine-passes.gpx", "--combined", "-o", (dir / "all.gpi").string()});
+    auto run =
+        runCli({"convert", examples + "/zurich-viewpoints.csv", empty.string(),
+                examples + "/alpine-passes.gpx", "--combined", "-o", (dir / "all.gpi").string()});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(inspect(dir / "all.gpi"),
-              (json{{"categories",
-                     {{{"name", "zurich-viewpoints"}, {"poiCount", 6}}, {{"name", "alpine-passes"}, {"poiCount", 5}}}},
-                    {"poiCount", 11}}));
+    EXPECT_EQ(inspect(dir / "all.gpi"), (json{{"categories",
+                                               {{{"name", "zurich-viewpoints"}, {"poiCount", 6}},
+                                                {{"name", "alpine-passes"}, {"poiCount", 5}}}},
+                                              {"poiCount", 11}}));
 
-    auto none = runCli({"convert", empty.string(), "--combined", "-o", (dir / "none.gpi").string()});
+    auto none =
+        runCli({"convert", empty.string(), "--combined", "-o", (dir / "none.gpi").string()});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.err, "Add at least one file with POIs first.\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "none.gpi"));
@@ -152,7 +166,8 @@ TEST(ConvertCommandTest, WriterErrorsLeaveAnExistingTargetUntouched) {
         std::string message;
     } cases[] = {
         {{"--category", " \n"}, "Enter a category name before saving."},
-        {{"--proximity", "fixed", "--distance", "70000"}, "“Zurich” has a speed or distance that is too large or negative."},
+        {{"--proximity", "fixed", "--distance", "70000"},
+         "“Zurich” has a speed or distance that is too large or negative."},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"convert", csv.string(), "-o", target.string()};

@@ -1,10 +1,10 @@
+#include "cli/CliRunner.h"
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "cli/CliRunner.h"
-#include "support/TempDir.h"
 
 using marklode::test::runCli;
 using marklode::test::TempDir;
@@ -12,7 +12,9 @@ using nlohmann::json;
 
 namespace {
 
-json parseJson(const std::string& text) { return json::parse(text); }
+json parseJson(const std::string& text) {
+    return json::parse(text);
+}
 
 } // namespace
 
@@ -26,8 +28,9 @@ TEST(ImportCommandTest, JsonListsPOIsWithPresentKeysOnlyAndIssuesWithLines) {
     ASSERT_EQ(run.status, 0) << run.err;
     json doc = parseJson(run.out);
     ASSERT_EQ(doc["pois"].size(), 2u);
-    EXPECT_EQ(doc["pois"][0],
-              (json{{"latitude", 46.95}, {"longitude", 7.45}, {"name", "Bern"}, {"comment", "Capital"}}));
+    EXPECT_EQ(
+        doc["pois"][0],
+        (json{{"latitude", 46.95}, {"longitude", 7.45}, {"name", "Bern"}, {"comment", "Capital"}}));
     EXPECT_EQ(doc["pois"][1]["name"], "Main St");
     EXPECT_DOUBLE_EQ(doc["pois"][1]["speedKmh"].get<double>(), 80.4672);
     EXPECT_FALSE(doc["pois"][1].contains("comment"));
@@ -50,9 +53,10 @@ TEST(ImportCommandTest, NumbersReadBackToTheSameDouble) {
 TEST(ImportCommandTest, NonFiniteValuesAreWrittenAsValidJsonNumbers) {
     TempDir dir;
     auto csv = dir.write("fast.csv", "1,2,Fast @" + std::string(400, '9') + "\n");
-    auto gpx = dir.write("far.gpx", R"(<gpx><wpt lat="1" lon="2"><name>Far</name>)"
-                                    R"(<extensions><x:proximity xmlns:x="urn:x">inf</x:proximity></extensions>)"
-                                    R"(</wpt></gpx>)");
+    auto gpx = dir.write(
+        "far.gpx", R"(<gpx><wpt lat="1" lon="2"><name>Far</name>)"
+                   R"(<extensions><x:proximity xmlns:x="urn:x">inf</x:proximity></extensions>)"
+                   R"(</wpt></gpx>)");
     for (auto [file, key] : {std::pair{csv, "speedKmh"}, std::pair{gpx, "proximityMeters"}}) {
         auto run = runCli({"import", file.string(), "--json", "--speed-unit", "kmh"});
         ASSERT_EQ(run.status, 0) << run.err;
@@ -71,7 +75,8 @@ TEST(ImportCommandTest, FailuresPrintTheUserMessageAndExitOne) {
     } cases[] = {
         {(dir / "missing.csv").string(), "The file no longer exists."},
         {broken.string(), "This GPX file is damaged or not valid XML (problem near line 3)."},
-        {cp.string(), "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again."},
+        {cp.string(),
+         "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again."},
         {dir.path().string(), "Something went wrong: Is a directory."},
     };
     for (const Case& c : cases) {

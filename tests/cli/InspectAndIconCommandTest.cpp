@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 #include "cli/CliRunner.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 using marklode::test::readText;
 using marklode::test::runCli;
@@ -12,7 +12,8 @@ using nlohmann::json;
 TEST(InspectCommandTest, ReportsReaderErrorsAsTheirKinds) {
     TempDir dir;
     auto gpi = dir / "ok.gpi";
-    ASSERT_EQ(runCli({"convert", std::string(MARKLODE_EXAMPLES) + "/zurich-viewpoints.csv", "-o", gpi.string()})
+    ASSERT_EQ(runCli({"convert", std::string(MARKLODE_EXAMPLES) + "/zurich-viewpoints.csv", "-o",
+                      gpi.string()})
                   .status,
               0);
     std::string bytes = readText(gpi);
@@ -41,12 +42,14 @@ TEST(InspectCommandTest, ReportsReaderErrorsAsTheirKinds) {
 TEST(IconCommandTest, PrintsPixelsOrTheIconErrorDescription) {
     TempDir dir;
     // A 2x1 bottom-up 24-bit BMP: blue, then red; rows padded to 8 bytes.
-    std::string header("BM\0\0\0\0\0\0\0\0\x36\0\0\0(\0\0\0\x02\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0", 38);
+    std::string header(
+        "BM\0\0\0\0\0\0\0\0\x36\0\0\0(\0\0\0\x02\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0", 38);
     header.resize(54, '\0');
     auto bmp = dir.write("two.bmp", header + std::string("\xff\0\0\0\0\xff\0\0", 8));
     auto run = runCli({"icon", bmp.string(), "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(json::parse(run.out), (json{{"width", 2}, {"height", 1}, {"pixelsBGR", "ff00000000ff"}}));
+    EXPECT_EQ(json::parse(run.out),
+              (json{{"width", 2}, {"height", 1}, {"pixelsBGR", "ff00000000ff"}}));
 
     std::string big = header;
     big[18] = 32;
@@ -57,6 +60,7 @@ TEST(IconCommandTest, PrintsPixelsOrTheIconErrorDescription) {
     EXPECT_EQ(json::parse(refused.out),
               (json{{"error", "The icon must be at most 24x24 pixels; this one is 32x32."}}));
     auto human = runCli({"icon", large.string()});
-    EXPECT_EQ(human.err, "The icon can't be used. The icon must be at most 24x24 pixels; this one is 32x32. "
-                         "Use a 24-bit BMP of at most 24×24 pixels.\n");
+    EXPECT_EQ(human.err,
+              "The icon can't be used. The icon must be at most 24x24 pixels; this one is 32x32. "
+              "Use a 24-bit BMP of at most 24×24 pixels.\n");
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/devices/FileSystem.h"
+
+#include <cstdint>
+#include <span>
+
+namespace marklode {
+
+// Writes the bytes to a temporary file beside `path` that then replaces it in one rename, so a
+// failure leaves whatever was at `path` untouched and no temporary file behind. File-system
+// errors pass through unchanged.
+void writeAtomically(std::span<const std::uint8_t> bytes, const Path& path,
+                     const FileSystem& fileSystem);
+
+} // namespace marklode
