@@ -1,0 +1,131 @@
+#include "cli/CliRunner.h"
+#include "support/TempDir.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using marklode::test::readText;
+using marklode::test::runCli;
+using marklode::test::TempDir;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+std::string manyRows(int rows) {
+    std::string csv;
+    for (int i = 0; i < rows; ++i)
+        csv += std::to_string(5.0 + i * 1e-5) + "," + std::to_string(45.0 + i * 1e-5) + ",Stop " +
+               std::to_string(i) + ",Comment for stop " + std::to_string(i) + "\n";
+    return csv;
+}
+
+// Starts marklode-cli with the arguments; the caller kills or waits for it.
+pid_t startCli(const std::vector<std::string>& args,
+               const std::map<std::string, std::string>& env) {
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        int devNull = ::open("/dev/null", O_RDWR);
+        ::dup2(devNull, STDOUT_FILENO);
+        ::dup2(devNull, STDERR_FILENO);
+        for (const auto& [name, value] : env)
+            ::setenv(name.c_str(), value.c_str(), 1);
+        std::vector<char*> argv{const_cast<char*>(MARKLODE_CLI)};
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        ::execv(MARKLODE_CLI, argv.data());
+        ::_exit(127);
+    }
+    return pid;
+}
+
+int killAndReap(pid_t pid) {
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return status;
+}
+
+class SendCrashTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(dir.path() / "vol/Garmin/POI");
+        small = dir.write("small.csv", "8.5,47.3,Zurich\n").string();
+        large = dir.write("large.csv", manyRows(60000)).string();
+        ASSERT_EQ(runCli(send(small)).status, 0);
+        oldFile = readText(target());
+        ASSERT_EQ(
+            runCli({"convert", large, "--combined", "-o", (dir / "expected.gpi").string()}, env)
+                .status,
+            0);
+        newFile = readText(dir / "expected.gpi");
+    }
+
+    std::vector<std::string> send(const std::string& input) const {
+        return {"send",          input,
+                "--device",      (dir / "vol").string(),
+                "--backup-root", (dir / "backups").string(),
+                "--timestamp",   "1700000000"};
+    }
+    fs::path target() const { return dir / "vol/Garmin/POI/poi.gpi"; }
+    fs::path temporary() const { return dir / "vol/Garmin/POI/poi.gpi.marklode-tmp"; }
+
+    void expectOldOrNew(const std::string& when) const {
+        std::string now = readText(target());
+        EXPECT_TRUE(now == oldFile || now == newFile)
+            << when << ": poi.gpi is neither the old nor the new file (" << now.size() << " bytes)";
+    }
+
+    TempDir dir;
+    std::map<std::string, std::string> env{{"SOURCE_DATE_EPOCH", "1700000000"}};
+    std::string small, large, oldFile, newFile;
+};
+
+} // namespace
+
+TEST_F(SendCrashTest, KilledAtEachStepLeavesACompleteFileAndTheNextSendCleansUp) {
+    for (const char* step : {"backup", "write", "sync", "rename", "verify"}) {
+        SCOPED_TRACE(step);
+        ASSERT_EQ(runCli(send(small)).status, 0);
+        auto pausedEnv = env;
+        pausedEnv["MARKLODE_TEST_PAUSE_AT"] = step;
+        pausedEnv["MARKLODE_TEST_PAUSE_MS"] = "60000";
+        pid_t pid = startCli(send(large), pausedEnv);
+        // The pause is long; give the send ample time to reach it.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        int status = killAndReap(pid);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the send ended before the kill";
+        expectOldOrNew(step);
+        ASSERT_EQ(runCli(send(large)).status, 0);
+        EXPECT_EQ(readText(target()), newFile);
+        EXPECT_FALSE(fs::exists(temporary()));
+    }
+}
+
+TEST_F(SendCrashTest, KilledAtRandomMomentsNeverLeavesAPartialFile) {
+    auto start = Clock::now();
+    ASSERT_EQ(runCli(send(large)).status, 0);
+    auto duration = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<long> moment(0, duration.count());
+    int killedMidway = 0;
+    for (int run = 0; run < 25; ++run) {
+        ASSERT_EQ(runCli(send(small)).status, 0);
+        pid_t pid = startCli(send(large), env);
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        if (WIFSIGNALED(killAndReap(pid)))
+            ++killedMidway;
+        expectOldOrNew("run " + std::to_string(run));
+    }
+    EXPECT_GT(killedMidway, 0);
+    ASSERT_EQ(runCli(send(large)).status, 0);
+    EXPECT_EQ(readText(target()), newFile);
+    EXPECT_FALSE(fs::exists(temporary()));
+}
