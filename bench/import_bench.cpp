@@ -62,6 +62,6 @@ void gpxImport(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(csvImport)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(gpxImport)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(csvImport)->Unit(benchmark::kMillisecond);
+BENCHMARK(gpxImport)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

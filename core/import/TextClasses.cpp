@@ -67,11 +67,11 @@ bool isWhitespaceOrNewline(char32_t scalar) {
     }
 }
 
-std::string_view trimWhitespace(std::string_view text) {
+std::string_view detail::trimWhitespaceSlow(std::string_view text) {
     return trim<isWhitespace>(text);
 }
 
-std::string_view trimWhitespaceAndNewlines(std::string_view text) {
+std::string_view detail::trimWhitespaceAndNewlinesSlow(std::string_view text) {
     return trim<isWhitespaceOrNewline>(text);
 }
 

@@ -10,9 +10,30 @@ bool isWhitespace(char32_t scalar);
 // Whitespace plus U+000A-U+000D, U+0085 and the line and paragraph separators (Zl, Zp).
 bool isWhitespaceOrNewline(char32_t scalar);
 
+namespace detail {
+std::string_view trimWhitespaceSlow(std::string_view text);
+std::string_view trimWhitespaceAndNewlinesSlow(std::string_view text);
+// Printable ASCII at both ends: nothing to trim in either class.
+inline bool endsArePrintableASCII(std::string_view text) {
+    auto front = static_cast<unsigned char>(text.front());
+    auto back = static_cast<unsigned char>(text.back());
+    return front > 0x20 && front < 0x80 && back > 0x20 && back < 0x80;
+}
+} // namespace detail
+
 // Both take UTF-8; malformed bytes count as ordinary characters and are kept.
-std::string_view trimWhitespace(std::string_view text);
-std::string_view trimWhitespaceAndNewlines(std::string_view text);
+inline std::string_view trimWhitespace(std::string_view text) {
+    if (text.empty() || detail::endsArePrintableASCII(text))
+        return text;
+    return detail::trimWhitespaceSlow(text);
+}
+
+inline std::string_view trimWhitespaceAndNewlines(std::string_view text) {
+    if (text.empty() || detail::endsArePrintableASCII(text))
+        return text;
+    return detail::trimWhitespaceAndNewlinesSlow(text);
+}
+
 bool isAllWhitespace(std::string_view text);
 
 // Full Unicode lower-casing, context-free.

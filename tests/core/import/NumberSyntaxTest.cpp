@@ -103,7 +103,17 @@ TEST(NumberSyntaxTest, MatchesStrtodOnRandomText) {
     }
     EXPECT_GT(accepted, 1000);
 
-    // Long digit strings round exactly as strtod does.
+    // Short plain decimals (the common case, with its own fast path) and long digit strings
+    // round exactly as strtod does.
+    for (int i = 0; i < 200'000; ++i) {
+        std::string digits = std::to_string(random()) + std::to_string(random());
+        digits.resize(1 + random() % 17);
+        std::size_t dot = random() % (digits.size() + 1);
+        std::string text =
+            (random() % 2 ? "-" : "") + digits.substr(0, dot) + "." + digits.substr(dot);
+        ASSERT_TRUE(sameNumber(parseNumber(text), strtodWhole(text))) << text;
+        ASSERT_TRUE(sameNumber(parseNumber(digits), strtodWhole(digits))) << digits;
+    }
     for (int i = 0; i < 20'000; ++i) {
         std::string text = std::to_string(random()) + "." + std::to_string(random()) +
                            std::to_string(random()) + "e" +
