@@ -11,33 +11,36 @@ namespace {
 // latitude, index), and every later sort keeps the other coordinate as its first tie-breaker.
 // With these total orders only the set on each side of a cut matters, so nth_element does the
 // cuts in linear time and only the final areas need sorting.
-struct Key {
-    double latitude;
-    double longitude;
-    std::uint32_t index;
+using Key = AreaMember;
+
+// Function objects rather than function pointers, so the comparisons are inlined.
+struct ByLatitudeThenIndex {
+    bool operator()(const Key& a, const Key& b) const {
+        if (a.latitude != b.latitude)
+            return a.latitude < b.latitude;
+        return a.index < b.index;
+    }
 };
 
-bool byLatitudeThenIndex(const Key& a, const Key& b) {
-    if (a.latitude != b.latitude)
-        return a.latitude < b.latitude;
-    return a.index < b.index;
-}
+struct ByLatitude {
+    bool operator()(const Key& a, const Key& b) const {
+        if (a.latitude != b.latitude)
+            return a.latitude < b.latitude;
+        if (a.longitude != b.longitude)
+            return a.longitude < b.longitude;
+        return a.index < b.index;
+    }
+};
 
-bool byLatitude(const Key& a, const Key& b) {
-    if (a.latitude != b.latitude)
-        return a.latitude < b.latitude;
-    if (a.longitude != b.longitude)
-        return a.longitude < b.longitude;
-    return a.index < b.index;
-}
-
-bool byLongitude(const Key& a, const Key& b) {
-    if (a.longitude != b.longitude)
-        return a.longitude < b.longitude;
-    if (a.latitude != b.latitude)
-        return a.latitude < b.latitude;
-    return a.index < b.index;
-}
+struct ByLongitude {
+    bool operator()(const Key& a, const Key& b) const {
+        if (a.longitude != b.longitude)
+            return a.longitude < b.longitude;
+        if (a.latitude != b.latitude)
+            return a.latitude < b.latitude;
+        return a.index < b.index;
+    }
+};
 
 using Iterator = std::vector<Key>::iterator;
 
@@ -45,11 +48,10 @@ struct Splitter {
     std::size_t maxPerArea;
     AreaSplit& result;
 
-    void emit(Iterator begin, Iterator end) {
-        for (auto it = begin; it != end; ++it)
-            result.order.push_back(it->index);
-        result.areaEnds.push_back(static_cast<std::uint32_t>(result.order.size()));
-    }
+    Iterator first;
+
+    // Areas are emitted in place: the slices are visited left to right.
+    void emit(Iterator end) { result.areaEnds.push_back(static_cast<std::uint32_t>(end - first)); }
 
     // `top` is the whole category, still in input order; every deeper slice is a quarter,
     // ordered by longitude.
@@ -59,15 +61,18 @@ struct Splitter {
             return;
         if (n <= maxPerArea) {
             if (!top)
-                std::sort(begin, end, byLongitude);
-            emit(begin, end);
+                std::sort(begin, end, ByLongitude{});
+            emit(end);
             return;
         }
         Iterator middle = begin + static_cast<std::ptrdiff_t>(n / 2);
-        std::nth_element(begin, middle, end, top ? byLatitudeThenIndex : byLatitude);
+        if (top)
+            std::nth_element(begin, middle, end, ByLatitudeThenIndex{});
+        else
+            std::nth_element(begin, middle, end, ByLatitude{});
         for (auto [halfBegin, halfEnd] : {std::pair{begin, middle}, std::pair{middle, end}}) {
             Iterator quarter = halfBegin + (halfEnd - halfBegin) / 2;
-            std::nth_element(halfBegin, quarter, halfEnd, byLongitude);
+            std::nth_element(halfBegin, quarter, halfEnd, ByLongitude{});
             split(halfBegin, quarter, false);
             split(quarter, halfEnd, false);
         }
@@ -77,14 +82,14 @@ struct Splitter {
 } // namespace
 
 AreaSplit splitIntoAreas(std::span<const POI> pois, std::size_t maxPerArea) {
-    std::vector<Key> keys;
-    keys.reserve(pois.size());
-    for (std::size_t i = 0; i < pois.size(); ++i)
-        keys.push_back({pois[i].latitude, pois[i].longitude, static_cast<std::uint32_t>(i)});
     AreaSplit result;
-    result.order.reserve(pois.size());
+    result.members.reserve(pois.size());
+    for (std::size_t i = 0; i < pois.size(); ++i)
+        result.members.push_back(
+            {pois[i].latitude, pois[i].longitude, static_cast<std::uint32_t>(i)});
     result.areaEnds.reserve(pois.size() / (maxPerArea / 4 + 1) + 1);
-    Splitter{std::max<std::size_t>(maxPerArea, 1), result}.split(keys.begin(), keys.end(), true);
+    Splitter{std::max<std::size_t>(maxPerArea, 1), result, result.members.begin()}.split(
+        result.members.begin(), result.members.end(), true);
     return result;
 }
 

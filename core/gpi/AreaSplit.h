@@ -8,10 +8,17 @@
 
 namespace marklode {
 
-// The geographic areas of one category: `order` lists POI indices area by area, and area k
-// covers order[areaEnds[k - 1] .. areaEnds[k]) (from 0 for the first area).
+struct AreaMember {
+    double latitude;
+    double longitude;
+    std::uint32_t index; // into the POIs that were split
+};
+
+// The geographic areas of one category: `members` lists the POIs area by area, with their
+// coordinates so that areas can be measured without going back to the POIs; area k covers
+// members[areaEnds[k - 1] .. areaEnds[k]) (from 0 for the first area).
 struct AreaSplit {
-    std::vector<std::uint32_t> order;
+    std::vector<AreaMember> members;
     std::vector<std::uint32_t> areaEnds;
 };
 

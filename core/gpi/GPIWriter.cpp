@@ -105,35 +105,39 @@ constexpr std::uint64_t headerSize(bool extended) {
     return extended ? GPIRecord::extendedHeaderSize : GPIRecord::shortHeaderSize;
 }
 
-struct WaypointLengths {
-    std::uint16_t name;
-    std::uint16_t comment;
+// What the writer needs of one POI besides its texts, worked out in a sequential pass in
+// input order so the pass in area order touches as little memory as possible.
+struct WaypointPlan {
+    std::uint32_t nameLength;
+    std::uint32_t commentLength;
+    std::uint32_t size; // serialised, with children
+    bool hasAlert;
 };
 
-std::uint64_t waypointMainLength(WaypointLengths lengths) {
-    return rec::waypointFixedSize + rec::localizedFraming + lengths.name;
+std::uint64_t waypointMainLength(std::uint64_t nameLength) {
+    return rec::waypointFixedSize + rec::localizedFraming + nameLength;
 }
 
-std::uint64_t waypointChildrenLength(const POI& poi, WaypointLengths lengths) {
+std::uint64_t waypointChildrenLength(const POI& poi, std::uint64_t commentLength) {
     std::uint64_t size = 0;
     if (poi.hasAlert())
         size += GPIRecord::shortHeaderSize + rec::alertMainSize;
     if (rec::hasCommentRecord(poi))
-        size += GPIRecord::shortHeaderSize + rec::localizedFraming + lengths.comment;
+        size += GPIRecord::shortHeaderSize + rec::localizedFraming + commentLength;
     return size;
 }
 
-// One category laid out before anything is written: its areas, every length the record tree
-// would compute, and the encoded text lengths, so the waypoints can be framed straight into
-// the output without building a record per waypoint.
+// One category laid out before anything is written: its areas and every length the record
+// tree would compute, so the waypoints can be framed straight into the output without
+// building a record per waypoint.
 struct CategoryPlan {
     std::string_view name;
     std::span<const POI> pois;
     std::size_t nameLength = 0;
     AreaSplit split{};
+    std::vector<WaypointPlan> waypoints{}; // by POI index
     std::vector<rec::AreaBounds> bounds{};
     std::vector<std::uint64_t> areaChildrenLengths{};
-    std::vector<WaypointLengths> textLengths{}; // in area order
     GPIRecord bitmap{};
     std::uint64_t mainLength = 0;
 
@@ -141,30 +145,54 @@ struct CategoryPlan {
     std::uint64_t serializedSize() const { return headerSize(true) + totalLength(); }
 };
 
-// Goes through the texts in the order they are written, so the first one that is too long is
-// the one reported.
+// Reports the text that the record tree would find too long first: the category name, then
+// the waypoints' names and comments in area order.
+void throwFirstTooLongText(const CategoryPlan& plan, GPIEncoding encoding) {
+    checkedLength(plan.name, encoding);
+    for (const AreaMember& member : plan.split.members) {
+        const POI& poi = plan.pois[member.index];
+        checkedLength(poi.name, encoding);
+        if (rec::hasCommentRecord(poi))
+            checkedLength(*poi.comment, encoding);
+    }
+}
+
 CategoryPlan planCategory(const CategoryView& category, std::uint16_t index, GPIEncoding encoding) {
     CategoryPlan plan{.name = category.name, .pois = category.pois};
-    plan.nameLength = checkedLength(category.name, encoding);
     plan.split = splitIntoAreas(category.pois, GPIWriter::maxWaypointsPerArea);
+
+    bool tooLong = localizedTextLength(category.name, encoding) > ByteBuffer::maxStringBytes;
+    plan.waypoints.resize(category.pois.size());
+    for (std::size_t i = 0; i < category.pois.size(); ++i) {
+        const POI& poi = category.pois[i];
+        std::size_t name = localizedTextLength(poi.name, encoding);
+        std::size_t comment =
+            rec::hasCommentRecord(poi) ? localizedTextLength(*poi.comment, encoding) : 0;
+        tooLong =
+            tooLong || name > ByteBuffer::maxStringBytes || comment > ByteBuffer::maxStringBytes;
+        std::uint64_t children = waypointChildrenLength(poi, comment);
+        plan.waypoints[i] = {static_cast<std::uint32_t>(name), static_cast<std::uint32_t>(comment),
+                             static_cast<std::uint32_t>(headerSize(children > 0) +
+                                                        waypointMainLength(name) + children),
+                             poi.hasAlert()};
+    }
+    if (tooLong)
+        throwFirstTooLongText(plan, encoding);
+
+    plan.nameLength = localizedTextLength(category.name, encoding);
+    plan.mainLength = rec::localizedFraming + plan.nameLength;
     plan.bounds.resize(plan.split.areaEnds.size());
     plan.areaChildrenLengths.resize(plan.split.areaEnds.size());
-    plan.textLengths.resize(category.pois.size());
-    plan.mainLength = rec::localizedFraming + plan.nameLength;
-
     std::uint32_t k = 0;
     for (std::size_t area = 0; area < plan.split.areaEnds.size(); ++area) {
+        rec::AreaBounds& bounds = plan.bounds[area];
         std::uint64_t children = 0;
         for (; k < plan.split.areaEnds[area]; ++k) {
-            const POI& poi = category.pois[plan.split.order[k]];
-            WaypointLengths lengths{static_cast<std::uint16_t>(checkedLength(poi.name, encoding)),
-                                    0};
-            if (rec::hasCommentRecord(poi))
-                lengths.comment = static_cast<std::uint16_t>(checkedLength(*poi.comment, encoding));
-            plan.textLengths[k] = lengths;
-            plan.bounds[area].add(poi);
-            std::uint64_t below = waypointChildrenLength(poi, lengths);
-            children += headerSize(below > 0) + waypointMainLength(lengths) + below;
+            const AreaMember& member = plan.split.members[k];
+            bounds.include(rec::semicircles(member.latitude), rec::semicircles(member.longitude));
+            const WaypointPlan& waypoint = plan.waypoints[member.index];
+            bounds.hasAlert = bounds.hasAlert || waypoint.hasAlert;
+            children += waypoint.size;
         }
         plan.areaChildrenLengths[area] = children;
         plan.mainLength += headerSize(true) + rec::areaMainSize + children;
@@ -173,35 +201,60 @@ CategoryPlan planCategory(const CategoryView& category, std::uint16_t index, GPI
     return plan;
 }
 
-void writeWaypoint(ByteBuffer& out, const POI& poi, WaypointLengths lengths,
+void writeWaypoint(ByteCursor& out, const POI& poi, const WaypointPlan& plan,
                    const rec::TextStyle& style) {
-    std::uint64_t mainLength = waypointMainLength(lengths);
-    std::uint64_t children = waypointChildrenLength(poi, lengths);
+    std::uint64_t mainLength = waypointMainLength(plan.nameLength);
+    std::uint64_t children = waypointChildrenLength(poi, plan.commentLength);
     writeRecordHeader(out, rec::waypoint, children > 0, mainLength + children, mainLength);
-    rec::appendWaypointMain(out, poi, style, lengths.name);
+    rec::appendWaypointMain(out, poi, style, plan.nameLength);
     if (poi.hasAlert()) {
         writeRecordHeader(out, rec::alert, false, rec::alertMainSize, rec::alertMainSize);
         rec::appendAlertMain(out, poi);
     }
     if (rec::hasCommentRecord(poi)) {
-        std::uint64_t length = rec::localizedFraming + lengths.comment;
+        std::uint64_t length = rec::localizedFraming + plan.commentLength;
         writeRecordHeader(out, rec::comment, false, length, length);
-        out.appendLocalizedText(*poi.comment, style.encoding, style.language, lengths.comment);
+        out.appendLocalizedText(*poi.comment, style.encoding, style.language, plan.commentLength);
     }
 }
 
-void writeCategory(ByteBuffer& out, const CategoryPlan& plan, const rec::TextStyle& style) {
+void prefetch(const void* address) {
+    __builtin_prefetch(address);
+}
+
+void writeCategory(ByteCursor& out, const CategoryPlan& plan, const rec::TextStyle& style) {
     writeRecordHeader(out, rec::category, true, plan.totalLength(), plan.mainLength);
     out.appendLocalizedText(plan.name, style.encoding, style.language, plan.nameLength);
+
+    // Area order jumps around the POIs, so fetch each POI, and then its texts, ahead of use.
+    constexpr std::size_t structAhead = 16;
+    constexpr std::size_t textAhead = 8;
+    const std::vector<AreaMember>& members = plan.split.members;
+    auto poiAt = [&](std::size_t k) -> const POI& { return plan.pois[members[k].index]; };
     std::uint32_t k = 0;
     for (std::size_t area = 0; area < plan.split.areaEnds.size(); ++area) {
         writeRecordHeader(out, rec::area, true, rec::areaMainSize + plan.areaChildrenLengths[area],
                           rec::areaMainSize);
         rec::appendAreaMain(out, plan.bounds[area]);
-        for (; k < plan.split.areaEnds[area]; ++k)
-            writeWaypoint(out, plan.pois[plan.split.order[k]], plan.textLengths[k], style);
+        for (; k < plan.split.areaEnds[area]; ++k) {
+            if (k + structAhead < members.size()) {
+                const POI& later = poiAt(k + structAhead);
+                prefetch(&later);
+                prefetch(reinterpret_cast<const char*>(&later) + 64);
+            }
+            if (k + textAhead < members.size()) {
+                const POI& soon = poiAt(k + textAhead);
+                prefetch(soon.name.data());
+                if (soon.comment)
+                    prefetch(soon.comment->data());
+                prefetch(&plan.waypoints[members[k + textAhead].index]);
+            }
+            writeWaypoint(out, poiAt(k), plan.waypoints[members[k].index], style);
+        }
     }
-    plan.bitmap.write(out);
+    ByteBuffer bitmap;
+    plan.bitmap.write(bitmap);
+    out.appendBytes(bitmap.bytes);
 }
 
 double unixSeconds(std::optional<GPIWriter::TimePoint> timestamp) {
@@ -226,16 +279,21 @@ Bytes build(const GPIWriter& writer, std::vector<CategoryView> categories) {
         size += plans.back().serializedSize();
     }
 
-    ByteBuffer out;
-    out.bytes.reserve(static_cast<std::size_t>(size));
-    header.write(out);
-    format.write(out);
+    ByteBuffer head;
+    header.write(head);
+    format.write(head);
+    ByteBuffer tail;
+    end.write(tail);
+
+    Bytes file(static_cast<std::size_t>(size));
+    ByteCursor out(file.data(), file.data() + file.size());
+    out.appendBytes(head.bytes);
     for (const CategoryPlan& plan : plans)
         writeCategory(out, plan, style);
-    end.write(out);
-    if (out.size() != size)
+    out.appendBytes(tail.bytes);
+    if (!out.atEnd())
         throw std::logic_error("GPI layout and output disagree in size");
-    return std::move(out.bytes);
+    return file;
 }
 
 Path temporaryPathBeside(const Path& target, const FileSystem& fileSystem) {
@@ -301,14 +359,7 @@ GPIEncoding GPIWriter::encodingFor(const std::vector<POI>& pois) const {
 }
 
 std::int32_t GPIWriter::semicircles(double degrees) {
-    if (std::isnan(degrees))
-        return 0;
-    double units = std::round(degrees * 2147483648.0 / 180.0);
-    if (units >= 2147483647.0)
-        return INT32_MAX;
-    if (units <= -2147483648.0)
-        return INT32_MIN;
-    return static_cast<std::int32_t>(units);
+    return gpirecords::semicircles(degrees);
 }
 
 } // namespace marklode

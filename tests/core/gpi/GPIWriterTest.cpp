@@ -373,7 +373,9 @@ TEST(GPIWriterTest, AreaSplitMatchesTheStableSortDefinition) {
             std::vector<std::vector<std::uint32_t>> actual;
             std::uint32_t begin = 0;
             for (std::uint32_t end : split.areaEnds) {
-                actual.emplace_back(split.order.begin() + begin, split.order.begin() + end);
+                actual.emplace_back();
+                for (std::uint32_t k = begin; k < end; ++k)
+                    actual.back().push_back(split.members[k].index);
                 begin = end;
             }
             EXPECT_EQ(actual, expected) << n << " POIs, " << distinctValues << " values";
