@@ -25,5 +25,7 @@ struct AreaSplit {
 // Halves by latitude, then by longitude, each stable, until at most `maxPerArea` POIs remain;
 // areas come depth first. Coordinates must be finite.
 AreaSplit splitIntoAreas(std::span<const POI> pois, std::size_t maxPerArea);
+// The same for members gathered by the caller, in input order with index i at position i.
+AreaSplit splitIntoAreas(std::vector<AreaMember> members, std::size_t maxPerArea);
 
 } // namespace marklode

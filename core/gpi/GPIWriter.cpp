@@ -55,22 +55,6 @@ bool validAlertValue(double value, double maximum) {
     return std::isfinite(value) && value >= 0 && value <= maximum;
 }
 
-// Trims the names in place; throws the first problem in category order, then POI order.
-void validate(std::vector<CategoryView>& categories) {
-    for (CategoryView& category : categories) {
-        category.name = trimmed(category.name);
-        if (category.name.empty())
-            throw GPIWriterError::emptyCategoryName();
-        for (const POI& poi : category.pois) {
-            if (!within(poi.latitude, 90) || !within(poi.longitude, 180))
-                throw GPIWriterError::invalidCoordinate(poi.name, poi.latitude, poi.longitude);
-            if ((poi.speedKmh && !validAlertValue(*poi.speedKmh, maxSpeedKmh)) ||
-                (poi.proximityMeters && !validAlertValue(*poi.proximityMeters, maxProximityMeters)))
-                throw GPIWriterError::invalidAlertValue(poi.name);
-        }
-    }
-}
-
 bool isASCII(std::string_view text) {
     unsigned char any = 0;
     for (char c : text)
@@ -105,12 +89,12 @@ constexpr std::uint64_t headerSize(bool extended) {
     return extended ? GPIRecord::extendedHeaderSize : GPIRecord::shortHeaderSize;
 }
 
-// What the writer needs of one POI besides its texts, worked out in a sequential pass in
-// input order so the pass in area order touches as little memory as possible.
+// What the writer needs of one POI besides its texts and coordinates, gathered in one
+// sequential pass in input order so the passes in area order touch little memory. Lengths
+// are only meaningful once checked against the 16-bit limit.
 struct WaypointPlan {
     std::uint32_t nameLength;
-    std::uint32_t commentLength;
-    std::uint32_t size; // serialised, with children
+    std::uint32_t commentLength; // 0 when no comment record is written
     bool hasAlert;
 };
 
@@ -118,13 +102,18 @@ std::uint64_t waypointMainLength(std::uint64_t nameLength) {
     return rec::waypointFixedSize + rec::localizedFraming + nameLength;
 }
 
-std::uint64_t waypointChildrenLength(const POI& poi, std::uint64_t commentLength) {
+std::uint64_t waypointChildrenLength(bool hasAlert, std::uint64_t commentLength) {
     std::uint64_t size = 0;
-    if (poi.hasAlert())
+    if (hasAlert)
         size += GPIRecord::shortHeaderSize + rec::alertMainSize;
-    if (rec::hasCommentRecord(poi))
+    if (commentLength > 0)
         size += GPIRecord::shortHeaderSize + rec::localizedFraming + commentLength;
     return size;
+}
+
+std::uint64_t waypointSize(const WaypointPlan& plan) {
+    std::uint64_t children = waypointChildrenLength(plan.hasAlert, plan.commentLength);
+    return headerSize(children > 0) + waypointMainLength(plan.nameLength) + children;
 }
 
 // One category laid out before anything is written: its areas and every length the record
@@ -133,7 +122,9 @@ std::uint64_t waypointChildrenLength(const POI& poi, std::uint64_t commentLength
 struct CategoryPlan {
     std::string_view name;
     std::span<const POI> pois;
+    const GPIIcon* icon = nullptr;
     std::size_t nameLength = 0;
+    std::vector<AreaMember> members{}; // input order until split
     AreaSplit split{};
     std::vector<WaypointPlan> waypoints{}; // by POI index
     std::vector<rec::AreaBounds> bounds{};
@@ -145,9 +136,69 @@ struct CategoryPlan {
     std::uint64_t serializedSize() const { return headerSize(true) + totalLength(); }
 };
 
+// Windows-1252 length, or nothing when the text has no Windows-1252 form.
+std::optional<std::size_t> windows1252Measure(std::string_view text) {
+    if (isASCII(text))
+        return text.size();
+    return windows1252Length(text);
+}
+
+// Validates in the specified order (category name, then its POIs, category by category), and
+// gathers per POI what the later passes need. Returns whether every text has a lossless
+// Windows-1252 form; the lengths are Windows-1252 lengths while that holds.
+bool gatherCategories(std::vector<CategoryPlan>& plans) {
+    bool windows1252 = true;
+    auto measure = [&](std::string_view text) -> std::uint32_t {
+        if (!windows1252)
+            return 0;
+        auto length = windows1252Measure(text);
+        windows1252 = length.has_value();
+        return static_cast<std::uint32_t>(std::min<std::size_t>(length.value_or(0), UINT32_MAX));
+    };
+    for (CategoryPlan& plan : plans) {
+        plan.name = trimmed(plan.name);
+        if (plan.name.empty())
+            throw GPIWriterError::emptyCategoryName();
+        measure(plan.name);
+        plan.waypoints.resize(plan.pois.size());
+        plan.members.reserve(plan.pois.size());
+        for (std::size_t i = 0; i < plan.pois.size(); ++i) {
+            const POI& poi = plan.pois[i];
+            if (!within(poi.latitude, 90) || !within(poi.longitude, 180))
+                throw GPIWriterError::invalidCoordinate(poi.name, poi.latitude, poi.longitude);
+            if ((poi.speedKmh && !validAlertValue(*poi.speedKmh, maxSpeedKmh)) ||
+                (poi.proximityMeters && !validAlertValue(*poi.proximityMeters, maxProximityMeters)))
+                throw GPIWriterError::invalidAlertValue(poi.name);
+            std::uint32_t name = measure(poi.name);
+            std::uint32_t comment = rec::hasCommentRecord(poi) ? measure(*poi.comment) : 0;
+            plan.waypoints[i] = {name, comment, poi.hasAlert()};
+            plan.members.push_back({poi.latitude, poi.longitude, static_cast<std::uint32_t>(i)});
+        }
+    }
+    return windows1252;
+}
+
+void useUTF8Lengths(CategoryPlan& plan) {
+    for (std::size_t i = 0; i < plan.pois.size(); ++i) {
+        const POI& poi = plan.pois[i];
+        plan.waypoints[i].nameLength =
+            static_cast<std::uint32_t>(std::min<std::size_t>(poi.name.size(), UINT32_MAX));
+        plan.waypoints[i].commentLength =
+            rec::hasCommentRecord(poi)
+                ? static_cast<std::uint32_t>(std::min<std::size_t>(poi.comment->size(), UINT32_MAX))
+                : 0;
+    }
+}
+
 // Reports the text that the record tree would find too long first: the category name, then
 // the waypoints' names and comments in area order.
-void throwFirstTooLongText(const CategoryPlan& plan, GPIEncoding encoding) {
+void checkTextLengths(const CategoryPlan& plan, GPIEncoding encoding) {
+    bool tooLong = plan.nameLength > ByteBuffer::maxStringBytes;
+    for (const WaypointPlan& waypoint : plan.waypoints)
+        tooLong = tooLong || waypoint.nameLength > ByteBuffer::maxStringBytes ||
+                  waypoint.commentLength > ByteBuffer::maxStringBytes;
+    if (!tooLong)
+        return;
     checkedLength(plan.name, encoding);
     for (const AreaMember& member : plan.split.members) {
         const POI& poi = plan.pois[member.index];
@@ -157,69 +208,54 @@ void throwFirstTooLongText(const CategoryPlan& plan, GPIEncoding encoding) {
     }
 }
 
-CategoryPlan planCategory(const CategoryView& category, std::uint16_t index, GPIEncoding encoding) {
-    CategoryPlan plan{.name = category.name, .pois = category.pois};
-    plan.split = splitIntoAreas(category.pois, GPIWriter::maxWaypointsPerArea);
+void prefetch(const void* address) {
+    __builtin_prefetch(address);
+}
 
-    bool tooLong = localizedTextLength(category.name, encoding) > ByteBuffer::maxStringBytes;
-    plan.waypoints.resize(category.pois.size());
-    for (std::size_t i = 0; i < category.pois.size(); ++i) {
-        const POI& poi = category.pois[i];
-        std::size_t name = localizedTextLength(poi.name, encoding);
-        std::size_t comment =
-            rec::hasCommentRecord(poi) ? localizedTextLength(*poi.comment, encoding) : 0;
-        tooLong =
-            tooLong || name > ByteBuffer::maxStringBytes || comment > ByteBuffer::maxStringBytes;
-        std::uint64_t children = waypointChildrenLength(poi, comment);
-        plan.waypoints[i] = {static_cast<std::uint32_t>(name), static_cast<std::uint32_t>(comment),
-                             static_cast<std::uint32_t>(headerSize(children > 0) +
-                                                        waypointMainLength(name) + children),
-                             poi.hasAlert()};
-    }
-    if (tooLong)
-        throwFirstTooLongText(plan, encoding);
+void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encoding) {
+    plan.nameLength = localizedTextLength(plan.name, encoding);
+    plan.split = splitIntoAreas(std::move(plan.members), GPIWriter::maxWaypointsPerArea);
+    checkTextLengths(plan, encoding);
 
-    plan.nameLength = localizedTextLength(category.name, encoding);
     plan.mainLength = rec::localizedFraming + plan.nameLength;
     plan.bounds.resize(plan.split.areaEnds.size());
     plan.areaChildrenLengths.resize(plan.split.areaEnds.size());
+    const std::vector<AreaMember>& members = plan.split.members;
+    constexpr std::size_t ahead = 16;
     std::uint32_t k = 0;
     for (std::size_t area = 0; area < plan.split.areaEnds.size(); ++area) {
         rec::AreaBounds& bounds = plan.bounds[area];
         std::uint64_t children = 0;
         for (; k < plan.split.areaEnds[area]; ++k) {
-            const AreaMember& member = plan.split.members[k];
+            if (k + ahead < members.size())
+                prefetch(&plan.waypoints[members[k + ahead].index]);
+            const AreaMember& member = members[k];
             bounds.include(rec::semicircles(member.latitude), rec::semicircles(member.longitude));
             const WaypointPlan& waypoint = plan.waypoints[member.index];
             bounds.hasAlert = bounds.hasAlert || waypoint.hasAlert;
-            children += waypoint.size;
+            children += waypointSize(waypoint);
         }
         plan.areaChildrenLengths[area] = children;
         plan.mainLength += headerSize(true) + rec::areaMainSize + children;
     }
-    plan.bitmap = rec::bitmapRecord(category.icon ? *category.icon : GPIIcon::defaultIcon(), index);
-    return plan;
+    plan.bitmap = rec::bitmapRecord(plan.icon ? *plan.icon : GPIIcon::defaultIcon(), index);
 }
 
 void writeWaypoint(ByteCursor& out, const POI& poi, const WaypointPlan& plan,
                    const rec::TextStyle& style) {
     std::uint64_t mainLength = waypointMainLength(plan.nameLength);
-    std::uint64_t children = waypointChildrenLength(poi, plan.commentLength);
+    std::uint64_t children = waypointChildrenLength(plan.hasAlert, plan.commentLength);
     writeRecordHeader(out, rec::waypoint, children > 0, mainLength + children, mainLength);
     rec::appendWaypointMain(out, poi, style, plan.nameLength);
     if (poi.hasAlert()) {
         writeRecordHeader(out, rec::alert, false, rec::alertMainSize, rec::alertMainSize);
         rec::appendAlertMain(out, poi);
     }
-    if (rec::hasCommentRecord(poi)) {
+    if (plan.commentLength > 0) {
         std::uint64_t length = rec::localizedFraming + plan.commentLength;
         writeRecordHeader(out, rec::comment, false, length, length);
         out.appendLocalizedText(*poi.comment, style.encoding, style.language, plan.commentLength);
     }
-}
-
-void prefetch(const void* address) {
-    __builtin_prefetch(address);
 }
 
 void writeCategory(ByteCursor& out, const CategoryPlan& plan, const rec::TextStyle& style) {
@@ -262,21 +298,25 @@ double unixSeconds(std::optional<GPIWriter::TimePoint> timestamp) {
     return std::chrono::duration<double>(time.time_since_epoch()).count();
 }
 
-Bytes build(const GPIWriter& writer, std::vector<CategoryView> categories) {
-    validate(categories);
-    rec::TextStyle style{chooseEncoding(categories), languageBytes(writer.languageCode)};
+Bytes build(const GPIWriter& writer, const std::vector<CategoryView>& categories) {
+    std::vector<CategoryPlan> plans;
+    plans.reserve(categories.size());
+    for (const CategoryView& category : categories)
+        plans.push_back({.name = category.name, .pois = category.pois, .icon = category.icon});
+    GPIEncoding encoding = gatherCategories(plans) ? GPIEncoding::windows1252 : GPIEncoding::utf8;
+    if (encoding == GPIEncoding::utf8)
+        for (CategoryPlan& plan : plans)
+            useUTF8Lengths(plan);
+    rec::TextStyle style{encoding, languageBytes(writer.languageCode)};
 
     GPIRecord header = rec::fileHeaderRecord(rec::fileTimestamp(unixSeconds(writer.timestamp)),
                                              writer.creatorName);
     GPIRecord format = rec::formatRecord(style.encoding);
     GPIRecord end = rec::endRecord();
     std::uint64_t size = header.serializedSize() + format.serializedSize() + end.serializedSize();
-
-    std::vector<CategoryPlan> plans;
-    plans.reserve(categories.size());
-    for (std::size_t i = 0; i < categories.size(); ++i) {
-        plans.push_back(planCategory(categories[i], static_cast<std::uint16_t>(i), style.encoding));
-        size += plans.back().serializedSize();
+    for (std::size_t i = 0; i < plans.size(); ++i) {
+        layOutCategory(plans[i], static_cast<std::uint16_t>(i), style.encoding);
+        size += plans[i].serializedSize();
     }
 
     ByteBuffer head;
@@ -321,7 +361,7 @@ Bytes GPIWriter::data(const std::vector<GPICategory>& categories) const {
     views.reserve(categories.size());
     for (const GPICategory& category : categories)
         views.push_back({category.name, category.pois, category.icon ? &*category.icon : nullptr});
-    return build(*this, std::move(views));
+    return build(*this, views);
 }
 
 Bytes GPIWriter::dataFor(const std::vector<POI>& pois) const {
