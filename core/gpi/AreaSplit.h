@@ -11,7 +11,8 @@ namespace marklode {
 struct AreaMember {
     double latitude;
     double longitude;
-    std::uint32_t index; // into the POIs that were split
+    std::uint32_t index;       // into the POIs that were split
+    std::uint32_t payload = 0; // the caller's, carried along (it fills the padding)
 };
 
 // The geographic areas of one category: `members` lists the POIs area by area, with their

@@ -89,12 +89,14 @@ constexpr std::uint64_t headerSize(bool extended) {
     return extended ? GPIRecord::extendedHeaderSize : GPIRecord::shortHeaderSize;
 }
 
-// What the writer needs of one POI besides its texts and coordinates, gathered in one
-// sequential pass in input order so the passes in area order touch little memory. Lengths
-// are only meaningful once checked against the 16-bit limit.
-struct WaypointPlan {
-    std::uint32_t nameLength;
-    std::uint32_t commentLength; // 0 when no comment record is written
+// What the passes in area order need of a waypoint besides the POI itself, carried in its
+// area member so that those passes read the members in sequence: the serialised size of the
+// waypoint record in the low bits, its alert flag in the top bit.
+constexpr std::uint32_t alertBit = 0x80000000u;
+
+struct WaypointShape {
+    std::uint64_t nameLength;
+    std::uint64_t commentLength; // 0 when no comment record is written
     bool hasAlert;
 };
 
@@ -111,9 +113,35 @@ std::uint64_t waypointChildrenLength(bool hasAlert, std::uint64_t commentLength)
     return size;
 }
 
-std::uint64_t waypointSize(const WaypointPlan& plan) {
-    std::uint64_t children = waypointChildrenLength(plan.hasAlert, plan.commentLength);
-    return headerSize(children > 0) + waypointMainLength(plan.nameLength) + children;
+std::uint64_t waypointSize(const WaypointShape& shape) {
+    std::uint64_t children = waypointChildrenLength(shape.hasAlert, shape.commentLength);
+    return headerSize(children > 0) + waypointMainLength(shape.nameLength) + children;
+}
+
+// Sizes of texts within the 16-bit limit stay far below the alert bit; larger ones are caught
+// by the length check before the payload is used.
+std::uint32_t payloadOf(const WaypointShape& shape) {
+    std::uint64_t size = std::min<std::uint64_t>(waypointSize(shape), alertBit - 1);
+    return static_cast<std::uint32_t>(size) | (shape.hasAlert ? alertBit : 0);
+}
+
+std::uint64_t sizeOf(std::uint32_t payload) {
+    return payload & ~alertBit;
+}
+
+bool hasAlertIn(std::uint32_t payload) {
+    return (payload & alertBit) != 0;
+}
+
+// The comment length follows from the record size once the name length is known.
+std::uint64_t commentLengthOf(std::uint32_t payload, std::uint64_t nameLength) {
+    std::uint64_t fixed =
+        GPIRecord::extendedHeaderSize + waypointMainLength(nameLength) +
+        (hasAlertIn(payload) ? GPIRecord::shortHeaderSize + rec::alertMainSize : 0);
+    std::uint64_t size = sizeOf(payload);
+    if (size <= fixed)
+        return 0;
+    return size - fixed - GPIRecord::shortHeaderSize - rec::localizedFraming;
 }
 
 // One category laid out before anything is written: its areas and every length the record
@@ -126,7 +154,7 @@ struct CategoryPlan {
     std::size_t nameLength = 0;
     std::vector<AreaMember> members{}; // input order until split
     AreaSplit split{};
-    std::vector<WaypointPlan> waypoints{}; // by POI index
+    bool tooLong = false; // some text exceeds the 16-bit limit
     std::vector<rec::AreaBounds> bounds{};
     std::vector<std::uint64_t> areaChildrenLengths{};
     GPIRecord bitmap{};
@@ -159,8 +187,7 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
         plan.name = trimmed(plan.name);
         if (plan.name.empty())
             throw GPIWriterError::emptyCategoryName();
-        measure(plan.name);
-        plan.waypoints.resize(plan.pois.size());
+        plan.tooLong = measure(plan.name) > ByteBuffer::maxStringBytes;
         plan.members.reserve(plan.pois.size());
         for (std::size_t i = 0; i < plan.pois.size(); ++i) {
             const POI& poi = plan.pois[i];
@@ -171,33 +198,30 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
                 throw GPIWriterError::invalidAlertValue(poi.name);
             std::uint32_t name = measure(poi.name);
             std::uint32_t comment = rec::hasCommentRecord(poi) ? measure(*poi.comment) : 0;
-            plan.waypoints[i] = {name, comment, poi.hasAlert()};
-            plan.members.push_back({poi.latitude, poi.longitude, static_cast<std::uint32_t>(i)});
+            plan.tooLong = plan.tooLong || name > ByteBuffer::maxStringBytes ||
+                           comment > ByteBuffer::maxStringBytes;
+            plan.members.push_back({poi.latitude, poi.longitude, static_cast<std::uint32_t>(i),
+                                    payloadOf({name, comment, poi.hasAlert()})});
         }
     }
     return windows1252;
 }
 
 void useUTF8Lengths(CategoryPlan& plan) {
-    for (std::size_t i = 0; i < plan.pois.size(); ++i) {
-        const POI& poi = plan.pois[i];
-        plan.waypoints[i].nameLength =
-            static_cast<std::uint32_t>(std::min<std::size_t>(poi.name.size(), UINT32_MAX));
-        plan.waypoints[i].commentLength =
-            rec::hasCommentRecord(poi)
-                ? static_cast<std::uint32_t>(std::min<std::size_t>(poi.comment->size(), UINT32_MAX))
-                : 0;
+    plan.tooLong = plan.name.size() > ByteBuffer::maxStringBytes;
+    for (AreaMember& member : plan.members) {
+        const POI& poi = plan.pois[member.index];
+        std::size_t comment = rec::hasCommentRecord(poi) ? poi.comment->size() : 0;
+        plan.tooLong = plan.tooLong || poi.name.size() > ByteBuffer::maxStringBytes ||
+                       comment > ByteBuffer::maxStringBytes;
+        member.payload = payloadOf({poi.name.size(), comment, poi.hasAlert()});
     }
 }
 
 // Reports the text that the record tree would find too long first: the category name, then
 // the waypoints' names and comments in area order.
 void checkTextLengths(const CategoryPlan& plan, GPIEncoding encoding) {
-    bool tooLong = plan.nameLength > ByteBuffer::maxStringBytes;
-    for (const WaypointPlan& waypoint : plan.waypoints)
-        tooLong = tooLong || waypoint.nameLength > ByteBuffer::maxStringBytes ||
-                  waypoint.commentLength > ByteBuffer::maxStringBytes;
-    if (!tooLong)
+    if (!plan.tooLong)
         return;
     checkedLength(plan.name, encoding);
     for (const AreaMember& member : plan.split.members) {
@@ -221,19 +245,15 @@ void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encodin
     plan.bounds.resize(plan.split.areaEnds.size());
     plan.areaChildrenLengths.resize(plan.split.areaEnds.size());
     const std::vector<AreaMember>& members = plan.split.members;
-    constexpr std::size_t ahead = 16;
     std::uint32_t k = 0;
     for (std::size_t area = 0; area < plan.split.areaEnds.size(); ++area) {
         rec::AreaBounds& bounds = plan.bounds[area];
         std::uint64_t children = 0;
         for (; k < plan.split.areaEnds[area]; ++k) {
-            if (k + ahead < members.size())
-                prefetch(&plan.waypoints[members[k + ahead].index]);
             const AreaMember& member = members[k];
             bounds.include(rec::semicircles(member.latitude), rec::semicircles(member.longitude));
-            const WaypointPlan& waypoint = plan.waypoints[member.index];
-            bounds.hasAlert = bounds.hasAlert || waypoint.hasAlert;
-            children += waypointSize(waypoint);
+            bounds.hasAlert = bounds.hasAlert || hasAlertIn(member.payload);
+            children += sizeOf(member.payload);
         }
         plan.areaChildrenLengths[area] = children;
         plan.mainLength += headerSize(true) + rec::areaMainSize + children;
@@ -241,20 +261,26 @@ void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encodin
     plan.bitmap = rec::bitmapRecord(plan.icon ? *plan.icon : GPIIcon::defaultIcon(), index);
 }
 
-void writeWaypoint(ByteCursor& out, const POI& poi, const WaypointPlan& plan,
+void writeWaypoint(ByteCursor& out, const POI& poi, std::uint32_t payload,
                    const rec::TextStyle& style) {
-    std::uint64_t mainLength = waypointMainLength(plan.nameLength);
-    std::uint64_t children = waypointChildrenLength(plan.hasAlert, plan.commentLength);
+    // Windows-1252 files hold only texts that have a Windows-1252 form.
+    std::uint64_t nameLength = style.encoding == GPIEncoding::utf8
+                                   ? poi.name.size()
+                                   : windows1252Measure(poi.name).value_or(poi.name.size());
+    std::uint64_t commentLength = commentLengthOf(payload, nameLength);
+    bool hasAlert = hasAlertIn(payload);
+    std::uint64_t mainLength = waypointMainLength(nameLength);
+    std::uint64_t children = waypointChildrenLength(hasAlert, commentLength);
     writeRecordHeader(out, rec::waypoint, children > 0, mainLength + children, mainLength);
-    rec::appendWaypointMain(out, poi, style, plan.nameLength);
-    if (poi.hasAlert()) {
+    rec::appendWaypointMain(out, poi, style, nameLength);
+    if (hasAlert) {
         writeRecordHeader(out, rec::alert, false, rec::alertMainSize, rec::alertMainSize);
         rec::appendAlertMain(out, poi);
     }
-    if (plan.commentLength > 0) {
-        std::uint64_t length = rec::localizedFraming + plan.commentLength;
+    if (commentLength > 0) {
+        std::uint64_t length = rec::localizedFraming + commentLength;
         writeRecordHeader(out, rec::comment, false, length, length);
-        out.appendLocalizedText(*poi.comment, style.encoding, style.language, plan.commentLength);
+        out.appendLocalizedText(*poi.comment, style.encoding, style.language, commentLength);
     }
 }
 
@@ -283,9 +309,8 @@ void writeCategory(ByteCursor& out, const CategoryPlan& plan, const rec::TextSty
                 prefetch(soon.name.data());
                 if (soon.comment)
                     prefetch(soon.comment->data());
-                prefetch(&plan.waypoints[members[k + textAhead].index]);
             }
-            writeWaypoint(out, poiAt(k), plan.waypoints[members[k].index], style);
+            writeWaypoint(out, poiAt(k), members[k].payload, style);
         }
     }
     ByteBuffer bitmap;

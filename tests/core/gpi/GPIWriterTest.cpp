@@ -245,6 +245,19 @@ TEST(GPIWriterTest, ValidationErrorsInOrder) {
     for (const auto& c : cases)
         EXPECT_EQ(errorOf(makeWriter(), c.categories), c.expected) << c.label;
 
+    // Texts are checked in the order they are written: category name, then areas.
+    const std::string longName(65536, 'x');
+    EXPECT_EQ(errorOf(makeWriter(), {category(longName, {poi(longName + "y")})}),
+              GPIWriterError::stringTooLong(longName));
+    std::vector<POI> spread;
+    for (int i = 0; i < 129; ++i)
+        spread.push_back(poi("P" + std::to_string(i), i == 0 ? 10 : i == 128 ? -10 : 0, 0));
+    spread.front().name = std::string(65536, 'a');
+    spread.back().name = std::string(65536, 'b');
+    EXPECT_EQ(errorOf(makeWriter(), {category("C", spread)}),
+              GPIWriterError::stringTooLong(spread.back().name))
+        << "the southernmost POI's area comes first";
+
     GPIWriter longCreator = makeWriter();
     longCreator.creatorName = std::string(65536, 'm');
     EXPECT_EQ(errorOf(longCreator, {}), GPIWriterError::stringTooLong(longCreator.creatorName));
