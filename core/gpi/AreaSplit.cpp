@@ -6,7 +6,7 @@ namespace marklode {
 
 namespace {
 
-// Each halving is specified as a stable sort followed by a cut. Stable sorts compose: a stable
+// Each halving is defined as a stable sort followed by a cut. Stable sorts compose: a stable
 // sort by longitude of a sequence ordered by (latitude, index) orders it by (longitude,
 // latitude, index), and every later sort keeps the other coordinate as its first tie-breaker.
 // With these total orders only the set on each side of a cut matters, so a selection does the

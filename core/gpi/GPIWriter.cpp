@@ -171,7 +171,7 @@ std::optional<std::size_t> windows1252Measure(std::string_view text) {
     return windows1252Length(text);
 }
 
-// Validates in the specified order (category name, then its POIs, category by category), and
+// Validates in reporting order (category name, then its POIs, category by category), and
 // gathers per POI what the later passes need. Returns whether every text has a lossless
 // Windows-1252 form; the lengths are Windows-1252 lengths while that holds.
 bool gatherCategories(std::vector<CategoryPlan>& plans) {

@@ -337,7 +337,7 @@ TEST(GPIWriterTest, AreaSplitSizesAndOrder) {
 
 namespace {
 
-// The split as specified: stable sorts and cuts, on index arrays.
+// The split by its definition: stable sorts and cuts, on index arrays.
 void referenceSplit(const std::vector<POI>& pois, std::vector<std::uint32_t> slice,
                     std::vector<std::vector<std::uint32_t>>& areas) {
     if (slice.empty())
