@@ -8,15 +8,25 @@
 
 namespace marklode {
 
-// The geographic areas of one category: `order` lists POI indices area by area, and area k
-// covers order[areaEnds[k - 1] .. areaEnds[k]) (from 0 for the first area).
+struct AreaMember {
+    double latitude;
+    double longitude;
+    std::uint32_t index;       // into the POIs that were split
+    std::uint32_t payload = 0; // the caller's, carried along (it fills the padding)
+};
+
+// The geographic areas of one category: `members` lists the POIs area by area, with their
+// coordinates so that areas can be measured without going back to the POIs; area k covers
+// members[areaEnds[k - 1] .. areaEnds[k]) (from 0 for the first area).
 struct AreaSplit {
-    std::vector<std::uint32_t> order;
+    std::vector<AreaMember> members;
     std::vector<std::uint32_t> areaEnds;
 };
 
 // Halves by latitude, then by longitude, each stable, until at most `maxPerArea` POIs remain;
 // areas come depth first. Coordinates must be finite.
 AreaSplit splitIntoAreas(std::span<const POI> pois, std::size_t maxPerArea);
+// The same for members gathered by the caller, in input order with index i at position i.
+AreaSplit splitIntoAreas(std::vector<AreaMember> members, std::size_t maxPerArea);
 
 } // namespace marklode

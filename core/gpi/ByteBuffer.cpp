@@ -3,11 +3,17 @@
 #include "core/gpi/GPIWriterError.h"
 #include "core/gpi/Windows1252.h"
 
+#include <stdexcept>
 #include <string>
 
 namespace marklode {
 
 std::size_t localizedTextLength(std::string_view text, GPIEncoding encoding) {
+    unsigned char any = 0;
+    for (char c : text)
+        any |= static_cast<unsigned char>(c);
+    if (any < 0x80)
+        return text.size(); // ASCII: the same in both encodings
     if (encoding == GPIEncoding::windows1252)
         if (auto length = windows1252Length(text))
             return *length;
@@ -40,20 +46,8 @@ void ByteBuffer::appendLocalizedString(std::string_view text, GPIEncoding encodi
     appendLocalizedText(text, encoding, languageBytes(languageCode), length);
 }
 
-void ByteBuffer::appendLocalizedText(std::string_view text, GPIEncoding encoding,
-                                     std::array<std::uint8_t, 2> language,
-                                     std::size_t encodedLength) {
-    appendUInt32(static_cast<std::uint32_t>(encodedLength + 4));
-    appendBytes(language);
-    appendUInt16(static_cast<std::uint16_t>(encodedLength));
-    // Equal lengths mean the text is ASCII or is stored in its UTF-8 form.
-    if (encoding == GPIEncoding::windows1252 && encodedLength != text.size()) {
-        std::size_t start = bytes.size();
-        bytes.resize(start + encodedLength);
-        encodeWindows1252Into(text, bytes.data() + start);
-    } else {
-        appendBytes(text);
-    }
+void ByteCursor::overrun() {
+    throw std::logic_error("output longer than its computed size");
 }
 
 } // namespace marklode

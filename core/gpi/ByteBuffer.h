@@ -5,39 +5,66 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 #include <vector>
 
 namespace marklode {
 
-// A growable byte array with the little-endian appends and the two string encodings of the
-// file format. Strings that don't fit their 16-bit count throw GPIWriterError::stringTooLong
-// and leave the buffer unchanged.
-struct ByteBuffer {
-    static constexpr std::size_t maxStringBytes = 65535;
+// Writes the Windows-1252 form of a text that has one; see Windows1252.h.
+std::uint8_t* encodeWindows1252Into(std::string_view utf8, std::uint8_t* out);
 
-    std::vector<std::uint8_t> bytes;
-
-    void appendUInt8(std::uint8_t value) { bytes.push_back(value); }
+// The little-endian appends of the file format, on top of a sink's grow(n), which returns room
+// for n more bytes.
+template <typename Sink> class LittleEndianAppends {
+  public:
+    void appendUInt8(std::uint8_t value) { *sink().grow(1) = value; }
     void appendUInt16(std::uint16_t value) {
-        const std::uint8_t le[2] = {static_cast<std::uint8_t>(value),
-                                    static_cast<std::uint8_t>(value >> 8)};
-        bytes.insert(bytes.end(), le, le + 2);
+        std::uint8_t* at = sink().grow(2);
+        at[0] = static_cast<std::uint8_t>(value);
+        at[1] = static_cast<std::uint8_t>(value >> 8);
     }
     void appendUInt32(std::uint32_t value) {
-        const std::uint8_t le[4] = {
-            static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-        bytes.insert(bytes.end(), le, le + 4);
+        std::uint8_t* at = sink().grow(4);
+        for (int k = 0; k < 4; ++k)
+            at[k] = static_cast<std::uint8_t>(value >> (8 * k));
     }
     void appendInt32(std::int32_t value) { appendUInt32(static_cast<std::uint32_t>(value)); }
     void appendBytes(std::span<const std::uint8_t> data) {
-        bytes.insert(bytes.end(), data.begin(), data.end());
+        if (!data.empty())
+            std::memcpy(sink().grow(data.size()), data.data(), data.size());
     }
     void appendBytes(std::string_view ascii) {
-        bytes.insert(bytes.end(), ascii.begin(), ascii.end());
+        if (!ascii.empty())
+            std::memcpy(sink().grow(ascii.size()), ascii.data(), ascii.size());
     }
+
+    // A language-tagged string whose language bytes and stored length the caller worked out
+    // (languageBytes, localizedTextLength) and checked against the 16-bit limit.
+    void appendLocalizedText(std::string_view text, GPIEncoding encoding,
+                             std::array<std::uint8_t, 2> language, std::size_t encodedLength) {
+        appendUInt32(static_cast<std::uint32_t>(encodedLength + 4));
+        appendBytes(language);
+        appendUInt16(static_cast<std::uint16_t>(encodedLength));
+        // Equal lengths mean the text is ASCII or is stored in its UTF-8 form.
+        if (encoding == GPIEncoding::windows1252 && encodedLength != text.size())
+            encodeWindows1252Into(text, sink().grow(encodedLength));
+        else
+            appendBytes(text);
+    }
+
+  private:
+    Sink& sink() { return static_cast<Sink&>(*this); }
+};
+
+// A growable byte array with the little-endian appends and the two string encodings of the
+// file format. Strings that don't fit their 16-bit count throw GPIWriterError::stringTooLong
+// and leave the buffer unchanged.
+struct ByteBuffer : LittleEndianAppends<ByteBuffer> {
+    static constexpr std::size_t maxStringBytes = 65535;
+
+    std::vector<std::uint8_t> bytes;
 
     // 16-bit byte count, then the UTF-8 bytes.
     void appendString(std::string_view text);
@@ -45,12 +72,34 @@ struct ByteBuffer {
     // file's encoding (its UTF-8 form when Windows-1252 can't hold it without loss).
     void appendLocalizedString(std::string_view text, GPIEncoding encoding,
                                std::string_view languageCode);
-    // The same with the language bytes and the stored length worked out by the caller (through
-    // languageBytes and localizedTextLength, after checking the limit).
-    void appendLocalizedText(std::string_view text, GPIEncoding encoding,
-                             std::array<std::uint8_t, 2> language, std::size_t encodedLength);
 
     std::size_t size() const { return bytes.size(); }
+    std::uint8_t* grow(std::size_t count) {
+        std::size_t at = bytes.size();
+        bytes.resize(at + count);
+        return bytes.data() + at;
+    }
+};
+
+// The same appends into memory sized beforehand, for output whose length is known up front.
+// Running past the end is a logic error and throws std::logic_error.
+class ByteCursor : public LittleEndianAppends<ByteCursor> {
+  public:
+    ByteCursor(std::uint8_t* begin, std::uint8_t* end) : at_(begin), end_(end) {}
+
+    std::uint8_t* grow(std::size_t count) {
+        if (static_cast<std::size_t>(end_ - at_) < count)
+            overrun();
+        std::uint8_t* start = at_;
+        at_ += count;
+        return start;
+    }
+    bool atEnd() const { return at_ == end_; }
+
+  private:
+    [[noreturn]] static void overrun();
+    std::uint8_t* at_;
+    std::uint8_t* end_;
 };
 
 // The byte count of a text as appendLocalizedString stores it (without the 8 framing bytes).

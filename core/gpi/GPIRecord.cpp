@@ -25,15 +25,6 @@ std::uint64_t GPIRecord::serializedSize() const {
     return (isExtended() ? extendedHeaderSize : shortHeaderSize) + totalLength();
 }
 
-void writeRecordHeader(ByteBuffer& into, std::uint16_t type, bool extended,
-                       std::uint64_t totalLength, std::uint64_t mainLength) {
-    into.appendUInt16(type);
-    into.appendUInt16(extended ? GPIRecord::extendedFlag : 0);
-    into.appendUInt32(static_cast<std::uint32_t>(totalLength));
-    if (extended)
-        into.appendUInt32(static_cast<std::uint32_t>(mainLength));
-}
-
 void GPIRecord::write(ByteBuffer& into) const {
     std::uint64_t mainBytes = mainLength();
     std::uint64_t total = mainBytes + sizeOf(children);

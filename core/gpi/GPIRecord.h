@@ -30,7 +30,14 @@ struct GPIRecord {
 };
 
 // The header alone; lengths above 32 bits are outside the format and are cut.
-void writeRecordHeader(ByteBuffer& into, std::uint16_t type, bool extended,
-                       std::uint64_t totalLength, std::uint64_t mainLength);
+template <typename Sink>
+void writeRecordHeader(LittleEndianAppends<Sink>& into, std::uint16_t type, bool extended,
+                       std::uint64_t totalLength, std::uint64_t mainLength) {
+    into.appendUInt16(type);
+    into.appendUInt16(extended ? GPIRecord::extendedFlag : 0);
+    into.appendUInt32(static_cast<std::uint32_t>(totalLength));
+    if (extended)
+        into.appendUInt32(static_cast<std::uint32_t>(mainLength));
+}
 
 } // namespace marklode

@@ -119,51 +119,20 @@ GPIRecord bitmapRecord(const GPIIcon& icon, std::uint16_t bitmapId) {
     return record;
 }
 
-void appendWaypointMain(ByteBuffer& into, const POI& poi, const TextStyle& style,
-                        std::size_t nameLength) {
-    into.appendInt32(GPIWriter::semicircles(poi.latitude));
-    into.appendInt32(GPIWriter::semicircles(poi.longitude));
-    into.appendUInt16(1);
-    into.appendUInt8(poi.hasAlert() ? 1 : 0);
-    into.appendLocalizedText(poi.name, style.encoding, style.language, nameLength);
-}
-
-void appendAlertMain(ByteBuffer& into, const POI& poi) {
-    // Validation bounds both values to 0...65535 before they are truncated.
-    double proximity = poi.proximityMeters.value_or(0);
-    double speed = poi.speedKmh ? std::min(*poi.speedKmh * 1000 / 36, 65535.0) : 0;
-    into.appendUInt16(static_cast<std::uint16_t>(proximity));
-    into.appendUInt16(static_cast<std::uint16_t>(speed));
-    into.appendUInt16(0x0100);
-    into.appendUInt16(0x0010);
-    into.appendUInt8(1);
-    into.appendUInt8(1);
-    into.appendUInt8(5);
-    into.appendUInt8(0x10);
-}
-
 bool hasCommentRecord(const POI& poi) {
     return poi.comment && !poi.comment->empty();
 }
 
 void AreaBounds::add(const POI& poi) {
-    std::int32_t latitude = GPIWriter::semicircles(poi.latitude);
-    std::int32_t longitude = GPIWriter::semicircles(poi.longitude);
+    include(semicircles(poi.latitude), semicircles(poi.longitude));
+    hasAlert = hasAlert || poi.hasAlert();
+}
+
+void AreaBounds::include(std::int32_t latitude, std::int32_t longitude) {
     maxLatitude = std::max(maxLatitude, latitude);
     maxLongitude = std::max(maxLongitude, longitude);
     minLatitude = std::min(minLatitude, latitude);
     minLongitude = std::min(minLongitude, longitude);
-    hasAlert = hasAlert || poi.hasAlert();
-}
-
-void appendAreaMain(ByteBuffer& into, const AreaBounds& bounds) {
-    into.appendInt32(bounds.maxLatitude);
-    into.appendInt32(bounds.maxLongitude);
-    into.appendInt32(bounds.minLatitude);
-    into.appendInt32(bounds.minLongitude);
-    into.appendUInt32(0);
-    into.appendUInt16(1);
-    into.appendUInt8(bounds.hasAlert ? 1 : 0);
 }
 
 GPIRecord waypointRecord(const POI& poi, const TextStyle& style) {
@@ -204,7 +173,7 @@ GPIRecord categoryRecord(std::string_view trimmedName, std::span<const POI> pois
     for (std::uint32_t end : split.areaEnds) {
         std::vector<const POI*> members;
         for (std::uint32_t k = begin; k < end; ++k)
-            members.push_back(&pois[split.order[k]]);
+            members.push_back(&pois[split.members[k].index]);
         record.inlineRecords.push_back(areaRecord(members, style));
         begin = end;
     }

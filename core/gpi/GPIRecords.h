@@ -8,7 +8,10 @@
 #include "core/gpi/GPIRecord.h"
 #include "core/import/POI.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
+#include <cmath>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -47,9 +50,10 @@ GPIRecord endRecord();
 GPIRecord bitmapRecord(const GPIIcon& icon, std::uint16_t bitmapId);
 
 // Main-part fields shared by the trees and the writer's direct framing.
-void appendWaypointMain(ByteBuffer& into, const POI& poi, const TextStyle& style,
+template <typename Sink>
+void appendWaypointMain(LittleEndianAppends<Sink>& into, const POI& poi, const TextStyle& style,
                         std::size_t nameLength);
-void appendAlertMain(ByteBuffer& into, const POI& poi);
+template <typename Sink> void appendAlertMain(LittleEndianAppends<Sink>& into, const POI& poi);
 bool hasCommentRecord(const POI& poi);
 
 struct AreaBounds {
@@ -60,13 +64,62 @@ struct AreaBounds {
     bool hasAlert = false;
 
     void add(const POI& poi);
+    void include(std::int32_t latitude, std::int32_t longitude);
 };
-void appendAreaMain(ByteBuffer& into, const AreaBounds& bounds);
+template <typename Sink>
+void appendAreaMain(LittleEndianAppends<Sink>& into, const AreaBounds& bounds);
 
 // These throw GPIWriterError::stringTooLong for texts beyond the 16-bit count.
 GPIRecord waypointRecord(const POI& poi, const TextStyle& style);
 GPIRecord areaRecord(std::span<const POI* const> pois, const TextStyle& style);
 GPIRecord categoryRecord(std::string_view trimmedName, std::span<const POI> pois,
                          const GPIIcon& icon, std::uint16_t bitmapId, const TextStyle& style);
+
+// GPIWriter::semicircles, inline for the per-waypoint path.
+inline std::int32_t semicircles(double degrees) {
+    if (std::isnan(degrees))
+        return 0;
+    double units = std::round(degrees * 2147483648.0 / 180.0);
+    if (units >= 2147483647.0)
+        return INT32_MAX;
+    if (units <= -2147483648.0)
+        return INT32_MIN;
+    return static_cast<std::int32_t>(units);
+}
+
+template <typename Sink>
+void appendWaypointMain(LittleEndianAppends<Sink>& into, const POI& poi, const TextStyle& style,
+                        std::size_t nameLength) {
+    into.appendInt32(semicircles(poi.latitude));
+    into.appendInt32(semicircles(poi.longitude));
+    into.appendUInt16(1);
+    into.appendUInt8(poi.hasAlert() ? 1 : 0);
+    into.appendLocalizedText(poi.name, style.encoding, style.language, nameLength);
+}
+
+template <typename Sink> void appendAlertMain(LittleEndianAppends<Sink>& into, const POI& poi) {
+    // Validation bounds both values to 0...65535 before they are truncated.
+    double proximity = poi.proximityMeters.value_or(0);
+    double speed = poi.speedKmh ? std::min(*poi.speedKmh * 1000 / 36, 65535.0) : 0;
+    into.appendUInt16(static_cast<std::uint16_t>(proximity));
+    into.appendUInt16(static_cast<std::uint16_t>(speed));
+    into.appendUInt16(0x0100);
+    into.appendUInt16(0x0010);
+    into.appendUInt8(1);
+    into.appendUInt8(1);
+    into.appendUInt8(5);
+    into.appendUInt8(0x10);
+}
+
+template <typename Sink>
+void appendAreaMain(LittleEndianAppends<Sink>& into, const AreaBounds& bounds) {
+    into.appendInt32(bounds.maxLatitude);
+    into.appendInt32(bounds.maxLongitude);
+    into.appendInt32(bounds.minLatitude);
+    into.appendInt32(bounds.minLongitude);
+    into.appendUInt32(0);
+    into.appendUInt16(1);
+    into.appendUInt8(bounds.hasAlert ? 1 : 0);
+}
 
 } // namespace marklode::gpirecords

@@ -55,22 +55,6 @@ bool validAlertValue(double value, double maximum) {
     return std::isfinite(value) && value >= 0 && value <= maximum;
 }
 
-// Trims the names in place; throws the first problem in category order, then POI order.
-void validate(std::vector<CategoryView>& categories) {
-    for (CategoryView& category : categories) {
-        category.name = trimmed(category.name);
-        if (category.name.empty())
-            throw GPIWriterError::emptyCategoryName();
-        for (const POI& poi : category.pois) {
-            if (!within(poi.latitude, 90) || !within(poi.longitude, 180))
-                throw GPIWriterError::invalidCoordinate(poi.name, poi.latitude, poi.longitude);
-            if ((poi.speedKmh && !validAlertValue(*poi.speedKmh, maxSpeedKmh)) ||
-                (poi.proximityMeters && !validAlertValue(*poi.proximityMeters, maxProximityMeters)))
-                throw GPIWriterError::invalidAlertValue(poi.name);
-        }
-    }
-}
-
 bool isASCII(std::string_view text) {
     unsigned char any = 0;
     for (char c : text)
@@ -105,35 +89,74 @@ constexpr std::uint64_t headerSize(bool extended) {
     return extended ? GPIRecord::extendedHeaderSize : GPIRecord::shortHeaderSize;
 }
 
-struct WaypointLengths {
-    std::uint16_t name;
-    std::uint16_t comment;
+// What the passes in area order need of a waypoint besides the POI itself, carried in its
+// area member so that those passes read the members in sequence: the serialised size of the
+// waypoint record in the low bits, its alert flag in the top bit.
+constexpr std::uint32_t alertBit = 0x80000000u;
+
+struct WaypointShape {
+    std::uint64_t nameLength;
+    std::uint64_t commentLength; // 0 when no comment record is written
+    bool hasAlert;
 };
 
-std::uint64_t waypointMainLength(WaypointLengths lengths) {
-    return rec::waypointFixedSize + rec::localizedFraming + lengths.name;
+std::uint64_t waypointMainLength(std::uint64_t nameLength) {
+    return rec::waypointFixedSize + rec::localizedFraming + nameLength;
 }
 
-std::uint64_t waypointChildrenLength(const POI& poi, WaypointLengths lengths) {
+std::uint64_t waypointChildrenLength(bool hasAlert, std::uint64_t commentLength) {
     std::uint64_t size = 0;
-    if (poi.hasAlert())
+    if (hasAlert)
         size += GPIRecord::shortHeaderSize + rec::alertMainSize;
-    if (rec::hasCommentRecord(poi))
-        size += GPIRecord::shortHeaderSize + rec::localizedFraming + lengths.comment;
+    if (commentLength > 0)
+        size += GPIRecord::shortHeaderSize + rec::localizedFraming + commentLength;
     return size;
 }
 
-// One category laid out before anything is written: its areas, every length the record tree
-// would compute, and the encoded text lengths, so the waypoints can be framed straight into
-// the output without building a record per waypoint.
+std::uint64_t waypointSize(const WaypointShape& shape) {
+    std::uint64_t children = waypointChildrenLength(shape.hasAlert, shape.commentLength);
+    return headerSize(children > 0) + waypointMainLength(shape.nameLength) + children;
+}
+
+// Sizes of texts within the 16-bit limit stay far below the alert bit; larger ones are caught
+// by the length check before the payload is used.
+std::uint32_t payloadOf(const WaypointShape& shape) {
+    std::uint64_t size = std::min<std::uint64_t>(waypointSize(shape), alertBit - 1);
+    return static_cast<std::uint32_t>(size) | (shape.hasAlert ? alertBit : 0);
+}
+
+std::uint64_t sizeOf(std::uint32_t payload) {
+    return payload & ~alertBit;
+}
+
+bool hasAlertIn(std::uint32_t payload) {
+    return (payload & alertBit) != 0;
+}
+
+// The comment length follows from the record size once the name length is known.
+std::uint64_t commentLengthOf(std::uint32_t payload, std::uint64_t nameLength) {
+    std::uint64_t fixed =
+        GPIRecord::extendedHeaderSize + waypointMainLength(nameLength) +
+        (hasAlertIn(payload) ? GPIRecord::shortHeaderSize + rec::alertMainSize : 0);
+    std::uint64_t size = sizeOf(payload);
+    if (size <= fixed)
+        return 0;
+    return size - fixed - GPIRecord::shortHeaderSize - rec::localizedFraming;
+}
+
+// One category laid out before anything is written: its areas and every length the record
+// tree would compute, so the waypoints can be framed straight into the output without
+// building a record per waypoint.
 struct CategoryPlan {
     std::string_view name;
     std::span<const POI> pois;
+    const GPIIcon* icon = nullptr;
     std::size_t nameLength = 0;
+    std::vector<AreaMember> members{}; // input order until split
     AreaSplit split{};
+    bool tooLong = false; // some text exceeds the 16-bit limit
     std::vector<rec::AreaBounds> bounds{};
     std::vector<std::uint64_t> areaChildrenLengths{};
-    std::vector<WaypointLengths> textLengths{}; // in area order
     GPIRecord bitmap{};
     std::uint64_t mainLength = 0;
 
@@ -141,67 +164,158 @@ struct CategoryPlan {
     std::uint64_t serializedSize() const { return headerSize(true) + totalLength(); }
 };
 
-// Goes through the texts in the order they are written, so the first one that is too long is
-// the one reported.
-CategoryPlan planCategory(const CategoryView& category, std::uint16_t index, GPIEncoding encoding) {
-    CategoryPlan plan{.name = category.name, .pois = category.pois};
-    plan.nameLength = checkedLength(category.name, encoding);
-    plan.split = splitIntoAreas(category.pois, GPIWriter::maxWaypointsPerArea);
+// Windows-1252 length, or nothing when the text has no Windows-1252 form.
+std::optional<std::size_t> windows1252Measure(std::string_view text) {
+    if (isASCII(text))
+        return text.size();
+    return windows1252Length(text);
+}
+
+// Validates in reporting order (category name, then its POIs, category by category), and
+// gathers per POI what the later passes need. Returns whether every text has a lossless
+// Windows-1252 form; the lengths are Windows-1252 lengths while that holds.
+bool gatherCategories(std::vector<CategoryPlan>& plans) {
+    bool windows1252 = true;
+    auto measure = [&](std::string_view text) -> std::uint32_t {
+        if (!windows1252)
+            return 0;
+        auto length = windows1252Measure(text);
+        windows1252 = length.has_value();
+        return static_cast<std::uint32_t>(std::min<std::size_t>(length.value_or(0), UINT32_MAX));
+    };
+    for (CategoryPlan& plan : plans) {
+        plan.name = trimmed(plan.name);
+        if (plan.name.empty())
+            throw GPIWriterError::emptyCategoryName();
+        plan.tooLong = measure(plan.name) > ByteBuffer::maxStringBytes;
+        plan.members.reserve(plan.pois.size());
+        for (std::size_t i = 0; i < plan.pois.size(); ++i) {
+            const POI& poi = plan.pois[i];
+            if (!within(poi.latitude, 90) || !within(poi.longitude, 180))
+                throw GPIWriterError::invalidCoordinate(poi.name, poi.latitude, poi.longitude);
+            if ((poi.speedKmh && !validAlertValue(*poi.speedKmh, maxSpeedKmh)) ||
+                (poi.proximityMeters && !validAlertValue(*poi.proximityMeters, maxProximityMeters)))
+                throw GPIWriterError::invalidAlertValue(poi.name);
+            std::uint32_t name = measure(poi.name);
+            std::uint32_t comment = rec::hasCommentRecord(poi) ? measure(*poi.comment) : 0;
+            plan.tooLong = plan.tooLong || name > ByteBuffer::maxStringBytes ||
+                           comment > ByteBuffer::maxStringBytes;
+            plan.members.push_back({poi.latitude, poi.longitude, static_cast<std::uint32_t>(i),
+                                    payloadOf({name, comment, poi.hasAlert()})});
+        }
+    }
+    return windows1252;
+}
+
+void useUTF8Lengths(CategoryPlan& plan) {
+    plan.tooLong = plan.name.size() > ByteBuffer::maxStringBytes;
+    for (AreaMember& member : plan.members) {
+        const POI& poi = plan.pois[member.index];
+        std::size_t comment = rec::hasCommentRecord(poi) ? poi.comment->size() : 0;
+        plan.tooLong = plan.tooLong || poi.name.size() > ByteBuffer::maxStringBytes ||
+                       comment > ByteBuffer::maxStringBytes;
+        member.payload = payloadOf({poi.name.size(), comment, poi.hasAlert()});
+    }
+}
+
+// Reports the text that the record tree would find too long first: the category name, then
+// the waypoints' names and comments in area order.
+void checkTextLengths(const CategoryPlan& plan, GPIEncoding encoding) {
+    if (!plan.tooLong)
+        return;
+    checkedLength(plan.name, encoding);
+    for (const AreaMember& member : plan.split.members) {
+        const POI& poi = plan.pois[member.index];
+        checkedLength(poi.name, encoding);
+        if (rec::hasCommentRecord(poi))
+            checkedLength(*poi.comment, encoding);
+    }
+}
+
+void prefetch(const void* address) {
+    __builtin_prefetch(address);
+}
+
+void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encoding) {
+    plan.nameLength = localizedTextLength(plan.name, encoding);
+    plan.split = splitIntoAreas(std::move(plan.members), GPIWriter::maxWaypointsPerArea);
+    checkTextLengths(plan, encoding);
+
+    plan.mainLength = rec::localizedFraming + plan.nameLength;
     plan.bounds.resize(plan.split.areaEnds.size());
     plan.areaChildrenLengths.resize(plan.split.areaEnds.size());
-    plan.textLengths.resize(category.pois.size());
-    plan.mainLength = rec::localizedFraming + plan.nameLength;
-
+    const std::vector<AreaMember>& members = plan.split.members;
     std::uint32_t k = 0;
     for (std::size_t area = 0; area < plan.split.areaEnds.size(); ++area) {
+        rec::AreaBounds& bounds = plan.bounds[area];
         std::uint64_t children = 0;
         for (; k < plan.split.areaEnds[area]; ++k) {
-            const POI& poi = category.pois[plan.split.order[k]];
-            WaypointLengths lengths{static_cast<std::uint16_t>(checkedLength(poi.name, encoding)),
-                                    0};
-            if (rec::hasCommentRecord(poi))
-                lengths.comment = static_cast<std::uint16_t>(checkedLength(*poi.comment, encoding));
-            plan.textLengths[k] = lengths;
-            plan.bounds[area].add(poi);
-            std::uint64_t below = waypointChildrenLength(poi, lengths);
-            children += headerSize(below > 0) + waypointMainLength(lengths) + below;
+            const AreaMember& member = members[k];
+            bounds.include(rec::semicircles(member.latitude), rec::semicircles(member.longitude));
+            bounds.hasAlert = bounds.hasAlert || hasAlertIn(member.payload);
+            children += sizeOf(member.payload);
         }
         plan.areaChildrenLengths[area] = children;
         plan.mainLength += headerSize(true) + rec::areaMainSize + children;
     }
-    plan.bitmap = rec::bitmapRecord(category.icon ? *category.icon : GPIIcon::defaultIcon(), index);
-    return plan;
+    plan.bitmap = rec::bitmapRecord(plan.icon ? *plan.icon : GPIIcon::defaultIcon(), index);
 }
 
-void writeWaypoint(ByteBuffer& out, const POI& poi, WaypointLengths lengths,
+void writeWaypoint(ByteCursor& out, const POI& poi, std::uint32_t payload,
                    const rec::TextStyle& style) {
-    std::uint64_t mainLength = waypointMainLength(lengths);
-    std::uint64_t children = waypointChildrenLength(poi, lengths);
+    // Windows-1252 files hold only texts that have a Windows-1252 form.
+    std::uint64_t nameLength = style.encoding == GPIEncoding::utf8
+                                   ? poi.name.size()
+                                   : windows1252Measure(poi.name).value_or(poi.name.size());
+    std::uint64_t commentLength = commentLengthOf(payload, nameLength);
+    bool hasAlert = hasAlertIn(payload);
+    std::uint64_t mainLength = waypointMainLength(nameLength);
+    std::uint64_t children = waypointChildrenLength(hasAlert, commentLength);
     writeRecordHeader(out, rec::waypoint, children > 0, mainLength + children, mainLength);
-    rec::appendWaypointMain(out, poi, style, lengths.name);
-    if (poi.hasAlert()) {
+    rec::appendWaypointMain(out, poi, style, nameLength);
+    if (hasAlert) {
         writeRecordHeader(out, rec::alert, false, rec::alertMainSize, rec::alertMainSize);
         rec::appendAlertMain(out, poi);
     }
-    if (rec::hasCommentRecord(poi)) {
-        std::uint64_t length = rec::localizedFraming + lengths.comment;
+    if (commentLength > 0) {
+        std::uint64_t length = rec::localizedFraming + commentLength;
         writeRecordHeader(out, rec::comment, false, length, length);
-        out.appendLocalizedText(*poi.comment, style.encoding, style.language, lengths.comment);
+        out.appendLocalizedText(*poi.comment, style.encoding, style.language, commentLength);
     }
 }
 
-void writeCategory(ByteBuffer& out, const CategoryPlan& plan, const rec::TextStyle& style) {
+void writeCategory(ByteCursor& out, const CategoryPlan& plan, const rec::TextStyle& style) {
     writeRecordHeader(out, rec::category, true, plan.totalLength(), plan.mainLength);
     out.appendLocalizedText(plan.name, style.encoding, style.language, plan.nameLength);
+
+    // Area order jumps around the POIs, so fetch each POI, and then its texts, ahead of use.
+    constexpr std::size_t structAhead = 16;
+    constexpr std::size_t textAhead = 8;
+    const std::vector<AreaMember>& members = plan.split.members;
+    auto poiAt = [&](std::size_t k) -> const POI& { return plan.pois[members[k].index]; };
     std::uint32_t k = 0;
     for (std::size_t area = 0; area < plan.split.areaEnds.size(); ++area) {
         writeRecordHeader(out, rec::area, true, rec::areaMainSize + plan.areaChildrenLengths[area],
                           rec::areaMainSize);
         rec::appendAreaMain(out, plan.bounds[area]);
-        for (; k < plan.split.areaEnds[area]; ++k)
-            writeWaypoint(out, plan.pois[plan.split.order[k]], plan.textLengths[k], style);
+        for (; k < plan.split.areaEnds[area]; ++k) {
+            if (k + structAhead < members.size()) {
+                const POI& later = poiAt(k + structAhead);
+                prefetch(&later);
+                prefetch(reinterpret_cast<const char*>(&later) + 64);
+            }
+            if (k + textAhead < members.size()) {
+                const POI& soon = poiAt(k + textAhead);
+                prefetch(soon.name.data());
+                if (soon.comment)
+                    prefetch(soon.comment->data());
+            }
+            writeWaypoint(out, poiAt(k), members[k].payload, style);
+        }
     }
-    plan.bitmap.write(out);
+    ByteBuffer bitmap;
+    plan.bitmap.write(bitmap);
+    out.appendBytes(bitmap.bytes);
 }
 
 double unixSeconds(std::optional<GPIWriter::TimePoint> timestamp) {
@@ -209,33 +323,42 @@ double unixSeconds(std::optional<GPIWriter::TimePoint> timestamp) {
     return std::chrono::duration<double>(time.time_since_epoch()).count();
 }
 
-Bytes build(const GPIWriter& writer, std::vector<CategoryView> categories) {
-    validate(categories);
-    rec::TextStyle style{chooseEncoding(categories), languageBytes(writer.languageCode)};
+Bytes build(const GPIWriter& writer, const std::vector<CategoryView>& categories) {
+    std::vector<CategoryPlan> plans;
+    plans.reserve(categories.size());
+    for (const CategoryView& category : categories)
+        plans.push_back({.name = category.name, .pois = category.pois, .icon = category.icon});
+    GPIEncoding encoding = gatherCategories(plans) ? GPIEncoding::windows1252 : GPIEncoding::utf8;
+    if (encoding == GPIEncoding::utf8)
+        for (CategoryPlan& plan : plans)
+            useUTF8Lengths(plan);
+    rec::TextStyle style{encoding, languageBytes(writer.languageCode)};
 
     GPIRecord header = rec::fileHeaderRecord(rec::fileTimestamp(unixSeconds(writer.timestamp)),
                                              writer.creatorName);
     GPIRecord format = rec::formatRecord(style.encoding);
     GPIRecord end = rec::endRecord();
     std::uint64_t size = header.serializedSize() + format.serializedSize() + end.serializedSize();
-
-    std::vector<CategoryPlan> plans;
-    plans.reserve(categories.size());
-    for (std::size_t i = 0; i < categories.size(); ++i) {
-        plans.push_back(planCategory(categories[i], static_cast<std::uint16_t>(i), style.encoding));
-        size += plans.back().serializedSize();
+    for (std::size_t i = 0; i < plans.size(); ++i) {
+        layOutCategory(plans[i], static_cast<std::uint16_t>(i), style.encoding);
+        size += plans[i].serializedSize();
     }
 
-    ByteBuffer out;
-    out.bytes.reserve(static_cast<std::size_t>(size));
-    header.write(out);
-    format.write(out);
+    ByteBuffer head;
+    header.write(head);
+    format.write(head);
+    ByteBuffer tail;
+    end.write(tail);
+
+    Bytes file(static_cast<std::size_t>(size));
+    ByteCursor out(file.data(), file.data() + file.size());
+    out.appendBytes(head.bytes);
     for (const CategoryPlan& plan : plans)
         writeCategory(out, plan, style);
-    end.write(out);
-    if (out.size() != size)
+    out.appendBytes(tail.bytes);
+    if (!out.atEnd())
         throw std::logic_error("GPI layout and output disagree in size");
-    return std::move(out.bytes);
+    return file;
 }
 
 Path temporaryPathBeside(const Path& target, const FileSystem& fileSystem) {
@@ -263,7 +386,7 @@ Bytes GPIWriter::data(const std::vector<GPICategory>& categories) const {
     views.reserve(categories.size());
     for (const GPICategory& category : categories)
         views.push_back({category.name, category.pois, category.icon ? &*category.icon : nullptr});
-    return build(*this, std::move(views));
+    return build(*this, views);
 }
 
 Bytes GPIWriter::dataFor(const std::vector<POI>& pois) const {
@@ -301,14 +424,7 @@ GPIEncoding GPIWriter::encodingFor(const std::vector<POI>& pois) const {
 }
 
 std::int32_t GPIWriter::semicircles(double degrees) {
-    if (std::isnan(degrees))
-        return 0;
-    double units = std::round(degrees * 2147483648.0 / 180.0);
-    if (units >= 2147483647.0)
-        return INT32_MAX;
-    if (units <= -2147483648.0)
-        return INT32_MIN;
-    return static_cast<std::int32_t>(units);
+    return gpirecords::semicircles(degrees);
 }
 
 } // namespace marklode

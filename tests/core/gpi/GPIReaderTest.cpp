@@ -51,7 +51,8 @@ GPIRecord categoryRecord(ByteVector nameBytes, std::vector<GPIRecord> areas = {}
 }
 
 GPIRecord areaRecord(std::vector<GPIRecord> children) {
-    GPIRecord area{.type = 8, .main = {ByteVector(23)}, .forceExtended = true};
+    GPIRecord area{.type = 8, .forceExtended = true};
+    area.main.bytes = ByteVector(23);
     area.children = std::move(children);
     return area;
 }

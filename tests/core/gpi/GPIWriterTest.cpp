@@ -245,6 +245,19 @@ TEST(GPIWriterTest, ValidationErrorsInOrder) {
     for (const auto& c : cases)
         EXPECT_EQ(errorOf(makeWriter(), c.categories), c.expected) << c.label;
 
+    // Texts are checked in the order they are written: category name, then areas.
+    const std::string longName(65536, 'x');
+    EXPECT_EQ(errorOf(makeWriter(), {category(longName, {poi(longName + "y")})}),
+              GPIWriterError::stringTooLong(longName));
+    std::vector<POI> spread;
+    for (int i = 0; i < 129; ++i)
+        spread.push_back(poi("P" + std::to_string(i), i == 0 ? 10 : i == 128 ? -10 : 0, 0));
+    spread.front().name = std::string(65536, 'a');
+    spread.back().name = std::string(65536, 'b');
+    EXPECT_EQ(errorOf(makeWriter(), {category("C", spread)}),
+              GPIWriterError::stringTooLong(spread.back().name))
+        << "the southernmost POI's area comes first";
+
     GPIWriter longCreator = makeWriter();
     longCreator.creatorName = std::string(65536, 'm');
     EXPECT_EQ(errorOf(longCreator, {}), GPIWriterError::stringTooLong(longCreator.creatorName));
@@ -324,7 +337,7 @@ TEST(GPIWriterTest, AreaSplitSizesAndOrder) {
 
 namespace {
 
-// The split as specified: stable sorts and cuts, on index arrays.
+// The split by its definition: stable sorts and cuts, on index arrays.
 void referenceSplit(const std::vector<POI>& pois, std::vector<std::uint32_t> slice,
                     std::vector<std::vector<std::uint32_t>>& areas) {
     if (slice.empty())
@@ -373,7 +386,9 @@ TEST(GPIWriterTest, AreaSplitMatchesTheStableSortDefinition) {
             std::vector<std::vector<std::uint32_t>> actual;
             std::uint32_t begin = 0;
             for (std::uint32_t end : split.areaEnds) {
-                actual.emplace_back(split.order.begin() + begin, split.order.begin() + end);
+                actual.emplace_back();
+                for (std::uint32_t k = begin; k < end; ++k)
+                    actual.back().push_back(split.members[k].index);
                 begin = end;
             }
             EXPECT_EQ(actual, expected) << n << " POIs, " << distinctValues << " values";
