@@ -19,26 +19,29 @@ std::string describeWritten(const std::string& target, std::size_t pois, std::si
            countOf(categories, "category", "categories");
 }
 
+// Writes one input's own file; failures are reported against the input.
+bool writeOwnFile(const PreparedInput& input, const std::filesystem::path& target,
+                  const ConvertSettings& settings, Streams& io) {
+    try {
+        marklodeWriter(settings, input.categoryName, input.icon)
+            .write(input.effectivePOIs, target, LocalFileSystem{});
+    } catch (...) {
+        io.err << input.path << ": " << userMessage(std::current_exception()) << '\n';
+        return false;
+    }
+    io.out << describeWritten(target.string(), input.effectivePOIs.size(), 1) << '\n';
+    return true;
+}
+
 int convertOne(const std::string& input, const std::string& target, const ConvertSettings& settings,
                Streams& io) {
     auto prepared = prepareInput(input, settings, io);
-    if (!prepared)
-        return exitFailure;
-    try {
-        marklodeWriter(settings, prepared->categoryName, prepared->icon)
-            .write(prepared->effectivePOIs, target);
-    } catch (...) {
-        io.err << input << ": " << userMessage(std::current_exception()) << '\n';
-        return exitFailure;
-    }
-    io.out << describeWritten(target, prepared->effectivePOIs.size(), 1) << '\n';
-    return exitSuccess;
+    return prepared && writeOwnFile(*prepared, target, settings, io) ? exitSuccess : exitFailure;
 }
 
 int convertEach(const std::vector<std::string>& inputs, const std::filesystem::path& directory,
                 bool force, const ConvertSettings& settings, Streams& io) {
     SaveNames names;
-    LocalFileSystem fileSystem;
     int status = exitSuccess;
     for (const std::string& input : inputs) {
         auto prepared = prepareInput(input, settings, io);
@@ -48,18 +51,11 @@ int convertEach(const std::vector<std::string>& inputs, const std::filesystem::p
         }
         std::filesystem::path target =
             directory / names.next(std::filesystem::path(input).stem().string());
-        if (!force && fileSystem.fileExists(target)) {
+        if (!force && std::filesystem::exists(target)) {
             io.err << input << ": \u201C" << target.filename().string()
                    << "\u201D already exists. Use --force to replace it.\n";
             status = exitFailure;
-            continue;
-        }
-        try {
-            marklodeWriter(settings, prepared->categoryName, prepared->icon)
-                .write(prepared->effectivePOIs, target, fileSystem);
-            io.out << describeWritten(target.string(), prepared->effectivePOIs.size(), 1) << '\n';
-        } catch (...) {
-            io.err << input << ": " << userMessage(std::current_exception()) << '\n';
+        } else if (!writeOwnFile(*prepared, target, settings, io)) {
             status = exitFailure;
         }
     }
@@ -68,22 +64,8 @@ int convertEach(const std::vector<std::string>& inputs, const std::filesystem::p
 
 int convertCombined(const std::vector<std::string>& inputs, const std::string& target,
                     const ConvertSettings& settings, Streams& io) {
-    std::vector<GPICategory> categories;
-    std::size_t poiCount = 0;
-    int status = exitSuccess;
-    for (const std::string& input : inputs) {
-        auto prepared = prepareInput(input, settings, io);
-        if (!prepared) {
-            status = exitFailure;
-            continue;
-        }
-        if (prepared->effectivePOIs.empty())
-            continue;
-        poiCount += prepared->effectivePOIs.size();
-        categories.push_back(GPICategory{std::move(prepared->categoryName),
-                                         std::move(prepared->effectivePOIs),
-                                         std::move(prepared->icon)});
-    }
+    bool inputFailed = false;
+    std::vector<GPICategory> categories = categoriesOf(inputs, settings, io, inputFailed);
     if (categories.empty()) {
         io.err << noPOIsToSendMessage << '\n';
         return exitFailure;
@@ -94,8 +76,11 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
         io.err << userMessage(std::current_exception()) << '\n';
         return exitFailure;
     }
+    std::size_t poiCount = 0;
+    for (const GPICategory& category : categories)
+        poiCount += category.pois.size();
     io.out << describeWritten(target, poiCount, categories.size()) << '\n';
-    return status;
+    return inputFailed ? exitFailure : exitSuccess;
 }
 
 class ConvertCommand final : public Command {

@@ -81,18 +81,7 @@ std::pair<Bytes, std::size_t> deviceFile(const std::vector<std::string>& inputs,
         std::string bytes = readFileBytes(inputs.front());
         return {Bytes(bytes.begin(), bytes.end()), 0};
     }
-    std::vector<GPICategory> categories;
-    for (const std::string& input : inputs) {
-        auto prepared = prepareInput(input, settings, io);
-        if (!prepared) {
-            failed = true;
-            continue;
-        }
-        if (!prepared->effectivePOIs.empty())
-            categories.push_back(GPICategory{std::move(prepared->categoryName),
-                                             std::move(prepared->effectivePOIs),
-                                             std::move(prepared->icon)});
-    }
+    std::vector<GPICategory> categories = categoriesOf(inputs, settings, io, failed);
     if (categories.empty())
         throw LoadError{std::string(noPOIsToSendMessage)};
     return {marklodeWriter(settings, std::string(deviceFileCategoryName)).data(categories),

@@ -130,6 +130,23 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
     return input;
 }
 
+std::vector<GPICategory> categoriesOf(const std::vector<std::string>& inputs,
+                                      const ConvertSettings& settings, Streams& io, bool& failed) {
+    std::vector<GPICategory> categories;
+    for (const std::string& input : inputs) {
+        auto prepared = prepareInput(input, settings, io);
+        if (!prepared) {
+            failed = true;
+            continue;
+        }
+        if (!prepared->effectivePOIs.empty())
+            categories.push_back(GPICategory{std::move(prepared->categoryName),
+                                             std::move(prepared->effectivePOIs),
+                                             std::move(prepared->icon)});
+    }
+    return categories;
+}
+
 GPIWriter marklodeWriter(const ConvertSettings& settings, std::string categoryName,
                          std::optional<GPIIcon> icon) {
     return GPIWriter{std::move(categoryName), std::string(marklodeLanguageCode),

@@ -42,6 +42,11 @@ struct PreparedInput {
 std::optional<PreparedInput> prepareInput(const std::string& path, const ConvertSettings& settings,
                                           Streams& io);
 
+// One category per input that imports and has POIs, in argument order, as the application's
+// library offers them for a device. Inputs that fail are reported and set `failed`.
+std::vector<GPICategory> categoriesOf(const std::vector<std::string>& inputs,
+                                      const ConvertSettings& settings, Streams& io, bool& failed);
+
 // The writer the application uses for a file of its own (no icon or category set for combined
 // files, which take them per category).
 GPIWriter marklodeWriter(const ConvertSettings& settings, std::string categoryName = {},

@@ -1,5 +1,7 @@
 #include "core/devices/UnicodeText.h"
 
+#include "core/import/TextClasses.h"
+
 #include <utf8proc.h>
 
 namespace marklode::unicode {
@@ -28,19 +30,6 @@ bool trimsAway(const Scalar& scalar, bool alsoFullStops) {
 }
 
 } // namespace
-
-bool isWhitespaceOrNewline(char32_t scalar) {
-    if ((scalar >= 0x09 && scalar <= 0x0D) || scalar == 0x85)
-        return true;
-    switch (utf8proc_category(static_cast<utf8proc_int32_t>(scalar))) {
-    case UTF8PROC_CATEGORY_ZS:
-    case UTF8PROC_CATEGORY_ZL:
-    case UTF8PROC_CATEGORY_ZP:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool isControlOrFormat(char32_t scalar) {
     auto category = utf8proc_category(static_cast<utf8proc_int32_t>(scalar));

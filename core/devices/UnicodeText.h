@@ -5,9 +5,6 @@
 
 namespace marklode::unicode {
 
-// White space and line breaks in the Unicode sense (Z* categories, tab, the C0 breaks, NEL).
-bool isWhitespaceOrNewline(char32_t scalar);
-
 // Removes leading and trailing white space and line breaks, and full stops too when asked.
 std::string trimmed(std::string_view text, bool alsoFullStops = false);
 

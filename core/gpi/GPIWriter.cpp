@@ -1,12 +1,13 @@
 #include "core/gpi/GPIWriter.h"
 
+#include "core/devices/AtomicWrite.h"
 #include "core/gpi/AreaSplit.h"
 #include "core/gpi/GPIRecords.h"
 #include "core/gpi/Windows1252.h"
+#include "core/import/TextClasses.h"
 
 #include <array>
 #include <cmath>
-#include <random>
 #include <stdexcept>
 
 namespace marklode {
@@ -24,27 +25,9 @@ struct CategoryView {
     const GPIIcon* icon;
 };
 
-bool isWhiteSpaceOrLineBreak(char32_t c) {
-    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
-           c == 0x205F || c == 0x3000;
-}
-
+// Category names are written without surrounding white space and line breaks.
 std::string_view trimmed(std::string_view text) {
-    std::size_t begin = text.size();
-    std::size_t end = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t start = i;
-        auto codePoint = decodeNextCodePoint(text, i);
-        if (!codePoint)
-            ++i; // a stray byte is kept as text
-        if (!codePoint || !isWhiteSpaceOrLineBreak(*codePoint)) {
-            begin = std::min(begin, start);
-            end = i;
-        }
-    }
-    return begin < end ? text.substr(begin, end - begin) : std::string_view();
+    return trimWhitespaceAndNewlines(text);
 }
 
 bool within(double value, double limit) {
@@ -361,24 +344,6 @@ Bytes build(const GPIWriter& writer, const std::vector<CategoryView>& categories
     return file;
 }
 
-Path temporaryPathBeside(const Path& target, const FileSystem& fileSystem) {
-    static constexpr char letters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937_64 random{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
-    Path candidate;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string suffix(6, ' ');
-        for (char& c : suffix)
-            c = letters[pick(random)];
-        candidate =
-            target.parent_path() / ("." + target.filename().string() + "." + suffix + ".tmp");
-        if (!fileSystem.fileExists(candidate))
-            break;
-    }
-    return candidate;
-}
-
 } // namespace
 
 Bytes GPIWriter::data(const std::vector<GPICategory>& categories) const {
@@ -395,20 +360,7 @@ Bytes GPIWriter::dataFor(const std::vector<POI>& pois) const {
 
 void GPIWriter::write(const std::vector<POI>& pois, const Path& path,
                       const FileSystem& fileSystem) const {
-    Bytes bytes = dataFor(pois);
-    Path temporary = temporaryPathBeside(path, fileSystem);
-    try {
-        fileSystem.writeAndSync(bytes, temporary);
-        fileSystem.rename(temporary, path);
-    } catch (...) {
-        try {
-            if (fileSystem.fileExists(temporary))
-                fileSystem.remove(temporary);
-        } catch (...) {
-            // The original failure is the one worth reporting.
-        }
-        throw;
-    }
+    writeAtomically(dataFor(pois), path, fileSystem);
 }
 
 GPIEncoding GPIWriter::encoding(const std::vector<GPICategory>& categories) {

@@ -10,16 +10,14 @@
 
 namespace marklode::test {
 
-CliRun runCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env) {
-    int outPipe[2], errPipe[2];
-    if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0)
-        throw std::runtime_error("pipe failed");
+int spawnCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
+             int outFd, int errFd) {
     pid_t pid = ::fork();
     if (pid < 0)
         throw std::runtime_error("fork failed");
     if (pid == 0) {
-        ::dup2(outPipe[1], STDOUT_FILENO);
-        ::dup2(errPipe[1], STDERR_FILENO);
+        ::dup2(outFd, STDOUT_FILENO);
+        ::dup2(errFd, STDERR_FILENO);
         int devNull = ::open("/dev/null", O_RDONLY);
         ::dup2(devNull, STDIN_FILENO);
         for (const auto& [name, value] : env)
@@ -31,6 +29,14 @@ CliRun runCli(const std::vector<std::string>& args, const std::map<std::string, 
         ::execv(MARKLODE_CLI, argv.data());
         ::_exit(127);
     }
+    return pid;
+}
+
+CliRun runCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env) {
+    int outPipe[2], errPipe[2];
+    if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
+    pid_t pid = spawnCli(args, env, outPipe[1], errPipe[1]);
     ::close(outPipe[1]);
     ::close(errPipe[1]);
     CliRun run;

@@ -26,24 +26,10 @@ std::string manyRows(int rows) {
     return csv;
 }
 
-// Starts marklode-cli with the arguments; the caller kills or waits for it.
 pid_t startCli(const std::vector<std::string>& args,
                const std::map<std::string, std::string>& env) {
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        int devNull = ::open("/dev/null", O_RDWR);
-        ::dup2(devNull, STDOUT_FILENO);
-        ::dup2(devNull, STDERR_FILENO);
-        for (const auto& [name, value] : env)
-            ::setenv(name.c_str(), value.c_str(), 1);
-        std::vector<char*> argv{const_cast<char*>(MARKLODE_CLI)};
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        ::execv(MARKLODE_CLI, argv.data());
-        ::_exit(127);
-    }
-    return pid;
+    static const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    return marklode::test::spawnCli(args, env, devNull, devNull);
 }
 
 int killAndReap(pid_t pid) {
