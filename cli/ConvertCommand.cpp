@@ -130,15 +130,10 @@ class ConvertCommand final : public Command {
         if (!combined && output && inputs.size() != 1)
             throw UsageError("several inputs need -d DIR or --combined");
 
-        ConvertSettings settings;
-        try {
-            settings = convertSettings(args);
-        } catch (const UsageError&) {
-            throw;
-        } catch (...) {
-            io.err << userMessage(std::current_exception()) << '\n';
+        auto found = convertSettingsOrReport(args, io);
+        if (!found)
             return exitFailure;
-        }
+        const ConvertSettings& settings = *found;
         if (combined)
             return convertCombined(inputs, *output, settings, io);
         if (output)

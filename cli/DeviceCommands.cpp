@@ -171,14 +171,10 @@ class SendCommand final : public Command {
             throw UsageError("send needs at least one INPUT");
         if (args.has("category"))
             throw UsageError("--category is not used by send: each input is its own category");
-        ConvertSettings settings;
-        try {
-            settings = convertSettings(args);
-        } catch (const UsageError&) {
-            throw;
-        } catch (...) {
-            return reportFailure(io, false, userMessage(std::current_exception()));
-        }
+        auto found = convertSettingsOrReport(args, io);
+        if (!found)
+            return exitFailure;
+        const ConvertSettings& settings = *found;
         FileSystemHandle fileSystem = localFileSystem();
         try {
             bool inputFailed = false;

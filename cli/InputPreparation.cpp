@@ -95,6 +95,17 @@ ConvertSettings convertSettings(const Arguments& args) {
     return settings;
 }
 
+std::optional<ConvertSettings> convertSettingsOrReport(const Arguments& args, Streams& io) {
+    try {
+        return convertSettings(args);
+    } catch (const UsageError&) {
+        throw;
+    } catch (...) {
+        io.err << userMessage(std::current_exception()) << '\n';
+        return std::nullopt;
+    }
+}
+
 std::optional<PreparedInput> prepareInput(const std::string& path, const ConvertSettings& settings,
                                           Streams& io) {
     ImportResult result;

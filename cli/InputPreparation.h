@@ -29,6 +29,10 @@ std::vector<OptionSpec> withConvertSettingOptions(std::initializer_list<OptionSp
 // Throws UsageError for malformed options, and what GPIIcon throws for an unusable --icon.
 ConvertSettings convertSettings(const Arguments& args);
 
+// convertSettings, with an unusable --icon reported on standard error (nothing returned);
+// UsageError passes through.
+std::optional<ConvertSettings> convertSettingsOrReport(const Arguments& args, Streams& io);
+
 // One input as the application holds it after loading: its category, effective POIs and icon.
 struct PreparedInput {
     std::string path;
