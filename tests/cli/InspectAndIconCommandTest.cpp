@@ -42,19 +42,29 @@ TEST(InspectCommandTest, ReportsReaderErrorsAsTheirKinds) {
 TEST(IconCommandTest, PrintsPixelsOrTheIconErrorDescription) {
     TempDir dir;
     // A 2x1 bottom-up 24-bit BMP: blue, then red; rows padded to 8 bytes.
-    std::string header(
-        "BM\0\0\0\0\0\0\0\0\x36\0\0\0(\0\0\0\x02\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0", 38);
-    header.resize(54, '\0');
-    auto bmp = dir.write("two.bmp", header + std::string("\xff\0\0\0\0\xff\0\0", 8));
+    auto header = [](std::int32_t width, std::int32_t height) {
+        std::string bytes(54, '\0');
+        auto put = [&](std::size_t at, std::uint32_t value, int size) {
+            for (int i = 0; i < size; ++i)
+                bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xff);
+        };
+        bytes[0] = 'B';
+        bytes[1] = 'M';
+        put(10, 54, 4);
+        put(14, 40, 4);
+        put(18, static_cast<std::uint32_t>(width), 4);
+        put(22, static_cast<std::uint32_t>(height), 4);
+        put(26, 1, 2);
+        put(28, 24, 2);
+        return bytes;
+    };
+    auto bmp = dir.write("two.bmp", header(2, 1) + std::string("\xff\0\0\0\0\xff\0\0", 8));
     auto run = runCli({"icon", bmp.string(), "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(json::parse(run.out),
               (json{{"width", 2}, {"height", 1}, {"pixelsBGR", "ff00000000ff"}}));
 
-    std::string big = header;
-    big[18] = 32;
-    big[22] = 32;
-    auto large = dir.write("large.bmp", big);
+    auto large = dir.write("large.bmp", header(32, 32));
     auto refused = runCli({"icon", large.string(), "--json"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(json::parse(refused.out),
