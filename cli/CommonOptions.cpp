@@ -26,7 +26,11 @@ bool isGPXPath(const std::string& path) {
     return lowercased(std::filesystem::path(path).extension().string()) == ".gpx";
 }
 
-ImportResult importInput(const std::string& path, SpeedUnit speedUnit) {
+ImportResult importInput(const std::string& path, SpeedUnit speedUnit, Streams& io) {
+    constexpr std::uintmax_t largeFile = 8'000'000;
+    std::error_code ignored;
+    if (io.errIsTerminal && std::filesystem::file_size(path, ignored) >= largeFile && !ignored)
+        io.err << "Reading " << path << "…\n";
     if (isGPXPath(path))
         return GPXImporter().importFile(path);
     return CSVImporter(speedUnit).importFile(path);

@@ -15,7 +15,8 @@ SpeedUnit speedUnitOption(const Arguments& args);
 bool isGPXPath(const std::string& path);
 
 // Imports a CSV or GPX file, chosen by its lower-cased extension. Throws what the importers throw.
-ImportResult importInput(const std::string& path, SpeedUnit speedUnit);
+// Announces large files on a terminal's standard error, since they take a moment.
+ImportResult importInput(const std::string& path, SpeedUnit speedUnit, Streams& io);
 
 // Skipped rows are warnings, not failures: "FILE: Line N: MESSAGE" on standard error.
 void printIssues(Streams& io, const std::string& path, const ImportResult& result);

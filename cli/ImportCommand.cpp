@@ -70,7 +70,7 @@ class ImportCommand final : public Command {
         bool json = args.has("json");
         ImportResult result;
         try {
-            result = importInput(path, speedUnit);
+            result = importInput(path, speedUnit, io);
         } catch (...) {
             return reportFailure(io, json, userMessage(std::current_exception()));
         }

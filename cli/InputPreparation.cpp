@@ -110,7 +110,7 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
                                           Streams& io) {
     ImportResult result;
     try {
-        result = importInput(path, settings.speedUnit);
+        result = importInput(path, settings.speedUnit, io);
     } catch (...) {
         io.err << path << ": " << userMessage(std::current_exception()) << '\n';
         return std::nullopt;
