@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QDBusArgument>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QMap>
@@ -87,10 +86,10 @@ UDisksEjector::UDisksEjector(Bus bus) : bus_(std::move(bus)) {}
 
 bool UDisksEjector::eject(const Path& volume) const {
     QDBusConnection bus = bus_ ? bus_() : QDBusConnection::systemBus();
-    if (!bus.isConnected() || !bus.interface() ||
-        !bus.interface()->isServiceRegistered(service).value())
+    if (!bus.isConnected())
         return unmountDirectly(volume);
-
+    // The call starts UDisks2 when it is installed but not yet running; an error reply (it is
+    // not there at all) leaves no objects, and the volume is unmounted directly.
     ManagedObjects objects = managedObjects(bus.call(
         QDBusMessage::createMethodCall(service, QStringLiteral("/org/freedesktop/UDisks2"),
                                        QStringLiteral("org.freedesktop.DBus.ObjectManager"),

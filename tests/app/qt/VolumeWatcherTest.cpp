@@ -2,6 +2,7 @@
 
 #include "QtTestSupport.h"
 #include "app/DeviceViewModel.h"
+#include "app/UDisksEjector.h"
 #include "support/TempDir.h"
 
 #include <QSignalSpy>
@@ -96,6 +97,20 @@ TEST_F(VolumeWatcherTest, ABurstOfChangesGivesOneSignal) {
     unmount(dir / "b");
     EXPECT_TRUE(changes.wait(5000));
     EXPECT_EQ(changes.count(), 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(VolumeWatcherTest, WithoutUDisksTheVolumeIsUnmountedDirectly) {
+    Path volume = mountTmpfs("CARD");
+    UDisksEjector noBus([] { return QDBusConnection(QStringLiteral("marklode-no-such-bus")); });
+    EXPECT_TRUE(noBus.eject(volume));
+    auto listed = defaultVolumeSource()();
+    EXPECT_EQ(std::find(listed.begin(), listed.end(), volume), listed.end());
+    std::erase(mounts, volume);
+    EXPECT_FALSE(noBus.eject(volume)) << "nothing mounted there any more";
 }
 
 } // namespace
