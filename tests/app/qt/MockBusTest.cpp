@@ -1,7 +1,7 @@
-#include "app/UDisksEjector.h"
-
 #include "QtTestSupport.h"
 #include "app/DeviceViewModel.h"
+#include "app/FolderRevealer.h"
+#include "app/UDisksEjector.h"
 #include "core/devices/LocalFileSystem.h"
 #include "support/TempDir.h"
 
@@ -20,8 +20,9 @@ const QString busName = QStringLiteral("marklode-mock-udisks");
 const std::string block = "/org/freedesktop/UDisks2/block_devices/sdz1";
 const std::string drive = "/org/freedesktop/UDisks2/drives/Card_Reader_0001";
 
-// A private bus with a mock UDisks2 on it, so the exact calls can be read back.
-class UDisksEjectorTest : public ::testing::Test {
+// A private bus with mock services on it (UDisks2, the file manager), so the exact calls can
+// be read back.
+class MockBusTest : public ::testing::Test {
   protected:
     void SetUp() override {
         if (QProcess::execute(QStringLiteral("/usr/bin/python3"),
@@ -45,24 +46,25 @@ class UDisksEjectorTest : public ::testing::Test {
     }
 
     void startMock(const QString& parameters) {
+        startMock({QStringLiteral("-t"), QStringLiteral(MARKLODE_TEST_DATA "/app/udisks2_mock.py"),
+                   QStringLiteral("-p"), parameters},
+                  QStringLiteral("org.freedesktop.UDisks2"));
+    }
+
+    void startMock(const QStringList& arguments, const QString& service) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
         mock.setProcessEnvironment(environment);
         mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         mock.start(QStringLiteral("/usr/bin/python3"),
-                   {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--session"),
-                    QStringLiteral("-t"), QStringLiteral(MARKLODE_TEST_DATA "/app/udisks2_mock.py"),
-                    QStringLiteral("-l"), QString::fromStdString(log.string()),
-                    QStringLiteral("-p"), parameters});
+                   QStringList{QStringLiteral("-m"), QStringLiteral("dbusmock"),
+                               QStringLiteral("--session"), QStringLiteral("-l"),
+                               QString::fromStdString(log.string())} +
+                       arguments);
         QDBusConnection bus = QDBusConnection::connectToBus(address, busName);
         ASSERT_TRUE(bus.isConnected());
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                return bus.interface()
-                    ->isServiceRegistered(QStringLiteral("org.freedesktop.UDisks2"))
-                    .value();
-            },
-            10000))
+            [&] { return bus.interface()->isServiceRegistered(service).value(); }, 10000))
             << "the mock did not appear on the bus";
     }
 
@@ -87,7 +89,7 @@ class UDisksEjectorTest : public ::testing::Test {
     Path log = dir / "calls.log";
 };
 
-TEST_F(UDisksEjectorTest, UnmountsThenPowersOffOrEjectsTheDrive) {
+TEST_F(MockBusTest, UnmountsThenPowersOffOrEjectsTheDrive) {
     struct Case {
         const char* parameters;
         bool ejected;
@@ -116,7 +118,7 @@ TEST_F(UDisksEjectorTest, UnmountsThenPowersOffOrEjectsTheDrive) {
     }
 }
 
-TEST_F(UDisksEjectorTest, RefusalReachesTheUserAsCouldntBeEjected) {
+TEST_F(MockBusTest, RefusalReachesTheUserAsCouldntBeEjected) {
     Path volume = dir / "GARMIN";
     std::filesystem::create_directories(volume / "Garmin");
     startMock(QStringLiteral(R"({"mountPoint": "%1", "refuseUnmount": true})")
@@ -132,6 +134,28 @@ TEST_F(UDisksEjectorTest, RefusalReachesTheUserAsCouldntBeEjected) {
               "\u201CGARMIN\u201D couldn't be ejected. Close any files open on it and try again.");
     EXPECT_EQ(calls(), std::vector<std::string>{block + " Unmount"});
     EXPECT_EQ(model.devices().size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MockBusTest, RevealAsksTheFileManagerToShowTheFolder) {
+    const QString name = QStringLiteral("org.freedesktop.FileManager1");
+    startMock({name, QStringLiteral("/org/freedesktop/FileManager1"), name}, name);
+    QDBusMessage addMethod = QDBusMessage::createMethodCall(
+        name, QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddMethod"));
+    addMethod << name << QStringLiteral("ShowItems") << QStringLiteral("ass") << QString()
+              << QString();
+    ASSERT_EQ(QDBusConnection(busName).call(addMethod).type(), QDBusMessage::ReplyMessage);
+
+    revealInFileManager(dir / "Backups" / "2024-05-01_10-00-00", QDBusConnection(busName));
+    std::string expected =
+        "ShowItems [\"file://" + dir.path().string() + "/Backups/2024-05-01_10-00-00\"] \"\"";
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return readText(log).find(expected) != std::string::npos; }, 5000))
+        << readText(log);
 }
 
 } // namespace
