@@ -48,10 +48,14 @@ class MockBusTest : public ::testing::Test {
     void startMock(const QString& parameters) {
         startMock({QStringLiteral("-t"), QStringLiteral(MARKLODE_TEST_DATA "/app/udisks2_mock.py"),
                    QStringLiteral("-p"), parameters},
-                  QStringLiteral("org.freedesktop.UDisks2"));
+                  QStringLiteral("org.freedesktop.UDisks2"), QString::fromStdString(block),
+                  QStringLiteral("Unmount"));
     }
 
-    void startMock(const QStringList& arguments, const QString& service) {
+    // The name appears on the bus before the template has added its objects, so readiness is
+    // the last object introspecting with its last method.
+    void startMock(const QStringList& arguments, const QString& service, const QString& readyPath,
+                   const QString& readyMethod) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
         mock.setProcessEnvironment(environment);
@@ -64,7 +68,14 @@ class MockBusTest : public ::testing::Test {
         QDBusConnection bus = QDBusConnection::connectToBus(address, busName);
         ASSERT_TRUE(bus.isConnected());
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return bus.interface()->isServiceRegistered(service).value(); }, 10000))
+            [&] {
+                QDBusMessage reply = bus.call(QDBusMessage::createMethodCall(
+                    service, readyPath, QStringLiteral("org.freedesktop.DBus.Introspectable"),
+                    QStringLiteral("Introspect")));
+                return reply.type() == QDBusMessage::ReplyMessage &&
+                       reply.arguments().value(0).toString().contains(readyMethod);
+            },
+            10000))
             << "the mock did not appear on the bus";
     }
 
@@ -142,7 +153,8 @@ namespace {
 
 TEST_F(MockBusTest, RevealAsksTheFileManagerToShowTheFolder) {
     const QString name = QStringLiteral("org.freedesktop.FileManager1");
-    startMock({name, QStringLiteral("/org/freedesktop/FileManager1"), name}, name);
+    startMock({name, QStringLiteral("/org/freedesktop/FileManager1"), name}, name,
+              QStringLiteral("/org/freedesktop/FileManager1"), QStringLiteral("AddMethod"));
     QDBusMessage addMethod = QDBusMessage::createMethodCall(
         name, QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddMethod"));

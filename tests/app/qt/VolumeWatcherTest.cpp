@@ -5,7 +5,7 @@
 #include "app/UDisksEjector.h"
 #include "support/TempDir.h"
 
-#include <QSignalSpy>
+#include <QElapsedTimer>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -84,19 +84,24 @@ TEST_F(VolumeWatcherTest, MountingAndUnmountingReachTheDeviceList) {
         << "the unmount was not noticed";
 }
 
+// Other tests may mount at the same time, so the number of signals is not known; their spacing
+// is: a signal only ever follows a quiet spell.
 TEST_F(VolumeWatcherTest, ABurstOfChangesGivesOneSignal) {
     MountInfoWatcher watcher;
     ASSERT_TRUE(watcher.isWatching());
-    QSignalSpy changes(&watcher, &VolumeWatcher::volumesChanged);
-    for (const char* name : {"a", "b", "c"})
+    std::vector<qint64> signalled;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&watcher, &VolumeWatcher::volumesChanged,
+                     [&] { signalled.push_back(clock.elapsed()); });
+    for (const char* name : {"a", "b", "c", "d", "e"})
         mountTmpfs(name);
-    EXPECT_TRUE(changes.wait(5000));
-    QTest::qWait(300);
-    EXPECT_EQ(changes.count(), 1);
-
     unmount(dir / "b");
-    EXPECT_TRUE(changes.wait(5000));
-    EXPECT_EQ(changes.count(), 2);
+    QTest::qWait(400);
+    ASSERT_FALSE(signalled.empty());
+    EXPECT_LT(signalled.size(), 6u);
+    for (std::size_t i = 1; i < signalled.size(); ++i)
+        EXPECT_GE(signalled[i] - signalled[i - 1], 40) << "signals " << i - 1 << " and " << i;
 }
 
 } // namespace
