@@ -43,7 +43,7 @@ TEST(IconCommandTest, PrintsPixelsOrTheIconErrorDescription) {
     TempDir dir;
     // A 2x1 bottom-up 24-bit BMP: blue, then red; rows padded to 8 bytes.
     std::string header(
-        "BM\0\0\0\0\0\0\0\0\x36\0\0\0(\0\0\0\x02\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0", 38);
+        "BM\0\0\0\0\0\0\0\0\x36\0\0\0(\0\0\0\x02\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0", 34);
     header.resize(54, '\0');
     auto bmp = dir.write("two.bmp", header + std::string("\xff\0\0\0\0\xff\0\0", 8));
     auto run = runCli({"icon", bmp.string(), "--json"});
