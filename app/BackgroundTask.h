@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QFuture>
+#include <QFutureWatcher>
+#include <QObject>
+#include <QPromise>
+#include <QtConcurrent/QtConcurrentRun>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <type_traits>
+
+// The one way the models run work off the main thread and come back to it. Every helper is
+// tied to a context object: when the context is destroyed first, the step on the main thread
+// never runs and the returned future finishes cancelled, so a dropped object sees nothing late.
+namespace marklode::background {
+
+template <typename T> struct Outcome {
+    std::optional<T> value;
+    std::exception_ptr error;
+};
+
+// Runs `then` on the context's thread once `future` has finished; the returned future
+// finishes after `then`.
+inline QFuture<void> whenFinished(QFuture<void> future, QObject* context,
+                                  std::function<void()> then) {
+    auto promise = std::make_shared<QPromise<void>>();
+    promise->start();
+    QFuture<void> done = promise->future();
+    auto* watcher = new QFutureWatcher<void>(context);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, context,
+                     [watcher, then = std::move(then), promise]() {
+                         watcher->deleteLater();
+                         then();
+                         promise->finish();
+                     });
+    watcher->setFuture(future);
+    return done;
+}
+
+// Starts `next` once `future` has finished and finishes when the future `next` returned has.
+inline QFuture<void> thenAwait(QFuture<void> future, QObject* context,
+                               std::function<QFuture<void>()> next) {
+    auto promise = std::make_shared<QPromise<void>>();
+    promise->start();
+    QFuture<void> done = promise->future();
+    whenFinished(future, context, [context, next = std::move(next), promise]() {
+        whenFinished(next(), context, [promise]() { promise->finish(); });
+    });
+    return done;
+}
+
+// Runs `work` on the thread pool and hands its value or exception to `apply` on the context's
+// thread, in one step. The returned future finishes after `apply` has run.
+template <typename Work, typename Apply>
+QFuture<void> run(QObject* context, Work work, Apply apply) {
+    using T = std::invoke_result_t<Work&>;
+    auto outcome = std::make_shared<Outcome<T>>();
+    QFuture<void> task = QtConcurrent::run([work = std::move(work), outcome]() mutable {
+        try {
+            outcome->value.emplace(work());
+        } catch (...) {
+            outcome->error = std::current_exception();
+        }
+    });
+    return whenFinished(task, context, [outcome, apply = std::move(apply)]() mutable {
+        apply(std::move(*outcome));
+    });
+}
+
+} // namespace marklode::background

@@ -1,0 +1,226 @@
+#include "app/DeviceViewModel.h"
+
+#include "app/BackgroundTask.h"
+#include "app/FolderRevealer.h"
+#include "app/LibraryViewModel.h"
+#include "app/LoadError.h"
+#include "app/TransferMessages.h"
+#include "app/UDisksEjector.h"
+#include "app/UserMessage.h"
+#include "core/devices/DeviceScanner.h"
+#include "core/devices/LocalFileSystem.h"
+#include "core/gpi/GPIWriter.h"
+
+#include <QFuture>
+#include <algorithm>
+
+namespace marklode {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QFuture<void> done() {
+    return QtFuture::makeReadyFuture();
+}
+
+} // namespace
+
+DeviceServices DeviceServices::platform() {
+    return DeviceServices{
+        localFileSystem(),
+        defaultVolumeSource(),
+        &DeviceTransfer::defaultBackupRoot,
+        [] { return std::chrono::system_clock::now(); },
+        [] { return std::make_unique<MountInfoWatcher>(); },
+        std::make_shared<UDisksEjector>(),
+        [](const Path& folder) { revealInFileManager(folder); },
+    };
+}
+
+DeviceViewModel::DeviceViewModel(DeviceServices services, const QLocale& locale, QObject* parent)
+    : QObject(parent), services_(std::move(services)), locale_(locale) {}
+
+void DeviceViewModel::setSelection(const std::optional<Path>& selection) {
+    if (selection_ == selection)
+        return;
+    selection_ = selection;
+    Q_EMIT selectionChanged();
+}
+
+void DeviceViewModel::setResultMessage(const std::optional<QString>& message) {
+    if (resultMessage_ == message)
+        return;
+    resultMessage_ = message;
+    Q_EMIT resultMessageChanged();
+}
+
+void DeviceViewModel::setErrorMessage(const std::optional<QString>& message) {
+    if (errorMessage_ == message)
+        return;
+    errorMessage_ = message;
+    Q_EMIT errorMessageChanged();
+}
+
+void DeviceViewModel::setDevices(std::vector<GarminDevice> devices) {
+    if (devices_ == devices)
+        return;
+    devices_ = std::move(devices);
+    Q_EMIT devicesChanged();
+}
+
+void DeviceViewModel::setBusy(bool busy) {
+    if (isBusy_ == busy)
+        return;
+    isBusy_ = busy;
+    Q_EMIT isBusyChanged();
+}
+
+void DeviceViewModel::setLastBackup(const std::optional<Path>& folder) {
+    if (lastBackup_ == folder)
+        return;
+    lastBackup_ = folder;
+    Q_EMIT lastBackupChanged();
+}
+
+void DeviceViewModel::setLastDevice(const std::optional<GarminDevice>& device) {
+    if (lastDevice_ == device)
+        return;
+    lastDevice_ = device;
+    Q_EMIT lastDeviceChanged();
+}
+
+bool DeviceViewModel::isConnected(const Path& volume) const {
+    return std::any_of(devices_.begin(), devices_.end(),
+                       [&](const GarminDevice& device) { return device.volumeURL == volume; });
+}
+
+std::optional<GarminDevice> DeviceViewModel::selectedDevice() const {
+    if (selection_)
+        for (const GarminDevice& device : devices_)
+            if (device.volumeURL == *selection_)
+                return device;
+    if (devices_.size() == 1)
+        return devices_.front();
+    return std::nullopt;
+}
+
+void DeviceViewModel::startWatchingVolumes() {
+    if (watcher_)
+        return;
+    watcher_ = services_.watchVolumes();
+    connect(watcher_.get(), &VolumeWatcher::volumesChanged, this, &DeviceViewModel::refresh);
+    refresh();
+}
+
+void DeviceViewModel::refresh() {
+    setDevices(DeviceScanner(services_.fileSystem).scan(services_.volumes()));
+    if (selection_ && !isConnected(*selection_))
+        setSelection(std::nullopt);
+    if (!selection_ && !devices_.empty())
+        setSelection(devices_.front().volumeURL);
+    if (lastDevice_ && !isConnected(lastDevice_->volumeURL))
+        setLastDevice(std::nullopt);
+}
+
+SendPlan DeviceViewModel::makeSendPlan(const LibraryViewModel& library,
+                                       const GarminDevice& device) const {
+    std::vector<GPICategory> categories = library.categories();
+    std::int64_t poiCount = 0;
+    for (const GPICategory& category : categories)
+        poiCount += static_cast<std::int64_t>(category.pois.size());
+    return SendPlan{device.volumeURL, fromUtf8(device.displayName()),
+                    static_cast<std::int64_t>(categories.size()), poiCount,
+                    services_.fileSystem->fileExists(device.poiFileURL())};
+}
+
+QFuture<void> DeviceViewModel::sendLibrary(const LibraryViewModel& library,
+                                           const GarminDevice& device) {
+    if (isBusy_)
+        return done();
+    std::vector<GPICategory> categories = library.categories();
+    Bytes data;
+    try {
+        if (categories.empty())
+            throw LoadError{std::string(noPOIsToSendMessage)};
+        // Built here, before the background task, from the library as it is now.
+        GPIWriter writer{std::string(deviceFileCategoryName), std::string(marklodeLanguageCode),
+                         std::string(marklodeCreatorName), std::nullopt, std::nullopt};
+        data = writer.data(categories);
+    } catch (...) {
+        setErrorMessage(fromUtf8(userMessage(std::current_exception())));
+        return done();
+    }
+    std::size_t categoryCount = categories.size();
+    categories = {};
+    return runTransfer(device, [data = std::move(data), categoryCount, device,
+                                locale = locale_](const DeviceTransfer& transfer) {
+        TransferResult result = transfer.send(data, device);
+        std::string count =
+            locale.toString(static_cast<qint64>(result.verifiedPOICount)).toStdString();
+        return Transferred{
+            fromUtf8(sentMessage(count, categoryCount, device.displayName(), result.backupFolder)),
+            result};
+    });
+}
+
+QFuture<void> DeviceViewModel::removeFromDevice(const GarminDevice& device) {
+    if (isBusy_)
+        return done();
+    return runTransfer(device, [device](const DeviceTransfer& transfer) {
+        TransferResult result = transfer.removeCustomPOIs(device);
+        return Transferred{fromUtf8(removedMessage(device.displayName(), result.backupFolder)),
+                           result};
+    });
+}
+
+QFuture<void> DeviceViewModel::runTransfer(const GarminDevice& device, Operation operation) {
+    setBusy(true);
+    // The body sees only copies; the model is touched again on the main thread, in one step.
+    auto body = [fileSystem = services_.fileSystem, backupRoot = services_.backupRoot,
+                 clock = services_.clock, operation = std::move(operation)]() {
+        DeviceTransfer transfer(fileSystem, backupRoot(), clock);
+        return operation(transfer);
+    };
+    return background::run(this, std::move(body),
+                           [this, device](background::Outcome<Transferred> outcome) {
+                               if (outcome.value) {
+                                   setResultMessage(outcome.value->message);
+                                   setLastBackup(outcome.value->result.backupFolder);
+                                   setLastDevice(device);
+                               } else {
+                                   setErrorMessage(fromUtf8(userMessage(outcome.error)));
+                               }
+                               setBusy(false);
+                           });
+}
+
+QFuture<void> DeviceViewModel::eject(const GarminDevice& device) {
+    if (isBusy_)
+        return done();
+    return background::run(
+        this,
+        [ejector = services_.ejector, volume = device.volumeURL]() {
+            return ejector->eject(volume);
+        },
+        [this, device](background::Outcome<bool> outcome) {
+            if (outcome.value && *outcome.value) {
+                if (lastDevice_ && lastDevice_->volumeURL == device.volumeURL)
+                    setLastDevice(std::nullopt);
+                refresh();
+                return;
+            }
+            setErrorMessage(QStringLiteral("\u201C%1\u201D couldn't be ejected. Close any files "
+                                           "open on it and try again.")
+                                .arg(fromUtf8(device.displayName())));
+        });
+}
+
+void DeviceViewModel::revealLastBackup() {
+    if (lastBackup_)
+        services_.revealFolder(*lastBackup_);
+}
+
+} // namespace marklode

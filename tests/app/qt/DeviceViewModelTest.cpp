@@ -1,0 +1,237 @@
+#include "app/DeviceViewModel.h"
+
+#include "QtTestSupport.h"
+#include "app/LibraryViewModel.h"
+#include "core/devices/LocalFileSystem.h"
+#include "support/TempDir.h"
+
+#include <QSignalSpy>
+#include <atomic>
+#include <future>
+#include <gtest/gtest.h>
+
+using namespace marklode;
+using namespace marklode::test;
+
+namespace {
+
+class FakeEjector final : public VolumeEjector {
+  public:
+    bool eject(const Path& volume) const override {
+        ejected.push_back(volume);
+        return succeeds;
+    }
+    mutable std::vector<Path> ejected;
+    bool succeeds = true;
+};
+
+std::string rows(int count) {
+    std::string csv = "Name,Latitude,Longitude\n";
+    for (int i = 0; i < count; ++i)
+        csv += "P" + std::to_string(i) + ",47,8\n";
+    return csv;
+}
+
+class DeviceViewModelTest : public ::testing::Test {
+  protected:
+    DeviceViewModelTest() {
+        DeviceServices services{
+            localFileSystem(),
+            [this] { return volumes; },
+            [this] {
+                if (backupRootGate)
+                    backupRootGate->wait();
+                if (backupRootFails)
+                    throw std::runtime_error("no home folder");
+                return backups.path();
+            },
+            [] { return std::chrono::system_clock::time_point(std::chrono::hours(480000)); },
+            [this] {
+                auto watcher = std::make_unique<VolumeWatcher>();
+                watchers.push_back(watcher.get());
+                return watcher;
+            },
+            ejector,
+            [this](const Path& folder) { revealed.push_back(folder); },
+        };
+        model = std::make_unique<DeviceViewModel>(services, QLocale(QStringLiteral("en_US")));
+    }
+
+    Path plugIn(const std::string& name) {
+        std::filesystem::create_directories(volumesDir / name / "Garmin");
+        volumes.push_back(volumesDir / name);
+        return volumes.back();
+    }
+
+    void unplug(const Path& volume) { std::erase(volumes, volume); }
+
+    GarminDevice device(std::size_t index) const { return model->devices().at(index); }
+
+    void addToLibrary(const std::string& name, std::string_view csv) {
+        await(library.add({files.write(name, csv)}));
+    }
+
+    TempDir volumesDir;
+    TempDir backups;
+    TempDir files;
+    std::vector<Path> volumes;
+    std::vector<VolumeWatcher*> watchers;
+    std::vector<Path> revealed;
+    std::shared_future<void>* backupRootGate = nullptr;
+    std::atomic<bool> backupRootFails = false;
+    std::shared_ptr<FakeEjector> ejector = std::make_shared<FakeEjector>();
+    LibraryViewModel library{QLocale(QStringLiteral("en_US")), nullptr};
+    std::unique_ptr<DeviceViewModel> model;
+};
+
+TEST_F(DeviceViewModelTest, RefreshRepairsTheSelectionAndNotifiesOnlyChanges) {
+    model->refresh();
+    EXPECT_TRUE(model->devices().empty());
+    EXPECT_FALSE(model->selection());
+    EXPECT_FALSE(model->selectedDevice());
+
+    Path a = plugIn("A"), b = plugIn("B");
+    model->refresh();
+    EXPECT_EQ(model->selection(), a) << "the first device in scan order";
+    model->setSelection(b);
+    unplug(b);
+    model->refresh();
+    EXPECT_EQ(model->selection(), a) << "an unplugged selection moves to a connected device";
+    model->setSelection(volumesDir / "elsewhere");
+    EXPECT_EQ(model->selectedDevice()->volumeURL, a) << "the only device stands in";
+
+    // Same values again notify nobody.
+    QSignalSpy devices(model.get(), &DeviceViewModel::devicesChanged);
+    QSignalSpy selection(model.get(), &DeviceViewModel::selectionChanged);
+    model->setSelection(a);
+    model->refresh();
+    model->refresh();
+    model->setSelection(a);
+    EXPECT_EQ(devices.count(), 0);
+    EXPECT_EQ(selection.count(), 1);
+}
+
+TEST_F(DeviceViewModelTest, WatchingRefreshesOnEveryNotificationAndStartsOnce) {
+    model->startWatchingVolumes();
+    model->startWatchingVolumes();
+    ASSERT_EQ(watchers.size(), 1u);
+    EXPECT_TRUE(model->devices().empty());
+    plugIn("NUVI");
+    Q_EMIT watchers[0]->volumesChanged();
+    ASSERT_EQ(model->devices().size(), 1u);
+    EXPECT_EQ(model->devices()[0].displayName(), "NUVI");
+}
+
+TEST_F(DeviceViewModelTest, SendMessagesCountWithGroupingAndNoteTheBackup) {
+    plugIn("NUVI");
+    model->refresh();
+    addToLibrary("one.csv", rows(1));
+    EXPECT_EQ(model->makeSendPlan(library, device(0)),
+              (SendPlan{device(0).volumeURL, QStringLiteral("NUVI"), 1, 1, false}));
+    await(model->sendLibrary(library, device(0)));
+    EXPECT_EQ(text(model->resultMessage()),
+              "Sent 1 POIs in 1 category to NUVI. The file was read back and checked.");
+    EXPECT_FALSE(model->lastBackup());
+    EXPECT_EQ(model->lastDevice(), device(0));
+    EXPECT_FALSE(model->isBusy());
+
+    addToLibrary("many.csv", rows(1233));
+    EXPECT_TRUE(model->makeSendPlan(library, device(0)).replacesExisting);
+    await(model->sendLibrary(library, device(0)));
+    ASSERT_TRUE(model->lastBackup());
+    EXPECT_EQ(text(model->resultMessage()),
+              "Sent 1,234 POIs in 2 categories to NUVI. The file was read back and checked.\n\n"
+              "The previous custom POIs were backed up to:\n" +
+                  model->lastBackup()->string());
+    EXPECT_TRUE(model->lastBackup()->string().starts_with(backups.path().string()));
+
+    await(model->removeFromDevice(device(0)));
+    EXPECT_EQ(text(model->resultMessage()), "Removed the custom POIs from NUVI.\n\n"
+                                            "A backup was saved to:\n" +
+                                                model->lastBackup()->string());
+    EXPECT_FALSE(std::filesystem::exists(device(0).poiFileURL()));
+
+    model->revealLastBackup();
+    EXPECT_EQ(revealed, std::vector<Path>{*model->lastBackup()});
+}
+
+TEST_F(DeviceViewModelTest, FailuresLeaveTheLastSuccessAlone) {
+    plugIn("NUVI");
+    model->refresh();
+    await(model->sendLibrary(library, device(0)));
+    EXPECT_EQ(text(model->errorMessage()), "Add at least one file with POIs first.");
+    EXPECT_FALSE(model->isBusy());
+
+    addToLibrary("one.csv", rows(1));
+    await(model->sendLibrary(library, device(0)));
+    await(model->sendLibrary(library, device(0)));
+    std::optional<QString> result = model->resultMessage();
+    std::optional<Path> backup = model->lastBackup();
+    ASSERT_TRUE(backup);
+
+    backupRootFails = true;
+    await(model->removeFromDevice(device(0)));
+    EXPECT_EQ(text(model->errorMessage()), "Something went wrong: no home folder");
+    EXPECT_EQ(model->resultMessage(), result);
+    EXPECT_EQ(model->lastBackup(), backup);
+    EXPECT_EQ(model->lastDevice(), device(0));
+    EXPECT_TRUE(std::filesystem::exists(device(0).poiFileURL())) << "the device is untouched";
+}
+
+TEST_F(DeviceViewModelTest, NothingElseStartsWhileATransferRuns) {
+    plugIn("NUVI");
+    model->refresh();
+    addToLibrary("one.csv", rows(1));
+    std::promise<void> release;
+    std::shared_future<void> gate = release.get_future().share();
+    backupRootGate = &gate;
+
+    QFuture<void> sending = model->sendLibrary(library, device(0));
+    EXPECT_TRUE(model->isBusy());
+    QFuture<void> second = model->removeFromDevice(device(0));
+    QFuture<void> ejecting = model->eject(device(0));
+    EXPECT_TRUE(second.isFinished());
+    EXPECT_TRUE(ejecting.isFinished());
+    release.set_value();
+    await(sending);
+    EXPECT_TRUE(ejector->ejected.empty());
+    EXPECT_EQ(text(model->resultMessage()).substr(0, 5), "Sent ");
+    EXPECT_TRUE(std::filesystem::exists(device(0).poiFileURL())) << "the remove was ignored";
+}
+
+TEST_F(DeviceViewModelTest, EjectClearsTheLastDeviceOrReportsTheFailure) {
+    Path nuvi = plugIn("NUVI");
+    model->refresh();
+    addToLibrary("one.csv", rows(1));
+    await(model->sendLibrary(library, device(0)));
+    ASSERT_TRUE(model->lastDevice());
+    GarminDevice sent = device(0);
+
+    ejector->succeeds = false;
+    await(model->eject(sent));
+    EXPECT_EQ(text(model->errorMessage()),
+              "\u201CNUVI\u201D couldn't be ejected. Close any files open on it and try again.");
+    EXPECT_TRUE(model->lastDevice());
+
+    ejector->succeeds = true;
+    unplug(nuvi);
+    await(model->eject(sent));
+    EXPECT_EQ(ejector->ejected, (std::vector<Path>{nuvi, nuvi}));
+    EXPECT_FALSE(model->lastDevice());
+    EXPECT_TRUE(model->devices().empty()) << "refreshed after ejecting";
+    EXPECT_TRUE(model->resultMessage()) << "the result stays for its alert";
+}
+
+TEST_F(DeviceViewModelTest, UnpluggingTheLastDeviceClearsIt) {
+    Path nuvi = plugIn("NUVI");
+    model->refresh();
+    addToLibrary("one.csv", rows(1));
+    await(model->sendLibrary(library, device(0)));
+    unplug(nuvi);
+    model->refresh();
+    EXPECT_FALSE(model->lastDevice());
+    EXPECT_FALSE(model->selection());
+    EXPECT_TRUE(model->resultMessage());
+}
+
+} // namespace
