@@ -4,6 +4,7 @@
 #include "app/FolderRevealer.h"
 #include "app/LibraryViewModel.h"
 #include "app/LoadError.h"
+#include "app/MarklodeWriters.h"
 #include "app/TransferMessages.h"
 #include "app/UDisksEjector.h"
 #include "app/UserMessage.h"
@@ -146,9 +147,7 @@ QFuture<void> DeviceViewModel::sendLibrary(const LibraryViewModel& library,
         if (categories.empty())
             throw LoadError{std::string(noPOIsToSendMessage)};
         // Built here, before the background task, from the library as it is now.
-        GPIWriter writer{std::string(deviceFileCategoryName), std::string(marklodeLanguageCode),
-                         std::string(marklodeCreatorName), std::nullopt, std::nullopt};
-        data = writer.data(categories);
+        data = deviceFileWriter().data(categories);
     } catch (...) {
         setErrorMessage(fromUtf8(userMessage(std::current_exception())));
         return done();

@@ -1,6 +1,7 @@
 #include "app/InputFile.h"
 
 #include "app/BackgroundTask.h"
+#include "app/MarklodeWriters.h"
 #include "app/ProximityRule.h"
 #include "app/SidecarIcon.h"
 #include "app/TextSearch.h"
@@ -209,9 +210,7 @@ std::vector<POI> InputFile::effectivePOIs() const {
 }
 
 Bytes InputFile::gpiData() const {
-    GPIWriter writer{categoryName_.toStdString(), std::string(marklodeLanguageCode),
-                     std::string(marklodeCreatorName), icon_, std::nullopt};
-    return writer.dataFor(effectivePOIs());
+    return ownFileWriter(categoryName_.toStdString(), icon_).dataFor(effectivePOIs());
 }
 
 QString InputFile::alertSummary(const POI& poi) const {

@@ -22,9 +22,4 @@ std::string removedMessage(std::string_view deviceName,
 // The device send's own check, reported before any device is touched.
 inline constexpr std::string_view noPOIsToSendMessage = "Add at least one file with POIs first.";
 
-// The writer settings of the combined device file.
-inline constexpr std::string_view deviceFileCategoryName = "Marklode";
-inline constexpr std::string_view marklodeLanguageCode = "EN";
-inline constexpr std::string_view marklodeCreatorName = "Marklode";
-
 } // namespace marklode

@@ -1,3 +1,4 @@
+#include "app/MarklodeWriters.h"
 #include "app/SaveNames.h"
 #include "app/TransferMessages.h"
 #include "app/UserMessage.h"
@@ -23,7 +24,7 @@ std::string describeWritten(const std::string& target, std::size_t pois, std::si
 bool writeOwnFile(const PreparedInput& input, const std::filesystem::path& target,
                   const ConvertSettings& settings, Streams& io) {
     try {
-        marklodeWriter(settings, input.categoryName, input.icon)
+        ownFileWriter(input.categoryName, input.icon, settings.timestamp)
             .write(input.effectivePOIs, target, LocalFileSystem{});
     } catch (...) {
         io.err << input.path << ": " << userMessage(std::current_exception()) << '\n';
@@ -71,7 +72,8 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
         return exitFailure;
     }
     try {
-        writeAtomically(marklodeWriter(settings).data(categories), target, LocalFileSystem{});
+        writeAtomically(deviceFileWriter(settings.timestamp).data(categories), target,
+                        LocalFileSystem{});
     } catch (...) {
         io.err << userMessage(std::current_exception()) << '\n';
         return exitFailure;

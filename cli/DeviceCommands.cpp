@@ -1,4 +1,5 @@
 #include "app/LoadError.h"
+#include "app/MarklodeWriters.h"
 #include "app/TransferMessages.h"
 #include "app/UserMessage.h"
 #include "cli/Command.h"
@@ -84,8 +85,7 @@ std::pair<Bytes, std::size_t> deviceFile(const std::vector<std::string>& inputs,
     std::vector<GPICategory> categories = categoriesOf(inputs, settings, io, failed);
     if (categories.empty())
         throw LoadError{std::string(noPOIsToSendMessage)};
-    return {marklodeWriter(settings, std::string(deviceFileCategoryName)).data(categories),
-            categories.size()};
+    return {deviceFileWriter(settings.timestamp).data(categories), categories.size()};
 }
 
 class DevicesCommand final : public Command {

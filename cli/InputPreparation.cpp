@@ -1,7 +1,6 @@
 #include "cli/InputPreparation.h"
 
 #include "app/SidecarIcon.h"
-#include "app/TransferMessages.h"
 #include "app/UserMessage.h"
 #include "cli/CommonOptions.h"
 #include "cli/Environment.h"
@@ -156,12 +155,6 @@ std::vector<GPICategory> categoriesOf(const std::vector<std::string>& inputs,
                                              std::move(prepared->icon)});
     }
     return categories;
-}
-
-GPIWriter marklodeWriter(const ConvertSettings& settings, std::string categoryName,
-                         std::optional<GPIIcon> icon) {
-    return GPIWriter{std::move(categoryName), std::string(marklodeLanguageCode),
-                     std::string(marklodeCreatorName), std::move(icon), settings.timestamp};
 }
 
 } // namespace marklode::cli

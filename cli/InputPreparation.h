@@ -51,9 +51,4 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
 std::vector<GPICategory> categoriesOf(const std::vector<std::string>& inputs,
                                       const ConvertSettings& settings, Streams& io, bool& failed);
 
-// The writer the application uses for a file of its own (no icon or category set for combined
-// files, which take them per category).
-GPIWriter marklodeWriter(const ConvertSettings& settings, std::string categoryName = {},
-                         std::optional<GPIIcon> icon = std::nullopt);
-
 } // namespace marklode::cli
