@@ -4,23 +4,23 @@ namespace marklode::cli {
 
 namespace {
 
-const OptionSpec* findLong(std::span<const OptionSpec> specs, std::string_view name) {
-    for (const OptionSpec& spec : specs)
-        if (spec.longName == name)
-            return &spec;
+const OptionSpec* findLong(std::span<const OptionSpec> known, std::string_view name) {
+    for (const OptionSpec& option : known)
+        if (option.longName == name)
+            return &option;
     return nullptr;
 }
 
-const OptionSpec* findShort(std::span<const OptionSpec> specs, char name) {
-    for (const OptionSpec& spec : specs)
-        if (spec.shortName != 0 && spec.shortName == name)
-            return &spec;
+const OptionSpec* findShort(std::span<const OptionSpec> known, char name) {
+    for (const OptionSpec& option : known)
+        if (option.shortName != 0 && option.shortName == name)
+            return &option;
     return nullptr;
 }
 
 } // namespace
 
-Arguments::Arguments(const std::vector<std::string>& args, std::span<const OptionSpec> specs) {
+Arguments::Arguments(const std::vector<std::string>& args, std::span<const OptionSpec> known) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view arg = args[i];
@@ -32,7 +32,7 @@ Arguments::Arguments(const std::vector<std::string>& args, std::span<const Optio
             optionsEnded = true;
             continue;
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* option = nullptr;
         std::optional<std::string> inlineValue;
         if (arg.starts_with("--")) {
             std::string_view name = arg.substr(2);
@@ -40,16 +40,16 @@ Arguments::Arguments(const std::vector<std::string>& args, std::span<const Optio
                 inlineValue = std::string(name.substr(equals + 1));
                 name = name.substr(0, equals);
             }
-            spec = findLong(specs, name);
+            option = findLong(known, name);
         } else if (arg.size() == 2) {
-            spec = findShort(specs, arg[1]);
+            option = findShort(known, arg[1]);
         }
-        if (!spec)
+        if (!option)
             throw UsageError("unknown option " + std::string(arg));
-        std::string& slot = values_[std::string(spec->longName)].emplace_back();
-        if (!spec->takesValue) {
+        std::string& slot = values_[std::string(option->longName)].emplace_back();
+        if (!option->takesValue) {
             if (inlineValue)
-                throw UsageError("option --" + std::string(spec->longName) + " takes no value");
+                throw UsageError("option --" + std::string(option->longName) + " takes no value");
             continue;
         }
         if (inlineValue) {
@@ -57,7 +57,7 @@ Arguments::Arguments(const std::vector<std::string>& args, std::span<const Optio
         } else if (i + 1 < args.size()) {
             slot = args[++i];
         } else {
-            throw UsageError("option --" + std::string(spec->longName) + " needs a value");
+            throw UsageError("option --" + std::string(option->longName) + " needs a value");
         }
     }
 }

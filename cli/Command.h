@@ -28,7 +28,7 @@ class UsageError : public std::runtime_error {
 // GNU-style arguments: --name value, --name=value, -x value, bundled flags are not needed.
 class Arguments {
   public:
-    Arguments(const std::vector<std::string>& args, std::span<const OptionSpec> specs);
+    Arguments(const std::vector<std::string>& args, std::span<const OptionSpec> known);
 
     bool has(std::string_view name) const { return values_.count(std::string(name)) != 0; }
     std::optional<std::string> value(std::string_view name) const;

@@ -14,8 +14,8 @@ using namespace marklode::test;
 
 namespace {
 
-ByteVector bmp(BMPSpec spec) {
-    return makeBMP(spec, patternColour);
+ByteVector bmp(BMPSpec layout) {
+    return makeBMP(layout, patternColour);
 }
 
 std::optional<GPIIconError> errorOf(const ByteVector& bytes) {

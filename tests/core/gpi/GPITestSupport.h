@@ -75,24 +75,24 @@ struct BMPSpec {
     std::uint32_t compression = 0;
 };
 
-template <typename Colour> ByteVector makeBMP(const BMPSpec& spec, Colour colour) {
-    std::size_t stride = (3 * static_cast<std::size_t>(spec.width) + 3) / 4 * 4;
-    std::size_t rows = static_cast<std::size_t>(spec.height < 0 ? -spec.height : spec.height);
-    std::size_t offset = 14 + spec.headerSize;
+template <typename Colour> ByteVector makeBMP(const BMPSpec& layout, Colour colour) {
+    std::size_t stride = (3 * static_cast<std::size_t>(layout.width) + 3) / 4 * 4;
+    std::size_t rows = static_cast<std::size_t>(layout.height < 0 ? -layout.height : layout.height);
+    std::size_t offset = 14 + layout.headerSize;
     ByteVector bmp(offset + stride * rows, 0);
     bmp[0] = 'B';
     bmp[1] = 'M';
     putU32(bmp, 2, static_cast<std::uint32_t>(bmp.size()));
     putU32(bmp, 10, static_cast<std::uint32_t>(offset));
-    putU32(bmp, 14, spec.headerSize);
-    putU32(bmp, 18, static_cast<std::uint32_t>(spec.width));
-    putU32(bmp, 22, static_cast<std::uint32_t>(spec.height));
+    putU32(bmp, 14, layout.headerSize);
+    putU32(bmp, 18, static_cast<std::uint32_t>(layout.width));
+    putU32(bmp, 22, static_cast<std::uint32_t>(layout.height));
     putU16(bmp, 26, 1);
-    putU16(bmp, 28, spec.bitsPerPixel);
-    putU32(bmp, 30, spec.compression);
+    putU16(bmp, 28, layout.bitsPerPixel);
+    putU32(bmp, 30, layout.compression);
     for (std::size_t r = 0; r < rows; ++r) {
-        std::size_t stored = spec.height > 0 ? rows - 1 - r : r;
-        for (std::size_t c = 0; c < static_cast<std::size_t>(spec.width); ++c) {
+        std::size_t stored = layout.height > 0 ? rows - 1 - r : r;
+        for (std::size_t c = 0; c < static_cast<std::size_t>(layout.width); ++c) {
             auto [blue, green, red] = colour(r, c);
             std::size_t at = offset + stored * stride + 3 * c;
             bmp[at] = blue;
