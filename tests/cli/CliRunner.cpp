@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -11,7 +12,7 @@
 namespace marklode::test {
 
 int spawnCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
-             int outFd, int errFd) {
+             int outFd, int errFd, std::optional<uid_t> asUser) {
     pid_t pid = ::fork();
     if (pid < 0)
         throw std::runtime_error("fork failed");
@@ -22,6 +23,10 @@ int spawnCli(const std::vector<std::string>& args, const std::map<std::string, s
         ::dup2(devNull, STDIN_FILENO);
         for (const auto& [name, value] : env)
             ::setenv(name.c_str(), value.c_str(), 1);
+        if (asUser &&
+            (::setgroups(0, nullptr) != 0 || ::setresgid(*asUser, *asUser, *asUser) != 0 ||
+             ::setresuid(*asUser, *asUser, *asUser) != 0))
+            ::_exit(126);
         std::vector<char*> argv{const_cast<char*>(MARKLODE_CLI)};
         for (const std::string& arg : args)
             argv.push_back(const_cast<char*>(arg.c_str()));
@@ -32,11 +37,12 @@ int spawnCli(const std::vector<std::string>& args, const std::map<std::string, s
     return pid;
 }
 
-CliRun runCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env) {
+CliRun runCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
+              std::optional<uid_t> asUser) {
     int outPipe[2], errPipe[2];
     if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
-    pid_t pid = spawnCli(args, env, outPipe[1], errPipe[1]);
+    pid_t pid = spawnCli(args, env, outPipe[1], errPipe[1], asUser);
     ::close(outPipe[1]);
     ::close(errPipe[1]);
     CliRun run;

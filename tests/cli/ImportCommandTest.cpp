@@ -90,15 +90,26 @@ TEST(ImportCommandTest, FailuresPrintTheUserMessageAndExitOne) {
     }
 }
 
-TEST(ImportCommandTest, UnreadableForLackOfPermission) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every file; permission refusal needs an ordinary user";
+// Root reads and writes everywhere, so as root the refusals are tested as the user nobody.
+TEST(ImportCommandTest, PermissionRefusalsWhenReadingAndSaving) {
     TempDir dir;
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all |
+                                                 std::filesystem::perms::others_read |
+                                                 std::filesystem::perms::others_exec);
     auto csv = dir.write("secret.csv", "1,2,A\n");
     ::chmod(csv.c_str(), 0);
-    auto run = runCli({"import", csv.string()});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Marklode doesn't have permission to read this file.\n");
+    auto readable = dir.write("open.csv", "1,2,A\n");
+    std::optional<uid_t> user;
+    if (::geteuid() == 0)
+        user = marklode::test::nobody;
+    auto read = runCli({"import", csv.string()}, {}, user);
+    EXPECT_EQ(read.status, 1);
+    EXPECT_EQ(read.err, "Marklode doesn't have permission to read this file.\n");
+    auto save = runCli({"convert", readable.string(), "-o", (dir / "out.gpi").string()}, {}, user);
+    EXPECT_EQ(save.status, 1);
+    EXPECT_EQ(save.err,
+              readable.string() +
+                  ": Marklode doesn't have permission to save there. Choose another folder.\n");
 }
 
 TEST(ImportCommandTest, UsageErrorsExitTwo) {
