@@ -41,56 +41,49 @@ DeviceServices DeviceServices::platform() {
     };
 }
 
+namespace {
+
+// A write of the value a field already holds notifies nobody.
+template <typename Field, typename Value>
+void assignNotifying(DeviceViewModel* model, Field& field, Value&& value,
+                     void (DeviceViewModel::*changed)()) {
+    if (field == value)
+        return;
+    field = std::forward<Value>(value);
+    Q_EMIT(model->*changed)();
+}
+
+} // namespace
+
 DeviceViewModel::DeviceViewModel(DeviceServices services, const QLocale& locale, QObject* parent)
     : QObject(parent), services_(std::move(services)), locale_(locale) {}
 
 void DeviceViewModel::setSelection(const std::optional<Path>& selection) {
-    if (selection_ == selection)
-        return;
-    selection_ = selection;
-    Q_EMIT selectionChanged();
+    assignNotifying(this, selection_, selection, &DeviceViewModel::selectionChanged);
 }
 
 void DeviceViewModel::setResultMessage(const std::optional<QString>& message) {
-    if (resultMessage_ == message)
-        return;
-    resultMessage_ = message;
-    Q_EMIT resultMessageChanged();
+    assignNotifying(this, resultMessage_, message, &DeviceViewModel::resultMessageChanged);
 }
 
 void DeviceViewModel::setErrorMessage(const std::optional<QString>& message) {
-    if (errorMessage_ == message)
-        return;
-    errorMessage_ = message;
-    Q_EMIT errorMessageChanged();
+    assignNotifying(this, errorMessage_, message, &DeviceViewModel::errorMessageChanged);
 }
 
 void DeviceViewModel::setDevices(std::vector<GarminDevice> devices) {
-    if (devices_ == devices)
-        return;
-    devices_ = std::move(devices);
-    Q_EMIT devicesChanged();
+    assignNotifying(this, devices_, std::move(devices), &DeviceViewModel::devicesChanged);
 }
 
 void DeviceViewModel::setBusy(bool busy) {
-    if (isBusy_ == busy)
-        return;
-    isBusy_ = busy;
-    Q_EMIT isBusyChanged();
+    assignNotifying(this, isBusy_, busy, &DeviceViewModel::isBusyChanged);
 }
 
 void DeviceViewModel::setLastBackup(const std::optional<Path>& folder) {
-    if (lastBackup_ == folder)
-        return;
-    lastBackup_ = folder;
-    Q_EMIT lastBackupChanged();
+    assignNotifying(this, lastBackup_, folder, &DeviceViewModel::lastBackupChanged);
 }
 
 void DeviceViewModel::setLastDevice(const std::optional<GarminDevice>& device) {
-    if (lastDevice_ == device)
-        return;
-    lastDevice_ = device;
-    Q_EMIT lastDeviceChanged();
+    assignNotifying(this, lastDevice_, device, &DeviceViewModel::lastDeviceChanged);
 }
 
 bool DeviceViewModel::isConnected(const Path& volume) const {
