@@ -43,6 +43,10 @@ bool isPermissionError(const std::error_code& code) {
 }
 
 std::string fileMessage(const FileError& error) {
+    if (error.code() == FileProblem::notRegularFile)
+        return "Marklode reads only regular files, not pipes, devices or sockets.";
+    if (error.code() == FileProblem::tooLarge)
+        return "The file is too large for Marklode to read.";
     if (isPermissionError(error.code()))
         return error.operation == FileError::Operation::read
                    ? "Marklode doesn't have permission to read this file."

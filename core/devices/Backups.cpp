@@ -1,5 +1,6 @@
 #include "core/devices/Backups.h"
 
+#include "core/devices/AtomicWrite.h"
 #include "core/devices/DeviceTransfer.h"
 #include "core/devices/ErrorDescription.h"
 #include "core/devices/UnicodeText.h"
@@ -123,54 +124,93 @@ Path DeviceTransfer::defaultBackupRoot() {
     return dataHome / "Marklode" / "Backups";
 }
 
+namespace {
+
+// Renames the finished copy to the first free stamp name; another backup may take a name
+// between the look and the rename, and then the next one is tried.
+Path moveIntoPlace(const FileSystem& fs, const Path& partial, const Path& deviceFolder,
+                   const std::string& stamp) {
+    for (int n = 1;; ++n) {
+        Path candidate = deviceFolder / (n == 1 ? stamp : stamp + "-" + std::to_string(n));
+        if (fs.fileExists(candidate))
+            continue;
+        try {
+            fs.rename(partial, candidate);
+            return candidate;
+        } catch (...) {
+            if (!fs.fileExists(candidate))
+                throw;
+        }
+    }
+}
+
+void discard(const FileSystem& fs, const Path& partialBackup) {
+    try {
+        if (fs.fileExists(partialBackup))
+            fs.remove(partialBackup);
+    } catch (...) {
+        // A hidden leftover is never taken for a backup.
+    }
+}
+
+} // namespace
+
 std::optional<Path> DeviceTransfer::backUpExisting(const GarminDevice& device) const {
     if (!fs->fileExists(device.poiFileURL()))
         return std::nullopt;
     Path deviceFolder = backupRoot / backups::deviceFolderName(device.displayName());
+    // Hidden, so no backup-folder name: never counted, never pruned, never restored.
+    Path partial = deviceFolder / (".incomplete-" + uniqueNameSuffix());
     Path folder;
     try {
-        Bytes original = fs->readData(device.poiFileURL());
+        Bytes original = fs->readData(device.poiFileURL(), maxPOIFileBytes);
         std::string stamp = backups::stamp(now());
-        folder = deviceFolder / stamp;
-        for (int n = 2; fs->fileExists(folder); ++n)
-            folder = deviceFolder / (stamp + "-" + std::to_string(n));
-        fs->createDirectory(folder);
-        Path copy = folder / "poi.gpi";
+        fs->createDirectory(partial);
+        Path copy = partial / "poi.gpi";
         fs->writeAndSync(original, copy);
-        if (fs->readData(copy) != original)
+        fs->syncDirectory(partial);
+        // One byte more than the original, so that a longer copy reads as a mismatch.
+        if (fs->readDataFromMedium(copy, original.size() + 1) != original)
             throw DeviceTransferError::backupFailed("The backup copy didn't match the original.");
+        folder = moveIntoPlace(*fs, partial, deviceFolder, stamp);
+        fs->syncDirectory(deviceFolder);
     } catch (const DeviceTransferError&) {
+        discard(*fs, partial);
         throw;
     } catch (...) {
-        throw DeviceTransferError::backupFailed(errorDescription(std::current_exception()));
+        std::string detail = errorDescription(std::current_exception());
+        discard(*fs, partial);
+        throw DeviceTransferError::backupFailed(std::move(detail));
     }
-    prune(deviceFolder);
+    prune(deviceFolder, folder);
     return folder;
 }
 
-void DeviceTransfer::prune(const Path& deviceFolder) const {
+void DeviceTransfer::prune(const Path& deviceFolder, const Path& newBackup) const {
     try {
-        std::vector<Path> folders;
+        std::vector<Path> others;
         for (const Path& entry : fs->contentsOfDirectory(deviceFolder)) {
-            if (!backups::isBackupFolderName(entry.filename().string()) || !fs->isDirectory(entry))
+            if (entry == newBackup || !backups::isBackupFolderName(entry.filename().string()) ||
+                !fs->isDirectory(entry))
                 continue;
             try {
                 auto contents = fs->contentsOfDirectory(entry);
                 if (contents.size() == 1 && contents.front().filename() == "poi.gpi")
-                    folders.push_back(entry);
+                    others.push_back(entry);
             } catch (...) {
                 // A folder that can't be listed is not a backup: it is never deleted.
             }
         }
-        if (folders.size() <= backupsToKeep)
+        const std::size_t othersToKeep = backupsToKeep - 1;
+        if (others.size() <= othersToKeep)
             return;
-        std::stable_sort(folders.begin(), folders.end(), [](const Path& a, const Path& b) {
+        std::stable_sort(others.begin(), others.end(), [](const Path& a, const Path& b) {
             return backups::sortKey(a.filename().string()) <
                    backups::sortKey(b.filename().string());
         });
-        for (std::size_t i = 0; i < folders.size() - backupsToKeep; ++i) {
+        for (std::size_t i = 0; i < others.size() - othersToKeep; ++i) {
             try {
-                fs->remove(folders[i]);
+                fs->remove(others[i]);
             } catch (...) {
                 // Pruning never makes a backup fail.
             }

@@ -32,10 +32,16 @@ struct Finder {
     std::vector<std::string> path;
     std::string text;
     std::optional<std::string> result;
-    int cdataDepth = 0; // text inside CDATA sections is not collected
+    int cdataDepth = 0;   // text inside CDATA sections is not collected
+    bool tooDeep = false; // stopped: the end tags expat may still report match nothing
 
     static void XMLCALL start(void* data, const XML_Char* name, const XML_Char**) {
         auto* finder = static_cast<Finder*>(data);
+        if (finder->path.size() == DeviceScanner::maxDeviceXMLDepth) {
+            finder->tooDeep = true;
+            XML_StopParser(finder->parser, XML_FALSE);
+            return;
+        }
         finder->path.emplace_back(localName(name));
         finder->text.clear();
     }
@@ -48,6 +54,8 @@ struct Finder {
 
     static void XMLCALL end(void* data, const XML_Char*) {
         auto* finder = static_cast<Finder*>(data);
+        if (finder->tooDeep)
+            return;
         auto& path = finder->path;
         if (!finder->result && path.size() >= 2 && path[path.size() - 2] == "Model" &&
             path.back() == "Description") {
@@ -120,7 +128,7 @@ std::optional<GarminDevice> DeviceScanner::device(const Path& volumeURL) const {
         return device;
     device.hasDeviceXML = true;
     try {
-        device.modelName = modelName(fs->readData(*xml));
+        device.modelName = modelName(fs->readData(*xml, maxDeviceXMLBytes));
     } catch (...) {
         // An unreadable description leaves the model unknown; the volume name is shown instead.
     }

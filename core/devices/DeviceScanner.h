@@ -20,6 +20,10 @@ class DeviceScanner {
     std::vector<GarminDevice> scan(const std::vector<Path>& volumes) const;
     std::optional<GarminDevice> device(const Path& volumeURL) const;
 
+    // Real description files are a few kilobytes; larger or deeper ones give no model.
+    static constexpr std::uint64_t maxDeviceXMLBytes = 1 << 20;
+    static constexpr std::size_t maxDeviceXMLDepth = 10'000;
+
     // The first non-empty Model/Description text of a device description file.
     static std::optional<std::string> modelName(std::span<const std::uint8_t> deviceXML);
 

@@ -1,5 +1,6 @@
 #include "core/devices/DeviceTransfer.h"
 
+#include "core/devices/AtomicWrite.h"
 #include "core/devices/ErrorDescription.h"
 #include "core/gpi/GPIReader.h"
 
@@ -27,6 +28,18 @@ void pauseForTests(std::string_view step) {
 
 } // namespace
 
+std::unique_ptr<DirectoryLock> DeviceTransfer::lock(const GarminDevice& device) const {
+    std::unique_ptr<DirectoryLock> held;
+    try {
+        held = fs->tryLockDirectory(device.garminFolder);
+    } catch (...) {
+        throw DeviceTransferError::writeFailed(errorDescription(std::current_exception()));
+    }
+    if (!held)
+        throw DeviceTransferError::busy(device.displayName());
+    return held;
+}
+
 void DeviceTransfer::refuseSymbolicLinks(const GarminDevice& device) const {
     // Writing or deleting through a link could reach files outside the device's volume.
     for (const Path& path : {device.garminFolder, device.poiFolderURL(), device.poiFileURL()})
@@ -35,14 +48,25 @@ void DeviceTransfer::refuseSymbolicLinks(const GarminDevice& device) const {
                 device.displayName(), path.lexically_relative(device.volumeURL).string());
 }
 
-void DeviceTransfer::removeAppleDoubleFiles(const GarminDevice& device) const {
-    for (std::string_view name : appleDoubleFileNames) {
-        Path sideFile = device.poiFolderURL() / name;
-        if (fs->fileExists(sideFile) && !fs->isDirectory(sideFile)) {
+void DeviceTransfer::removeTemporaryFiles(const GarminDevice& device,
+                                          bool andTargetSideFile) const {
+    // Called with the device locked, so no temporary file here belongs to a running send.
+    std::vector<Path> entries;
+    try {
+        entries = fs->contentsOfDirectory(device.poiFolderURL());
+    } catch (...) {
+        return; // no POI folder, or a device gone: nothing to tidy
+    }
+    for (const Path& entry : entries) {
+        std::string name = entry.filename().string();
+        bool ours = andTargetSideFile && name == appleDoubleFileNames[0];
+        for (std::string_view prefix : {tempFileName, appleDoubleFileNames[1]})
+            ours = ours || name.starts_with(prefix);
+        if (ours && !fs->isDirectory(entry)) {
             try {
-                fs->remove(sideFile);
+                fs->remove(entry);
             } catch (...) {
-                // A leftover side file is harmless.
+                // A leftover temporary or side file is harmless and goes with the next change.
             }
         }
     }
@@ -51,6 +75,7 @@ void DeviceTransfer::removeAppleDoubleFiles(const GarminDevice& device) const {
 TransferResult DeviceTransfer::send(std::span<const std::uint8_t> data,
                                     const GarminDevice& device) const {
     const std::int64_t expected = GPIReader::read(data).poiCount();
+    auto locked = lock(device);
 
     if (!fs->isVolumeWritable(device.volumeURL))
         throw DeviceTransferError::readOnly(device.displayName());
@@ -64,12 +89,11 @@ TransferResult DeviceTransfer::send(std::span<const std::uint8_t> data,
 
     const Path poiFolder = device.poiFolderURL();
     const Path target = device.poiFileURL();
-    const Path temporary = poiFolder / tempFileName;
+    const Path temporary = poiFolder / (std::string(tempFileName) + "-" + uniqueNameSuffix());
     try {
         if (!fs->isDirectory(poiFolder))
             fs->createDirectory(poiFolder);
-        if (fs->fileExists(temporary))
-            fs->remove(temporary);
+        removeTemporaryFiles(device, false);
         pauseForTests("write");
         fs->writeAndSync(data, temporary);
         pauseForTests("sync");
@@ -77,19 +101,18 @@ TransferResult DeviceTransfer::send(std::span<const std::uint8_t> data,
         pauseForTests("rename");
     } catch (...) {
         std::string detail = errorDescription(std::current_exception());
-        try {
-            fs->remove(temporary);
-        } catch (...) {
-            // Best effort: a leftover temporary file is removed by the next send.
-        }
-        removeAppleDoubleFiles(device);
+        removeTemporaryFiles(device, true);
         throw DeviceTransferError::writeFailed(std::move(detail));
     }
-    removeAppleDoubleFiles(device);
+    removeTemporaryFiles(device, true);
 
+    // What is checked is what the medium holds: the rename made durable, the file read past
+    // the cache.
     Bytes readBack;
     try {
-        readBack = fs->readData(target);
+        fs->syncDirectory(poiFolder);
+        readBack =
+            fs->readDataFromMedium(target, std::max<std::uint64_t>(data.size(), maxPOIFileBytes));
     } catch (...) {
         throw DeviceTransferError::unreadableAfterWrite(errorDescription(std::current_exception()));
     }
@@ -114,6 +137,7 @@ TransferResult DeviceTransfer::send(std::span<const std::uint8_t> data,
 }
 
 TransferResult DeviceTransfer::removeCustomPOIs(const GarminDevice& device) const {
+    auto locked = lock(device);
     const Path target = device.poiFileURL();
     if (!fs->fileExists(target))
         throw DeviceTransferError::nothingToRemove();
@@ -128,7 +152,7 @@ TransferResult DeviceTransfer::removeCustomPOIs(const GarminDevice& device) cons
     } catch (...) {
         throw DeviceTransferError::writeFailed(errorDescription(std::current_exception()));
     }
-    removeAppleDoubleFiles(device);
+    removeTemporaryFiles(device, true);
     return TransferResult{std::move(backupFolder), 0};
 }
 

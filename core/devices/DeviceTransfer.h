@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -29,11 +30,15 @@ struct TransferResult {
 struct DeviceTransfer {
     using Clock = std::function<std::chrono::system_clock::time_point()>;
 
+    // Each send writes to this name with a suffix of its own; leftovers of earlier sends,
+    // suffixed or not, are removed while the device is locked.
     static constexpr std::string_view tempFileName = "poi.gpi.marklode-tmp";
     static constexpr std::array<std::string_view, 2> appleDoubleFileNames = {
         "._poi.gpi", "._poi.gpi.marklode-tmp"};
     static constexpr std::int64_t spaceMargin = 65'536;
     static constexpr std::size_t backupsToKeep = 10;
+    // Far beyond any device's POI file; what is larger is refused rather than read into memory.
+    static constexpr std::uint64_t maxPOIFileBytes = std::uint64_t{1} << 30;
 
     DeviceTransfer(FileSystemHandle fileSystem, Path backupRoot, Clock now)
         : fs(std::move(fileSystem)), backupRoot(std::move(backupRoot)), now(std::move(now)) {}
@@ -47,18 +52,25 @@ struct DeviceTransfer {
     TransferResult removeCustomPOIs(const GarminDevice& device) const;
 
     // Copies the device's poi.gpi into a new stamped folder and verifies the copy; none if
-    // there is no poi.gpi. Throws DeviceTransferError (backupFailed).
+    // there is no poi.gpi. The copy is made under a hidden name and renamed into place once
+    // complete, so an interrupted backup never looks like one. Throws DeviceTransferError
+    // (backupFailed).
     std::optional<Path> backUpExisting(const GarminDevice& device) const;
-    // Keeps the newest backupsToKeep backups in the device folder; never fails.
-    void prune(const Path& deviceFolder) const;
+    // Keeps newBackup and the newest others, backupsToKeep in all; never fails. newBackup is
+    // kept whatever its name says, since a clock set back makes a new name sort oldest.
+    void prune(const Path& deviceFolder, const Path& newBackup) const;
 
     FileSystemHandle fs;
     Path backupRoot;
     Clock now;
 
   private:
+    // Another transfer to the same device, from any process, fails with busy meanwhile.
+    std::unique_ptr<DirectoryLock> lock(const GarminDevice& device) const;
     void refuseSymbolicLinks(const GarminDevice& device) const;
-    void removeAppleDoubleFiles(const GarminDevice& device) const;
+    // Temporary files of this or earlier sends with their side files, and on request the
+    // target's side file.
+    void removeTemporaryFiles(const GarminDevice& device, bool andTargetSideFile) const;
 };
 
 } // namespace marklode

@@ -49,6 +49,10 @@ DeviceTransferError DeviceTransferError::symbolicLink(std::string device, std::s
     return {SymbolicLink{std::move(device), std::move(path)}};
 }
 
+DeviceTransferError DeviceTransferError::busy(std::string device) {
+    return {Busy{std::move(device)}};
+}
+
 std::string DeviceTransferError::description() const {
     return std::visit(
         Overloaded{
@@ -89,6 +93,11 @@ std::string DeviceTransferError::description() const {
                 return quoted(e.device) + " has a symbolic link at " + e.path +
                        ", so Marklode won't change its POIs. Replace the link with a real "
                        "folder or file and try again.";
+            },
+            [](const Busy& e) {
+                return quoted(e.device) +
+                       " is busy with another Marklode transfer, so nothing was changed. Try "
+                       "again when it has finished.";
             },
         },
         kind);

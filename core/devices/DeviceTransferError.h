@@ -46,8 +46,14 @@ struct DeviceTransferError {
         std::string path;
         bool operator==(const SymbolicLink&) const = default;
     };
-    using Kind = std::variant<ReadOnly, NotEnoughSpace, BackupFailed, VerificationFailed,
-                              UnreadableAfterWrite, WriteFailed, NothingToRemove, SymbolicLink>;
+    // Another transfer, perhaps of another Marklode process, is changing the device.
+    struct Busy {
+        std::string device;
+        bool operator==(const Busy&) const = default;
+    };
+    using Kind =
+        std::variant<ReadOnly, NotEnoughSpace, BackupFailed, VerificationFailed,
+                     UnreadableAfterWrite, WriteFailed, NothingToRemove, SymbolicLink, Busy>;
 
     Kind kind;
 
@@ -60,6 +66,7 @@ struct DeviceTransferError {
     static DeviceTransferError writeFailed(std::string detail);
     static DeviceTransferError nothingToRemove();
     static DeviceTransferError symbolicLink(std::string device, std::string path);
+    static DeviceTransferError busy(std::string device);
 
     // The message the user sees.
     std::string description() const;

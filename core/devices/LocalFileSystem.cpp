@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -68,8 +69,13 @@ std::vector<Path> LocalFileSystem::contentsOfDirectory(const Path& directory) co
     return entries;
 }
 
-Bytes LocalFileSystem::readData(const Path& path) const {
-    std::string bytes = readFileBytes(path);
+Bytes LocalFileSystem::readData(const Path& path, std::uint64_t maxBytes) const {
+    std::string bytes = readFileBytes(path, maxBytes);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+Bytes LocalFileSystem::readDataFromMedium(const Path& path, std::uint64_t maxBytes) const {
+    std::string bytes = readFileBytesFromMedium(path, maxBytes);
     return Bytes(bytes.begin(), bytes.end());
 }
 
@@ -81,7 +87,11 @@ void LocalFileSystem::createDirectory(const Path& path) const {
 }
 
 void LocalFileSystem::writeAndSync(std::span<const std::uint8_t> data, const Path& path) const {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A fresh file, never one reached through a link planted at the path nor one another
+    // process still has open: whatever is there goes first, and the create must make it.
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+        fail(Op::write, path);
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         fail(Op::write, path);
     int firstError = 0;
@@ -133,6 +143,51 @@ std::optional<std::int64_t> LocalFileSystem::availableCapacity(const Path& path)
 bool LocalFileSystem::isSymbolicLink(const Path& path) const {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+void LocalFileSystem::syncDirectory(const Path& directory) const {
+    int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        fail(Op::write, directory);
+    // Some file systems can't sync a directory (EINVAL); their entries are as durable as
+    // they get.
+    int error = ::fsync(fd) != 0 && errno != EINVAL ? errno : 0;
+    ::close(fd);
+    if (error != 0)
+        fail(Op::write, directory, error);
+}
+
+namespace {
+
+// flock belongs to the open file description: another open of the same directory, in this
+// process or another, is refused while this one holds it.
+class FlockedDirectory final : public DirectoryLock {
+  public:
+    explicit FlockedDirectory(int fd) : fd_(fd) {}
+    ~FlockedDirectory() override { ::close(fd_); }
+    FlockedDirectory(const FlockedDirectory&) = delete;
+    FlockedDirectory& operator=(const FlockedDirectory&) = delete;
+
+  private:
+    int fd_;
+};
+
+} // namespace
+
+std::unique_ptr<DirectoryLock> LocalFileSystem::tryLockDirectory(const Path& directory) const {
+    int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        fail(Op::write, directory);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        int error = errno;
+        if (error == EINTR)
+            continue;
+        ::close(fd);
+        if (error == EWOULDBLOCK)
+            return nullptr;
+        fail(Op::write, directory, error);
+    }
+    return std::make_unique<FlockedDirectory>(fd);
 }
 
 FileSystemHandle localFileSystem() {

@@ -115,7 +115,7 @@ GPIIcon GPIIcon::fromBMP(std::span<const std::uint8_t> bmp) {
 }
 
 GPIIcon GPIIcon::contentsOf(const std::filesystem::path& path) {
-    std::string bytes = readFileBytes(path);
+    std::string bytes = readFileBytes(path, maxBMPFileBytes);
     return fromBMP(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 

@@ -19,8 +19,10 @@ class GPIIcon {
 
     // An uncompressed 24-bit BMP. Throws GPIIconError.
     static GPIIcon fromBMP(std::span<const std::uint8_t> bmp);
-    // Reads the whole file first; a read failure passes through as FileError.
+    // Reads the whole file first; a read failure passes through as FileError. Files larger
+    // than maxBMPFileBytes are refused unread: even a huge picture's pixel size is far below.
     static GPIIcon contentsOf(const std::filesystem::path& path);
+    static constexpr std::uint64_t maxBMPFileBytes = std::uint64_t{64} << 20;
     // The built-in icon: a red disc in a white ring with a dark rim on magenta (transparent).
     // Built on first use, once, also under concurrent first use.
     static const GPIIcon& defaultIcon();

@@ -1,11 +1,21 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <string>
 
 namespace marklode {
 
-// The whole file as bytes. Throws FileError (read) carrying the operating system's errno.
-std::string readFileBytes(const std::filesystem::path& path);
+inline constexpr std::uint64_t noReadLimit = std::numeric_limits<std::uint64_t>::max();
+
+// The whole file as bytes. Only regular files are read (links to them are followed): a pipe or
+// device could block forever or never end. Throws FileError (read) carrying the operating
+// system's errno, or FileProblem::notRegularFile / tooLarge.
+std::string readFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes = noReadLimit);
+
+// As readFileBytes, but first drops the file's cached pages so that the bytes come from the
+// storage device itself rather than from memory (where the file system allows).
+std::string readFileBytesFromMedium(const std::filesystem::path& path, std::uint64_t maxBytes);
 
 } // namespace marklode

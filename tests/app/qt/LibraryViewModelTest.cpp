@@ -3,6 +3,7 @@
 #include "QtTestSupport.h"
 #include "core/devices/LocalFileSystem.h"
 #include "core/import/FileError.h"
+#include "support/ForwardingFileSystem.h"
 #include "support/TempDir.h"
 
 #include <QSignalSpy>
@@ -18,26 +19,11 @@ constexpr std::string_view oneRow = "Name,Latitude,Longitude\nA,47,8\n";
 constexpr std::string_view gpxRow = R"(<gpx><wpt lat="47" lon="8"><name>W</name></wpt></gpx>)";
 
 // The local disk, except that writing is refused as if the folder were not ours.
-class RefusingFileSystem final : public FileSystem {
+class RefusingFileSystem final : public ForwardingFileSystem {
   public:
-    bool fileExists(const Path& p) const override { return local.fileExists(p); }
-    bool isDirectory(const Path& p) const override { return local.isDirectory(p); }
-    std::vector<Path> contentsOfDirectory(const Path& d) const override {
-        return local.contentsOfDirectory(d);
-    }
-    Bytes readData(const Path& p) const override { return local.readData(p); }
-    void createDirectory(const Path& p) const override { local.createDirectory(p); }
     void writeAndSync(std::span<const std::uint8_t>, const Path& p) const override {
         throw FileError(FileError::Operation::write, EACCES, p);
     }
-    void rename(const Path& s, const Path& d) const override { local.rename(s, d); }
-    void copy(const Path& s, const Path& d) const override { local.copy(s, d); }
-    void remove(const Path& p) const override { local.remove(p); }
-    bool isVolumeWritable(const Path& p) const override { return local.isVolumeWritable(p); }
-    std::optional<std::int64_t> availableCapacity(const Path& p) const override {
-        return local.availableCapacity(p);
-    }
-    LocalFileSystem local;
 };
 
 class LibraryViewModelTest : public ::testing::Test {

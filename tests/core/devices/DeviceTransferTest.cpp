@@ -21,7 +21,8 @@ namespace {
 const std::string ioError = std::strerror(EIO);
 
 enum class Device { oldFile, newFile, noFile };
-enum class Backup { none, incomplete, complete };
+// discarded: a failed backup leaves nothing that could count as a backup.
+enum class Backup { none, discarded, complete };
 
 using Outcome = std::variant<TransferResult, DeviceTransferError, GPIReaderError>;
 
@@ -74,22 +75,20 @@ TEST_F(TransferOutcomeTest, EachOutcomeLeavesTheDocumentedFiles) {
          Device::oldFile, true, false, Backup::none},
         {"backup write fails", [](auto& fs) { fs.failCall(Op::writeAndSync, 1); }, false,
          DeviceTransferError::backupFailed(ioError), Device::oldFile, true, false,
-         Backup::incomplete},
+         Backup::discarded},
         {"backup copy differs",
-         [](auto& fs) {
-             fs.corruptReads("/backups/Drive 53/2025-03-01_09-15-00/poi.gpi",
-                             [](Bytes b) { return b.back() ^= 1, b; });
-         },
+         [](auto& fs) { fs.corruptReads("/backups", [](Bytes b) { return b.back() ^= 1, b; }); },
          false, DeviceTransferError::backupFailed("The backup copy didn't match the original."),
-         Device::oldFile, true, false, Backup::complete},
+         Device::oldFile, true, false, Backup::discarded},
         {"temporary file write fails", [](auto& fs) { fs.failCall(Op::writeAndSync, 2, ENOSPC); },
          false, DeviceTransferError::writeFailed(std::strerror(ENOSPC)), Device::oldFile, false,
          false, Backup::complete},
-        {"rename fails", [](auto& fs) { fs.failCall(Op::rename, 1); }, false,
+        // The first rename puts the finished backup in place.
+        {"rename fails", [](auto& fs) { fs.failCall(Op::rename, 2); }, false,
          DeviceTransferError::writeFailed(ioError), Device::oldFile, false, false,
          Backup::complete},
         {"device unplugged at the rename",
-         [](auto& fs) { fs.vanishOn("/media/GPS", Op::rename, 1); }, false,
+         [](auto& fs) { fs.vanishOn("/media/GPS", Op::rename, 2); }, false,
          DeviceTransferError::writeFailed(ioError), Device::oldFile, true, true, Backup::complete},
         {"read-back fails", [](auto& fs) { fs.failCall(Op::readData, 3); }, false,
          DeviceTransferError::unreadableAfterWrite(ioError), Device::newFile, false, false,
@@ -138,13 +137,17 @@ TEST_F(TransferOutcomeTest, EachOutcomeLeavesTheDocumentedFiles) {
             break;
         }
         EXPECT_EQ(fs->exists(poiFolder / "._poi.gpi"), row.sideFilesLeft);
-        EXPECT_EQ(fs->exists(temporary), row.temporaryLeft);
+        auto names = fs->namesIn(poiFolder);
+        EXPECT_EQ(
+            std::any_of(names.begin(), names.end(),
+                        [](const std::string& n) { return n.starts_with("poi.gpi.marklode-tmp"); }),
+            row.temporaryLeft);
         switch (row.backup) {
         case Backup::none:
             EXPECT_FALSE(fs->exists("/backups"));
             break;
-        case Backup::incomplete:
-            EXPECT_EQ(fs->namesIn(firstBackup), std::vector<std::string>{});
+        case Backup::discarded:
+            EXPECT_EQ(fs->namesIn(deviceBackups), std::vector<std::string>{});
             break;
         case Backup::complete:
             EXPECT_EQ(fs->namesIn(deviceBackups), std::vector<std::string>{"2025-03-01_09-15-00"});
@@ -181,18 +184,24 @@ TEST_F(TransferFixture, FirstSendCreatesThePOIFolderAndMakesNoBackup) {
     EXPECT_FALSE(fs->exists("/backups"));
 }
 
-TEST_F(TransferFixture, LeftoverTemporaryFileIsRemovedBeforeWriting) {
+TEST_F(TransferFixture, LeftoverTemporaryFilesAreRemovedBeforeWritingUnderANameOfItsOwn) {
+    const Path suffixed = poiFolder / "poi.gpi.marklode-tmp-k1LLed";
     fs->addFile(temporary, "half a file from an interrupted send");
+    fs->addFile(suffixed, "half a file from a killed send");
     transfer.send(newFile, device);
     auto calls = fs->calls();
-    auto removal = std::find_if(calls.begin(), calls.end(), [&](const auto& call) {
-        return call.op == Op::remove && call.path == temporary;
-    });
-    auto write = std::find_if(calls.begin(), calls.end(), [&](const auto& call) {
-        return call.op == Op::writeAndSync && call.path == temporary;
-    });
-    EXPECT_LT(removal, write);
-    EXPECT_FALSE(fs->exists(temporary));
+    auto first = [&](Op op, auto matches) {
+        return std::find_if(calls.begin(), calls.end(),
+                            [&](const auto& call) { return call.op == op && matches(call.path); });
+    };
+    auto write =
+        first(Op::writeAndSync, [&](const Path& p) { return p.parent_path() == poiFolder; });
+    ASSERT_NE(write, calls.end());
+    EXPECT_NE(write->path, temporary);
+    EXPECT_NE(write->path, suffixed);
+    EXPECT_LT(first(Op::remove, [&](const Path& p) { return p == temporary; }), write);
+    EXPECT_LT(first(Op::remove, [&](const Path& p) { return p == suffixed; }), write);
+    EXPECT_EQ(fs->namesIn(poiFolder), std::vector<std::string>{"poi.gpi"});
 }
 
 TEST_F(TransferFixture, SideFileDirectoriesAndOtherFilesAreLeftAlone) {

@@ -1,6 +1,7 @@
 #include "core/devices/LocalFileSystem.h"
 
 #include "core/import/FileError.h"
+#include "core/import/ReadFile.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -68,7 +69,7 @@ TEST(LocalFileSystemTest, WriteAndSyncReplacesLongerFileExactly) {
     LocalFileSystem fs;
     fs.writeAndSync(bytesOf("new"), file);
     EXPECT_EQ(marklode::test::readText(file), "new");
-    EXPECT_EQ(fs.readData(file), bytesOf("new"));
+    EXPECT_EQ(fs.readData(file, noReadLimit), bytesOf("new"));
     EXPECT_EQ(errnoOf([&] { fs.writeAndSync(bytesOf("x"), dir / "no/such/dir/f"); }), ENOENT);
 }
 

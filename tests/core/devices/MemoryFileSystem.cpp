@@ -178,7 +178,7 @@ std::vector<Path> MemoryFileSystem::contentsOfDirectory(const Path& directory) c
     return entries;
 }
 
-Bytes MemoryFileSystem::readData(const Path& path) const {
+Bytes MemoryFileSystem::readData(const Path& path, std::uint64_t maxBytes) const {
     Lock lock(mutex_);
     if (auto error = enter(Op::readData, path))
         throw FileError(FileOp::read, *error, path);
@@ -187,8 +187,11 @@ Bytes MemoryFileSystem::readData(const Path& path) const {
         throw FileError(FileOp::read, ENOENT, path);
     if (node->second.directory)
         throw FileError(FileOp::read, EISDIR, path);
-    if (auto corruption = corruptions_.find(normal(path)); corruption != corruptions_.end())
-        return corruption->second(node->second.data);
+    if (node->second.data.size() > maxBytes)
+        throw FileError(FileOp::read, FileProblem::tooLarge, path);
+    for (const auto& [tree, corruption] : corruptions_)
+        if (isWithin(normal(path), tree))
+            return corruption(node->second.data);
     return node->second.data;
 }
 
@@ -328,6 +331,36 @@ bool MemoryFileSystem::isSymbolicLink(const Path& path) const {
     Lock lock(mutex_);
     enter(Op::isSymbolicLink, path);
     return false; // this file system has no links; link handling is tested on a real disk
+}
+
+void MemoryFileSystem::syncDirectory(const Path& directory) const {
+    Lock lock(mutex_);
+    if (auto error = enter(Op::syncDirectory, directory))
+        throw FileError(FileOp::write, *error, directory);
+    auto node = nodes_.find(normal(directory));
+    if (node == nodes_.end() || !node->second.directory)
+        throw FileError(FileOp::write, ENOENT, directory);
+}
+
+std::unique_ptr<DirectoryLock> MemoryFileSystem::tryLockDirectory(const Path& directory) const {
+    Lock lock(mutex_);
+    if (auto error = enter(Op::tryLockDirectory, directory))
+        throw FileError(FileOp::write, *error, directory);
+    auto node = nodes_.find(normal(directory));
+    if (node == nodes_.end() || !node->second.directory)
+        throw FileError(FileOp::write, ENOENT, directory);
+    if (!locked_.insert(normal(directory)).second)
+        return nullptr;
+    struct Held final : DirectoryLock {
+        Held(const MemoryFileSystem& fs, Path path) : fs(fs), path(std::move(path)) {}
+        ~Held() override {
+            std::lock_guard<std::recursive_mutex> guard(fs.mutex_);
+            fs.locked_.erase(path);
+        }
+        const MemoryFileSystem& fs;
+        Path path;
+    };
+    return std::make_unique<Held>(*this, normal(directory));
 }
 
 } // namespace marklode::test

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -29,8 +30,10 @@ class MemoryFileSystem final : public FileSystem {
         isVolumeWritable,
         availableCapacity,
         isSymbolicLink,
+        syncDirectory,
+        tryLockDirectory,
     };
-    static constexpr std::size_t opCount = 12;
+    static constexpr std::size_t opCount = 14;
 
     struct Call {
         Op op;
@@ -49,7 +52,8 @@ class MemoryFileSystem final : public FileSystem {
     // Faults. The nth call (1-based, counted per operation over the whole file system) fails;
     // a failing Boolean or optional operation answers false or none.
     void failCall(Op op, int nth, int errorNumber = EIO);
-    // Every later read of the path returns the bytes passed through change.
+    // Every later read of the path, or of a file below it, returns the bytes passed through
+    // change.
     void corruptReads(const Path& path, std::function<Bytes(Bytes)> change);
 
     // Setup and inspection, outside the fault machinery.
@@ -63,7 +67,7 @@ class MemoryFileSystem final : public FileSystem {
     bool fileExists(const Path& path) const override;
     bool isDirectory(const Path& path) const override;
     std::vector<Path> contentsOfDirectory(const Path& directory) const override;
-    Bytes readData(const Path& path) const override;
+    Bytes readData(const Path& path, std::uint64_t maxBytes) const override;
     void createDirectory(const Path& path) const override;
     void writeAndSync(std::span<const std::uint8_t> data, const Path& path) const override;
     void rename(const Path& source, const Path& destination) const override;
@@ -72,6 +76,8 @@ class MemoryFileSystem final : public FileSystem {
     bool isVolumeWritable(const Path& path) const override;
     std::optional<std::int64_t> availableCapacity(const Path& path) const override;
     bool isSymbolicLink(const Path& path) const override;
+    void syncDirectory(const Path& directory) const override;
+    std::unique_ptr<DirectoryLock> tryLockDirectory(const Path& directory) const override;
 
   private:
     struct Node {
@@ -100,6 +106,7 @@ class MemoryFileSystem final : public FileSystem {
     mutable std::map<std::pair<Op, int>, int> faults_;
     std::map<Path, std::function<Bytes(Bytes)>> corruptions_;
     mutable std::vector<Call> calls_;
+    mutable std::set<Path> locked_;
 };
 
 } // namespace marklode::test

@@ -4,6 +4,7 @@
 #include "core/gpi/AreaSplit.h"
 #include "core/gpi/GPIRecords.h"
 #include "core/import/FileError.h"
+#include "support/ForwardingFileSystem.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -492,49 +493,34 @@ namespace {
 
 // Passes through to the local file system, except for the one operation told to fail. A
 // failing writeAndSync leaves a partial file behind first, as a real one may.
-class FailingFileSystem final : public FileSystem {
+class FailingFileSystem final : public ForwardingFileSystem {
   public:
     enum class Failure { none, writeAndSync, rename };
     explicit FailingFileSystem(Failure failure) : failure_(failure) {}
 
     mutable std::vector<std::string> calls;
 
-    bool fileExists(const Path& path) const override { return local_.fileExists(path); }
-    bool isDirectory(const Path& path) const override { return local_.isDirectory(path); }
-    std::vector<Path> contentsOfDirectory(const Path& path) const override {
-        return local_.contentsOfDirectory(path);
-    }
-    Bytes readData(const Path& path) const override { return local_.readData(path); }
-    void createDirectory(const Path& path) const override { local_.createDirectory(path); }
     void writeAndSync(std::span<const std::uint8_t> data, const Path& path) const override {
         calls.push_back("writeAndSync");
         if (failure_ == Failure::writeAndSync) {
-            local_.writeAndSync(data.first(data.size() / 2), path);
+            local.writeAndSync(data.first(data.size() / 2), path);
             throw FileError(FileError::Operation::write, ENOSPC, path);
         }
-        local_.writeAndSync(data, path);
+        local.writeAndSync(data, path);
     }
     void rename(const Path& source, const Path& destination) const override {
         calls.push_back("rename");
         if (failure_ == Failure::rename)
             throw FileError(FileError::Operation::write, EXDEV, source);
-        local_.rename(source, destination);
-    }
-    void copy(const Path& source, const Path& destination) const override {
-        local_.copy(source, destination);
+        local.rename(source, destination);
     }
     void remove(const Path& path) const override {
         calls.push_back("remove");
-        local_.remove(path);
-    }
-    bool isVolumeWritable(const Path& path) const override { return local_.isVolumeWritable(path); }
-    std::optional<std::int64_t> availableCapacity(const Path& path) const override {
-        return local_.availableCapacity(path);
+        local.remove(path);
     }
 
   private:
     Failure failure_;
-    LocalFileSystem local_;
 };
 
 } // namespace
