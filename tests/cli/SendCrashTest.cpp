@@ -115,3 +115,31 @@ TEST_F(SendCrashTest, KilledAtRandomMomentsNeverLeavesAPartialFile) {
     EXPECT_EQ(readText(target()), newFile);
     EXPECT_FALSE(fs::exists(temporary()));
 }
+
+TEST_F(SendCrashTest, ASecondSendWhileOneRunsFailsAsBusyAndChangesNothing) {
+    auto pausedEnv = env;
+    pausedEnv["MARKLODE_TEST_PAUSE_AT"] = "write";
+    pausedEnv["MARKLODE_TEST_PAUSE_MS"] = "60000";
+    pid_t first = startCli(send(large), pausedEnv);
+    auto backupsMade = [&] {
+        return fs::exists(dir / "backups/vol")
+                   ? std::distance(fs::directory_iterator(dir / "backups/vol"), {})
+                   : 0;
+    };
+    // The first send has backed up and is about to write when its backup appears.
+    for (int i = 0; i < 1000 && backupsMade() == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(backupsMade(), 1);
+
+    auto second = runCli(send(small));
+    EXPECT_EQ(second.status, 1);
+    EXPECT_NE(second.err.find("\u201Cvol\u201D is busy with another Marklode transfer"),
+              std::string::npos)
+        << second.err;
+    EXPECT_EQ(backupsMade(), 1);
+    EXPECT_EQ(readText(target()), oldFile);
+
+    ASSERT_TRUE(WIFSIGNALED(killAndReap(first)));
+    ASSERT_EQ(runCli(send(large)).status, 0);
+    EXPECT_EQ(readText(target()), newFile);
+}

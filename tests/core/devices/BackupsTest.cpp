@@ -147,6 +147,58 @@ TEST(BackupsTest, PruningKeepsTheNewestTenByKeyAndNothingElseIsTouched) {
     EXPECT_EQ(names.size(), 10u + 6u);
 }
 
+TEST(BackupsTest, ABackupMadeAfterTheClockWentBackIsKept) {
+    // Ten backups in Tokyo, then one in New York an hour later: its name sorts oldest.
+    auto fs = std::make_shared<MemoryFileSystem>();
+    fs->addFile("/v/Garmin/POI/poi.gpi", "old");
+    auto time = march1At0915();
+    DeviceTransfer transfer(fs, "/b", [&] { return time += std::chrono::minutes(1); });
+    GarminDevice device{"/v", "/v/Garmin", std::nullopt, false};
+    std::vector<Path> made;
+    {
+        TimeZone tokyo("JST-9");
+        for (int i = 0; i < 10; ++i)
+            made.push_back(*transfer.backUpExisting(device));
+    }
+    TimeZone newYork("EST5");
+    time += std::chrono::hours(1);
+    auto latest = transfer.backUpExisting(device);
+
+    ASSERT_TRUE(latest);
+    EXPECT_EQ(latest->filename(), "2025-03-01_05-26-00");
+    EXPECT_EQ(fs->file(*latest / "poi.gpi"), "old");
+    EXPECT_EQ(fs->namesIn("/b/v").size(), 10u);
+    EXPECT_FALSE(fs->exists(made.front())); // the oldest other made room
+    EXPECT_TRUE(fs->exists(made[1]));
+}
+
+TEST(BackupsTest, AnInterruptedBackupLeavesNothingThatCountsAndCostsNoOldBackup) {
+    TimeZone utc("UTC");
+    auto fs = std::make_shared<MemoryFileSystem>();
+    fs->addFile("/v/Garmin/POI/poi.gpi", std::string(1000, 'p'));
+    std::vector<std::string> before;
+    for (int day = 10; day <= 19; ++day)
+        before.push_back("2025-02-" + std::to_string(day) + "_00-00-00");
+    for (const std::string& name : before)
+        fs->addFile("/b/v" / Path(name) / "poi.gpi", "x");
+    // The backup disk fills up halfway through the copy.
+    fs->addVolume("/b", 10 + 500);
+    DeviceTransfer transfer(fs, "/b", march1At0915);
+    GarminDevice device{"/v", "/v/Garmin", std::nullopt, false};
+
+    EXPECT_EQ(transferError([&] { transfer.backUpExisting(device); }),
+              DeviceTransferError::backupFailed(std::strerror(ENOSPC)));
+    EXPECT_EQ(fs->namesIn("/b/v"), before);
+
+    fs->addVolume("/b");
+    auto latest = transfer.backUpExisting(device);
+    ASSERT_TRUE(latest);
+    auto after = fs->namesIn("/b/v");
+    EXPECT_EQ(after.size(), 10u);
+    EXPECT_EQ(after.front(), before[1]);
+    EXPECT_EQ(after.back(), latest->filename());
+}
+
 TEST(BackupsTest, FailuresAroundTheCopy) {
     TimeZone utc("UTC");
     struct Case {

@@ -1,18 +1,32 @@
 #include "core/devices/DeviceScanner.h"
 
 #include "MemoryFileSystem.h"
+#include "core/devices/LocalFileSystem.h"
 #include "core/devices/MountedVolumes.h"
+#include "support/TempDir.h"
 
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace marklode;
 using marklode::test::MemoryFileSystem;
+using marklode::test::TempDir;
 
 namespace {
 
 std::optional<std::string> modelOf(std::string_view xml) {
     Bytes bytes(xml.begin(), xml.end());
     return DeviceScanner::modelName(bytes);
+}
+
+// Model/Description below `wrappers` elements.
+std::string nested(std::size_t wrappers) {
+    std::string xml;
+    for (std::size_t i = 0; i < wrappers; ++i)
+        xml += "<a>";
+    return xml + "<Model><Description>Deep</Description></Model>";
 }
 
 } // namespace
@@ -67,6 +81,8 @@ TEST(DeviceScannerTest, ModelNameFromDescriptionFile) {
          R"(<!DOCTYPE D [<!ENTITY e SYSTEM "file:///etc/passwd">]>)"
          "<D><Model><Description>&e;</Description></Model></D>",
          std::nullopt},
+        {"nested as deep as allowed", nested(DeviceScanner::maxDeviceXMLDepth - 2), "Deep"},
+        {"nested deeper than allowed", nested(DeviceScanner::maxDeviceXMLDepth - 1), std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(modelOf(c.xml), c.model) << c.name;
@@ -123,6 +139,26 @@ TEST(DeviceScannerTest, UnreadableGarminFolderOrDescriptionDegradesSilently) {
     fs->failCall(MemoryFileSystem::Op::readData, 1);
     EXPECT_EQ(scanner.device("/v/g"), (GarminDevice{"/v/g", "/v/g/Garmin", std::nullopt, true}));
     EXPECT_EQ(scanner.device("/v/g")->modelName, "X");
+}
+
+// A description file that is a pipe, a device or huge would hang or exhaust the scan: it is
+// left unread and the device shows under its volume name.
+TEST(DeviceScannerTest, HazardousDescriptionFilesAreLeftUnread) {
+    const std::string model = "<Device><Model><Description>X</Description></Model></Device>";
+    const std::function<void(const Path&)> hazards[] = {
+        [](const Path& xml) { ASSERT_EQ(::mkfifo(xml.c_str(), 0644), 0); },
+        [](const Path& xml) { std::filesystem::create_symlink("/dev/zero", xml); },
+        [&](const Path& xml) {
+            std::ofstream(xml) << model << std::string(DeviceScanner::maxDeviceXMLBytes, ' ');
+        },
+    };
+    for (const auto& plant : hazards) {
+        TempDir dir;
+        std::filesystem::create_directories(dir / "vol/Garmin");
+        plant(dir / "vol/Garmin/GarminDevice.xml");
+        EXPECT_EQ(DeviceScanner(localFileSystem()).device(dir / "vol"),
+                  (GarminDevice{dir / "vol", dir / "vol/Garmin", std::nullopt, true}));
+    }
 }
 
 TEST(DeviceScannerTest, VolumeNameIsTheLastComponentOfTheMountPoint) {

@@ -2,14 +2,17 @@
 
 #include "TransferFixture.h"
 #include "core/devices/ByteCount.h"
+#include "core/devices/LocalFileSystem.h"
 #include "core/gpi/GPIReader.h"
 #include "core/gpi/GPIWriter.h"
+#include "support/TempDir.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <variant>
 
 using namespace marklode;
@@ -321,4 +324,32 @@ TEST(ByteCountTest, FileStyleDecimalUnits) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(formattedByteCount(c.bytes), c.text) << c.bytes;
+}
+
+TEST_F(TransferFixture, AnotherTransferHoldingTheDeviceMakesThisOneFailAsBusy) {
+    auto held = fs->tryLockDirectory(device.garminFolder);
+    ASSERT_TRUE(held);
+    const auto busy = DeviceTransferError::busy("Drive 53");
+    EXPECT_EQ(transferError([&] { transfer.send(newFile, device); }), busy);
+    EXPECT_EQ(transferError([&] { transfer.removeCustomPOIs(device); }), busy);
+    EXPECT_EQ(fs->file(target), text(oldFile));
+    EXPECT_FALSE(fs->exists("/backups"));
+    EXPECT_EQ(busy.description(), "\u201CDrive 53\u201D is busy with another Marklode transfer, so "
+                                  "nothing was changed. Try again when it has finished.");
+
+    held.reset();
+    EXPECT_EQ(transfer.send(newFile, device).verifiedPOICount, 3);
+}
+
+TEST(DeviceTransferTest, APipeWhereTheDeviceFileBelongsIsRefusedWithoutWaiting) {
+    TempDir dir;
+    TimeZone utc("UTC");
+    std::filesystem::create_directories(dir / "vol/Garmin/POI");
+    ASSERT_EQ(::mkfifo((dir / "vol/Garmin/POI/poi.gpi").c_str(), 0644), 0);
+    GarminDevice device{dir / "vol", dir / "vol/Garmin", std::nullopt, false};
+    DeviceTransfer transfer(localFileSystem(), dir / "backups", march1At0915);
+    const auto refused = DeviceTransferError::backupFailed("Not a regular file");
+    EXPECT_EQ(transferError([&] { transfer.send(gpiFile({{"A", 1}}), device); }), refused);
+    EXPECT_EQ(transferError([&] { transfer.removeCustomPOIs(device); }), refused);
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "vol/Garmin/POI/poi.gpi"));
 }

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace marklode;
@@ -122,4 +124,74 @@ TEST(LocalFileSystemTest, SymbolicLinksAreSeenWithoutFollowing) {
     EXPECT_TRUE(fs.fileExists(dir / "dangling"));
     EXPECT_FALSE(fs.isSymbolicLink(file));
     EXPECT_FALSE(fs.isSymbolicLink(dir / "missing"));
+}
+
+TEST(LocalFileSystemTest, WriteAndSyncReplacesAPlantedLinkWithoutFollowingIt) {
+    TempDir dir;
+    Path victim = dir.write("victim", "precious");
+    std::filesystem::create_symlink(victim, dir / "to-victim");
+    std::filesystem::create_symlink(dir / "planted", dir / "dangling");
+    LocalFileSystem fs;
+    for (const char* name : {"to-victim", "dangling"}) {
+        fs.writeAndSync(bytesOf("new"), dir / name);
+        EXPECT_FALSE(fs.isSymbolicLink(dir / name)) << name;
+        EXPECT_EQ(marklode::test::readText(dir / name), "new") << name;
+    }
+    EXPECT_EQ(marklode::test::readText(victim), "precious");
+    EXPECT_FALSE(fs.fileExists(dir / "planted"));
+}
+
+// A pipe, a device or an oversized file where a file belongs is refused at once, never waited
+// on or read without end.
+TEST(LocalFileSystemTest, ReadsOnlyRegularFilesWithinTheLimit) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", dir / "zeros");
+    dir.write("big", std::string(1001, 'x'));
+    std::filesystem::create_symlink(dir / "big", dir / "link-to-big");
+    struct Case {
+        const char* name;
+        std::error_code refusal; // none: read
+    };
+    const Case cases[] = {
+        {"fifo", make_error_code(FileProblem::notRegularFile)},
+        {"zeros", make_error_code(FileProblem::notRegularFile)},
+        {"big", make_error_code(FileProblem::tooLarge)},
+        {"link-to-big", make_error_code(FileProblem::tooLarge)},
+        {".", std::make_error_code(std::errc::is_a_directory)},
+    };
+    LocalFileSystem fs;
+    for (const Case& c : cases) {
+        for (bool fromMedium : {false, true}) {
+            try {
+                fromMedium ? fs.readDataFromMedium(dir / c.name, 1000)
+                           : fs.readData(dir / c.name, 1000);
+                ADD_FAILURE() << c.name << " was read";
+            } catch (const FileError& error) {
+                EXPECT_EQ(error.code(), c.refusal) << c.name;
+                EXPECT_EQ(error.operation, FileError::Operation::read);
+            }
+        }
+    }
+    EXPECT_EQ(fs.readData(dir / "link-to-big", 1001).size(), 1001u);
+}
+
+TEST(LocalFileSystemTest, DirectoryLockExcludesEveryOtherHolderUntilReleased) {
+    TempDir dir;
+    LocalFileSystem fs;
+    auto held = fs.tryLockDirectory(dir.path());
+    ASSERT_TRUE(held);
+    EXPECT_FALSE(fs.tryLockDirectory(dir.path())); // another open of it, as another process's
+
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(LocalFileSystem().tryLockDirectory(dir.path()) ? 1 : 0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "another process got the lock";
+
+    held.reset();
+    EXPECT_TRUE(fs.tryLockDirectory(dir.path()));
+    EXPECT_EQ(errnoOf([&] { fs.tryLockDirectory(dir / "missing"); }), ENOENT);
 }

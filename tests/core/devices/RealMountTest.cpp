@@ -3,11 +3,14 @@
 #include "core/devices/DeviceTransfer.h"
 #include "core/devices/LocalFileSystem.h"
 #include "core/devices/MountedVolumes.h"
+#include "support/ForwardingFileSystem.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -44,6 +47,9 @@ class RealMountTest : public ::testing::Test {
         mounts_.push_back(point);
         return true;
     }
+
+    // Unmounted in teardown like the tmpfs volumes.
+    void adopt(const Path& mountPoint) { mounts_.push_back(mountPoint); }
 
     void unmount(const std::string& name) {
         Path point = dir / name;
@@ -136,4 +142,59 @@ TEST_F(RealMountTest, SendReadBackAndRemoveRoundTrip) {
     EXPECT_FALSE(stdfs::exists(dir / "GARMIN/GARMIN/POI/poi.gpi"));
     EXPECT_TRUE(stdfs::is_directory(dir / "GARMIN/GARMIN/POI"));
     EXPECT_EQ(readText(backups / "Drive 53/2025-03-01_09-15-00-2/poi.gpi"), text(second));
+}
+
+namespace {
+
+// Flips a byte of the written file in the disk image itself, behind the mounted file system's
+// back, once the transfer has synced the POI folder and before it reads the file back.
+class ImageCorruptingFileSystem final : public ForwardingFileSystem {
+  public:
+    ImageCorruptingFileSystem(Path image, Path poiFolder, Bytes written)
+        : image_(std::move(image)), poiFolder_(std::move(poiFolder)), written_(std::move(written)) {
+    }
+
+    void syncDirectory(const Path& directory) const override {
+        local.syncDirectory(directory);
+        if (directory != poiFolder_)
+            return;
+        std::string disk = readText(image_);
+        std::size_t at = disk.find(std::string(written_.begin(), written_.end()));
+        ASSERT_NE(at, std::string::npos) << "the synced file is not in the image";
+        char flipped = static_cast<char>(disk[at + written_.size() / 2] ^ 0x55);
+        int fd = ::open(image_.c_str(), O_WRONLY);
+        ASSERT_EQ(::pwrite(fd, &flipped, 1, static_cast<off_t>(at + written_.size() / 2)), 1);
+        ::close(fd);
+        corrupted = true;
+    }
+
+    mutable bool corrupted = false;
+
+  private:
+    Path image_, poiFolder_;
+    Bytes written_;
+};
+
+} // namespace
+
+TEST_F(RealMountTest, ReadBackSeesWhatTheMediumHoldsNotWhatIsCached) {
+    Path image = dir / "sd.img", volume = dir / "SD";
+    stdfs::create_directories(volume);
+    std::string mount = "truncate -s 4M '" + image.string() + "' && mkfs.ext2 -q -F '" +
+                        image.string() + "' && mount -o loop '" + image.string() + "' '" +
+                        volume.string() + "'";
+    if (std::system(mount.c_str()) != 0)
+        GTEST_SKIP() << "no loop device to mount an ext2 image";
+    adopt(volume);
+    stdfs::create_directories(volume / "Garmin");
+    GarminDevice device{volume, volume / "Garmin", std::nullopt, false};
+    Bytes data = gpiFile({{"Medium", 40}});
+    auto fs = std::make_shared<ImageCorruptingFileSystem>(image, device.poiFolderURL(), data);
+
+    auto error =
+        transferError([&] { DeviceTransfer(fs, backups, march1At0915).send(data, device); });
+    EXPECT_TRUE(fs->corrupted);
+    ASSERT_TRUE(error);
+    EXPECT_TRUE(std::holds_alternative<DeviceTransferError::VerificationFailed>(error->kind))
+        << error->description();
 }
