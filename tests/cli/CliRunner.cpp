@@ -3,16 +3,49 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <grp.h>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace marklode::test {
 
+namespace {
+
+// Another user may be unable to reach the build tree (a checkout below /root, say), so the
+// program runs as that user from a copy in a folder everyone can enter.
+struct ProgramCopy {
+    ProgramCopy() {
+        std::string name = "/tmp/marklode-cli-XXXXXX";
+        if (!::mkdtemp(name.data()) || ::chmod(name.c_str(), 0755) != 0)
+            throw std::runtime_error("no folder for a copy of the program");
+        folder = name;
+        program = folder / "marklode-cli";
+        std::filesystem::copy_file(MARKLODE_CLI, program);
+        ::chmod(program.c_str(), 0755);
+    }
+    ~ProgramCopy() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::filesystem::path folder, program;
+};
+
+std::string programFor(std::optional<uid_t> asUser) {
+    if (!asUser)
+        return MARKLODE_CLI;
+    static const ProgramCopy copy;
+    return copy.program.string();
+}
+
+} // namespace
+
 int spawnCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
              int outFd, int errFd, std::optional<uid_t> asUser) {
+    const std::string program = programFor(asUser);
     pid_t pid = ::fork();
     if (pid < 0)
         throw std::runtime_error("fork failed");
@@ -27,11 +60,11 @@ int spawnCli(const std::vector<std::string>& args, const std::map<std::string, s
             (::setgroups(0, nullptr) != 0 || ::setresgid(*asUser, *asUser, *asUser) != 0 ||
              ::setresuid(*asUser, *asUser, *asUser) != 0))
             ::_exit(126);
-        std::vector<char*> argv{const_cast<char*>(MARKLODE_CLI)};
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const std::string& arg : args)
             argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
-        ::execv(MARKLODE_CLI, argv.data());
+        ::execv(program.c_str(), argv.data());
         ::_exit(127);
     }
     return pid;
