@@ -82,7 +82,11 @@ struct ParseContext {
     std::exception_ptr failure;
 
     std::int64_t line() const {
+#ifdef MARKLODE_HAVE_XML_LINE_NUMBER_64 // newer expat deprecates the XML_Size form
+        return static_cast<std::int64_t>(XML_GetCurrentLineNumber64(parser));
+#else
         return static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser));
+#endif
     }
 
     void refuse(const char* message) {
