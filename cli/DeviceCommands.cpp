@@ -74,13 +74,22 @@ bool isGPIPath(const std::string& path) {
 }
 
 // The combined device file from the inputs, or a ready .gpi given alone. Returns the bytes and
-// the number of categories; throws LoadError when nothing has POIs.
+// the number of categories; throws LoadError when nothing has POIs or the ready file is damaged.
 std::pair<Bytes, std::size_t> deviceFile(const std::vector<std::string>& inputs,
                                          const ConvertSettings& settings, Streams& io,
                                          bool& failed) {
     if (inputs.size() == 1 && isGPIPath(inputs.front())) {
-        std::string bytes = readFileBytes(inputs.front());
-        return {Bytes(bytes.begin(), bytes.end()), 0};
+        std::string text = readFileBytes(inputs.front());
+        Bytes bytes(text.begin(), text.end());
+        std::size_t categoryCount = 0;
+        try {
+            // The transfer reads it too, but would word a failure as a fault of Marklode's own.
+            categoryCount = GPIReader::read(bytes).categories.size();
+        } catch (const GPIReaderError&) {
+            throw LoadError{
+                damagedGPIFileMessage(std::filesystem::path(inputs.front()).filename().string())};
+        }
+        return {std::move(bytes), categoryCount};
     }
     std::vector<GPICategory> categories = categoriesOf(inputs, settings, io, failed);
     if (categories.empty())
@@ -183,8 +192,6 @@ class SendCommand final : public Command {
             if (io.errIsTerminal)
                 io.err << "Sending to " << device.displayName() << "…\n";
             TransferResult result = transferFor(fileSystem, args).send(bytes, device);
-            if (categoryCount == 0)
-                categoryCount = GPIReader::read(bytes).categories.size();
             io.out << sentMessage(localeGrouped(result.verifiedPOICount), categoryCount,
                                   device.displayName(), result.backupFolder)
                    << '\n';
