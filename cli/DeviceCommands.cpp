@@ -43,7 +43,13 @@ std::vector<GarminDevice> scanDevices(const FileSystemHandle& fileSystem,
     return DeviceScanner(fileSystem).scan(candidates);
 }
 
-// The device named by --device, else the one connected Garmin. Throws LoadError.
+// Several connected Garmins and no --device: the user chooses from this list.
+struct SeveralDevices {
+    std::vector<GarminDevice> devices;
+};
+
+// The device named by --device, else the one connected Garmin. Throws LoadError or
+// SeveralDevices.
 GarminDevice chooseDevice(const FileSystemHandle& fileSystem, const Arguments& args) {
     if (auto volume = args.value("device")) {
         if (auto device = DeviceScanner(fileSystem).device(*volume))
@@ -54,13 +60,30 @@ GarminDevice chooseDevice(const FileSystemHandle& fileSystem, const Arguments& a
     if (devices.empty())
         throw LoadError{
             "No Garmin device is connected. Connect one, or name its folder with --device."};
-    if (devices.size() > 1) {
-        std::string names;
-        for (const auto& device : devices)
-            names += "\n  " + device.volumeURL.string() + " (" + device.displayName() + ")";
-        throw LoadError{"Several Garmin devices are connected; choose one with --device:" + names};
-    }
+    if (devices.size() > 1)
+        throw SeveralDevices{std::move(devices)};
     return devices.front();
+}
+
+// Reports the exception being handled by a device command.
+int reportDeviceFailure(Streams& io) {
+    try {
+        throw;
+    } catch (const SeveralDevices& several) {
+        io.err << "Several Garmin devices are connected; choose one with --device:\n";
+        for (const auto& device : several.devices)
+            io.err << "  " << printable(device.volumeURL.string()) << " ("
+                   << printable(device.displayName()) << ")\n";
+        return exitFailure;
+    } catch (...) {
+        return reportFailure(io, false, userMessage(std::current_exception()));
+    }
+}
+
+std::optional<Path> printablePath(const std::optional<Path>& path) {
+    if (!path)
+        return std::nullopt;
+    return Path(printable(path->string()));
 }
 
 DeviceTransfer transferFor(const FileSystemHandle& fileSystem, const Arguments& args) {
@@ -144,11 +167,11 @@ class DevicesCommand final : public Command {
         if (devices.empty())
             io.out << "No Garmin devices found.\n";
         for (const auto& device : devices) {
-            io.out << device.displayName() << '\n'
-                   << "  volume:      " << device.volumeName() << " at "
-                   << device.volumeURL.string() << '\n'
-                   << "  Garmin folder: " << device.garminFolder.string() << '\n'
-                   << "  model:       " << device.modelName.value_or("unknown")
+            io.out << printable(device.displayName()) << '\n'
+                   << "  volume:      " << printable(device.volumeName()) << " at "
+                   << printable(device.volumeURL.string()) << '\n'
+                   << "  Garmin folder: " << printable(device.garminFolder.string()) << '\n'
+                   << "  model:       " << printable(device.modelName.value_or("unknown"))
                    << (device.hasDeviceXML ? "" : " (no description file)") << '\n'
                    << "  custom POIs: "
                    << (fileSystem->fileExists(device.poiFileURL()) ? "yes" : "no") << '\n';
@@ -190,14 +213,15 @@ class SendCommand final : public Command {
             auto [bytes, categoryCount] = deviceFile(args.positional(), settings, io, inputFailed);
             GarminDevice device = chooseDevice(fileSystem, args);
             if (io.errIsTerminal)
-                io.err << "Sending to " << device.displayName() << "…\n";
+                io.err << "Sending to " << printable(device.displayName()) << "…\n";
             TransferResult result = transferFor(fileSystem, args).send(bytes, device);
             io.out << sentMessage(localeGrouped(result.verifiedPOICount), categoryCount,
-                                  device.displayName(), result.backupFolder)
+                                  printable(device.displayName()),
+                                  printablePath(result.backupFolder))
                    << '\n';
             return inputFailed ? exitFailure : exitSuccess;
         } catch (...) {
-            return reportFailure(io, false, userMessage(std::current_exception()));
+            return reportDeviceFailure(io);
         }
     }
 
@@ -226,10 +250,12 @@ class RemoveCommand final : public Command {
         try {
             GarminDevice device = chooseDevice(fileSystem, args);
             TransferResult result = transferFor(fileSystem, args).removeCustomPOIs(device);
-            io.out << removedMessage(device.displayName(), result.backupFolder) << '\n';
+            io.out << removedMessage(printable(device.displayName()),
+                                     printablePath(result.backupFolder))
+                   << '\n';
             return exitSuccess;
         } catch (...) {
-            return reportFailure(io, false, userMessage(std::current_exception()));
+            return reportDeviceFailure(io);
         }
     }
 
