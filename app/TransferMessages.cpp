@@ -14,6 +14,11 @@ std::string sentMessage(std::string_view formattedPOICount, std::size_t category
     return message;
 }
 
+std::string damagedGPIFileMessage(std::string_view fileName) {
+    return "\u201C" + std::string(fileName) +
+           "\u201D is damaged or not a Garmin POI file, so nothing was written.";
+}
+
 std::string removedMessage(std::string_view deviceName,
                            const std::optional<std::filesystem::path>& backupFolder) {
     std::string message = "Removed the custom POIs from " + std::string(deviceName) + ".";

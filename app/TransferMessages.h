@@ -19,6 +19,9 @@ std::string sentMessage(std::string_view formattedPOICount, std::size_t category
 std::string removedMessage(std::string_view deviceName,
                            const std::optional<std::filesystem::path>& backupFolder);
 
+// A ready .gpi file of the user's, given to be sent as it is, that doesn't read back.
+std::string damagedGPIFileMessage(std::string_view fileName);
+
 // The device send's own check, reported before any device is touched.
 inline constexpr std::string_view noPOIsToSendMessage = "Add at least one file with POIs first.";
 

@@ -1,10 +1,12 @@
 #include "app/UserMessage.h"
 
 #include "app/LoadError.h"
+#include "core/devices/ByteCount.h"
 #include "core/devices/DeviceTransferError.h"
 #include "core/gpi/CoordinateFormat.h"
 #include "core/gpi/GPIIconError.h"
 #include "core/gpi/GPIReader.h"
+#include "core/gpi/GPIWriter.h"
 #include "core/gpi/GPIWriterError.h"
 #include "core/import/FileError.h"
 #include "core/import/ImportError.h"
@@ -35,6 +37,17 @@ std::string writerMessage(const GPIWriterError& error) {
         return "A name or comment is too long to store in a Garmin file.";
     if (const auto* alert = std::get_if<E::InvalidAlertValue>(&error.kind))
         return quoted(alert->name) + " has a speed or distance that is too large or negative.";
+    if (const auto* many = std::get_if<E::TooManyCategories>(&error.kind))
+        return "A Garmin file can hold at most " + std::to_string(GPIWriter::maxCategories) +
+               " categories, but this one would have " + std::to_string(many->count) +
+               ". Use fewer files.";
+    if (const auto* large = std::get_if<E::CategoryTooLarge>(&error.kind)) {
+        auto [length, most] = distinctByteCounts(static_cast<std::int64_t>(large->length),
+                                                 GPIWriter::maxCategoryLength);
+        return quoted(large->name) + " would take " + length +
+               " in a Garmin file, but a category can take at most " + most +
+               ". Split its POIs into smaller files.";
+    }
     return "Enter a category name before saving.";
 }
 

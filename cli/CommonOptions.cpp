@@ -2,6 +2,7 @@
 
 #include "app/ExportSettings.h"
 #include "cli/Environment.h"
+#include "cli/Printing.h"
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
 #include "core/import/TextClasses.h"
@@ -30,7 +31,7 @@ ImportResult importInput(const std::string& path, SpeedUnit speedUnit, Streams& 
     constexpr std::uintmax_t largeFile = 8'000'000;
     std::error_code ignored;
     if (io.errIsTerminal && std::filesystem::file_size(path, ignored) >= largeFile && !ignored)
-        io.err << "Reading " << path << "…\n";
+        io.err << "Reading " << printable(path) << "…\n";
     if (isGPXPath(path))
         return GPXImporter().importFile(path);
     return CSVImporter(speedUnit).importFile(path);
@@ -38,7 +39,7 @@ ImportResult importInput(const std::string& path, SpeedUnit speedUnit, Streams& 
 
 void printIssues(Streams& io, const std::string& path, const ImportResult& result) {
     for (const ImportIssue& issue : result.issues)
-        io.err << path << ": " << issue.text() << '\n';
+        io.err << printable(path) << ": " << printable(issue.text()) << '\n';
 }
 
 } // namespace marklode::cli

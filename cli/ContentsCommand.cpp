@@ -75,7 +75,7 @@ class InspectCommand final : public Command {
             if (json)
                 io.out << readerErrorJson(error) << '\n';
             else
-                io.err << path << ": " << readerErrorText(error) << '\n';
+                io.err << printable(path) << ": " << readerErrorText(error) << '\n';
             return exitFailure;
         }
         if (json) {
@@ -83,7 +83,7 @@ class InspectCommand final : public Command {
             return exitSuccess;
         }
         for (const auto& category : contents.categories)
-            io.out << "\u201C" << category.name << "\u201D: "
+            io.out << "\u201C" << printable(category.name) << "\u201D: "
                    << countOf(static_cast<std::size_t>(category.poiCount), "POI", "POIs") << '\n';
         io.out << countOf(static_cast<std::size_t>(contents.poiCount()), "POI", "POIs") << " in "
                << countOf(contents.categories.size(), "category", "categories") << '\n';

@@ -16,7 +16,7 @@ namespace marklode::cli {
 namespace {
 
 std::string describeWritten(const std::string& target, std::size_t pois, std::size_t categories) {
-    return target + ": " + countOf(pois, "POI", "POIs") + " in " +
+    return printable(target) + ": " + countOf(pois, "POI", "POIs") + " in " +
            countOf(categories, "category", "categories");
 }
 
@@ -27,7 +27,8 @@ bool writeOwnFile(const PreparedInput& input, const std::filesystem::path& targe
         ownFileWriter(input.categoryName, input.icon, settings.timestamp)
             .write(input.effectivePOIs, target, LocalFileSystem{});
     } catch (...) {
-        io.err << input.path << ": " << userMessage(std::current_exception()) << '\n';
+        io.err << printable(input.path) << ": " << printable(userMessage(std::current_exception()))
+               << '\n';
         return false;
     }
     io.out << describeWritten(target.string(), input.effectivePOIs.size(), 1) << '\n';
@@ -53,7 +54,7 @@ int convertEach(const std::vector<std::string>& inputs, const std::filesystem::p
         std::filesystem::path target =
             directory / names.next(std::filesystem::path(input).stem().string());
         if (!force && std::filesystem::exists(target)) {
-            io.err << input << ": \u201C" << target.filename().string()
+            io.err << printable(input) << ": \u201C" << printable(target.filename().string())
                    << "\u201D already exists. Use --force to replace it.\n";
             status = exitFailure;
         } else if (!writeOwnFile(*prepared, target, settings, io)) {
@@ -75,7 +76,7 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
         writeAtomically(deviceFileWriter(settings.timestamp).data(categories), target,
                         LocalFileSystem{});
     } catch (...) {
-        io.err << userMessage(std::current_exception()) << '\n';
+        io.err << printable(userMessage(std::current_exception())) << '\n';
         return exitFailure;
     }
     std::size_t poiCount = 0;

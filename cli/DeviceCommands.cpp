@@ -43,7 +43,13 @@ std::vector<GarminDevice> scanDevices(const FileSystemHandle& fileSystem,
     return DeviceScanner(fileSystem).scan(candidates);
 }
 
-// The device named by --device, else the one connected Garmin. Throws LoadError.
+// Several connected Garmins and no --device: the user chooses from this list.
+struct SeveralDevices {
+    std::vector<GarminDevice> devices;
+};
+
+// The device named by --device, else the one connected Garmin. Throws LoadError or
+// SeveralDevices.
 GarminDevice chooseDevice(const FileSystemHandle& fileSystem, const Arguments& args) {
     if (auto volume = args.value("device")) {
         if (auto device = DeviceScanner(fileSystem).device(*volume))
@@ -54,13 +60,30 @@ GarminDevice chooseDevice(const FileSystemHandle& fileSystem, const Arguments& a
     if (devices.empty())
         throw LoadError{
             "No Garmin device is connected. Connect one, or name its folder with --device."};
-    if (devices.size() > 1) {
-        std::string names;
-        for (const auto& device : devices)
-            names += "\n  " + device.volumeURL.string() + " (" + device.displayName() + ")";
-        throw LoadError{"Several Garmin devices are connected; choose one with --device:" + names};
-    }
+    if (devices.size() > 1)
+        throw SeveralDevices{std::move(devices)};
     return devices.front();
+}
+
+// Reports the exception being handled by a device command.
+int reportDeviceFailure(Streams& io) {
+    try {
+        throw;
+    } catch (const SeveralDevices& several) {
+        io.err << "Several Garmin devices are connected; choose one with --device:\n";
+        for (const auto& device : several.devices)
+            io.err << "  " << printable(device.volumeURL.string()) << " ("
+                   << printable(device.displayName()) << ")\n";
+        return exitFailure;
+    } catch (...) {
+        return reportFailure(io, false, userMessage(std::current_exception()));
+    }
+}
+
+std::optional<Path> printablePath(const std::optional<Path>& path) {
+    if (!path)
+        return std::nullopt;
+    return Path(printable(path->string()));
 }
 
 DeviceTransfer transferFor(const FileSystemHandle& fileSystem, const Arguments& args) {
@@ -74,13 +97,22 @@ bool isGPIPath(const std::string& path) {
 }
 
 // The combined device file from the inputs, or a ready .gpi given alone. Returns the bytes and
-// the number of categories; throws LoadError when nothing has POIs.
+// the number of categories; throws LoadError when nothing has POIs or the ready file is damaged.
 std::pair<Bytes, std::size_t> deviceFile(const std::vector<std::string>& inputs,
                                          const ConvertSettings& settings, Streams& io,
                                          bool& failed) {
     if (inputs.size() == 1 && isGPIPath(inputs.front())) {
-        std::string bytes = readFileBytes(inputs.front());
-        return {Bytes(bytes.begin(), bytes.end()), 0};
+        std::string text = readFileBytes(inputs.front());
+        Bytes bytes(text.begin(), text.end());
+        std::size_t categoryCount = 0;
+        try {
+            // The transfer reads it too, but would word a failure as a fault of Marklode's own.
+            categoryCount = GPIReader::read(bytes).categories.size();
+        } catch (const GPIReaderError&) {
+            throw LoadError{
+                damagedGPIFileMessage(std::filesystem::path(inputs.front()).filename().string())};
+        }
+        return {std::move(bytes), categoryCount};
     }
     std::vector<GPICategory> categories = categoriesOf(inputs, settings, io, failed);
     if (categories.empty())
@@ -135,11 +167,11 @@ class DevicesCommand final : public Command {
         if (devices.empty())
             io.out << "No Garmin devices found.\n";
         for (const auto& device : devices) {
-            io.out << device.displayName() << '\n'
-                   << "  volume:      " << device.volumeName() << " at "
-                   << device.volumeURL.string() << '\n'
-                   << "  Garmin folder: " << device.garminFolder.string() << '\n'
-                   << "  model:       " << device.modelName.value_or("unknown")
+            io.out << printable(device.displayName()) << '\n'
+                   << "  volume:      " << printable(device.volumeName()) << " at "
+                   << printable(device.volumeURL.string()) << '\n'
+                   << "  Garmin folder: " << printable(device.garminFolder.string()) << '\n'
+                   << "  model:       " << printable(device.modelName.value_or("unknown"))
                    << (device.hasDeviceXML ? "" : " (no description file)") << '\n'
                    << "  custom POIs: "
                    << (fileSystem->fileExists(device.poiFileURL()) ? "yes" : "no") << '\n';
@@ -181,16 +213,15 @@ class SendCommand final : public Command {
             auto [bytes, categoryCount] = deviceFile(args.positional(), settings, io, inputFailed);
             GarminDevice device = chooseDevice(fileSystem, args);
             if (io.errIsTerminal)
-                io.err << "Sending to " << device.displayName() << "…\n";
+                io.err << "Sending to " << printable(device.displayName()) << "…\n";
             TransferResult result = transferFor(fileSystem, args).send(bytes, device);
-            if (categoryCount == 0)
-                categoryCount = GPIReader::read(bytes).categories.size();
             io.out << sentMessage(localeGrouped(result.verifiedPOICount), categoryCount,
-                                  device.displayName(), result.backupFolder)
+                                  printable(device.displayName()),
+                                  printablePath(result.backupFolder))
                    << '\n';
             return inputFailed ? exitFailure : exitSuccess;
         } catch (...) {
-            return reportFailure(io, false, userMessage(std::current_exception()));
+            return reportDeviceFailure(io);
         }
     }
 
@@ -219,10 +250,12 @@ class RemoveCommand final : public Command {
         try {
             GarminDevice device = chooseDevice(fileSystem, args);
             TransferResult result = transferFor(fileSystem, args).removeCustomPOIs(device);
-            io.out << removedMessage(device.displayName(), result.backupFolder) << '\n';
+            io.out << removedMessage(printable(device.displayName()),
+                                     printablePath(result.backupFolder))
+                   << '\n';
             return exitSuccess;
         } catch (...) {
-            return reportFailure(io, false, userMessage(std::current_exception()));
+            return reportDeviceFailure(io);
         }
     }
 

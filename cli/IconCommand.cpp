@@ -58,7 +58,7 @@ class IconCommand final : public Command {
                     .endObject();
                 io.out << writer.text() << '\n';
             } else {
-                io.out << path << ": " << icon.width() << "x" << icon.height()
+                io.out << printable(path) << ": " << icon.width() << "x" << icon.height()
                        << " pixels, usable as an icon\n";
             }
             return exitSuccess;

@@ -35,7 +35,7 @@ std::string importJson(const ImportResult& result) {
 }
 
 void printSummary(std::ostream& out, const std::string& path, const ImportResult& result) {
-    out << path << ": " << countOf(result.pois.size(), "POI", "POIs") << ", "
+    out << printable(path) << ": " << countOf(result.pois.size(), "POI", "POIs") << ", "
         << countOf(result.issues.size(), "skipped row", "skipped rows") << '\n';
     std::size_t shown = std::min(result.pois.size(), listedPOIs);
     for (std::size_t i = 0; i < shown; ++i)

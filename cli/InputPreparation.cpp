@@ -4,6 +4,7 @@
 #include "app/UserMessage.h"
 #include "cli/CommonOptions.h"
 #include "cli/Environment.h"
+#include "cli/Printing.h"
 #include "core/import/NumberSyntax.h"
 
 #include <charconv>
@@ -100,7 +101,7 @@ std::optional<ConvertSettings> convertSettingsOrReport(const Arguments& args, St
     } catch (const UsageError&) {
         throw;
     } catch (...) {
-        io.err << userMessage(std::current_exception()) << '\n';
+        io.err << printable(userMessage(std::current_exception())) << '\n';
         return std::nullopt;
     }
 }
@@ -111,7 +112,8 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
     try {
         result = importInput(path, settings.speedUnit, io);
     } catch (...) {
-        io.err << path << ": " << userMessage(std::current_exception()) << '\n';
+        io.err << printable(path) << ": " << printable(userMessage(std::current_exception()))
+               << '\n';
         return std::nullopt;
     }
     printIssues(io, path, result);
@@ -127,8 +129,8 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
                 input.icon = GPIIcon::contentsOf(*sidecar);
             } catch (...) {
                 // As in the application: the built-in icon is used and the reason is shown.
-                io.err << sidecar->filename().string() << ": "
-                       << userMessage(std::current_exception()) << '\n';
+                io.err << printable(sidecar->filename().string()) << ": "
+                       << printable(userMessage(std::current_exception())) << '\n';
             }
         }
     }

@@ -10,6 +10,12 @@
 
 namespace marklode::cli {
 
+// User data made safe to print for people: C0 and C1 controls, DEL, the bidirectional controls,
+// the line and paragraph separators and bytes that are not UTF-8 become escapes ("\n", "\x1b",
+// "\u202e"), so names and paths can neither drive the terminal nor start lines of their own.
+// Everything else, backslashes included, is kept. JSON output has its own escaping instead.
+std::string printable(std::string_view text);
+
 // The keyed form of a POI as one JSON object.
 void writePOI(JsonWriter& json, const POI& poi);
 
@@ -19,7 +25,9 @@ std::string countOf(std::size_t count, std::string_view one, std::string_view ma
 // One line for people: position, name, comment and alert values.
 std::string describePOI(const POI& poi);
 
-// Prints a failure as {"error":MESSAGE} on standard output with --json, else on standard error.
+// Prints a failure as {"error":MESSAGE} on standard output with --json, else printable on
+// standard error. Failure messages are single sentences, so any control character in one comes
+// from the data it names.
 int reportFailure(Streams& io, bool json, const std::string& message);
 
 } // namespace marklode::cli

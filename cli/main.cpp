@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/Printing.h"
 
 #include <iostream>
 #include <unistd.h>
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
         if (candidate->name() == args[0])
             command = candidate.get();
     if (!command) {
-        std::cerr << "marklode-cli: unknown command '" << args[0] << "'\n\n";
+        std::cerr << "marklode-cli: unknown command '" << printable(args[0]) << "'\n\n";
         printOverview(std::cerr, commands);
         return exitUsage;
     }
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     try {
         return command->run(Arguments(args, command->options()), io);
     } catch (const UsageError& error) {
-        std::cerr << "marklode-cli " << command->name() << ": " << error.what() << "\n"
+        std::cerr << "marklode-cli " << command->name() << ": " << printable(error.what()) << "\n"
                   << "Run marklode-cli " << command->name() << " --help for its options.\n";
         return exitUsage;
     }

@@ -62,9 +62,9 @@ std::string DeviceTransferError::description() const {
                        "its lock switch.";
             },
             [](const NotEnoughSpace& e) {
+                auto [needed, available] = distinctByteCounts(e.needed, e.available);
                 return quoted(e.device) + " doesn't have enough free space. Marklode needs " +
-                       formattedByteCount(e.needed) + ", but only " +
-                       formattedByteCount(e.available) + " is free.";
+                       needed + ", but only " + available + " is free.";
             },
             [](const BackupFailed& e) {
                 return "Marklode couldn't back up the POIs already on the device, so nothing "

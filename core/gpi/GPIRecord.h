@@ -29,7 +29,7 @@ struct GPIRecord {
     void write(ByteBuffer& into) const;
 };
 
-// The header alone; lengths above 32 bits are outside the format and are cut.
+// The header alone. The writer refuses records whose lengths don't fit 32 bits before it writes.
 template <typename Sink>
 void writeRecordHeader(LittleEndianAppends<Sink>& into, std::uint16_t type, bool extended,
                        std::uint64_t totalLength, std::uint64_t mainLength) {

@@ -119,6 +119,11 @@ GPIRecord bitmapRecord(const GPIIcon& icon, std::uint16_t bitmapId) {
     return record;
 }
 
+void checkCategoryLength(std::string_view trimmedName, std::uint64_t totalLength) {
+    if (totalLength > GPIWriter::maxCategoryLength)
+        throw GPIWriterError::categoryTooLarge(std::string(trimmedName), totalLength);
+}
+
 bool hasCommentRecord(const POI& poi) {
     return poi.comment && !poi.comment->empty();
 }
@@ -178,6 +183,7 @@ GPIRecord categoryRecord(std::string_view trimmedName, std::span<const POI> pois
         begin = end;
     }
     record.children.push_back(bitmapRecord(icon, bitmapId));
+    checkCategoryLength(trimmedName, record.totalLength());
     return record;
 }
 

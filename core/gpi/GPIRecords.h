@@ -69,6 +69,10 @@ struct AreaBounds {
 template <typename Sink>
 void appendAreaMain(LittleEndianAppends<Sink>& into, const AreaBounds& bounds);
 
+// Throws GPIWriterError::categoryTooLarge when the bytes after a category record's header,
+// which include its main part, exceed GPIWriter::maxCategoryLength.
+void checkCategoryLength(std::string_view trimmedName, std::uint64_t totalLength);
+
 // These throw GPIWriterError::stringTooLong for texts beyond the 16-bit count.
 GPIRecord waypointRecord(const POI& poi, const TextStyle& style);
 GPIRecord areaRecord(std::span<const POI* const> pois, const TextStyle& style);

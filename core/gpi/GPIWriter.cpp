@@ -242,6 +242,7 @@ void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encodin
         plan.mainLength += headerSize(true) + rec::areaMainSize + children;
     }
     plan.bitmap = rec::bitmapRecord(plan.icon ? *plan.icon : GPIIcon::defaultIcon(), index);
+    rec::checkCategoryLength(plan.name, plan.totalLength());
 }
 
 void writeWaypoint(ByteCursor& out, const POI& poi, std::uint32_t payload,
@@ -307,6 +308,8 @@ double unixSeconds(std::optional<GPIWriter::TimePoint> timestamp) {
 }
 
 Bytes build(const GPIWriter& writer, const std::vector<CategoryView>& categories) {
+    if (categories.size() > GPIWriter::maxCategories)
+        throw GPIWriterError::tooManyCategories(categories.size());
     std::vector<CategoryPlan> plans;
     plans.reserve(categories.size());
     for (const CategoryView& category : categories)

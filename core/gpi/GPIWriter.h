@@ -28,6 +28,10 @@ struct GPICategory {
 // from scratch, so one writer may be used from several threads.
 struct GPIWriter {
     static constexpr std::size_t maxWaypointsPerArea = 128;
+    // One 16-bit bitmap id per category.
+    static constexpr std::size_t maxCategories = 65536;
+    // A category record's length fields are 32-bit; no other record comes near that.
+    static constexpr std::uint64_t maxCategoryLength = UINT32_MAX;
     using TimePoint = std::chrono::system_clock::time_point;
 
     std::string categoryName;

@@ -19,4 +19,12 @@ GPIWriterError GPIWriterError::emptyCategoryName() {
     return GPIWriterError{EmptyCategoryName{}};
 }
 
+GPIWriterError GPIWriterError::tooManyCategories(std::size_t count) {
+    return GPIWriterError{TooManyCategories{count}};
+}
+
+GPIWriterError GPIWriterError::categoryTooLarge(std::string name, std::uint64_t length) {
+    return GPIWriterError{CategoryTooLarge{std::move(name), length}};
+}
+
 } // namespace marklode

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <variant>
 
@@ -25,8 +27,19 @@ struct GPIWriterError {
     struct EmptyCategoryName {
         bool operator==(const EmptyCategoryName&) const = default;
     };
-    using Kind =
-        std::variant<InvalidCoordinate, StringTooLong, InvalidAlertValue, EmptyCategoryName>;
+    // More categories than the 16-bit bitmap ids can tell apart.
+    struct TooManyCategories {
+        std::size_t count = 0;
+        bool operator==(const TooManyCategories&) const = default;
+    };
+    // A category whose record, `length` bytes after its header, overflows the 32-bit lengths.
+    struct CategoryTooLarge {
+        std::string name;
+        std::uint64_t length = 0;
+        bool operator==(const CategoryTooLarge&) const = default;
+    };
+    using Kind = std::variant<InvalidCoordinate, StringTooLong, InvalidAlertValue,
+                              EmptyCategoryName, TooManyCategories, CategoryTooLarge>;
 
     Kind kind;
 
@@ -34,6 +47,8 @@ struct GPIWriterError {
     static GPIWriterError stringTooLong(std::string text);
     static GPIWriterError invalidAlertValue(std::string name);
     static GPIWriterError emptyCategoryName();
+    static GPIWriterError tooManyCategories(std::size_t count);
+    static GPIWriterError categoryTooLarge(std::string name, std::uint64_t length);
     bool operator==(const GPIWriterError&) const = default;
 };
 

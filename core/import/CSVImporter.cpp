@@ -63,7 +63,7 @@ template <typename Sink> class Tokenizer {
                 } else {
                     i += c == '\r' && i + 1 < size && text[i + 1] == '\n' ? 2 : 1;
                     finishField();
-                    emitRow(startLine);
+                    emitRow(startLine, i);
                     ++line;
                     startLine = line;
                 }
@@ -118,7 +118,7 @@ template <typename Sink> class Tokenizer {
         }
         if (fieldLength() > 0 || !fields.empty()) {
             finishField();
-            emitRow(startLine);
+            emitRow(startLine, size);
         }
     }
 
@@ -214,12 +214,13 @@ template <typename Sink> class Tokenizer {
         resetField();
     }
 
-    void emitRow(std::int64_t rowLine) {
+    // `end` is the offset just past the row and its line break.
+    void emitRow(std::int64_t rowLine, std::size_t end) {
         views.clear();
         for (const FieldRef& ref : fields)
             views.push_back(ref.inScratch ? std::string_view(scratch).substr(ref.begin, ref.length)
                                           : text.substr(ref.begin, ref.length));
-        sink(rowLine, std::span<const std::string_view>(views));
+        sink(rowLine, std::span<const std::string_view>(views), end);
         fields.clear();
         scratch.clear();
     }
@@ -257,9 +258,11 @@ std::string quoted(std::string_view field) {
 
 class RowParser {
   public:
-    explicit RowParser(SpeedUnit speedUnit) : speedUnit(speedUnit) {}
+    RowParser(SpeedUnit speedUnit, std::size_t textSize)
+        : speedUnit(speedUnit), textSize(textSize) {}
 
-    void operator()(std::int64_t line, std::span<const std::string_view> fields) {
+    void operator()(std::int64_t line, std::span<const std::string_view> fields, std::size_t end) {
+        consumed = end;
         trimmed.clear();
         bool blank = true;
         for (std::string_view field : fields) {
@@ -323,11 +326,31 @@ class RowParser {
             if (!text.empty())
                 comment.emplace(text);
         }
+        if (result.pois.size() == result.pois.capacity())
+            reserveMore();
         result.pois.push_back(
             POI{*latitude, *longitude, std::string(name), std::move(comment), speed, std::nullopt});
     }
 
+    // Room for POIs is projected from the rate at which the text has yielded them so far, with
+    // a little to spare, but never more than 16 times what was found: a uniform file reaches its
+    // size in a few steps that move few POIs, rows that yield nothing (blank lines) reserve
+    // nothing, and an untypical start cannot claim room out of proportion.
+    void reserveMore() {
+        constexpr std::size_t smallestCap = 4096;
+        constexpr std::size_t growthCap = 16;
+        std::size_t found = result.pois.size();
+        double perByte = static_cast<double>(found + 1) / static_cast<double>(consumed);
+        double projected = perByte * static_cast<double>(textSize) * 1.02 + 16;
+        std::size_t most = std::max(found * growthCap, smallestCap);
+        std::size_t wanted =
+            projected >= static_cast<double>(most) ? most : static_cast<std::size_t>(projected);
+        result.pois.reserve(std::max(wanted, found * 2));
+    }
+
     SpeedUnit speedUnit;
+    std::size_t textSize;
+    std::size_t consumed = 0;
     CSVImporter::ColumnMap map;
     bool seenRow = false;
     std::vector<std::string_view> trimmed;
@@ -351,12 +374,7 @@ ImportResult CSVImporter::importData(std::string_view bytes) const {
 }
 
 ImportResult CSVImporter::importText(std::string_view utf8) const {
-    RowParser parser(speedUnit);
-    // Growing the list by doubling would move every POI about once more. Reserving only
-    // claims address space; the pages of an over-estimate are never touched.
-    parser.result.pois.reserve(std::min<std::size_t>(
-        static_cast<std::size_t>(std::count(utf8.begin(), utf8.end(), '\n')) + 1,
-        utf8.size() / 6 + 1));
+    RowParser parser(speedUnit, utf8.size());
     tokenizeInto(utf8, parser);
     return std::move(parser.result);
 }
@@ -367,7 +385,8 @@ std::optional<std::string> CSVImporter::decodeText(std::string_view bytes) {
 
 std::vector<CSVImporter::Row> CSVImporter::tokenize(std::string_view utf8) {
     std::vector<Row> rows;
-    auto collect = [&rows](std::int64_t line, std::span<const std::string_view> fields) {
+    auto collect = [&rows](std::int64_t line, std::span<const std::string_view> fields,
+                           std::size_t) {
         rows.push_back(Row{line, std::vector<std::string>(fields.begin(), fields.end())});
     };
     tokenizeInto(utf8, collect);

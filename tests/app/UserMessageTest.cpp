@@ -1,5 +1,6 @@
 #include "app/UserMessage.h"
 
+#include "core/gpi/GPIWriterError.h"
 #include "core/import/FileError.h"
 #include "core/import/ImportError.h"
 
@@ -46,6 +47,15 @@ TEST(UserMessageTest, WordsEveryKnownError) {
          "Something went wrong: No such file or directory."},
         {std::make_exception_ptr(fileError(Op::read, EISDIR)),
          "Something went wrong: Is a directory."},
+        {std::make_exception_ptr(GPIWriterError::tooManyCategories(65'537)),
+         "A Garmin file can hold at most 65536 categories, but this one would have 65537. Use "
+         "fewer files."},
+        {std::make_exception_ptr(GPIWriterError::categoryTooLarge("Stops", 4'294'967'296)),
+         "\u201CStops\u201D would take 4.294967296 GB in a Garmin file, but a category can take "
+         "at most 4.294967295 GB. Split its POIs into smaller files."},
+        {std::make_exception_ptr(GPIWriterError::categoryTooLarge("Stops", 5'000'000'000)),
+         "\u201CStops\u201D would take 5 GB in a Garmin file, but a category can take at most "
+         "4.29 GB. Split its POIs into smaller files."},
         {std::make_exception_ptr(std::runtime_error("boom")), "Something went wrong: boom"},
     };
     for (const Case& c : cases)

@@ -117,6 +117,11 @@ TEST_F(DeviceCommandsTest, CountsAreGroupedForTheUsersLocale) {
 
 TEST_F(DeviceCommandsTest, FailuresLeaveTheDeviceAlone) {
     auto empty = dir.write("empty.csv", "lon,lat,name\n");
+    auto notGPI = dir.write("notes.gpi", "just some text");
+    auto convert =
+        runCli({"convert", examples + "/alpine-passes.gpx", "-o", (dir / "cut.gpi").string()});
+    ASSERT_EQ(convert.status, 0) << convert.err;
+    fs::resize_file(dir / "cut.gpi", fs::file_size(dir / "cut.gpi") - 9);
     struct Case {
         std::vector<std::string> args;
         std::string message;
@@ -125,6 +130,10 @@ TEST_F(DeviceCommandsTest, FailuresLeaveTheDeviceAlone) {
         {{"send", examples + "/alpine-passes.gpx", "--device", (dir / "USB stick").string()},
          "“" + (dir / "USB stick").string() + "” is not a Garmin device: it has no Garmin folder."},
         {withDevice({"send", (dir / "missing.gpi").string()}), "The file no longer exists."},
+        {withDevice({"send", notGPI.string()}),
+         "“notes.gpi” is damaged or not a Garmin POI file, so nothing was written."},
+        {withDevice({"send", (dir / "cut.gpi").string()}),
+         "“cut.gpi” is damaged or not a Garmin POI file, so nothing was written."},
     };
     for (const Case& c : cases) {
         auto run = runCli(c.args);

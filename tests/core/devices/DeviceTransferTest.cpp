@@ -275,6 +275,9 @@ TEST(DeviceTransferErrorTest, DescriptionsAreTheUserMessages) {
         {DeviceTransferError::notEnoughSpace("SD", 1'234'567, 999),
          "\u201CSD\u201D doesn't have enough free space. Marklode needs 1.2 MB, but only 999 "
          "bytes is free."},
+        {DeviceTransferError::notEnoughSpace("SD", 1'600'123, 1'599'987),
+         "\u201CSD\u201D doesn't have enough free space. Marklode needs 1.6001 MB, but only "
+         "1.6000 MB is free."},
         {DeviceTransferError::backupFailed("Permission denied"),
          "Marklode couldn't back up the POIs already on the device, so nothing was changed. "
          "Permission denied"},
@@ -324,6 +327,24 @@ TEST(ByteCountTest, FileStyleDecimalUnits) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(formattedByteCount(c.bytes), c.text) << c.bytes;
+}
+
+TEST(ByteCountTest, CountsThatWouldReadAlikeGetMoreDigits) {
+    const struct {
+        std::int64_t first, second;
+        const char *firstText, *secondText;
+    } cases[] = {
+        {1'234'567, 999, "1.2 MB", "999 bytes"},
+        {1'600'123, 1'599'987, "1.6001 MB", "1.6000 MB"},
+        {165'536, 165'535, "165.536 KB", "165.535 KB"},
+        {1'000'001, 999'999, "1.000001 MB", "0.999999 MB"},
+        {4'294'967'296, 4'294'967'295, "4.294967296 GB", "4.294967295 GB"},
+        {2'000, 2'000, "2 KB", "2 KB"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(distinctByteCounts(c.first, c.second),
+                  (std::pair<std::string, std::string>{c.firstText, c.secondText}))
+            << c.first;
 }
 
 TEST_F(TransferFixture, AnotherTransferHoldingTheDeviceMakesThisOneFailAsBusy) {

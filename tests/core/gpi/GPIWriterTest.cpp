@@ -457,6 +457,29 @@ TEST(GPIWriterTest, BitmapRecords) {
     EXPECT_EQ(fallback.end - fallback.dataStart, 36u + 576 * 4);
 }
 
+TEST(GPIWriterTest, RefusesWhatTheFormatCannotNumberOrMeasure) {
+    // Bitmap ids are 16-bit: a 65,537th category would share the first one's id.
+    std::vector<GPICategory> categories(65'536, {"C", {}, GPIIcon(1, 1, {1, 2, 3}, false)});
+    ByteVector file = makeWriter().data(categories);
+    RecordSpan last = topLevelRecords(file).at(65'537);
+    EXPECT_EQ(u16At(file, recordAt(file, last.mainEnd).dataStart), 65'535) << "last bitmap id";
+    categories.push_back(categories.back());
+    EXPECT_EQ(errorOf(makeWriter(), categories), GPIWriterError::tooManyCategories(65'537));
+
+    // A category's lengths are 32-bit; beyond that they would be cut.
+    for (std::uint64_t length : {std::uint64_t{UINT32_MAX}, std::uint64_t{UINT32_MAX} + 1}) {
+        std::optional<GPIWriterError> error;
+        try {
+            gpirecords::checkCategoryLength("Big", length);
+        } catch (const GPIWriterError& thrown) {
+            error = thrown;
+        }
+        EXPECT_EQ(error, length > UINT32_MAX
+                             ? std::optional(GPIWriterError::categoryTooLarge("Big", length))
+                             : std::nullopt);
+    }
+}
+
 TEST(GPIWriterTest, DirectFramingEqualsTheRecordTree) {
     std::mt19937 random(11);
     std::uniform_real_distribution<double> latitude(35, 70), longitude(-10, 30);

@@ -347,3 +347,27 @@ TEST(CSVImporterTest, HostileInputStaysLinear) {
 
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(60));
 }
+
+TEST(CSVImporterTest, RoomForPOIsFollowsTheRowsThatHoldThem) {
+    // Room reserved by line count once made 2 GB of blank lines ask for some 40 GB.
+    const std::string blanks(1'000'000, '\n');
+    std::string blankFields;
+    for (int i = 0; i < 200'000; ++i)
+        blankFields += " ,\"\", \r\n";
+    const std::string stops = "8.5,47.3,A\n8.6,47.4,B\n8.7,47.5,C\n";
+    const struct {
+        const char* label;
+        std::string text;
+        std::size_t pois;
+    } cases[] = {
+        {"blank lines", blanks, 0},
+        {"rows of empty fields", blankFields, 0},
+        {"stops, then blank lines", stops + blanks, 3},
+        {"blank lines, then stops", blanks + stops, 3},
+    };
+    for (const auto& c : cases) {
+        ImportResult result = importKmh(c.text);
+        EXPECT_EQ(result.pois.size(), c.pois) << c.label;
+        EXPECT_LE(result.pois.capacity(), c.text.size() / 100) << c.label;
+    }
+}
