@@ -34,7 +34,7 @@ class InputFileTest : public ::testing::Test {
 
     TempDir dir;
     std::shared_ptr<SettingsStore> store = std::make_shared<SettingsStore>(
-        settingsFile(dir / "settings.conf"), QLocale(QStringLiteral("de_DE")));
+        settingsFile(dir / "settings.conf"), "de_DE.UTF-8");
 };
 
 TEST_F(InputFileTest, CreationTakesKindNameAndDefaults) {
