@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPromise>
 #include <QtConcurrent/QtConcurrentRun>
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -68,5 +69,34 @@ QFuture<void> run(QObject* context, Work work, Apply apply) {
         apply(std::move(*outcome));
     });
 }
+
+// Overlapping runs of one job (an import, a scan) of which only the newest may apply its
+// result: an older one finishing later would put stale data in place. Every start hands out
+// the same future, which finishes once the newest run has applied its result; a run that is
+// not the newest drops its result. Lives on the main thread with its owner; when the owner
+// goes first, the future finishes cancelled.
+class NewestWins {
+  public:
+    std::uint64_t start() {
+        if (!pending_) {
+            pending_ = std::make_shared<QPromise<void>>();
+            pending_->start();
+        }
+        return ++newest_;
+    }
+    bool isNewest(std::uint64_t run) const { return run == newest_; }
+    // Called by the newest run after it has applied its result.
+    void settle() {
+        if (std::shared_ptr<QPromise<void>> pending = std::move(pending_))
+            pending->finish();
+    }
+    QFuture<void> settled() const {
+        return pending_ ? pending_->future() : QtFuture::makeReadyFuture();
+    }
+
+  private:
+    std::uint64_t newest_ = 0;
+    std::shared_ptr<QPromise<void>> pending_;
+};
 
 } // namespace marklode::background
