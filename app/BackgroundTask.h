@@ -4,6 +4,7 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <QPromise>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <cstdint>
 #include <exception>
@@ -52,13 +53,17 @@ inline QFuture<void> thenAwait(QFuture<void> future, QObject* context,
     return done;
 }
 
-// Runs `work` on the thread pool and hands its value or exception to `apply` on the context's
-// thread, in one step. The returned future finishes after `apply` has run.
+// Slow calls on volumes (scans, transfers, ejects; an unmount may wait on the bus for minutes)
+// run here, apart from the global pool, so that they never hold the threads imports need.
+QThreadPool* volumePool();
+
+// Runs `work` on the pool and hands its value or exception to `apply` on the context's thread,
+// in one step. The returned future finishes after `apply` has run.
 template <typename Work, typename Apply>
-QFuture<void> run(QObject* context, Work work, Apply apply) {
+QFuture<void> run(QThreadPool* pool, QObject* context, Work work, Apply apply) {
     using T = std::invoke_result_t<Work&>;
     auto outcome = std::make_shared<Outcome<T>>();
-    QFuture<void> task = QtConcurrent::run([work = std::move(work), outcome]() mutable {
+    QFuture<void> task = QtConcurrent::run(pool, [work = std::move(work), outcome]() mutable {
         try {
             outcome->value.emplace(work());
         } catch (...) {
@@ -68,6 +73,12 @@ QFuture<void> run(QObject* context, Work work, Apply apply) {
     return whenFinished(task, context, [outcome, apply = std::move(apply)]() mutable {
         apply(std::move(*outcome));
     });
+}
+
+// The same on the global pool.
+template <typename Work, typename Apply>
+QFuture<void> run(QObject* context, Work work, Apply apply) {
+    return run(QThreadPool::globalInstance(), context, std::move(work), std::move(apply));
 }
 
 // Overlapping runs of one job (an import, a scan) of which only the newest may apply its

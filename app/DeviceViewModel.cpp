@@ -105,18 +105,32 @@ void DeviceViewModel::startWatchingVolumes() {
     if (watcher_)
         return;
     watcher_ = services_.watchVolumes();
-    connect(watcher_.get(), &VolumeWatcher::volumesChanged, this, &DeviceViewModel::refresh);
+    connect(watcher_.get(), &VolumeWatcher::volumesChanged, this, [this]() { refresh(); });
     refresh();
 }
 
-void DeviceViewModel::refresh() {
-    setDevices(DeviceScanner(services_.fileSystem).scan(services_.volumes()));
-    if (selection_ && !isConnected(*selection_))
-        setSelection(std::nullopt);
-    if (!selection_ && !devices_.empty())
-        setSelection(devices_.front().volumeURL);
-    if (lastDevice_ && !isConnected(lastDevice_->volumeURL))
-        setLastDevice(std::nullopt);
+QFuture<void> DeviceViewModel::refresh() {
+    std::uint64_t scan = scans_.start();
+    background::run(
+        background::volumePool(), this,
+        [fileSystem = services_.fileSystem, volumes = services_.volumes]() {
+            return DeviceScanner(fileSystem).scan(volumes());
+        },
+        [this, scan](background::Outcome<std::vector<GarminDevice>> outcome) {
+            // A scan that started earlier saw the volumes as they were before.
+            if (!scans_.isNewest(scan))
+                return;
+            if (outcome.value)
+                setDevices(std::move(*outcome.value));
+            if (selection_ && !isConnected(*selection_))
+                setSelection(std::nullopt);
+            if (!selection_ && !devices_.empty())
+                setSelection(devices_.front().volumeURL);
+            if (lastDevice_ && !isConnected(lastDevice_->volumeURL))
+                setLastDevice(std::nullopt);
+            scans_.settle();
+        });
+    return scans_.settled();
 }
 
 SendPlan DeviceViewModel::makeSendPlan(const LibraryViewModel& library,
@@ -192,22 +206,24 @@ QFuture<void> DeviceViewModel::runTransfer(const GarminDevice& device, Operation
 QFuture<void> DeviceViewModel::eject(const GarminDevice& device) {
     if (isBusy_)
         return done();
-    return background::run(
+    auto refreshed = std::make_shared<QFuture<void>>(done());
+    QFuture<void> ejected = background::run(
         this,
         [ejector = services_.ejector, volume = device.volumeURL]() {
             return ejector->eject(volume);
         },
-        [this, device](background::Outcome<bool> outcome) {
+        [this, device, refreshed](background::Outcome<bool> outcome) {
             if (outcome.value && *outcome.value) {
                 if (lastDevice_ && lastDevice_->volumeURL == device.volumeURL)
                     setLastDevice(std::nullopt);
-                refresh();
+                *refreshed = refresh();
                 return;
             }
             setErrorMessage(QStringLiteral("\u201C%1\u201D couldn't be ejected. Close any files "
                                            "open on it and try again.")
                                 .arg(fromUtf8(device.displayName())));
         });
+    return background::thenAwait(ejected, this, [refreshed]() { return *refreshed; });
 }
 
 void DeviceViewModel::revealLastBackup() {

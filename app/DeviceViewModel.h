@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BackgroundTask.h"
 #include "app/VolumeEjector.h"
 #include "app/VolumeWatcher.h"
 #include "core/devices/DeviceTransfer.h"
@@ -81,7 +82,9 @@ class DeviceViewModel : public QObject {
 
     // Once per model: refresh on every volume change from now on, and now.
     void startWatchingVolumes();
-    void refresh();
+    // Scans the volumes in the background; a medium that is slow to read never holds the main
+    // thread. Only the newest refresh's result is applied; the future finishes then.
+    QFuture<void> refresh();
     SendPlan makeSendPlan(const LibraryViewModel& library, const GarminDevice& device) const;
     // Both finish when the transfer has ended; while one runs, further requests are ignored.
     QFuture<void> sendLibrary(const LibraryViewModel& library, const GarminDevice& device);
@@ -123,6 +126,7 @@ class DeviceViewModel : public QObject {
     std::optional<Path> lastBackup_;
     std::optional<GarminDevice> lastDevice_;
     std::optional<QString> errorMessage_;
+    background::NewestWins scans_;
 };
 
 } // namespace marklode
