@@ -144,11 +144,22 @@ SendPlan DeviceViewModel::makeSendPlan(const LibraryViewModel& library,
                     services_.fileSystem->fileExists(device.poiFileURL())};
 }
 
-QFuture<void> DeviceViewModel::sendLibrary(const LibraryViewModel& library,
-                                           const GarminDevice& device) {
+QFuture<void> DeviceViewModel::sendLibrary(LibraryViewModel& library, const GarminDevice& device) {
     if (isBusy_)
         return done();
-    std::vector<GPICategory> categories = library.categories();
+    // Busy from here on, so that no eject or second transfer starts while imports finish.
+    setBusy(true);
+    return sendOnceImported(&library, device);
+}
+
+QFuture<void> DeviceViewModel::sendOnceImported(QPointer<LibraryViewModel> library,
+                                                const GarminDevice& device) {
+    if (library && library->isImporting())
+        return background::thenAwait(library->whenImported(), this, [this, library, device]() {
+            return sendOnceImported(library, device);
+        });
+    std::vector<GPICategory> categories =
+        library ? library->categories() : std::vector<GPICategory>{};
     Bytes data;
     try {
         if (categories.empty())
@@ -157,6 +168,7 @@ QFuture<void> DeviceViewModel::sendLibrary(const LibraryViewModel& library,
         data = deviceFileWriter().data(categories);
     } catch (...) {
         setErrorMessage(fromUtf8(userMessage(std::current_exception())));
+        setBusy(false);
         return done();
     }
     std::size_t categoryCount = categories.size();

@@ -11,6 +11,7 @@
 #include <QFuture>
 #include <QLocale>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -87,7 +88,9 @@ class DeviceViewModel : public QObject {
     QFuture<void> refresh();
     SendPlan makeSendPlan(const LibraryViewModel& library, const GarminDevice& device) const;
     // Both finish when the transfer has ended; while one runs, further requests are ignored.
-    QFuture<void> sendLibrary(const LibraryViewModel& library, const GarminDevice& device);
+    // A send waits for the library's pending imports before it builds the file, and counts as
+    // busy meanwhile.
+    QFuture<void> sendLibrary(LibraryViewModel& library, const GarminDevice& device);
     QFuture<void> removeFromDevice(const GarminDevice& device);
     // Finishes when the volume is gone or the failure is reported; ignored while busy.
     QFuture<void> eject(const GarminDevice& device);
@@ -109,6 +112,7 @@ class DeviceViewModel : public QObject {
     };
     using Operation = std::function<Transferred(const DeviceTransfer&)>;
     QFuture<void> runTransfer(const GarminDevice& device, Operation operation);
+    QFuture<void> sendOnceImported(QPointer<LibraryViewModel> library, const GarminDevice& device);
 
     void setDevices(std::vector<GarminDevice> devices);
     void setBusy(bool busy);

@@ -4,6 +4,7 @@
 #include "app/BackgroundTask.h"
 #include "app/LibraryViewModel.h"
 #include "core/devices/LocalFileSystem.h"
+#include "core/import/ReadFile.h"
 #include "support/TempDir.h"
 
 #include <QSignalSpy>
@@ -260,6 +261,26 @@ TEST_F(DeviceViewModelTest, ScansRunInTheBackgroundAndTheNewestWins) {
     settle(background::volumePool());
     EXPECT_EQ(scanning.devices().size(), 2u) << "the older scan's result was dropped";
     EXPECT_TRUE(older.isFinished());
+}
+
+TEST_F(DeviceViewModelTest, SendWaitsForPendingImports) {
+    plugIn("NUVI");
+    await(model->refresh());
+    Gate gate;
+    library.readInput = [wait = gate.waiter()](const Path& path) {
+        wait();
+        return readFileBytes(path);
+    };
+    QFuture<void> adding = library.add({files.write("one.csv", rows(1))});
+    ASSERT_TRUE(gate.arrived(1));
+    QFuture<void> sending = model->sendLibrary(library, device(0));
+    EXPECT_TRUE(model->isBusy()) << "no eject or second transfer while waiting";
+    gate.openAll();
+    await(sending);
+    EXPECT_EQ(text(model->resultMessage()),
+              "Sent 1 POIs in 1 category to NUVI. The file was read back and checked.");
+    EXPECT_FALSE(model->errorMessage());
+    await(adding);
 }
 
 } // namespace
