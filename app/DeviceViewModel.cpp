@@ -144,8 +144,15 @@ SendPlan DeviceViewModel::makeSendPlan(const LibraryViewModel& library,
                     services_.fileSystem->fileExists(device.poiFileURL())};
 }
 
+bool DeviceViewModel::refusesWhileEjecting(const GarminDevice& device) {
+    if (!isEjecting(device.volumeURL))
+        return false;
+    setErrorMessage(fromUtf8(beingEjectedMessage(device.displayName())));
+    return true;
+}
+
 QFuture<void> DeviceViewModel::sendLibrary(LibraryViewModel& library, const GarminDevice& device) {
-    if (isBusy_)
+    if (isBusy_ || refusesWhileEjecting(device))
         return done();
     // Busy from here on, so that no eject or second transfer starts while imports finish.
     setBusy(true);
@@ -185,7 +192,7 @@ QFuture<void> DeviceViewModel::sendOnceImported(QPointer<LibraryViewModel> libra
 }
 
 QFuture<void> DeviceViewModel::removeFromDevice(const GarminDevice& device) {
-    if (isBusy_)
+    if (isBusy_ || refusesWhileEjecting(device))
         return done();
     return runTransfer(device, [device](const DeviceTransfer& transfer) {
         TransferResult result = transfer.removeCustomPOIs(device);
@@ -202,7 +209,7 @@ QFuture<void> DeviceViewModel::runTransfer(const GarminDevice& device, Operation
         DeviceTransfer transfer(fileSystem, backupRoot(), clock);
         return operation(transfer);
     };
-    return background::run(this, std::move(body),
+    return background::run(background::volumePool(), this, std::move(body),
                            [this, device](background::Outcome<Transferred> outcome) {
                                if (outcome.value) {
                                    setResultMessage(outcome.value->message);
@@ -216,15 +223,19 @@ QFuture<void> DeviceViewModel::runTransfer(const GarminDevice& device, Operation
 }
 
 QFuture<void> DeviceViewModel::eject(const GarminDevice& device) {
-    if (isBusy_)
+    if (isBusy_ || isEjecting(device.volumeURL))
         return done();
+    ejecting_.insert(device.volumeURL);
+    Q_EMIT ejectingChanged();
     auto refreshed = std::make_shared<QFuture<void>>(done());
     QFuture<void> ejected = background::run(
-        this,
+        background::volumePool(), this,
         [ejector = services_.ejector, volume = device.volumeURL]() {
             return ejector->eject(volume);
         },
         [this, device, refreshed](background::Outcome<bool> outcome) {
+            ejecting_.erase(device.volumeURL);
+            Q_EMIT ejectingChanged();
             if (outcome.value && *outcome.value) {
                 if (lastDevice_ && lastDevice_->volumeURL == device.volumeURL)
                     setLastDevice(std::nullopt);

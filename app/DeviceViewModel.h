@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -40,7 +41,7 @@ struct DeviceServices {
     std::function<Path()> backupRoot; // callable from any thread; may throw
     DeviceTransfer::Clock clock;
     std::function<std::unique_ptr<VolumeWatcher>()> watchVolumes;
-    std::shared_ptr<const VolumeEjector> ejector; // called off the main thread
+    std::shared_ptr<const VolumeEjector> ejector; // called off the main thread; may take minutes
     std::function<void(const Path& folder)> revealFolder;
 
     // The local disk, the mount table, the user's backups folder, UDisks2 and the file manager.
@@ -87,13 +88,15 @@ class DeviceViewModel : public QObject {
     // thread. Only the newest refresh's result is applied; the future finishes then.
     QFuture<void> refresh();
     SendPlan makeSendPlan(const LibraryViewModel& library, const GarminDevice& device) const;
-    // Both finish when the transfer has ended; while one runs, further requests are ignored.
-    // A send waits for the library's pending imports before it builds the file, and counts as
-    // busy meanwhile.
+    // Both finish when the transfer has ended; while one runs, further requests are ignored,
+    // and a volume being ejected is refused. A send waits for the library's pending imports
+    // before it builds the file, and counts as busy meanwhile.
     QFuture<void> sendLibrary(LibraryViewModel& library, const GarminDevice& device);
     QFuture<void> removeFromDevice(const GarminDevice& device);
-    // Finishes when the volume is gone or the failure is reported; ignored while busy.
+    // Finishes when the volume is gone or the failure is reported; ignored while busy and
+    // while the volume is being ejected already.
     QFuture<void> eject(const GarminDevice& device);
+    bool isEjecting(const Path& volume) const { return ejecting_.contains(volume); }
     void revealLastBackup();
 
   Q_SIGNALS:
@@ -104,6 +107,7 @@ class DeviceViewModel : public QObject {
     void lastBackupChanged();
     void lastDeviceChanged();
     void errorMessageChanged();
+    void ejectingChanged();
 
   private:
     struct Transferred {
@@ -113,6 +117,7 @@ class DeviceViewModel : public QObject {
     using Operation = std::function<Transferred(const DeviceTransfer&)>;
     QFuture<void> runTransfer(const GarminDevice& device, Operation operation);
     QFuture<void> sendOnceImported(QPointer<LibraryViewModel> library, const GarminDevice& device);
+    bool refusesWhileEjecting(const GarminDevice& device);
 
     void setDevices(std::vector<GarminDevice> devices);
     void setBusy(bool busy);
@@ -130,6 +135,7 @@ class DeviceViewModel : public QObject {
     std::optional<Path> lastBackup_;
     std::optional<GarminDevice> lastDevice_;
     std::optional<QString> errorMessage_;
+    std::set<Path> ejecting_;
     background::NewestWins scans_;
 };
 

@@ -19,6 +19,9 @@ std::string sentMessage(std::string_view formattedPOICount, std::size_t category
 std::string removedMessage(std::string_view deviceName,
                            const std::optional<std::filesystem::path>& backupFolder);
 
+// A send or remove asked for while the device's volume is being ejected.
+std::string beingEjectedMessage(std::string_view deviceName);
+
 // The device send's own check, reported before any device is touched.
 inline constexpr std::string_view noPOIsToSendMessage = "Add at least one file with POIs first.";
 

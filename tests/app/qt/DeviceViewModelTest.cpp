@@ -11,6 +11,7 @@
 #include <atomic>
 #include <future>
 #include <gtest/gtest.h>
+#include <mutex>
 
 using namespace marklode;
 using namespace marklode::test;
@@ -20,11 +21,18 @@ namespace {
 class FakeEjector final : public VolumeEjector {
   public:
     bool eject(const Path& volume) const override {
-        ejected.push_back(volume);
+        {
+            std::lock_guard lock(mutex);
+            ejected.push_back(volume);
+        }
+        if (hold)
+            hold();
         return succeeds;
     }
+    mutable std::mutex mutex;
     mutable std::vector<Path> ejected;
     bool succeeds = true;
+    std::function<std::size_t()> hold; // a gate's waiter
 };
 
 std::string rows(int count) {
@@ -281,6 +289,46 @@ TEST_F(DeviceViewModelTest, SendWaitsForPendingImports) {
               "Sent 1 POIs in 1 category to NUVI. The file was read back and checked.");
     EXPECT_FALSE(model->errorMessage());
     await(adding);
+}
+
+// An unmount may wait on the bus for minutes; meanwhile the volume takes no transfers and no
+// second eject, and imports still get threads.
+TEST_F(DeviceViewModelTest, AnEjectHoldsItsVolumeButNoImportThreads) {
+    int poolThreads = QThreadPool::globalInstance()->maxThreadCount();
+    for (int i = 0; i < poolThreads; ++i)
+        plugIn("CARD" + std::to_string(i));
+    await(model->refresh());
+    addToLibrary("one.csv", rows(1));
+    Gate gate;
+    ejector->hold = gate.waiter();
+    std::vector<QFuture<void>> ejecting;
+    for (const GarminDevice& each : model->devices())
+        ejecting.push_back(model->eject(each));
+    ASSERT_TRUE(gate.arrived(
+        std::size_t(std::min(poolThreads, background::volumePool()->maxThreadCount()))));
+
+    EXPECT_TRUE(model->eject(device(0)).isFinished());
+    const std::string refusal =
+        "\u201CCARD0\u201D is being ejected, so its POIs can't be changed now.";
+    for (bool send : {true, false}) {
+        model->setErrorMessage(std::nullopt);
+        QFuture<void> refused =
+            send ? model->sendLibrary(library, device(0)) : model->removeFromDevice(device(0));
+        EXPECT_TRUE(refused.isFinished());
+        EXPECT_EQ(text(model->errorMessage()), refusal);
+        EXPECT_FALSE(model->isBusy());
+    }
+
+    LibraryViewModel other(QLocale(QStringLiteral("en_US")), nullptr);
+    await(other.add({files.write("two.csv", rows(2))}), 5000);
+    EXPECT_EQ(other.files().front()->rows().size(), 2u) << "the import ran beside the ejects";
+
+    gate.openAll();
+    for (const QFuture<void>& each : ejecting)
+        await(each);
+    EXPECT_EQ(ejector->ejected.size(), std::size_t(poolThreads)) << "one eject per volume";
+    EXPECT_FALSE(std::filesystem::exists(device(0).poiFileURL())) << "nothing was sent";
+    EXPECT_FALSE(model->resultMessage());
 }
 
 } // namespace
