@@ -4,7 +4,6 @@
 #include "app/BackgroundTask.h"
 #include "app/LibraryViewModel.h"
 #include "core/devices/LocalFileSystem.h"
-#include "core/import/ReadFile.h"
 #include "support/TempDir.h"
 
 #include <QSignalSpy>
@@ -275,10 +274,7 @@ TEST_F(DeviceViewModelTest, SendWaitsForPendingImports) {
     plugIn("NUVI");
     await(model->refresh());
     Gate gate;
-    library.readInput = [wait = gate.waiter()](const Path& path) {
-        wait();
-        return readFileBytes(path);
-    };
+    library.readInput = heldReader(gate);
     QFuture<void> adding = library.add({files.write("one.csv", rows(1))});
     ASSERT_TRUE(gate.arrived(1));
     QFuture<void> sending = model->sendLibrary(library, device(0));

@@ -129,10 +129,7 @@ TEST_F(InputFileTest, OnlyTheNewestOfOverlappingImportsApplies) {
     for (std::size_t newerFirst : {0, 1}) {
         auto file = loaded(dir.write("speeds.csv", "Name,Latitude,Longitude\nCamera @50,47,8\n"));
         Gate gate;
-        file->readInput = [wait = gate.waiter()](const Path& path) {
-            wait();
-            return readFileBytes(path);
-        };
+        file->readInput = heldReader(gate);
         file->setSpeedUnit(SpeedUnit::milesPerHour);
         ASSERT_TRUE(gate.arrived(1));
         file->setSpeedUnit(SpeedUnit::kilometersPerHour);

@@ -3,7 +3,6 @@
 #include "QtTestSupport.h"
 #include "core/devices/LocalFileSystem.h"
 #include "core/import/FileError.h"
-#include "core/import/ReadFile.h"
 #include "support/TempDir.h"
 
 #include <QSignalSpy>
@@ -201,10 +200,7 @@ TEST_F(LibraryViewModelTest, SavingWaitsForPendingImports) {
     for (bool all : {true, false}) {
         LibraryViewModel fresh(QLocale(QStringLiteral("en_US")), nullptr);
         Gate gate;
-        fresh.readInput = [wait = gate.waiter()](const Path& path) {
-            wait();
-            return readFileBytes(path);
-        };
+        fresh.readInput = heldReader(gate);
         QFuture<void> adding = fresh.add({a, b});
         ASSERT_TRUE(gate.arrived(1));
         TempDir folder;

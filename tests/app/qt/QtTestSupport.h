@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/import/ReadFile.h"
+
 #include <QCoreApplication>
 #include <QFuture>
 #include <QSettings>
@@ -79,6 +81,14 @@ class Gate {
     };
     std::shared_ptr<State> state_;
 };
+
+// Reads input files once the gate lets each read through.
+inline std::function<std::string(const std::filesystem::path&)> heldReader(const Gate& gate) {
+    return [wait = gate.waiter()](const std::filesystem::path& path) {
+        wait();
+        return readFileBytes(path);
+    };
+}
 
 // Waits until no more than `held` tasks of the pool are still running (the ones held at a
 // gate), then lets what the others finished reach the main thread.
