@@ -4,7 +4,10 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <QPromise>
+#include <QThreadPool>
+#include <QtGlobal>
 #include <QtConcurrent/QtConcurrentRun>
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -15,6 +18,15 @@
 // tied to a context object: when the context is destroyed first, the step on the main thread
 // never runs and the returned future finishes cancelled, so a dropped object sees nothing late.
 namespace marklode::background {
+
+// A finished void future; Qt 6.6 renamed the call and later releases deprecate the old name.
+inline QFuture<void> finished() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    return QtFuture::makeReadyVoidFuture();
+#else
+    return QtFuture::makeReadyFuture();
+#endif
+}
 
 template <typename T> struct Outcome {
     std::optional<T> value;
@@ -51,13 +63,17 @@ inline QFuture<void> thenAwait(QFuture<void> future, QObject* context,
     return done;
 }
 
-// Runs `work` on the thread pool and hands its value or exception to `apply` on the context's
-// thread, in one step. The returned future finishes after `apply` has run.
+// Slow calls on volumes (scans, transfers, ejects; an unmount may wait on the bus for minutes)
+// run here, apart from the global pool, so that they never hold the threads imports need.
+QThreadPool* volumePool();
+
+// Runs `work` on the pool and hands its value or exception to `apply` on the context's thread,
+// in one step. The returned future finishes after `apply` has run.
 template <typename Work, typename Apply>
-QFuture<void> run(QObject* context, Work work, Apply apply) {
+QFuture<void> run(QThreadPool* pool, QObject* context, Work work, Apply apply) {
     using T = std::invoke_result_t<Work&>;
     auto outcome = std::make_shared<Outcome<T>>();
-    QFuture<void> task = QtConcurrent::run([work = std::move(work), outcome]() mutable {
+    QFuture<void> task = QtConcurrent::run(pool, [work = std::move(work), outcome]() mutable {
         try {
             outcome->value.emplace(work());
         } catch (...) {
@@ -68,5 +84,40 @@ QFuture<void> run(QObject* context, Work work, Apply apply) {
         apply(std::move(*outcome));
     });
 }
+
+// The same on the global pool.
+template <typename Work, typename Apply>
+QFuture<void> run(QObject* context, Work work, Apply apply) {
+    return run(QThreadPool::globalInstance(), context, std::move(work), std::move(apply));
+}
+
+// Overlapping runs of one job (an import, a scan) of which only the newest may apply its
+// result: an older one finishing later would put stale data in place. Every start hands out
+// the same future, which finishes once the newest run has applied its result; a run that is
+// not the newest drops its result. Lives on the main thread with its owner; when the owner
+// goes first, the future finishes cancelled.
+class NewestWins {
+  public:
+    std::uint64_t start() {
+        if (!pending_) {
+            pending_ = std::make_shared<QPromise<void>>();
+            pending_->start();
+        }
+        return ++newest_;
+    }
+    bool isNewest(std::uint64_t run) const { return run == newest_; }
+    // Called by the newest run after it has applied its result.
+    void settle() {
+        if (std::shared_ptr<QPromise<void>> pending = std::move(pending_))
+            pending->finish();
+    }
+    QFuture<void> settled() const {
+        return pending_ ? pending_->future() : finished();
+    }
+
+  private:
+    std::uint64_t newest_ = 0;
+    std::shared_ptr<QPromise<void>> pending_;
+};
 
 } // namespace marklode::background

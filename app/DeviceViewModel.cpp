@@ -24,7 +24,7 @@ QString fromUtf8(const std::string& text) {
 }
 
 QFuture<void> done() {
-    return QtFuture::makeReadyFuture();
+    return background::finished();
 }
 
 } // namespace
@@ -105,18 +105,32 @@ void DeviceViewModel::startWatchingVolumes() {
     if (watcher_)
         return;
     watcher_ = services_.watchVolumes();
-    connect(watcher_.get(), &VolumeWatcher::volumesChanged, this, &DeviceViewModel::refresh);
+    connect(watcher_.get(), &VolumeWatcher::volumesChanged, this, [this]() { refresh(); });
     refresh();
 }
 
-void DeviceViewModel::refresh() {
-    setDevices(DeviceScanner(services_.fileSystem).scan(services_.volumes()));
-    if (selection_ && !isConnected(*selection_))
-        setSelection(std::nullopt);
-    if (!selection_ && !devices_.empty())
-        setSelection(devices_.front().volumeURL);
-    if (lastDevice_ && !isConnected(lastDevice_->volumeURL))
-        setLastDevice(std::nullopt);
+QFuture<void> DeviceViewModel::refresh() {
+    std::uint64_t scan = scans_.start();
+    background::run(
+        background::volumePool(), this,
+        [fileSystem = services_.fileSystem, volumes = services_.volumes]() {
+            return DeviceScanner(fileSystem).scan(volumes());
+        },
+        [this, scan](background::Outcome<std::vector<GarminDevice>> outcome) {
+            // A scan that started earlier saw the volumes as they were before.
+            if (!scans_.isNewest(scan))
+                return;
+            if (outcome.value)
+                setDevices(std::move(*outcome.value));
+            if (selection_ && !isConnected(*selection_))
+                setSelection(std::nullopt);
+            if (!selection_ && !devices_.empty())
+                setSelection(devices_.front().volumeURL);
+            if (lastDevice_ && !isConnected(lastDevice_->volumeURL))
+                setLastDevice(std::nullopt);
+            scans_.settle();
+        });
+    return scans_.settled();
 }
 
 SendPlan DeviceViewModel::makeSendPlan(const LibraryViewModel& library,
@@ -130,11 +144,29 @@ SendPlan DeviceViewModel::makeSendPlan(const LibraryViewModel& library,
                     services_.fileSystem->fileExists(device.poiFileURL())};
 }
 
-QFuture<void> DeviceViewModel::sendLibrary(const LibraryViewModel& library,
-                                           const GarminDevice& device) {
-    if (isBusy_)
+bool DeviceViewModel::refusesWhileEjecting(const GarminDevice& device) {
+    if (!isEjecting(device.volumeURL))
+        return false;
+    setErrorMessage(fromUtf8(beingEjectedMessage(device.displayName())));
+    return true;
+}
+
+QFuture<void> DeviceViewModel::sendLibrary(LibraryViewModel& library, const GarminDevice& device) {
+    if (isBusy_ || refusesWhileEjecting(device))
         return done();
-    std::vector<GPICategory> categories = library.categories();
+    // Busy from here on, so that no eject or second transfer starts while imports finish.
+    setBusy(true);
+    return sendOnceImported(&library, device);
+}
+
+QFuture<void> DeviceViewModel::sendOnceImported(QPointer<LibraryViewModel> library,
+                                                const GarminDevice& device) {
+    if (library && library->isImporting())
+        return background::thenAwait(library->whenImported(), this, [this, library, device]() {
+            return sendOnceImported(library, device);
+        });
+    std::vector<GPICategory> categories =
+        library ? library->categories() : std::vector<GPICategory>{};
     Bytes data;
     try {
         if (categories.empty())
@@ -143,6 +175,7 @@ QFuture<void> DeviceViewModel::sendLibrary(const LibraryViewModel& library,
         data = deviceFileWriter().data(categories);
     } catch (...) {
         setErrorMessage(fromUtf8(userMessage(std::current_exception())));
+        setBusy(false);
         return done();
     }
     std::size_t categoryCount = categories.size();
@@ -159,7 +192,7 @@ QFuture<void> DeviceViewModel::sendLibrary(const LibraryViewModel& library,
 }
 
 QFuture<void> DeviceViewModel::removeFromDevice(const GarminDevice& device) {
-    if (isBusy_)
+    if (isBusy_ || refusesWhileEjecting(device))
         return done();
     return runTransfer(device, [device](const DeviceTransfer& transfer) {
         TransferResult result = transfer.removeCustomPOIs(device);
@@ -176,7 +209,7 @@ QFuture<void> DeviceViewModel::runTransfer(const GarminDevice& device, Operation
         DeviceTransfer transfer(fileSystem, backupRoot(), clock);
         return operation(transfer);
     };
-    return background::run(this, std::move(body),
+    return background::run(background::volumePool(), this, std::move(body),
                            [this, device](background::Outcome<Transferred> outcome) {
                                if (outcome.value) {
                                    setResultMessage(outcome.value->message);
@@ -190,24 +223,30 @@ QFuture<void> DeviceViewModel::runTransfer(const GarminDevice& device, Operation
 }
 
 QFuture<void> DeviceViewModel::eject(const GarminDevice& device) {
-    if (isBusy_)
+    if (isBusy_ || isEjecting(device.volumeURL))
         return done();
-    return background::run(
-        this,
+    ejecting_.insert(device.volumeURL);
+    Q_EMIT ejectingChanged();
+    auto refreshed = std::make_shared<QFuture<void>>(done());
+    QFuture<void> ejected = background::run(
+        background::volumePool(), this,
         [ejector = services_.ejector, volume = device.volumeURL]() {
             return ejector->eject(volume);
         },
-        [this, device](background::Outcome<bool> outcome) {
+        [this, device, refreshed](background::Outcome<bool> outcome) {
+            ejecting_.erase(device.volumeURL);
+            Q_EMIT ejectingChanged();
             if (outcome.value && *outcome.value) {
                 if (lastDevice_ && lastDevice_->volumeURL == device.volumeURL)
                     setLastDevice(std::nullopt);
-                refresh();
+                *refreshed = refresh();
                 return;
             }
             setErrorMessage(QStringLiteral("\u201C%1\u201D couldn't be ejected. Close any files "
                                            "open on it and try again.")
                                 .arg(fromUtf8(device.displayName())));
         });
+    return background::thenAwait(ejected, this, [refreshed]() { return *refreshed; });
 }
 
 void DeviceViewModel::revealLastBackup() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BackgroundTask.h"
 #include "app/VolumeEjector.h"
 #include "app/VolumeWatcher.h"
 #include "core/devices/DeviceTransfer.h"
@@ -10,11 +11,13 @@
 #include <QFuture>
 #include <QLocale>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -38,7 +41,7 @@ struct DeviceServices {
     std::function<Path()> backupRoot; // callable from any thread; may throw
     DeviceTransfer::Clock clock;
     std::function<std::unique_ptr<VolumeWatcher>()> watchVolumes;
-    std::shared_ptr<const VolumeEjector> ejector; // called off the main thread
+    std::shared_ptr<const VolumeEjector> ejector; // called off the main thread; may take minutes
     std::function<void(const Path& folder)> revealFolder;
 
     // The local disk, the mount table, the user's backups folder, UDisks2 and the file manager.
@@ -81,13 +84,19 @@ class DeviceViewModel : public QObject {
 
     // Once per model: refresh on every volume change from now on, and now.
     void startWatchingVolumes();
-    void refresh();
+    // Scans the volumes in the background; a medium that is slow to read never holds the main
+    // thread. Only the newest refresh's result is applied; the future finishes then.
+    QFuture<void> refresh();
     SendPlan makeSendPlan(const LibraryViewModel& library, const GarminDevice& device) const;
-    // Both finish when the transfer has ended; while one runs, further requests are ignored.
-    QFuture<void> sendLibrary(const LibraryViewModel& library, const GarminDevice& device);
+    // Both finish when the transfer has ended; while one runs, further requests are ignored,
+    // and a volume being ejected is refused. A send waits for the library's pending imports
+    // before it builds the file, and counts as busy meanwhile.
+    QFuture<void> sendLibrary(LibraryViewModel& library, const GarminDevice& device);
     QFuture<void> removeFromDevice(const GarminDevice& device);
-    // Finishes when the volume is gone or the failure is reported; ignored while busy.
+    // Finishes when the volume is gone or the failure is reported; ignored while busy and
+    // while the volume is being ejected already.
     QFuture<void> eject(const GarminDevice& device);
+    bool isEjecting(const Path& volume) const { return ejecting_.contains(volume); }
     void revealLastBackup();
 
   Q_SIGNALS:
@@ -98,6 +107,7 @@ class DeviceViewModel : public QObject {
     void lastBackupChanged();
     void lastDeviceChanged();
     void errorMessageChanged();
+    void ejectingChanged();
 
   private:
     struct Transferred {
@@ -106,6 +116,8 @@ class DeviceViewModel : public QObject {
     };
     using Operation = std::function<Transferred(const DeviceTransfer&)>;
     QFuture<void> runTransfer(const GarminDevice& device, Operation operation);
+    QFuture<void> sendOnceImported(QPointer<LibraryViewModel> library, const GarminDevice& device);
+    bool refusesWhileEjecting(const GarminDevice& device);
 
     void setDevices(std::vector<GarminDevice> devices);
     void setBusy(bool busy);
@@ -123,6 +135,8 @@ class DeviceViewModel : public QObject {
     std::optional<Path> lastBackup_;
     std::optional<GarminDevice> lastDevice_;
     std::optional<QString> errorMessage_;
+    std::set<Path> ejecting_;
+    background::NewestWins scans_;
 };
 
 } // namespace marklode

@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace marklode {
 
@@ -29,8 +30,9 @@ struct Imported {
 
 // Runs in the background: everything that scales with the file's size happens here, so the
 // main thread only moves the finished lists into place.
-Imported importFile(const Path& url, InputFile::Kind kind, SpeedUnit speedUnit) {
-    std::string bytes = readFileBytes(url);
+Imported importFile(const InputReader& read, const Path& url, InputFile::Kind kind,
+                    SpeedUnit speedUnit) {
+    std::string bytes = read(url);
     ImportResult result = kind == InputFile::Kind::gpx ? GPXImporter().importData(bytes)
                                                        : CSVImporter(speedUnit).importData(bytes);
     bytes = {};
@@ -129,20 +131,26 @@ void InputFile::setLoading(bool loading) {
 }
 
 QFuture<void> InputFile::load() {
-    return background::whenFinished(reload(), this, [this]() {
-        if (iconSource_.kind != IconSource::Kind::builtIn)
-            return;
-        if (std::optional<Path> sidecar = findSidecarIcon())
-            applyIconSource(IconSource::sidecar(*sidecar));
-    });
+    return startImport(true);
 }
 
 QFuture<void> InputFile::reload() {
+    return startImport(false);
+}
+
+QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
+    std::uint64_t run = imports_.start();
+    sidecarIconPending_ = sidecarIconPending_ || thenSidecarIcon;
     setLoading(true);
-    return background::run(
+    background::run(
         this,
-        [url = url_, kind = kind_, unit = speedUnit_]() { return importFile(url, kind, unit); },
-        [this](background::Outcome<Imported> outcome) {
+        [read = readInput, url = url_, kind = kind_, unit = speedUnit_]() {
+            return importFile(read, url, kind, unit);
+        },
+        [this, run](background::Outcome<Imported> outcome) {
+            // An older import read the file in a unit that is no longer chosen.
+            if (!imports_.isNewest(run))
+                return;
             // Swapped out and destroyed after the signals, so observers never see a half state.
             Imported previous{std::move(rows_), std::move(searchKeys_), std::move(issues_)};
             if (outcome.value) {
@@ -161,7 +169,13 @@ QFuture<void> InputFile::reload() {
             Q_EMIT issuesChanged();
             Q_EMIT loadErrorChanged();
             Q_EMIT isLoadingChanged();
+            if (std::exchange(sidecarIconPending_, false) &&
+                iconSource_.kind == IconSource::Kind::builtIn)
+                if (std::optional<Path> sidecar = findSidecarIcon())
+                    applyIconSource(IconSource::sidecar(*sidecar));
+            imports_.settle();
         });
+    return imports_.settled();
 }
 
 void InputFile::setIcon(std::optional<GPIIcon> icon, IconSource source,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BackgroundTask.h"
 #include "app/ExportSettings.h"
 #include "app/ProximityRule.h"
 #include "app/SettingsStore.h"
@@ -7,6 +8,7 @@
 #include "core/gpi/GPIIcon.h"
 #include "core/import/ImportIssue.h"
 #include "core/import/POI.h"
+#include "core/import/ReadFile.h"
 #include "core/import/SpeedUnit.h"
 
 #include <QFuture>
@@ -16,8 +18,10 @@
 #include <QUuid>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -39,6 +43,10 @@ struct IconSource {
     static IconSource builtIn() { return {}; }
     bool operator==(const IconSource&) const = default;
 };
+
+// Reads an input file's bytes; called off the main thread. Tests hold imports back with their
+// own.
+using InputReader = std::function<std::string(const Path&)>;
 
 // One CSV or GPX file of the library: its import, its own export settings and what the views
 // show of it. Lives on the main thread; only the import runs in the background.
@@ -100,8 +108,12 @@ class InputFile : public QObject {
 
     // The first import: reload, then the sidecar icon unless one was chosen meanwhile.
     QFuture<void> load();
-    // Reads and imports the file afresh in the background; failures end in loadError.
+    // Reads and imports the file afresh in the background; failures end in loadError. When
+    // imports overlap, only the newest one's result is applied, and isLoading stays set until
+    // it has been; the futures of all of them finish then.
     QFuture<void> reload();
+    // Finishes once no import is pending (at once when none is).
+    QFuture<void> whenImported() const { return imports_.settled(); }
     // Failures fall back to the built-in icon and leave their reason in iconError.
     void applyIconSource(const IconSource& source);
     std::optional<Path> findSidecarIcon() const;
@@ -121,6 +133,9 @@ class InputFile : public QObject {
     // The filtered rows with the proximity rule applied, keeping their ids.
     std::vector<POIRow> displayRows(std::string_view search) const;
 
+    // How the file is read; set before the first load.
+    InputReader readInput = [](const Path& url) { return readFileBytes(url); };
+
   Q_SIGNALS:
     void categoryNameChanged();
     void speedUnitChanged();
@@ -139,6 +154,7 @@ class InputFile : public QObject {
   private:
     void setIcon(std::optional<GPIIcon> icon, IconSource source, std::optional<QString> error);
     void setLoading(bool loading);
+    QFuture<void> startImport(bool thenSidecarIcon);
     void rememberSettings();
     ProximitySettings proximitySettings() const;
 
@@ -160,6 +176,8 @@ class InputFile : public QObject {
     std::vector<ImportIssue> issues_;
     std::optional<QString> loadError_;
     bool isLoading_ = false;
+    background::NewestWins imports_;
+    bool sidecarIconPending_ = false;
 };
 
 } // namespace marklode

@@ -1,6 +1,7 @@
 #include "app/LibraryViewModel.h"
 
 #include "app/BackgroundTask.h"
+#include "app/LoadError.h"
 #include "app/NaturalOrder.h"
 #include "app/SaveNames.h"
 #include "app/UserMessage.h"
@@ -124,6 +125,7 @@ QFuture<void> LibraryViewModel::add(const std::vector<Path>& urls) {
         if (!known.insert(standardized(url)).second)
             continue;
         auto* file = new InputFile(url, locale_, settingsStore_, this);
+        file->readInput = readInput;
         created << file;
         run->newFiles.emplace_back(file);
     }
@@ -136,6 +138,7 @@ QFuture<void> LibraryViewModel::add(const std::vector<Path>& urls) {
 
     run->done.start();
     QFuture<void> done = run->done.future();
+    adding_.push_back(run);
     loadNext(run);
     return done;
 }
@@ -149,6 +152,7 @@ void LibraryViewModel::loadNext(const std::shared_ptr<AddRun>& run) {
         background::whenFinished(file->load(), this, [this, run]() { loadNext(run); });
         return;
     }
+    std::erase(adding_, run);
     finishAdd(*run);
     run->done.finish();
 }
@@ -188,8 +192,49 @@ std::vector<GPICategory> LibraryViewModel::categories() const {
     return categories;
 }
 
-void LibraryViewModel::write(InputFile& file, const Path& target, SaveSummary& summary) {
+QFuture<void> LibraryViewModel::pendingImport(const InputFile* file) const {
+    if (file->isLoading())
+        return file->whenImported();
+    // Files of one add run load one after another; the later ones have not started yet.
+    for (const std::shared_ptr<AddRun>& run : adding_)
+        for (std::size_t i = run->next; i < run->newFiles.size(); ++i)
+            if (run->newFiles[i] == file)
+                return run->done.future();
+    return {};
+}
+
+bool LibraryViewModel::isImporting() const {
+    return std::any_of(files_.begin(), files_.end(),
+                       [&](const InputFile* file) { return pendingImport(file).isValid(); });
+}
+
+void LibraryViewModel::afterImports(std::function<std::vector<InputFile*>()> files,
+                                    std::function<void()> then) {
+    for (InputFile* file : files()) {
+        QFuture<void> pending = pendingImport(file);
+        if (!pending.isValid())
+            continue;
+        background::whenFinished(pending, this,
+                                 [this, files, then]() { afterImports(files, then); });
+        return;
+    }
+    then();
+}
+
+QFuture<void> LibraryViewModel::whenImported() {
+    auto done = std::make_shared<QPromise<void>>();
+    done->start();
+    QFuture<void> settled = done->future();
+    afterImports([this]() { return std::vector<InputFile*>(files_.begin(), files_.end()); },
+                 [done]() { done->finish(); });
+    return settled;
+}
+
+void LibraryViewModel::writeNow(InputFile& file, const Path& target, SaveSummary& summary) {
     try {
+        // A file that could not be read would come out as an empty .gpi.
+        if (file.loadError())
+            throw LoadError{file.loadError()->toStdString()};
         Bytes data = file.gpiData();
         writeAtomically(data, target, *fileSystem);
         summary.written.push_back(target);
@@ -199,32 +244,93 @@ void LibraryViewModel::write(InputFile& file, const Path& target, SaveSummary& s
     }
 }
 
-SaveSummary LibraryViewModel::saveAll(const Path& folder) {
-    SaveSummary summary;
-    SaveNames names;
+QFuture<SaveSummary> LibraryViewModel::write(InputFile& file, const Path& target,
+                                             SaveSummary summary) {
+    auto done = std::make_shared<QPromise<SaveSummary>>();
+    done->start();
+    QFuture<SaveSummary> result = done->future();
+    QPointer<InputFile> pointer(&file);
+    afterImports(
+        [pointer]() {
+            return pointer ? std::vector<InputFile*>{pointer} : std::vector<InputFile*>{};
+        },
+        [this, pointer, target, summary, done]() mutable {
+            if (pointer && holds(pointer))
+                writeNow(*pointer, target, summary);
+            done->addResult(summary);
+            done->finish();
+        });
+    return result;
+}
+
+struct LibraryViewModel::SaveRun {
+    Path folder;
     // The prompt may run an event loop in which files are removed.
-    std::vector<QPointer<InputFile>> files(files_.begin(), files_.end());
-    for (const QPointer<InputFile>& file : files) {
-        if (!file || file->loadError())
+    std::vector<QPointer<InputFile>> files;
+    std::size_t next = 0;
+    std::optional<Path> target; // of files[next], once named and confirmed
+    SaveNames names;
+    SaveSummary summary;
+    QPromise<SaveSummary> done;
+};
+
+QFuture<SaveSummary> LibraryViewModel::saveAll(const Path& folder) {
+    auto run = std::make_shared<SaveRun>();
+    run->folder = folder;
+    run->files.assign(files_.begin(), files_.end());
+    run->done.start();
+    QFuture<SaveSummary> result = run->done.future();
+    saveNext(run);
+    return result;
+}
+
+// One file after another, each once its import has been applied; the prompt's event loop
+// may start another import, so that is checked again before writing.
+void LibraryViewModel::saveNext(const std::shared_ptr<SaveRun>& run) {
+    while (run->next < run->files.size()) {
+        QPointer<InputFile> file = run->files[run->next];
+        if (!file || !holds(file)) {
+            run->target.reset();
+            ++run->next;
             continue;
-        Path target = folder / names.next(file->url().stem().string());
+        }
+        if (pendingImport(file).isValid()) {
+            afterImports(
+                [file]() {
+                    return file ? std::vector<InputFile*>{file} : std::vector<InputFile*>{};
+                },
+                [this, run]() { saveNext(run); });
+            return;
+        }
+        if (run->target) {
+            writeNow(*file, *run->target, run->summary);
+            run->target.reset();
+            ++run->next;
+            continue;
+        }
+        if (file->loadError()) {
+            ++run->next;
+            continue;
+        }
+        Path target = run->folder / run->names.next(file->url().stem().string());
         if (fileSystem->fileExists(target)) {
             ReplaceDecision decision =
                 confirmReplace ? confirmReplace(target) : ReplaceDecision::stop;
             if (decision == ReplaceDecision::skip) {
-                summary.skipped.push_back(target);
+                run->summary.skipped.push_back(target);
+                ++run->next;
                 continue;
             }
             if (decision == ReplaceDecision::stop) {
-                summary.cancelled = true;
+                run->summary.cancelled = true;
                 break;
             }
         }
-        if (file)
-            write(*file, target, summary);
+        run->target = target;
     }
-    report(summary);
-    return summary;
+    report(run->summary);
+    run->done.addResult(run->summary);
+    run->done.finish();
 }
 
 void LibraryViewModel::report(const SaveSummary& summary) {

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QLocale>
 #include <QObject>
+#include <QPromise>
 #include <QString>
 #include <QUuid>
 #include <functional>
@@ -66,17 +67,26 @@ class LibraryViewModel : public QObject {
     // One category per file that loaded and has POIs, in library order.
     std::vector<GPICategory> categories() const;
 
-    // Writes the file's .gpi atomically to target; the outcome goes into the summary. Runs on
-    // the main thread, so it has finished when it returns.
-    void write(InputFile& file, const Path& target, SaveSummary& summary);
-    // One .gpi per loaded file into the folder, asking before replacing; reports and returns
-    // the summary. Runs on the main thread, suspended only while the prompt is open.
-    SaveSummary saveAll(const Path& folder);
+    // Whether a file is importing or still waiting for its first import.
+    bool isImporting() const;
+    // Finishes once no file is importing or waiting for its first import, files added
+    // meanwhile included.
+    QFuture<void> whenImported();
+
+    // Once the file's pending import has been applied, writes its .gpi atomically to target;
+    // the outcome is added to the summary handed back. Nothing is written for a file removed
+    // meanwhile.
+    QFuture<SaveSummary> write(InputFile& file, const Path& target, SaveSummary summary = {});
+    // One .gpi per loaded file into the folder, asking before replacing; reports and hands back
+    // the summary. Each file is written once its pending import has been applied.
+    QFuture<SaveSummary> saveAll(const Path& folder);
     void report(const SaveSummary& summary);
 
     ReplacePrompt confirmReplace;
     // Where saved files are written.
     FileSystemHandle fileSystem = localFileSystem();
+    // Handed to every new input file.
+    InputReader readInput = [](const Path& url) { return readFileBytes(url); };
 
   Q_SIGNALS:
     void filesChanged();
@@ -86,9 +96,17 @@ class LibraryViewModel : public QObject {
 
   private:
     struct AddRun;
+    struct SaveRun;
     void loadNext(const std::shared_ptr<AddRun>& run);
     void finishAdd(const AddRun& run);
     bool holds(const InputFile* file) const;
+    // Finishes when the file's import has been applied, or when the add run that holds it
+    // waiting for its first import has ended; invalid when neither is pending.
+    QFuture<void> pendingImport(const InputFile* file) const;
+    // Calls `then` on the main thread in the same step that finds none of the files importing.
+    void afterImports(std::function<std::vector<InputFile*>()> files, std::function<void()> then);
+    void saveNext(const std::shared_ptr<SaveRun>& run);
+    void writeNow(InputFile& file, const Path& target, SaveSummary& summary);
 
     QList<InputFile*> files_;
     std::optional<QUuid> selection_;
@@ -96,6 +114,7 @@ class LibraryViewModel : public QObject {
     std::optional<QString> statusMessage_;
     QLocale locale_;
     std::shared_ptr<SettingsStore> settingsStore_;
+    std::vector<std::shared_ptr<AddRun>> adding_;
 };
 
 } // namespace marklode

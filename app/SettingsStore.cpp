@@ -1,5 +1,7 @@
 #include "app/SettingsStore.h"
 
+#include "app/LocaleRegion.h"
+
 namespace marklode {
 
 namespace {
@@ -34,10 +36,14 @@ QString distanceUnitText(DistanceUnit unit) {
 SettingsStore::SettingsStore()
     : SettingsStore(
           std::make_unique<QSettings>(QStringLiteral("Marklode"), QStringLiteral("Marklode")),
-          QLocale()) {}
+          measurementLocaleName()) {}
 
-SettingsStore::SettingsStore(std::unique_ptr<QSettings> defaults, QLocale locale)
-    : defaults_(std::move(defaults)), locale_(std::move(locale)) {}
+SettingsStore::SettingsStore(std::unique_ptr<QSettings> defaults, std::string localeName)
+    : defaults_(std::move(defaults)), localeName_(std::move(localeName)) {}
+
+bool SettingsStore::usesImperialUnits(std::string_view localeName) {
+    return regionUsesImperialUnits(regionOfLocaleName(localeName));
+}
 
 bool SettingsStore::usesImperialUnits(const QLocale& locale) {
     if (locale.territory() == QLocale::AnyTerritory)
@@ -46,7 +52,7 @@ bool SettingsStore::usesImperialUnits(const QLocale& locale) {
 }
 
 ExportDefaults SettingsStore::load() const {
-    const bool imperial = usesImperialUnits(locale_);
+    const bool imperial = usesImperialUnits(localeName_);
     ExportDefaults settings;
 
     // Texts are compared exactly: "Fixed" is not "fixed".

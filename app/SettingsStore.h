@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QSettings>
 #include <memory>
+#include <string>
+#include <string_view>
 
 namespace marklode {
 
@@ -22,19 +24,24 @@ struct ExportDefaults {
 // afresh and every save overwrites all four keys.
 class SettingsStore {
   public:
-    // The user's own preferences file and the current locale.
+    // The user's own preferences file and the locale named in the environment.
     SettingsStore();
-    SettingsStore(std::unique_ptr<QSettings> defaults, QLocale locale);
+    // The locale by its POSIX name ("en_US.UTF-8"), which tells whether it names a region.
+    SettingsStore(std::unique_ptr<QSettings> defaults, std::string localeName);
 
     ExportDefaults load() const;
     void save(const ExportDefaults& settings);
 
-    // Miles per hour and feet exactly when the locale's region is the United States.
+    // Miles per hour and feet exactly when the locale's region is the United States; a name
+    // without a region ("en", "C") is not.
+    static bool usesImperialUnits(std::string_view localeName);
+    // The same for a locale made by Qt, which fills in the likely region for a bare language
+    // ("en" reads as en_US); callers that know the locale's name pass that instead.
     static bool usesImperialUnits(const QLocale& locale);
 
   private:
     std::unique_ptr<QSettings> defaults_;
-    QLocale locale_;
+    std::string localeName_;
 };
 
 } // namespace marklode

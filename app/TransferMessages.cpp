@@ -27,4 +27,9 @@ std::string removedMessage(std::string_view deviceName,
     return message;
 }
 
+std::string beingEjectedMessage(std::string_view deviceName) {
+    return "\u201C" + std::string(deviceName) +
+           "\u201D is being ejected, so its POIs can't be changed now.";
+}
+
 } // namespace marklode

@@ -22,6 +22,9 @@ std::string removedMessage(std::string_view deviceName,
 // A ready .gpi file of the user's, given to be sent as it is, that doesn't read back.
 std::string damagedGPIFileMessage(std::string_view fileName);
 
+// A send or remove asked for while the device's volume is being ejected.
+std::string beingEjectedMessage(std::string_view deviceName);
+
 // The device send's own check, reported before any device is touched.
 inline constexpr std::string_view noPOIsToSendMessage = "Add at least one file with POIs first.";
 

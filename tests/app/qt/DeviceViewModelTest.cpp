@@ -1,6 +1,7 @@
 #include "app/DeviceViewModel.h"
 
 #include "QtTestSupport.h"
+#include "app/BackgroundTask.h"
 #include "app/LibraryViewModel.h"
 #include "core/devices/LocalFileSystem.h"
 #include "support/TempDir.h"
@@ -9,6 +10,7 @@
 #include <atomic>
 #include <future>
 #include <gtest/gtest.h>
+#include <mutex>
 
 using namespace marklode;
 using namespace marklode::test;
@@ -18,11 +20,18 @@ namespace {
 class FakeEjector final : public VolumeEjector {
   public:
     bool eject(const Path& volume) const override {
-        ejected.push_back(volume);
+        {
+            std::lock_guard lock(mutex);
+            ejected.push_back(volume);
+        }
+        if (hold)
+            hold();
         return succeeds;
     }
+    mutable std::mutex mutex;
     mutable std::vector<Path> ejected;
     bool succeeds = true;
+    std::function<std::size_t()> hold; // a gate's waiter
 };
 
 std::string rows(int count) {
@@ -35,7 +44,11 @@ std::string rows(int count) {
 class DeviceViewModelTest : public ::testing::Test {
   protected:
     DeviceViewModelTest() {
-        DeviceServices services{
+        model = std::make_unique<DeviceViewModel>(services(), QLocale(QStringLiteral("en_US")));
+    }
+
+    DeviceServices services() {
+        return DeviceServices{
             localFileSystem(),
             [this] { return volumes; },
             [this] {
@@ -54,7 +67,6 @@ class DeviceViewModelTest : public ::testing::Test {
             ejector,
             [this](const Path& folder) { revealed.push_back(folder); },
         };
-        model = std::make_unique<DeviceViewModel>(services, QLocale(QStringLiteral("en_US")));
     }
 
     Path plugIn(const std::string& name) {
@@ -85,17 +97,17 @@ class DeviceViewModelTest : public ::testing::Test {
 };
 
 TEST_F(DeviceViewModelTest, RefreshRepairsTheSelectionAndNotifiesOnlyChanges) {
-    model->refresh();
+    await(model->refresh());
     EXPECT_TRUE(model->devices().empty());
     EXPECT_FALSE(model->selection());
     EXPECT_FALSE(model->selectedDevice());
 
     Path a = plugIn("A"), b = plugIn("B");
-    model->refresh();
+    await(model->refresh());
     EXPECT_EQ(model->selection(), a) << "the first device in scan order";
     model->setSelection(b);
     unplug(b);
-    model->refresh();
+    await(model->refresh());
     EXPECT_EQ(model->selection(), a) << "an unplugged selection moves to a connected device";
     model->setSelection(volumesDir / "elsewhere");
     EXPECT_EQ(model->selectedDevice()->volumeURL, a) << "the only device stands in";
@@ -104,8 +116,8 @@ TEST_F(DeviceViewModelTest, RefreshRepairsTheSelectionAndNotifiesOnlyChanges) {
     QSignalSpy devices(model.get(), &DeviceViewModel::devicesChanged);
     QSignalSpy selection(model.get(), &DeviceViewModel::selectionChanged);
     model->setSelection(a);
-    model->refresh();
-    model->refresh();
+    await(model->refresh());
+    await(model->refresh());
     model->setSelection(a);
     EXPECT_EQ(devices.count(), 0);
     EXPECT_EQ(selection.count(), 1);
@@ -118,13 +130,13 @@ TEST_F(DeviceViewModelTest, WatchingRefreshesOnEveryNotificationAndStartsOnce) {
     EXPECT_TRUE(model->devices().empty());
     plugIn("NUVI");
     Q_EMIT watchers[0]->volumesChanged();
-    ASSERT_EQ(model->devices().size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model->devices().empty(); }, 5000));
     EXPECT_EQ(model->devices()[0].displayName(), "NUVI");
 }
 
 TEST_F(DeviceViewModelTest, SendMessagesCountWithGroupingAndNoteTheBackup) {
     plugIn("NUVI");
-    model->refresh();
+    await(model->refresh());
     addToLibrary("one.csv", rows(1));
     EXPECT_EQ(model->makeSendPlan(library, device(0)),
               (SendPlan{device(0).volumeURL, QStringLiteral("NUVI"), 1, 1, false}));
@@ -157,7 +169,7 @@ TEST_F(DeviceViewModelTest, SendMessagesCountWithGroupingAndNoteTheBackup) {
 
 TEST_F(DeviceViewModelTest, FailuresLeaveTheLastSuccessAlone) {
     plugIn("NUVI");
-    model->refresh();
+    await(model->refresh());
     await(model->sendLibrary(library, device(0)));
     EXPECT_EQ(text(model->errorMessage()), "Add at least one file with POIs first.");
     EXPECT_FALSE(model->isBusy());
@@ -180,7 +192,7 @@ TEST_F(DeviceViewModelTest, FailuresLeaveTheLastSuccessAlone) {
 
 TEST_F(DeviceViewModelTest, NothingElseStartsWhileATransferRuns) {
     plugIn("NUVI");
-    model->refresh();
+    await(model->refresh());
     addToLibrary("one.csv", rows(1));
     std::promise<void> release;
     std::shared_future<void> gate = release.get_future().share();
@@ -201,7 +213,7 @@ TEST_F(DeviceViewModelTest, NothingElseStartsWhileATransferRuns) {
 
 TEST_F(DeviceViewModelTest, EjectClearsTheLastDeviceOrReportsTheFailure) {
     Path nuvi = plugIn("NUVI");
-    model->refresh();
+    await(model->refresh());
     addToLibrary("one.csv", rows(1));
     await(model->sendLibrary(library, device(0)));
     ASSERT_TRUE(model->lastDevice());
@@ -224,14 +236,95 @@ TEST_F(DeviceViewModelTest, EjectClearsTheLastDeviceOrReportsTheFailure) {
 
 TEST_F(DeviceViewModelTest, UnpluggingTheLastDeviceClearsIt) {
     Path nuvi = plugIn("NUVI");
-    model->refresh();
+    await(model->refresh());
     addToLibrary("one.csv", rows(1));
     await(model->sendLibrary(library, device(0)));
     unplug(nuvi);
-    model->refresh();
+    await(model->refresh());
     EXPECT_FALSE(model->lastDevice());
     EXPECT_FALSE(model->selection());
     EXPECT_TRUE(model->resultMessage());
+}
+
+// Description files are read off the main thread; a scan that started earlier and ends later
+// doesn't undo the newer one.
+TEST_F(DeviceViewModelTest, ScansRunInTheBackgroundAndTheNewestWins) {
+    Path a = plugIn("A"), b = plugIn("B");
+    Gate gate;
+    DeviceServices held = services();
+    held.volumes = [a, b, wait = gate.waiter()]() {
+        return wait() == 0 ? std::vector<Path>{a} : std::vector<Path>{a, b};
+    };
+    DeviceViewModel scanning(held, QLocale(QStringLiteral("en_US")));
+    QFuture<void> older = scanning.refresh();
+    ASSERT_TRUE(gate.arrived(1));
+    EXPECT_TRUE(scanning.devices().empty()) << "refresh returned while its scan was held";
+    QFuture<void> newer = scanning.refresh();
+    ASSERT_TRUE(gate.arrived(2));
+    gate.open(1);
+    await(newer);
+    EXPECT_EQ(scanning.devices().size(), 2u);
+    gate.open(0);
+    settle(background::volumePool());
+    EXPECT_EQ(scanning.devices().size(), 2u) << "the older scan's result was dropped";
+    EXPECT_TRUE(older.isFinished());
+}
+
+TEST_F(DeviceViewModelTest, SendWaitsForPendingImports) {
+    plugIn("NUVI");
+    await(model->refresh());
+    Gate gate;
+    library.readInput = heldReader(gate);
+    QFuture<void> adding = library.add({files.write("one.csv", rows(1))});
+    ASSERT_TRUE(gate.arrived(1));
+    QFuture<void> sending = model->sendLibrary(library, device(0));
+    EXPECT_TRUE(model->isBusy()) << "no eject or second transfer while waiting";
+    gate.openAll();
+    await(sending);
+    EXPECT_EQ(text(model->resultMessage()),
+              "Sent 1 POIs in 1 category to NUVI. The file was read back and checked.");
+    EXPECT_FALSE(model->errorMessage());
+    await(adding);
+}
+
+// An unmount may wait on the bus for minutes; meanwhile the volume takes no transfers and no
+// second eject, and imports still get threads.
+TEST_F(DeviceViewModelTest, AnEjectHoldsItsVolumeButNoImportThreads) {
+    int poolThreads = QThreadPool::globalInstance()->maxThreadCount();
+    for (int i = 0; i < poolThreads; ++i)
+        plugIn("CARD" + std::to_string(i));
+    await(model->refresh());
+    addToLibrary("one.csv", rows(1));
+    Gate gate;
+    ejector->hold = gate.waiter();
+    std::vector<QFuture<void>> ejecting;
+    for (const GarminDevice& each : model->devices())
+        ejecting.push_back(model->eject(each));
+    ASSERT_TRUE(gate.arrived(
+        std::size_t(std::min(poolThreads, background::volumePool()->maxThreadCount()))));
+
+    EXPECT_TRUE(model->eject(device(0)).isFinished());
+    const std::string refusal =
+        "\u201CCARD0\u201D is being ejected, so its POIs can't be changed now.";
+    for (bool send : {true, false}) {
+        model->setErrorMessage(std::nullopt);
+        QFuture<void> refused =
+            send ? model->sendLibrary(library, device(0)) : model->removeFromDevice(device(0));
+        EXPECT_TRUE(refused.isFinished());
+        EXPECT_EQ(text(model->errorMessage()), refusal);
+        EXPECT_FALSE(model->isBusy());
+    }
+
+    LibraryViewModel other(QLocale(QStringLiteral("en_US")), nullptr);
+    await(other.add({files.write("two.csv", rows(2))}), 5000);
+    EXPECT_EQ(other.files().front()->rows().size(), 2u) << "the import ran beside the ejects";
+
+    gate.openAll();
+    for (const QFuture<void>& each : ejecting)
+        await(each);
+    EXPECT_EQ(ejector->ejected.size(), std::size_t(poolThreads)) << "one eject per volume";
+    EXPECT_FALSE(std::filesystem::exists(device(0).poiFileURL())) << "nothing was sent";
+    EXPECT_FALSE(model->resultMessage());
 }
 
 } // namespace

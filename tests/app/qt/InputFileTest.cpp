@@ -33,8 +33,8 @@ class InputFileTest : public ::testing::Test {
     }
 
     TempDir dir;
-    std::shared_ptr<SettingsStore> store = std::make_shared<SettingsStore>(
-        settingsFile(dir / "settings.conf"), QLocale(QStringLiteral("de_DE")));
+    std::shared_ptr<SettingsStore> store =
+        std::make_shared<SettingsStore>(settingsFile(dir / "settings.conf"), "de_DE.UTF-8");
 };
 
 TEST_F(InputFileTest, CreationTakesKindNameAndDefaults) {
@@ -121,6 +121,33 @@ TEST_F(InputFileTest, SpeedUnitChangeReimportsInTheNewUnit) {
     EXPECT_FALSE(file->isLoading());
     EXPECT_EQ(reloads.count(), 1);
     EXPECT_EQ(store->load().speedUnit, SpeedUnit::milesPerHour);
+}
+
+// km/h, then mph, then km/h again: whichever of the two re-imports finishes last, the speeds
+// stay in km/h, and the file reads as loading until the newest one is in place.
+TEST_F(InputFileTest, OnlyTheNewestOfOverlappingImportsApplies) {
+    for (std::size_t newerFirst : {0, 1}) {
+        auto file = loaded(dir.write("speeds.csv", "Name,Latitude,Longitude\nCamera @50,47,8\n"));
+        Gate gate;
+        file->readInput = heldReader(gate);
+        file->setSpeedUnit(SpeedUnit::milesPerHour);
+        ASSERT_TRUE(gate.arrived(1));
+        file->setSpeedUnit(SpeedUnit::kilometersPerHour);
+        ASSERT_TRUE(gate.arrived(2));
+
+        std::size_t newer = 1, older = 0;
+        gate.open(newerFirst ? newer : older);
+        settle(QThreadPool::globalInstance(), 1);
+        EXPECT_EQ(file->rows().at(0).poi.speedKmh, 50) << newerFirst;
+        EXPECT_EQ(file->isLoading(), !newerFirst);
+        EXPECT_EQ(file->whenImported().isFinished(), bool(newerFirst));
+
+        gate.open(newerFirst ? older : newer);
+        settle(QThreadPool::globalInstance());
+        EXPECT_EQ(file->rows().at(0).poi.speedKmh, 50) << newerFirst;
+        EXPECT_FALSE(file->isLoading());
+        EXPECT_TRUE(file->reloadTask().isFinished());
+    }
 }
 
 TEST_F(InputFileTest, ReloadOfADeletedFileClearsTheRows) {

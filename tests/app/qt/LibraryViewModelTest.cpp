@@ -30,6 +30,12 @@ class LibraryViewModelTest : public ::testing::Test {
   protected:
     void add(std::vector<Path> urls) { await(library.add(urls)); }
 
+    SaveSummary saveAll(const Path& folder) {
+        QFuture<SaveSummary> saving = library.saveAll(folder);
+        await(saving);
+        return saving.result();
+    }
+
     std::vector<std::string> names() const {
         std::vector<std::string> result;
         for (const InputFile* file : library.files())
@@ -38,6 +44,8 @@ class LibraryViewModelTest : public ::testing::Test {
     }
 
     InputFile* file(std::size_t index) const { return library.files().at(qsizetype(index)); }
+
+    LocalFileSystem fileSystem;
 
     TempDir dir;
     TempDir out;
@@ -136,7 +144,7 @@ TEST_F(LibraryViewModelTest, CategoriesHoldLoadedFilesWithPOIs) {
 TEST_F(LibraryViewModelTest, SaveAllNamesTargetsAndSkipsFailedImports) {
     add({dir.write("route.csv", oneRow), dir.write("Route.gpx", gpxRow), dir / "missing.csv",
          dir.write("empty.csv", "Name,Latitude,Longitude\nx,y,z\n")});
-    SaveSummary summary = library.saveAll(out.path());
+    SaveSummary summary = saveAll(out.path());
     EXPECT_EQ(summary.written,
               (std::vector<Path>{out / "route.gpi", out / "Route 2.gpi", out / "empty.gpi"}));
     EXPECT_TRUE(summary.failures.empty());
@@ -163,7 +171,7 @@ TEST_F(LibraryViewModelTest, ReplacePromptDecidesEachExistingTarget) {
             asked.push_back(target);
             return c.answer;
         };
-        library.saveAll(folder.path());
+        saveAll(folder.path());
         EXPECT_EQ(asked, std::vector<Path>{folder / "b.gpi"});
         EXPECT_EQ(text(library.statusMessage()), c.status);
         EXPECT_EQ(readText(folder / "b.gpi") == "old", c.answer != ReplaceDecision::replace);
@@ -171,10 +179,40 @@ TEST_F(LibraryViewModelTest, ReplacePromptDecidesEachExistingTarget) {
     }
 }
 
+// The first file's read is held and the second waits its turn: saving must wait for both
+// rather than write what isn't there yet.
+TEST_F(LibraryViewModelTest, SavingWaitsForPendingImports) {
+    Path a = dir.write("a.csv", oneRow), b = dir.write("b.gpx", gpxRow);
+    for (bool all : {true, false}) {
+        LibraryViewModel fresh(QLocale(QStringLiteral("en_US")), nullptr);
+        Gate gate;
+        fresh.readInput = heldReader(gate);
+        QFuture<void> adding = fresh.add({a, b});
+        ASSERT_TRUE(gate.arrived(1));
+        TempDir folder;
+        QFuture<SaveSummary> saving =
+            all ? fresh.saveAll(folder.path()) : fresh.write(*fresh.files()[1], folder / "b.gpi");
+        EXPECT_FALSE(saving.isFinished());
+        gate.openAll();
+        await(saving);
+        std::vector<Path> expected{folder / "a.gpi", folder / "b.gpi"};
+        if (!all)
+            expected.erase(expected.begin());
+        EXPECT_EQ(saving.result().written, expected);
+        for (const Path& target : expected) {
+            const InputFile* file = fresh.files()[target.stem() == "a" ? 0 : 1];
+            ASSERT_EQ(file->rows().size(), 1u);
+            Bytes written = fileSystem.readData(target, noReadLimit);
+            EXPECT_EQ(written, file->gpiData()) << target;
+        }
+        await(adding);
+    }
+}
+
 TEST_F(LibraryViewModelTest, SaveFailuresAreListedAndTheRestIsSaved) {
     add({dir.write("stops.csv", oneRow), dir.write("nameless.csv", oneRow)});
     file(1)->setCategoryName(QString());
-    SaveSummary summary = library.saveAll(out.path());
+    SaveSummary summary = saveAll(out.path());
     EXPECT_EQ(summary.written, std::vector<Path>{out / "stops.gpi"});
     EXPECT_EQ(text(library.statusMessage()), "Saved 1 file.");
     EXPECT_EQ(
@@ -182,13 +220,22 @@ TEST_F(LibraryViewModelTest, SaveFailuresAreListedAndTheRestIsSaved) {
         "Some files could not be saved:\n\nnameless.csv: Enter a category name before saving.");
 
     library.fileSystem = std::make_shared<RefusingFileSystem>();
-    SaveSummary refused;
-    library.write(*file(0), out / "x.gpi", refused);
-    library.report(refused);
+    QFuture<SaveSummary> writing = library.write(*file(0), out / "x.gpi");
+    await(writing);
+    library.report(writing.result());
     EXPECT_EQ(text(library.alertMessage()),
               "Some files could not be saved:\n\nstops.csv: Marklode doesn't have permission to "
               "save there. Choose another folder.");
     EXPECT_FALSE(library.statusMessage()) << "nothing saved, nothing to say in the status line";
+
+    // A file that could not be read is not saved as an empty one.
+    library.fileSystem = localFileSystem();
+    add({dir / "missing.csv"});
+    QFuture<SaveSummary> missing = library.write(*file(2), out / "missing.gpi");
+    await(missing);
+    EXPECT_EQ(missing.result().failures,
+              std::vector<QString>{QStringLiteral("missing.csv: The file no longer exists.")});
+    EXPECT_FALSE(std::filesystem::exists(out / "missing.gpi"));
 }
 
 } // namespace

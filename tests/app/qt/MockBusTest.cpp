@@ -138,7 +138,7 @@ TEST_F(MockBusTest, RefusalReachesTheUserAsCouldntBeEjected) {
     services.volumes = [volume] { return std::vector<Path>{volume}; };
     services.ejector = std::make_shared<UDisksEjector>(ejector());
     DeviceViewModel model(services, QLocale(QStringLiteral("en_US")));
-    model.refresh();
+    await(model.refresh());
     ASSERT_EQ(model.devices().size(), 1u);
     await(model.eject(model.devices()[0]));
     EXPECT_EQ(text(model.errorMessage()),

@@ -12,9 +12,7 @@ namespace {
 
 class SettingsStoreTest : public ::testing::Test {
   protected:
-    SettingsStore store(const char* locale) {
-        return SettingsStore(settingsFile(file), QLocale(QString::fromLatin1(locale)));
-    }
+    SettingsStore store(const char* locale) { return SettingsStore(settingsFile(file), locale); }
     void put(const char* key, const QVariant& value) {
         auto settings = settingsFile(file);
         settings->setValue(QString::fromLatin1(key), value);
@@ -35,8 +33,12 @@ TEST_F(SettingsStoreTest, FirstLaunchDefaultsFollowTheRegion) {
          {SpeedUnit::kilometersPerHour, ProximityMode::fromFile, DistanceUnit::meters, 300}},
         {"en_GB",
          {SpeedUnit::kilometersPerHour, ProximityMode::fromFile, DistanceUnit::meters, 300}},
-        // No region at all counts as not the United States.
+        {"en_US.UTF-8",
+         {SpeedUnit::milesPerHour, ProximityMode::fromFile, DistanceUnit::feet, 300}},
+        // No region at all counts as not the United States, even where Qt would fill one in.
         {"C", {SpeedUnit::kilometersPerHour, ProximityMode::fromFile, DistanceUnit::meters, 300}},
+        {"en", {SpeedUnit::kilometersPerHour, ProximityMode::fromFile, DistanceUnit::meters, 300}},
+        {"", {SpeedUnit::kilometersPerHour, ProximityMode::fromFile, DistanceUnit::meters, 300}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(store(c.locale).load(), c.expected) << c.locale;
