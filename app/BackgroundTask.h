@@ -5,8 +5,8 @@
 #include <QObject>
 #include <QPromise>
 #include <QThreadPool>
-#include <QtGlobal>
 #include <QtConcurrent/QtConcurrentRun>
+#include <QtGlobal>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -111,9 +111,7 @@ class NewestWins {
         if (std::shared_ptr<QPromise<void>> pending = std::move(pending_))
             pending->finish();
     }
-    QFuture<void> settled() const {
-        return pending_ ? pending_->future() : finished();
-    }
+    QFuture<void> settled() const { return pending_ ? pending_->future() : finished(); }
 
   private:
     std::uint64_t newest_ = 0;
