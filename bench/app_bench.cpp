@@ -4,8 +4,8 @@
 //  - POI copies made by categories and effectivePOIs.
 // Rows: MARKLODE_BENCH_ROWS (default one million); the CSV is generated into a temp folder.
 
-#include "app/LibraryViewModel.h"
 #include "bench/GenData.h"
+#include "models/LibraryViewModel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "bench/GenData.h"
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
-#include "core/import/ReadFile.h"
+#include "core/io/ReadFile.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

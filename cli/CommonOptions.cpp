@@ -1,11 +1,11 @@
 #include "cli/CommonOptions.h"
 
-#include "app/ExportSettings.h"
 #include "cli/Environment.h"
 #include "cli/Printing.h"
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
-#include "core/import/TextClasses.h"
+#include "core/text/TextClasses.h"
+#include "rules/ExportSettings.h"
 
 #include <filesystem>
 #include <ostream>

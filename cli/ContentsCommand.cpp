@@ -1,9 +1,9 @@
-#include "app/UserMessage.h"
 #include "cli/Command.h"
 #include "cli/Json.h"
 #include "cli/Printing.h"
 #include "core/gpi/GPIReader.h"
-#include "core/import/ReadFile.h"
+#include "core/io/ReadFile.h"
+#include "rules/UserMessage.h"
 
 #include <ostream>
 

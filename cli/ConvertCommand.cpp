@@ -1,12 +1,12 @@
-#include "app/MarklodeWriters.h"
-#include "app/SaveNames.h"
-#include "app/TransferMessages.h"
-#include "app/UserMessage.h"
 #include "cli/Command.h"
 #include "cli/InputPreparation.h"
 #include "cli/Printing.h"
-#include "core/devices/AtomicWrite.h"
-#include "core/devices/LocalFileSystem.h"
+#include "core/io/AtomicWrite.h"
+#include "core/io/LocalFileSystem.h"
+#include "rules/MarklodeWriters.h"
+#include "rules/SaveNames.h"
+#include "rules/TransferMessages.h"
+#include "rules/UserMessage.h"
 
 #include <filesystem>
 #include <ostream>

@@ -1,8 +1,8 @@
-#include "app/UserMessage.h"
 #include "cli/Command.h"
 #include "cli/CommonOptions.h"
 #include "cli/Json.h"
 #include "cli/Printing.h"
+#include "rules/UserMessage.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,11 +1,11 @@
 #include "cli/InputPreparation.h"
 
-#include "app/SidecarIcon.h"
-#include "app/UserMessage.h"
 #include "cli/CommonOptions.h"
 #include "cli/Environment.h"
 #include "cli/Printing.h"
-#include "core/import/NumberSyntax.h"
+#include "core/text/NumberSyntax.h"
+#include "rules/SidecarIcon.h"
+#include "rules/UserMessage.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ProximityRule.h"
 #include "cli/Command.h"
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIWriter.h"
+#include "rules/ProximityRule.h"
 
 #include <chrono>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "cli/Printing.h"
 
-#include "core/import/TextDecoding.h"
+#include "core/text/TextDecoding.h"
 
 #include <cstdio>
 #include <ostream>

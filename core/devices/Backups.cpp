@@ -1,10 +1,10 @@
 #include "core/devices/Backups.h"
 
-#include "core/devices/AtomicWrite.h"
 #include "core/devices/DeviceTransfer.h"
 #include "core/devices/ErrorDescription.h"
-#include "core/devices/UnicodeText.h"
-#include "core/import/FileError.h"
+#include "core/io/AtomicWrite.h"
+#include "core/io/FileError.h"
+#include "core/text/UnicodeText.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "core/devices/DeviceScanner.h"
 
-#include "core/devices/UnicodeText.h"
+#include "core/text/UnicodeText.h"
 
 #include <algorithm>
 #include <climits>

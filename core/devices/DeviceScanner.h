@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/devices/FileSystem.h"
 #include "core/devices/GarminDevice.h"
+#include "core/io/FileSystem.h"
 
 #include <cstdint>
 #include <optional>

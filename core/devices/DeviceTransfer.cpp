@@ -1,8 +1,8 @@
 #include "core/devices/DeviceTransfer.h"
 
-#include "core/devices/AtomicWrite.h"
 #include "core/devices/ErrorDescription.h"
 #include "core/gpi/GPIReader.h"
+#include "core/io/AtomicWrite.h"
 
 #include <algorithm>
 #include <charconv>

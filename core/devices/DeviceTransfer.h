@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/devices/DeviceTransferError.h"
-#include "core/devices/FileSystem.h"
 #include "core/devices/GarminDevice.h"
+#include "core/io/FileSystem.h"
 
 #include <array>
 #include <chrono>

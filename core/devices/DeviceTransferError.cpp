@@ -1,6 +1,6 @@
 #include "core/devices/DeviceTransferError.h"
 
-#include "core/devices/ByteCount.h"
+#include "core/text/ByteCount.h"
 
 namespace marklode {
 

@@ -1,7 +1,7 @@
 #include "core/gpi/ByteBuffer.h"
 
 #include "core/gpi/GPIWriterError.h"
-#include "core/gpi/Windows1252.h"
+#include "core/text/Windows1252.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,7 +1,7 @@
 #include "core/gpi/GPIIcon.h"
 
 #include "core/gpi/GPIIconError.h"
-#include "core/import/ReadFile.h"
+#include "core/io/ReadFile.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "core/gpi/GPIReader.h"
 
-#include "core/gpi/Windows1252.h"
+#include "core/text/Windows1252.h"
 
 #include <optional>
 #include <string_view>

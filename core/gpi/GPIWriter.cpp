@@ -1,10 +1,10 @@
 #include "core/gpi/GPIWriter.h"
 
-#include "core/devices/AtomicWrite.h"
 #include "core/gpi/AreaSplit.h"
 #include "core/gpi/GPIRecords.h"
-#include "core/gpi/Windows1252.h"
-#include "core/import/TextClasses.h"
+#include "core/io/AtomicWrite.h"
+#include "core/text/TextClasses.h"
+#include "core/text/Windows1252.h"
 
 #include <array>
 #include <cmath>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/devices/FileSystem.h"
-#include "core/devices/LocalFileSystem.h"
 #include "core/gpi/GPIEncoding.h"
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIWriterError.h"
 #include "core/import/POI.h"
+#include "core/io/FileSystem.h"
+#include "core/io/LocalFileSystem.h"
 
 #include <chrono>
 #include <cstdint>

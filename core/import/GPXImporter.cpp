@@ -1,10 +1,10 @@
 #include "core/import/GPXImporter.h"
 
 #include "core/import/ImportError.h"
-#include "core/import/NumberSyntax.h"
-#include "core/import/ReadFile.h"
-#include "core/import/TextClasses.h"
-#include "core/import/TextDecoding.h"
+#include "core/io/ReadFile.h"
+#include "core/text/NumberSyntax.h"
+#include "core/text/TextClasses.h"
+#include "core/text/TextDecoding.h"
 
 #define XML_DTD // declares the amplification limits
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/devices/LocalFileSystem.h"
+#include "core/io/LocalFileSystem.h"
 
 namespace marklode::test {
 

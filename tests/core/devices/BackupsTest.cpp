@@ -2,8 +2,8 @@
 
 #include "TransferFixture.h"
 #include "core/devices/DeviceTransfer.h"
-#include "core/devices/LocalFileSystem.h"
-#include "core/import/FileError.h"
+#include "core/io/FileError.h"
+#include "core/io/LocalFileSystem.h"
 #include "support/TempDir.h"
 
 #include <climits>

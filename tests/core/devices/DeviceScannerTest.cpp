@@ -1,8 +1,8 @@
 #include "core/devices/DeviceScanner.h"
 
 #include "MemoryFileSystem.h"
-#include "core/devices/LocalFileSystem.h"
 #include "core/devices/MountedVolumes.h"
+#include "core/io/LocalFileSystem.h"
 #include "support/TempDir.h"
 
 #include <fstream>

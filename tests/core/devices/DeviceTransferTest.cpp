@@ -1,10 +1,10 @@
 #include "core/devices/DeviceTransfer.h"
 
 #include "TransferFixture.h"
-#include "core/devices/ByteCount.h"
-#include "core/devices/LocalFileSystem.h"
 #include "core/gpi/GPIReader.h"
 #include "core/gpi/GPIWriter.h"
+#include "core/io/LocalFileSystem.h"
+#include "core/text/ByteCount.h"
 #include "support/TempDir.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/devices/FileSystem.h"
+#include "core/io/FileSystem.h"
 
 #include <string>
 #include <utility>

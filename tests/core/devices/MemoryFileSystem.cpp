@@ -1,6 +1,6 @@
 #include "MemoryFileSystem.h"
 
-#include "core/import/FileError.h"
+#include "core/io/FileError.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,8 @@
 #include "TransferFixture.h"
 #include "core/devices/DeviceScanner.h"
 #include "core/devices/DeviceTransfer.h"
-#include "core/devices/LocalFileSystem.h"
 #include "core/devices/MountedVolumes.h"
+#include "core/io/LocalFileSystem.h"
 #include "support/ForwardingFileSystem.h"
 #include "support/TempDir.h"
 

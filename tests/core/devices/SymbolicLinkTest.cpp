@@ -1,6 +1,6 @@
 #include "TransferFixture.h"
 #include "core/devices/DeviceTransfer.h"
-#include "core/devices/LocalFileSystem.h"
+#include "core/io/LocalFileSystem.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "GPITestSupport.h"
 #include "core/gpi/GPIIconError.h"
-#include "core/import/FileError.h"
+#include "core/io/FileError.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

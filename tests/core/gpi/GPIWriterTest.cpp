@@ -3,7 +3,7 @@
 #include "GPITestSupport.h"
 #include "core/gpi/AreaSplit.h"
 #include "core/gpi/GPIRecords.h"
-#include "core/import/FileError.h"
+#include "core/io/FileError.h"
 #include "support/ForwardingFileSystem.h"
 #include "support/TempDir.h"
 

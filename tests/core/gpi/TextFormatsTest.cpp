@@ -1,5 +1,5 @@
 #include "core/gpi/CoordinateFormat.h"
-#include "core/gpi/Windows1252.h"
+#include "core/text/Windows1252.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

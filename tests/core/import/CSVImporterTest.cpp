@@ -1,7 +1,7 @@
 #include "core/import/CSVImporter.h"
 
-#include "core/import/FileError.h"
 #include "core/import/ImportError.h"
+#include "core/io/FileError.h"
 #include "tests/core/import/ImportPrinters.h"
 
 #include <chrono>

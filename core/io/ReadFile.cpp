@@ -1,0 +1,106 @@
+#include "core/io/ReadFile.h"
+
+#include "core/io/FileError.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace marklode {
+
+namespace {
+
+class FileProblemCategory final : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "marklode.file"; }
+    std::string message(int value) const override {
+        switch (static_cast<FileProblem>(value)) {
+        case FileProblem::notRegularFile:
+            return "Not a regular file";
+        case FileProblem::tooLarge:
+            return "File too large";
+        }
+        return "Unknown file problem";
+    }
+};
+
+[[noreturn]] void fail(const std::filesystem::path& path, std::error_code code) {
+    throw FileError(FileError::Operation::read, code, path);
+}
+
+[[noreturn]] void failWithErrno(const std::filesystem::path& path) {
+    fail(path, std::error_code(errno, std::generic_category()));
+}
+
+struct FileDescriptor {
+    int fd;
+    ~FileDescriptor() { ::close(fd); }
+};
+
+std::string readBytes(const std::filesystem::path& path, std::uint64_t maxBytes, bool fromMedium) {
+    // Checked before opening too: opening a FIFO blocks, and opening some devices acts.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        failWithErrno(path);
+    if (S_ISDIR(info.st_mode))
+        fail(path, std::make_error_code(std::errc::is_a_directory));
+    if (!S_ISREG(info.st_mode))
+        fail(path, FileProblem::notRegularFile);
+
+    // O_NONBLOCK: should the path have become a FIFO since the check, the open doesn't wait.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        failWithErrno(path);
+    FileDescriptor guard{fd};
+    if (::fstat(fd, &info) != 0)
+        failWithErrno(path);
+    if (!S_ISREG(info.st_mode))
+        fail(path, S_ISDIR(info.st_mode) ? std::make_error_code(std::errc::is_a_directory)
+                                         : make_error_code(FileProblem::notRegularFile));
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (size > maxBytes)
+        fail(path, FileProblem::tooLarge);
+    if (fromMedium) {
+        // Pages still dirty would survive the drop; written out first, they are clean and go.
+        if (::fdatasync(fd) != 0 && errno != EINVAL)
+            failWithErrno(path);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    }
+
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
+    // Read to the end rather than trusting st_size: the file may grow meanwhile.
+    char chunk[1 << 16];
+    for (;;) {
+        ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            failWithErrno(path);
+        }
+        if (got == 0)
+            break;
+        if (bytes.size() + static_cast<std::size_t>(got) > maxBytes)
+            fail(path, FileProblem::tooLarge);
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    return bytes;
+}
+
+} // namespace
+
+const std::error_category& fileProblemCategory() {
+    static const FileProblemCategory category;
+    return category;
+}
+
+std::string readFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes) {
+    return readBytes(path, maxBytes, false);
+}
+
+std::string readFileBytesFromMedium(const std::filesystem::path& path, std::uint64_t maxBytes) {
+    return readBytes(path, maxBytes, true);
+}
+
+} // namespace marklode

@@ -1,0 +1,21 @@
+#include "models/BackgroundTask.h"
+
+namespace marklode::background {
+
+namespace {
+
+// At most one eject per volume and one transfer run at a time, so a few threads are enough
+// even while an eject or a slow medium holds some of them.
+struct VolumePool : QThreadPool {
+    VolumePool() { setMaxThreadCount(8); }
+};
+
+Q_GLOBAL_STATIC(VolumePool, sharedVolumePool)
+
+} // namespace
+
+QThreadPool* volumePool() {
+    return sharedVolumePool();
+}
+
+} // namespace marklode::background

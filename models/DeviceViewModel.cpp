@@ -1,0 +1,239 @@
+#include "models/DeviceViewModel.h"
+
+#include "core/devices/DeviceScanner.h"
+#include "core/gpi/GPIWriter.h"
+#include "core/io/LocalFileSystem.h"
+#include "models/BackgroundTask.h"
+#include "models/LibraryViewModel.h"
+#include "rules/LoadError.h"
+#include "rules/MarklodeWriters.h"
+#include "rules/TransferMessages.h"
+#include "rules/UserMessage.h"
+
+#include <QFuture>
+#include <algorithm>
+
+namespace marklode {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QFuture<void> done() {
+    return background::finished();
+}
+
+// A write of the value a field already holds notifies nobody.
+template <typename Field, typename Value>
+void assignNotifying(DeviceViewModel* model, Field& field, Value&& value,
+                     void (DeviceViewModel::*changed)()) {
+    if (field == value)
+        return;
+    field = std::forward<Value>(value);
+    Q_EMIT(model->*changed)();
+}
+
+} // namespace
+
+DeviceViewModel::DeviceViewModel(DeviceServices services, const QLocale& locale, QObject* parent)
+    : QObject(parent), services_(std::move(services)), locale_(locale) {}
+
+void DeviceViewModel::setSelection(const std::optional<Path>& selection) {
+    assignNotifying(this, selection_, selection, &DeviceViewModel::selectionChanged);
+}
+
+void DeviceViewModel::setResultMessage(const std::optional<QString>& message) {
+    assignNotifying(this, resultMessage_, message, &DeviceViewModel::resultMessageChanged);
+}
+
+void DeviceViewModel::setErrorMessage(const std::optional<QString>& message) {
+    assignNotifying(this, errorMessage_, message, &DeviceViewModel::errorMessageChanged);
+}
+
+void DeviceViewModel::setDevices(std::vector<GarminDevice> devices) {
+    assignNotifying(this, devices_, std::move(devices), &DeviceViewModel::devicesChanged);
+}
+
+void DeviceViewModel::setBusy(bool busy) {
+    assignNotifying(this, isBusy_, busy, &DeviceViewModel::isBusyChanged);
+}
+
+void DeviceViewModel::setLastBackup(const std::optional<Path>& folder) {
+    assignNotifying(this, lastBackup_, folder, &DeviceViewModel::lastBackupChanged);
+}
+
+void DeviceViewModel::setLastDevice(const std::optional<GarminDevice>& device) {
+    assignNotifying(this, lastDevice_, device, &DeviceViewModel::lastDeviceChanged);
+}
+
+bool DeviceViewModel::isConnected(const Path& volume) const {
+    return std::any_of(devices_.begin(), devices_.end(),
+                       [&](const GarminDevice& device) { return device.volumeURL == volume; });
+}
+
+std::optional<GarminDevice> DeviceViewModel::selectedDevice() const {
+    if (selection_)
+        for (const GarminDevice& device : devices_)
+            if (device.volumeURL == *selection_)
+                return device;
+    if (devices_.size() == 1)
+        return devices_.front();
+    return std::nullopt;
+}
+
+void DeviceViewModel::startWatchingVolumes() {
+    if (watcher_)
+        return;
+    watcher_ = services_.watchVolumes();
+    connect(watcher_.get(), &VolumeWatcher::volumesChanged, this, [this]() { refresh(); });
+    refresh();
+}
+
+QFuture<void> DeviceViewModel::refresh() {
+    std::uint64_t scan = scans_.start();
+    background::run(
+        background::volumePool(), this,
+        [fileSystem = services_.fileSystem, volumes = services_.volumes]() {
+            return DeviceScanner(fileSystem).scan(volumes());
+        },
+        [this, scan](background::Outcome<std::vector<GarminDevice>> outcome) {
+            // A scan that started earlier saw the volumes as they were before.
+            if (!scans_.isNewest(scan))
+                return;
+            if (outcome.value)
+                setDevices(std::move(*outcome.value));
+            if (selection_ && !isConnected(*selection_))
+                setSelection(std::nullopt);
+            if (!selection_ && !devices_.empty())
+                setSelection(devices_.front().volumeURL);
+            if (lastDevice_ && !isConnected(lastDevice_->volumeURL))
+                setLastDevice(std::nullopt);
+            scans_.settle();
+        });
+    return scans_.settled();
+}
+
+SendPlan DeviceViewModel::makeSendPlan(const LibraryViewModel& library,
+                                       const GarminDevice& device) const {
+    std::vector<GPICategory> categories = library.categories();
+    std::int64_t poiCount = 0;
+    for (const GPICategory& category : categories)
+        poiCount += static_cast<std::int64_t>(category.pois.size());
+    return SendPlan{device.volumeURL, fromUtf8(device.displayName()),
+                    static_cast<std::int64_t>(categories.size()), poiCount,
+                    services_.fileSystem->fileExists(device.poiFileURL())};
+}
+
+bool DeviceViewModel::refusesWhileEjecting(const GarminDevice& device) {
+    if (!isEjecting(device.volumeURL))
+        return false;
+    setErrorMessage(fromUtf8(beingEjectedMessage(device.displayName())));
+    return true;
+}
+
+QFuture<void> DeviceViewModel::sendLibrary(LibraryViewModel& library, const GarminDevice& device) {
+    if (isBusy_ || refusesWhileEjecting(device))
+        return done();
+    // Busy from here on, so that no eject or second transfer starts while imports finish.
+    setBusy(true);
+    return sendOnceImported(&library, device);
+}
+
+QFuture<void> DeviceViewModel::sendOnceImported(QPointer<LibraryViewModel> library,
+                                                const GarminDevice& device) {
+    if (library && library->isImporting())
+        return background::thenAwait(library->whenImported(), this, [this, library, device]() {
+            return sendOnceImported(library, device);
+        });
+    std::vector<GPICategory> categories =
+        library ? library->categories() : std::vector<GPICategory>{};
+    Bytes data;
+    try {
+        if (categories.empty())
+            throw LoadError{std::string(noPOIsToSendMessage)};
+        // Built here, before the background task, from the library as it is now.
+        data = deviceFileWriter().data(categories);
+    } catch (...) {
+        setErrorMessage(fromUtf8(userMessage(std::current_exception())));
+        setBusy(false);
+        return done();
+    }
+    std::size_t categoryCount = categories.size();
+    categories = {};
+    return runTransfer(device, [data = std::move(data), categoryCount, device,
+                                locale = locale_](const DeviceTransfer& transfer) {
+        TransferResult result = transfer.send(data, device);
+        std::string count =
+            locale.toString(static_cast<qint64>(result.verifiedPOICount)).toStdString();
+        return Transferred{
+            fromUtf8(sentMessage(count, categoryCount, device.displayName(), result.backupFolder)),
+            result};
+    });
+}
+
+QFuture<void> DeviceViewModel::removeFromDevice(const GarminDevice& device) {
+    if (isBusy_ || refusesWhileEjecting(device))
+        return done();
+    return runTransfer(device, [device](const DeviceTransfer& transfer) {
+        TransferResult result = transfer.removeCustomPOIs(device);
+        return Transferred{fromUtf8(removedMessage(device.displayName(), result.backupFolder)),
+                           result};
+    });
+}
+
+QFuture<void> DeviceViewModel::runTransfer(const GarminDevice& device, Operation operation) {
+    setBusy(true);
+    // The body sees only copies; the model is touched again on the main thread, in one step.
+    auto body = [fileSystem = services_.fileSystem, backupRoot = services_.backupRoot,
+                 clock = services_.clock, operation = std::move(operation)]() {
+        DeviceTransfer transfer(fileSystem, backupRoot(), clock);
+        return operation(transfer);
+    };
+    return background::run(background::volumePool(), this, std::move(body),
+                           [this, device](background::Outcome<Transferred> outcome) {
+                               if (outcome.value) {
+                                   setResultMessage(outcome.value->message);
+                                   setLastBackup(outcome.value->result.backupFolder);
+                                   setLastDevice(device);
+                               } else {
+                                   setErrorMessage(fromUtf8(userMessage(outcome.error)));
+                               }
+                               setBusy(false);
+                           });
+}
+
+QFuture<void> DeviceViewModel::eject(const GarminDevice& device) {
+    if (isBusy_ || isEjecting(device.volumeURL))
+        return done();
+    ejecting_.insert(device.volumeURL);
+    Q_EMIT ejectingChanged();
+    auto refreshed = std::make_shared<QFuture<void>>(done());
+    QFuture<void> ejected = background::run(
+        background::volumePool(), this,
+        [ejector = services_.ejector, volume = device.volumeURL]() {
+            return ejector->eject(volume);
+        },
+        [this, device, refreshed](background::Outcome<bool> outcome) {
+            ejecting_.erase(device.volumeURL);
+            Q_EMIT ejectingChanged();
+            if (outcome.value && *outcome.value) {
+                if (lastDevice_ && lastDevice_->volumeURL == device.volumeURL)
+                    setLastDevice(std::nullopt);
+                *refreshed = refresh();
+                return;
+            }
+            setErrorMessage(QStringLiteral("\u201C%1\u201D couldn't be ejected. Close any files "
+                                           "open on it and try again.")
+                                .arg(fromUtf8(device.displayName())));
+        });
+    return background::thenAwait(ejected, this, [refreshed]() { return *refreshed; });
+}
+
+void DeviceViewModel::revealLastBackup() {
+    if (lastBackup_)
+        services_.revealFolder(*lastBackup_);
+}
+
+} // namespace marklode

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "core/devices/DeviceTransfer.h"
+#include "core/devices/GarminDevice.h"
+#include "core/devices/MountedVolumes.h"
+#include "core/io/FileSystem.h"
+#include "models/BackgroundTask.h"
+#include "models/VolumeEjector.h"
+#include "models/VolumeWatcher.h"
+
+#include <QFuture>
+#include <QLocale>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace marklode {
+
+class LibraryViewModel;
+
+struct SendPlan {
+    Path deviceID; // the device's volume, looked up again on confirmation
+    QString deviceName;
+    std::int64_t categoryCount = 0;
+    std::int64_t poiCount = 0;
+    bool replacesExisting = false;
+    bool operator==(const SendPlan&) const = default;
+};
+
+// Everything slow or external the device model calls; tests substitute their own.
+struct DeviceServices {
+    FileSystemHandle fileSystem;
+    VolumeSource volumes;
+    std::function<Path()> backupRoot; // callable from any thread; may throw
+    DeviceTransfer::Clock clock;
+    std::function<std::unique_ptr<VolumeWatcher>()> watchVolumes;
+    std::shared_ptr<const VolumeEjector> ejector; // called off the main thread; may take minutes
+    std::function<void(const Path& folder)> revealFolder;
+};
+
+// The connected devices, the selected one, and the transfers to them. A write that stores the
+// value a field already holds notifies nobody.
+class DeviceViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(std::vector<marklode::GarminDevice> devices READ devices NOTIFY devicesChanged)
+    Q_PROPERTY(std::optional<marklode::Path> selection READ selection WRITE setSelection NOTIFY
+                   selectionChanged)
+    Q_PROPERTY(bool isBusy READ isBusy NOTIFY isBusyChanged)
+    Q_PROPERTY(std::optional<QString> resultMessage READ resultMessage WRITE setResultMessage NOTIFY
+                   resultMessageChanged)
+    Q_PROPERTY(std::optional<marklode::Path> lastBackup READ lastBackup NOTIFY lastBackupChanged)
+    Q_PROPERTY(
+        std::optional<marklode::GarminDevice> lastDevice READ lastDevice NOTIFY lastDeviceChanged)
+    Q_PROPERTY(std::optional<QString> errorMessage READ errorMessage WRITE setErrorMessage NOTIFY
+                   errorMessageChanged)
+
+  public:
+    // The program's entry point passes the platform's services (platform/PlatformServices.h).
+    explicit DeviceViewModel(DeviceServices services, const QLocale& locale = QLocale(),
+                             QObject* parent = nullptr);
+
+    const std::vector<GarminDevice>& devices() const { return devices_; }
+    const std::optional<Path>& selection() const { return selection_; }
+    void setSelection(const std::optional<Path>& selection);
+    bool isBusy() const { return isBusy_; }
+    const std::optional<QString>& resultMessage() const { return resultMessage_; }
+    void setResultMessage(const std::optional<QString>& message);
+    const std::optional<Path>& lastBackup() const { return lastBackup_; }
+    const std::optional<GarminDevice>& lastDevice() const { return lastDevice_; }
+    const std::optional<QString>& errorMessage() const { return errorMessage_; }
+    void setErrorMessage(const std::optional<QString>& message);
+
+    // The selected device, or the only one when exactly one is connected.
+    std::optional<GarminDevice> selectedDevice() const;
+
+    // Once per model: refresh on every volume change from now on, and now.
+    void startWatchingVolumes();
+    // Scans the volumes in the background; a medium that is slow to read never holds the main
+    // thread. Only the newest refresh's result is applied; the future finishes then.
+    QFuture<void> refresh();
+    SendPlan makeSendPlan(const LibraryViewModel& library, const GarminDevice& device) const;
+    // Both finish when the transfer has ended; while one runs, further requests are ignored,
+    // and a volume being ejected is refused. A send waits for the library's pending imports
+    // before it builds the file, and counts as busy meanwhile.
+    QFuture<void> sendLibrary(LibraryViewModel& library, const GarminDevice& device);
+    QFuture<void> removeFromDevice(const GarminDevice& device);
+    // Finishes when the volume is gone or the failure is reported; ignored while busy and
+    // while the volume is being ejected already.
+    QFuture<void> eject(const GarminDevice& device);
+    bool isEjecting(const Path& volume) const { return ejecting_.contains(volume); }
+    void revealLastBackup();
+
+  Q_SIGNALS:
+    void devicesChanged();
+    void selectionChanged();
+    void isBusyChanged();
+    void resultMessageChanged();
+    void lastBackupChanged();
+    void lastDeviceChanged();
+    void errorMessageChanged();
+    void ejectingChanged();
+
+  private:
+    struct Transferred {
+        QString message;
+        TransferResult result;
+    };
+    using Operation = std::function<Transferred(const DeviceTransfer&)>;
+    QFuture<void> runTransfer(const GarminDevice& device, Operation operation);
+    QFuture<void> sendOnceImported(QPointer<LibraryViewModel> library, const GarminDevice& device);
+    bool refusesWhileEjecting(const GarminDevice& device);
+
+    void setDevices(std::vector<GarminDevice> devices);
+    void setBusy(bool busy);
+    void setLastBackup(const std::optional<Path>& folder);
+    void setLastDevice(const std::optional<GarminDevice>& device);
+    bool isConnected(const Path& volume) const;
+
+    DeviceServices services_;
+    QLocale locale_;
+    std::unique_ptr<VolumeWatcher> watcher_;
+    std::vector<GarminDevice> devices_;
+    std::optional<Path> selection_;
+    bool isBusy_ = false;
+    std::optional<QString> resultMessage_;
+    std::optional<Path> lastBackup_;
+    std::optional<GarminDevice> lastDevice_;
+    std::optional<QString> errorMessage_;
+    std::set<Path> ejecting_;
+    background::NewestWins scans_;
+};
+
+} // namespace marklode

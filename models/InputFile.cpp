@@ -1,0 +1,267 @@
+#include "models/InputFile.h"
+
+#include "core/gpi/GPIWriter.h"
+#include "core/import/CSVImporter.h"
+#include "core/import/GPXImporter.h"
+#include "core/io/ReadFile.h"
+#include "core/text/TextClasses.h"
+#include "models/BackgroundTask.h"
+#include "rules/MarklodeWriters.h"
+#include "rules/ProximityRule.h"
+#include "rules/SidecarIcon.h"
+#include "rules/TextSearch.h"
+#include "rules/TransferMessages.h"
+#include "rules/UserMessage.h"
+
+#include <QStringList>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace marklode {
+
+namespace {
+
+struct Imported {
+    std::vector<POIRow> rows;
+    std::vector<std::string> searchKeys;
+    std::vector<ImportIssue> issues;
+};
+
+// Runs in the background: everything that scales with the file's size happens here, so the
+// main thread only moves the finished lists into place.
+Imported importFile(const InputReader& read, const Path& url, InputFile::Kind kind,
+                    SpeedUnit speedUnit) {
+    std::string bytes = read(url);
+    ImportResult result = kind == InputFile::Kind::gpx ? GPXImporter().importData(bytes)
+                                                       : CSVImporter(speedUnit).importData(bytes);
+    bytes = {};
+    Imported imported;
+    imported.rows.reserve(result.pois.size());
+    imported.searchKeys.reserve(result.pois.size());
+    std::int64_t position = 0;
+    for (POI& poi : result.pois) {
+        imported.searchKeys.push_back(searchKey(poi));
+        imported.rows.push_back(POIRow{position++, std::move(poi)});
+    }
+    imported.issues = std::move(result.issues);
+    return imported;
+}
+
+// Rounded half away from zero; values beyond a 64-bit integer are shown without one.
+QString wholeNumber(double value) {
+    double rounded = roundHalfAwayFromZero(value);
+    if (std::abs(rounded) < 9.2e18)
+        return QString::number(static_cast<qint64>(rounded));
+    return QString::number(rounded, 'f', 0);
+}
+
+QString fromPath(const Path& path) {
+    return QString::fromStdString(path.filename().string());
+}
+
+} // namespace
+
+InputFile::InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsStore> settingsStore,
+                     QObject* parent)
+    : QObject(parent), id_(QUuid::createUuid()), url_(std::move(url)),
+      kind_(lowercased(url_.extension().string()) == ".gpx" ? Kind::gpx : Kind::csv),
+      categoryName_(QString::fromStdString(url_.stem().string())),
+      settingsStore_(std::move(settingsStore)) {
+    ExportDefaults defaults;
+    if (settingsStore_) {
+        defaults = settingsStore_->load();
+    } else {
+        bool imperial = SettingsStore::usesImperialUnits(locale);
+        defaults.speedUnit = imperial ? SpeedUnit::milesPerHour : SpeedUnit::kilometersPerHour;
+        defaults.distanceUnit = imperial ? DistanceUnit::feet : DistanceUnit::meters;
+    }
+    speedUnit_ = defaults.speedUnit;
+    proximityMode_ = defaults.proximityMode;
+    distanceUnit_ = defaults.distanceUnit;
+    fixedProximity_ = defaults.fixedProximity;
+    // CSV files carry no distances; not written back to the store.
+    if (kind_ == Kind::csv && proximityMode_ == ProximityMode::fromFile)
+        proximityMode_ = ProximityMode::off;
+}
+
+void InputFile::setCategoryName(const QString& name) {
+    categoryName_ = name;
+    Q_EMIT categoryNameChanged();
+}
+
+void InputFile::setSpeedUnit(SpeedUnit unit) {
+    bool changed = unit != speedUnit_;
+    speedUnit_ = unit;
+    Q_EMIT speedUnitChanged();
+    // Speeds are converted while importing, so a new unit means reading the file again.
+    if (changed) {
+        reloadTask_ = reload();
+        Q_EMIT reloadTaskChanged();
+    }
+    rememberSettings();
+}
+
+void InputFile::setProximityMode(ProximityMode mode) {
+    proximityMode_ = mode;
+    Q_EMIT proximityModeChanged();
+    rememberSettings();
+}
+
+void InputFile::setFixedProximity(double distance) {
+    fixedProximity_ = distance;
+    Q_EMIT fixedProximityChanged();
+    rememberSettings();
+}
+
+void InputFile::setDistanceUnit(DistanceUnit unit) {
+    distanceUnit_ = unit;
+    Q_EMIT distanceUnitChanged();
+    rememberSettings();
+}
+
+void InputFile::rememberSettings() {
+    if (settingsStore_)
+        settingsStore_->save({speedUnit_, proximityMode_, distanceUnit_, fixedProximity_});
+}
+
+void InputFile::setLoading(bool loading) {
+    isLoading_ = loading;
+    Q_EMIT isLoadingChanged();
+}
+
+QFuture<void> InputFile::load() {
+    return startImport(true);
+}
+
+QFuture<void> InputFile::reload() {
+    return startImport(false);
+}
+
+QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
+    std::uint64_t run = imports_.start();
+    sidecarIconPending_ = sidecarIconPending_ || thenSidecarIcon;
+    setLoading(true);
+    background::run(
+        this,
+        [read = readInput, url = url_, kind = kind_, unit = speedUnit_]() {
+            return importFile(read, url, kind, unit);
+        },
+        [this, run](background::Outcome<Imported> outcome) {
+            // An older import read the file in a unit that is no longer chosen.
+            if (!imports_.isNewest(run))
+                return;
+            // Swapped out and destroyed after the signals, so observers never see a half state.
+            Imported previous{std::move(rows_), std::move(searchKeys_), std::move(issues_)};
+            if (outcome.value) {
+                rows_ = std::move(outcome.value->rows);
+                searchKeys_ = std::move(outcome.value->searchKeys);
+                issues_ = std::move(outcome.value->issues);
+                loadError_.reset();
+            } else {
+                rows_.clear();
+                searchKeys_.clear();
+                issues_.clear();
+                loadError_ = QString::fromStdString(userMessage(outcome.error));
+            }
+            isLoading_ = false;
+            Q_EMIT rowsChanged();
+            Q_EMIT issuesChanged();
+            Q_EMIT loadErrorChanged();
+            Q_EMIT isLoadingChanged();
+            if (std::exchange(sidecarIconPending_, false) &&
+                iconSource_.kind == IconSource::Kind::builtIn)
+                if (std::optional<Path> sidecar = findSidecarIcon())
+                    applyIconSource(IconSource::sidecar(*sidecar));
+            imports_.settle();
+        });
+    return imports_.settled();
+}
+
+void InputFile::setIcon(std::optional<GPIIcon> icon, IconSource source,
+                        std::optional<QString> error) {
+    icon_ = std::move(icon);
+    iconSource_ = std::move(source);
+    iconError_ = std::move(error);
+    Q_EMIT iconChanged();
+    Q_EMIT iconSourceChanged();
+    Q_EMIT iconErrorChanged();
+}
+
+void InputFile::applyIconSource(const IconSource& source) {
+    if (source.kind == IconSource::Kind::builtIn) {
+        setIcon(std::nullopt, IconSource::builtIn(), std::nullopt);
+        return;
+    }
+    try {
+        setIcon(GPIIcon::contentsOf(source.url), source, std::nullopt);
+    } catch (...) {
+        setIcon(std::nullopt, IconSource::builtIn(),
+                fromPath(source.url) + QStringLiteral(": ") +
+                    QString::fromStdString(userMessage(std::current_exception())));
+    }
+}
+
+std::optional<Path> InputFile::findSidecarIcon() const {
+    return marklode::findSidecarIcon(url_);
+}
+
+ProximitySettings InputFile::proximitySettings() const {
+    return {proximityMode_, fixedProximity_, distanceUnit_};
+}
+
+POI InputFile::effectivePOI(const POIRow& row) const {
+    return marklode::effectivePOI(row.poi, proximitySettings());
+}
+
+std::vector<POI> InputFile::effectivePOIs() const {
+    ProximitySettings settings = proximitySettings();
+    std::vector<POI> pois;
+    pois.reserve(rows_.size());
+    for (const POIRow& row : rows_)
+        pois.push_back(marklode::effectivePOI(row.poi, settings));
+    return pois;
+}
+
+Bytes InputFile::gpiData() const {
+    return ownFileWriter(categoryName_.toStdString(), icon_).dataFor(effectivePOIs());
+}
+
+QString InputFile::alertSummary(const POI& poi) const {
+    QStringList parts;
+    if (poi.speedKmh) {
+        bool mph = speedUnit_ == SpeedUnit::milesPerHour;
+        parts << wholeNumber(mph ? *poi.speedKmh / kmhPerMph : *poi.speedKmh) +
+                     (mph ? QStringLiteral(" mph") : QStringLiteral(" km/h"));
+    }
+    if (poi.proximityMeters) {
+        bool feet = distanceUnit_ == DistanceUnit::feet;
+        parts << wholeNumber(feet ? *poi.proximityMeters / metersPerFoot : *poi.proximityMeters) +
+                     (feet ? QStringLiteral(" ft") : QStringLiteral(" m"));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+std::vector<std::size_t> InputFile::filteredRows(std::string_view search) const {
+    std::vector<std::size_t> positions;
+    std::optional<std::string> needle = searchNeedle(search);
+    if (!needle) {
+        positions.resize(rows_.size());
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            positions[i] = i;
+        return positions;
+    }
+    for (std::size_t i = 0; i < searchKeys_.size(); ++i)
+        if (keyMatches(searchKeys_[i], *needle))
+            positions.push_back(i);
+    return positions;
+}
+
+std::vector<POIRow> InputFile::displayRows(std::string_view search) const {
+    std::vector<POIRow> display;
+    for (std::size_t position : filteredRows(search))
+        display.push_back(POIRow{rows_[position].id, effectivePOI(rows_[position])});
+    return display;
+}
+
+} // namespace marklode

@@ -1,0 +1,183 @@
+#pragma once
+
+#include "core/gpi/GPIIcon.h"
+#include "core/import/ImportIssue.h"
+#include "core/import/POI.h"
+#include "core/import/SpeedUnit.h"
+#include "core/io/FileSystem.h"
+#include "core/io/ReadFile.h"
+#include "models/BackgroundTask.h"
+#include "models/SettingsStore.h"
+#include "rules/ExportSettings.h"
+#include "rules/ProximityRule.h"
+
+#include <QFuture>
+#include <QLocale>
+#include <QObject>
+#include <QString>
+#include <QUuid>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace marklode {
+
+struct POIRow {
+    std::int64_t id = 0; // the POI's position in the import result
+    POI poi;
+    bool operator==(const POIRow&) const = default;
+};
+
+struct IconSource {
+    enum class Kind { sidecar, custom, builtIn };
+    Kind kind = Kind::builtIn;
+    Path url;
+
+    static IconSource sidecar(Path url) { return {Kind::sidecar, std::move(url)}; }
+    static IconSource custom(Path url) { return {Kind::custom, std::move(url)}; }
+    static IconSource builtIn() { return {}; }
+    bool operator==(const IconSource&) const = default;
+};
+
+// Reads an input file's bytes; called off the main thread. Tests hold imports back with their
+// own.
+using InputReader = std::function<std::string(const Path&)>;
+
+// One CSV or GPX file of the library: its import, its own export settings and what the views
+// show of it. Lives on the main thread; only the import runs in the background.
+class InputFile : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(
+        QString categoryName READ categoryName WRITE setCategoryName NOTIFY categoryNameChanged)
+    Q_PROPERTY(
+        marklode::SpeedUnit speedUnit READ speedUnit WRITE setSpeedUnit NOTIFY speedUnitChanged)
+    Q_PROPERTY(QFuture<void> reloadTask READ reloadTask NOTIFY reloadTaskChanged)
+    Q_PROPERTY(marklode::ProximityMode proximityMode READ proximityMode WRITE setProximityMode
+                   NOTIFY proximityModeChanged)
+    Q_PROPERTY(double fixedProximity READ fixedProximity WRITE setFixedProximity NOTIFY
+                   fixedProximityChanged)
+    Q_PROPERTY(marklode::DistanceUnit distanceUnit READ distanceUnit WRITE setDistanceUnit NOTIFY
+                   distanceUnitChanged)
+    Q_PROPERTY(std::optional<marklode::GPIIcon> icon READ icon NOTIFY iconChanged)
+    Q_PROPERTY(marklode::IconSource iconSource READ iconSource NOTIFY iconSourceChanged)
+    Q_PROPERTY(std::optional<QString> iconError READ iconError NOTIFY iconErrorChanged)
+    Q_PROPERTY(std::vector<marklode::POIRow> rows READ rows NOTIFY rowsChanged)
+    Q_PROPERTY(std::vector<marklode::ImportIssue> issues READ issues NOTIFY issuesChanged)
+    Q_PROPERTY(std::optional<QString> loadError READ loadError NOTIFY loadErrorChanged)
+    Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
+
+  public:
+    enum class Kind { csv, gpx };
+    Q_ENUM(Kind)
+
+    // No I/O: the settings come from the store, or from the locale without one.
+    InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsStore> settingsStore,
+              QObject* parent = nullptr);
+
+    const QUuid& id() const { return id_; }
+    const Path& url() const { return url_; }
+    Kind kind() const { return kind_; }
+
+    const QString& categoryName() const { return categoryName_; }
+    void setCategoryName(const QString& name);
+    SpeedUnit speedUnit() const { return speedUnit_; }
+    // A different unit re-imports the file; every assignment is remembered as the default.
+    void setSpeedUnit(SpeedUnit unit);
+    // The re-import started by the last speed-unit change; an invalid future before any.
+    QFuture<void> reloadTask() const { return reloadTask_; }
+    ProximityMode proximityMode() const { return proximityMode_; }
+    void setProximityMode(ProximityMode mode);
+    double fixedProximity() const { return fixedProximity_; }
+    void setFixedProximity(double distance);
+    // Does not convert fixedProximity: 300 stays 300 in the other unit.
+    DistanceUnit distanceUnit() const { return distanceUnit_; }
+    void setDistanceUnit(DistanceUnit unit);
+
+    const std::optional<GPIIcon>& icon() const { return icon_; }
+    const IconSource& iconSource() const { return iconSource_; }
+    const std::optional<QString>& iconError() const { return iconError_; }
+    const std::vector<POIRow>& rows() const { return rows_; }
+    const std::vector<ImportIssue>& issues() const { return issues_; }
+    const std::optional<QString>& loadError() const { return loadError_; }
+    bool isLoading() const { return isLoading_; }
+
+    // The first import: reload, then the sidecar icon unless one was chosen meanwhile.
+    QFuture<void> load();
+    // Reads and imports the file afresh in the background; failures end in loadError. When
+    // imports overlap, only the newest one's result is applied, and isLoading stays set until
+    // it has been; the futures of all of them finish then.
+    QFuture<void> reload();
+    // Finishes once no import is pending (at once when none is).
+    QFuture<void> whenImported() const { return imports_.settled(); }
+    // Failures fall back to the built-in icon and leave their reason in iconError.
+    void applyIconSource(const IconSource& source);
+    std::optional<Path> findSidecarIcon() const;
+
+    POI effectivePOI(const POIRow& row) const;
+    // Each POI is copied once.
+    std::vector<POI> effectivePOIs() const;
+    // This file alone as a .gpi file. Throws GPIWriterError.
+    Bytes gpiData() const;
+
+    // "50 km/h, 300 m" in the file's current units.
+    QString alertSummary(const POI& poi) const;
+    // Positions in rows() of the rows whose name or comment holds the trimmed search text,
+    // letter case ignored; all rows for an empty text. Positions rather than copies, so a
+    // keystroke over a large file stays quick.
+    std::vector<std::size_t> filteredRows(std::string_view search) const;
+    // The filtered rows with the proximity rule applied, keeping their ids.
+    std::vector<POIRow> displayRows(std::string_view search) const;
+
+    // How the file is read; set before the first load.
+    InputReader readInput = [](const Path& url) { return readFileBytes(url); };
+
+  Q_SIGNALS:
+    void categoryNameChanged();
+    void speedUnitChanged();
+    void reloadTaskChanged();
+    void proximityModeChanged();
+    void fixedProximityChanged();
+    void distanceUnitChanged();
+    void iconChanged();
+    void iconSourceChanged();
+    void iconErrorChanged();
+    void rowsChanged();
+    void issuesChanged();
+    void loadErrorChanged();
+    void isLoadingChanged();
+
+  private:
+    void setIcon(std::optional<GPIIcon> icon, IconSource source, std::optional<QString> error);
+    void setLoading(bool loading);
+    QFuture<void> startImport(bool thenSidecarIcon);
+    void rememberSettings();
+    ProximitySettings proximitySettings() const;
+
+    QUuid id_;
+    Path url_;
+    Kind kind_;
+    QString categoryName_;
+    SpeedUnit speedUnit_;
+    QFuture<void> reloadTask_;
+    ProximityMode proximityMode_;
+    double fixedProximity_;
+    DistanceUnit distanceUnit_;
+    std::shared_ptr<SettingsStore> settingsStore_;
+    std::optional<GPIIcon> icon_;
+    IconSource iconSource_;
+    std::optional<QString> iconError_;
+    std::vector<POIRow> rows_;
+    std::vector<std::string> searchKeys_; // parallel to rows_
+    std::vector<ImportIssue> issues_;
+    std::optional<QString> loadError_;
+    bool isLoading_ = false;
+    background::NewestWins imports_;
+    bool sidecarIconPending_ = false;
+};
+
+} // namespace marklode

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "core/gpi/GPIWriter.h"
+#include "core/io/LocalFileSystem.h"
+#include "models/InputFile.h"
+#include "models/SettingsStore.h"
+
+#include <QFuture>
+#include <QList>
+#include <QLocale>
+#include <QObject>
+#include <QPromise>
+#include <QString>
+#include <QUuid>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace marklode {
+
+struct SaveSummary {
+    std::vector<Path> written;
+    std::vector<Path> skipped;
+    std::vector<QString> failures; // "stops.csv: reason"
+    bool cancelled = false;
+    bool operator==(const SaveSummary&) const = default;
+};
+
+enum class ReplaceDecision { replace, skip, stop };
+
+// The files of the library, the selected one, and saving .gpi files from them. Owns its
+// input files; a removed file is deleted, and whatever it was still importing is dropped.
+class LibraryViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QList<marklode::InputFile*> files READ files NOTIFY filesChanged)
+    Q_PROPERTY(
+        std::optional<QUuid> selection READ selection WRITE setSelection NOTIFY selectionChanged)
+    Q_PROPERTY(std::optional<QString> alertMessage READ alertMessage WRITE setAlertMessage NOTIFY
+                   alertMessageChanged)
+    Q_PROPERTY(std::optional<QString> statusMessage READ statusMessage WRITE setStatusMessage NOTIFY
+                   statusMessageChanged)
+
+  public:
+    // Asks whether an existing target may be replaced; the UI shows a modal alert. Without
+    // one, nothing is replaced and the save-all stops.
+    using ReplacePrompt = std::function<ReplaceDecision(const Path& target)>;
+
+    LibraryViewModel(const QLocale& locale, std::shared_ptr<SettingsStore> settingsStore,
+                     QObject* parent = nullptr);
+
+    const QList<InputFile*>& files() const { return files_; }
+    const std::optional<QUuid>& selection() const { return selection_; }
+    void setSelection(const std::optional<QUuid>& selection);
+    const std::optional<QString>& alertMessage() const { return alertMessage_; }
+    void setAlertMessage(const std::optional<QString>& message);
+    const std::optional<QString>& statusMessage() const { return statusMessage_; }
+    void setStatusMessage(const std::optional<QString>& message);
+    const QLocale& locale() const { return locale_; }
+
+    InputFile* selectedFile() const;
+
+    // Files and folders as dropped or chosen. The new files are listed at once; the future
+    // finishes after they have loaded, one after another, and the alert is set.
+    QFuture<void> add(const std::vector<Path>& urls);
+    void remove(const QUuid& id);
+    // One category per file that loaded and has POIs, in library order.
+    std::vector<GPICategory> categories() const;
+
+    // Whether a file is importing or still waiting for its first import.
+    bool isImporting() const;
+    // Finishes once no file is importing or waiting for its first import, files added
+    // meanwhile included.
+    QFuture<void> whenImported();
+
+    // Once the file's pending import has been applied, writes its .gpi atomically to target;
+    // the outcome is added to the summary handed back. Nothing is written for a file removed
+    // meanwhile.
+    QFuture<SaveSummary> write(InputFile& file, const Path& target, SaveSummary summary = {});
+    // One .gpi per loaded file into the folder, asking before replacing; reports and hands back
+    // the summary. Each file is written once its pending import has been applied.
+    QFuture<SaveSummary> saveAll(const Path& folder);
+    void report(const SaveSummary& summary);
+
+    ReplacePrompt confirmReplace;
+    // Where saved files are written.
+    FileSystemHandle fileSystem = localFileSystem();
+    // Handed to every new input file.
+    InputReader readInput = [](const Path& url) { return readFileBytes(url); };
+
+  Q_SIGNALS:
+    void filesChanged();
+    void selectionChanged();
+    void alertMessageChanged();
+    void statusMessageChanged();
+
+  private:
+    struct AddRun;
+    struct SaveRun;
+    void loadNext(const std::shared_ptr<AddRun>& run);
+    void finishAdd(const AddRun& run);
+    bool holds(const InputFile* file) const;
+    // Finishes when the file's import has been applied, or when the add run that holds it
+    // waiting for its first import has ended; invalid when neither is pending.
+    QFuture<void> pendingImport(const InputFile* file) const;
+    // Calls `then` on the main thread in the same step that finds none of the files importing.
+    void afterImports(std::function<std::vector<InputFile*>()> files, std::function<void()> then);
+    void saveNext(const std::shared_ptr<SaveRun>& run);
+    void writeNow(InputFile& file, const Path& target, SaveSummary& summary);
+
+    QList<InputFile*> files_;
+    std::optional<QUuid> selection_;
+    std::optional<QString> alertMessage_;
+    std::optional<QString> statusMessage_;
+    QLocale locale_;
+    std::shared_ptr<SettingsStore> settingsStore_;
+    std::vector<std::shared_ptr<AddRun>> adding_;
+};
+
+} // namespace marklode

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/io/FileSystem.h"
+
+#include <QDBusConnection>
+
+namespace marklode {
+
+// Opens a file-manager window with the folder selected; where no file manager offers that on
+// the bus, opens the folder itself. Returns at once.
+void revealInFileManager(const Path& folder,
+                         const QDBusConnection& sessionBus = QDBusConnection::sessionBus());
+
+} // namespace marklode

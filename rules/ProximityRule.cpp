@@ -1,0 +1,23 @@
+#include "rules/ProximityRule.h"
+
+namespace marklode {
+
+POI effectivePOI(POI poi, const ProximitySettings& settings) {
+    switch (settings.mode) {
+    case ProximityMode::off:
+        poi.proximityMeters.reset();
+        break;
+    case ProximityMode::fromFile:
+        break;
+    case ProximityMode::fixed: {
+        double meters = settings.distanceUnit == DistanceUnit::feet
+                            ? settings.fixedProximity * metersPerFoot
+                            : settings.fixedProximity;
+        poi.proximityMeters = roundHalfAwayFromZero(meters);
+        break;
+    }
+    }
+    return poi;
+}
+
+} // namespace marklode

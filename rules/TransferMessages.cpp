@@ -1,0 +1,35 @@
+#include "rules/TransferMessages.h"
+
+namespace marklode {
+
+std::string sentMessage(std::string_view formattedPOICount, std::size_t categoryCount,
+                        std::string_view deviceName,
+                        const std::optional<std::filesystem::path>& backupFolder) {
+    std::string message = "Sent " + std::string(formattedPOICount) + " POIs in " +
+                          std::to_string(categoryCount) +
+                          (categoryCount == 1 ? " category" : " categories") + " to " +
+                          std::string(deviceName) + ". The file was read back and checked.";
+    if (backupFolder)
+        message += "\n\nThe previous custom POIs were backed up to:\n" + backupFolder->string();
+    return message;
+}
+
+std::string damagedGPIFileMessage(std::string_view fileName) {
+    return "\u201C" + std::string(fileName) +
+           "\u201D is damaged or not a Garmin POI file, so nothing was written.";
+}
+
+std::string removedMessage(std::string_view deviceName,
+                           const std::optional<std::filesystem::path>& backupFolder) {
+    std::string message = "Removed the custom POIs from " + std::string(deviceName) + ".";
+    if (backupFolder)
+        message += "\n\nA backup was saved to:\n" + backupFolder->string();
+    return message;
+}
+
+std::string beingEjectedMessage(std::string_view deviceName) {
+    return "\u201C" + std::string(deviceName) +
+           "\u201D is being ejected, so its POIs can't be changed now.";
+}
+
+} // namespace marklode

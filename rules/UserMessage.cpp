@@ -1,0 +1,101 @@
+#include "rules/UserMessage.h"
+
+#include "core/devices/DeviceTransferError.h"
+#include "core/gpi/CoordinateFormat.h"
+#include "core/gpi/GPIIconError.h"
+#include "core/gpi/GPIReader.h"
+#include "core/gpi/GPIWriter.h"
+#include "core/gpi/GPIWriterError.h"
+#include "core/import/ImportError.h"
+#include "core/io/FileError.h"
+#include "core/text/ByteCount.h"
+#include "rules/LoadError.h"
+
+namespace marklode {
+
+namespace {
+
+// Names of devices and POIs stand between curly quotes.
+std::string quoted(const std::string& name) {
+    return "\u201C" + name + "\u201D";
+}
+
+std::string importMessage(const ImportError& error) {
+    if (const auto* xml = std::get_if<ImportError::InvalidXML>(&error.kind))
+        return "This GPX file is damaged or not valid XML (problem near line " +
+               std::to_string(xml->line) + ").";
+    return "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again.";
+}
+
+std::string writerMessage(const GPIWriterError& error) {
+    using E = GPIWriterError;
+    if (const auto* coordinate = std::get_if<E::InvalidCoordinate>(&error.kind))
+        return quoted(coordinate->name) + " has an invalid position (" +
+               formatCoordinate(coordinate->latitude) + ", " +
+               formatCoordinate(coordinate->longitude) + ").";
+    if (std::holds_alternative<E::StringTooLong>(error.kind))
+        return "A name or comment is too long to store in a Garmin file.";
+    if (const auto* alert = std::get_if<E::InvalidAlertValue>(&error.kind))
+        return quoted(alert->name) + " has a speed or distance that is too large or negative.";
+    if (const auto* many = std::get_if<E::TooManyCategories>(&error.kind))
+        return "A Garmin file can hold at most " + std::to_string(GPIWriter::maxCategories) +
+               " categories, but this one would have " + std::to_string(many->count) +
+               ". Use fewer files.";
+    if (const auto* large = std::get_if<E::CategoryTooLarge>(&error.kind)) {
+        auto [length, most] = distinctByteCounts(static_cast<std::int64_t>(large->length),
+                                                 GPIWriter::maxCategoryLength);
+        return quoted(large->name) + " would take " + length +
+               " in a Garmin file, but a category can take at most " + most +
+               ". Split its POIs into smaller files.";
+    }
+    return "Enter a category name before saving.";
+}
+
+bool isPermissionError(const std::error_code& code) {
+    return code == std::errc::permission_denied || code == std::errc::operation_not_permitted;
+}
+
+std::string fileMessage(const FileError& error) {
+    if (error.code() == FileProblem::notRegularFile)
+        return "Marklode reads only regular files, not pipes, devices or sockets.";
+    if (error.code() == FileProblem::tooLarge)
+        return "The file is too large for Marklode to read.";
+    if (isPermissionError(error.code()))
+        return error.operation == FileError::Operation::read
+                   ? "Marklode doesn't have permission to read this file."
+                   : "Marklode doesn't have permission to save there. Choose another folder.";
+    if (error.operation == FileError::Operation::read &&
+        error.code() == std::errc::no_such_file_or_directory)
+        return "The file no longer exists.";
+    return "Something went wrong: " + error.code().message() + ".";
+}
+
+} // namespace
+
+std::string userMessage(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const GPIIconError& iconError) {
+        return "The icon can't be used. " + iconError.description() +
+               " Use a 24-bit BMP of at most 24\u00D724 pixels.";
+    } catch (const ImportError& importError) {
+        return importMessage(importError);
+    } catch (const GPIWriterError& writerError) {
+        return writerMessage(writerError);
+    } catch (const FileError& fileError) {
+        return fileMessage(fileError);
+    } catch (const DeviceTransferError& transferError) {
+        return transferError.description();
+    } catch (const GPIReaderError&) {
+        return "The Garmin file Marklode built is damaged, so nothing was written. Please report "
+               "this.";
+    } catch (const LoadError& loadError) {
+        return loadError.message;
+    } catch (const std::exception& other) {
+        return std::string("Something went wrong: ") + other.what();
+    } catch (...) {
+        return "Something went wrong: an unknown error occurred.";
+    }
+}
+
+} // namespace marklode

@@ -1,0 +1,241 @@
+#include "models/LibraryViewModel.h"
+
+#include "core/io/FileError.h"
+#include "core/io/LocalFileSystem.h"
+#include "support/ForwardingFileSystem.h"
+#include "support/QtTestSupport.h"
+#include "support/TempDir.h"
+
+#include <QSignalSpy>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using namespace marklode;
+using namespace marklode::test;
+
+namespace {
+
+constexpr std::string_view oneRow = "Name,Latitude,Longitude\nA,47,8\n";
+constexpr std::string_view gpxRow = R"(<gpx><wpt lat="47" lon="8"><name>W</name></wpt></gpx>)";
+
+// The local disk, except that writing is refused as if the folder were not ours.
+class RefusingFileSystem final : public ForwardingFileSystem {
+  public:
+    void writeAndSync(std::span<const std::uint8_t>, const Path& p) const override {
+        throw FileError(FileError::Operation::write, EACCES, p);
+    }
+};
+
+class LibraryViewModelTest : public ::testing::Test {
+  protected:
+    void add(std::vector<Path> urls) { await(library.add(urls)); }
+
+    SaveSummary saveAll(const Path& folder) {
+        QFuture<SaveSummary> saving = library.saveAll(folder);
+        await(saving);
+        return saving.result();
+    }
+
+    std::vector<std::string> names() const {
+        std::vector<std::string> result;
+        for (const InputFile* file : library.files())
+            result.push_back(file->url().filename().string());
+        return result;
+    }
+
+    InputFile* file(std::size_t index) const { return library.files().at(qsizetype(index)); }
+
+    LocalFileSystem fileSystem;
+
+    TempDir dir;
+    TempDir out;
+    LibraryViewModel library{QLocale(QStringLiteral("en_US")), nullptr};
+};
+
+TEST_F(LibraryViewModelTest, FolderContributesItsInputFilesInNaturalOrder) {
+    for (const char* name : {"a.csv", "B.gpx", "c.txt", "stop 10.csv", "Stop 9.CSV", ".hidden.csv"})
+        dir.write(std::string("in/") + name,
+                  std::string_view(name).ends_with(".gpx") ? gpxRow : oneRow);
+    dir.write("in/sub/deeper.csv", oneRow);
+    add({dir / "in"});
+    EXPECT_EQ(names(), (std::vector<std::string>{"a.csv", "B.gpx", "Stop 9.CSV", "stop 10.csv"}));
+    EXPECT_FALSE(library.alertMessage()) << text(library.alertMessage());
+    EXPECT_EQ(file(1)->rows().size(), 1u);
+}
+
+TEST_F(LibraryViewModelTest, IgnoredFilesEmptyFoldersAndFailedImportsMakeOneAlert) {
+    struct Case {
+        std::vector<std::string> given;
+        std::string alert;
+    };
+    dir.write("stops.csv", oneRow);
+    dir.write("broken.gpx", "<gpx><wpt");
+    dir.write("notes.txt", "");
+    std::filesystem::create_directories(dir / "empty");
+    const Case cases[] = {
+        {{"notes.txt", "stops.csv"}, "Only .csv and .gpx files can be added. Ignored: notes.txt."},
+        {{"empty"}, "No .csv or .gpx files were found in the folder."},
+        {{"notes.txt", "x.doc", "broken.gpx"},
+         "Only .csv and .gpx files can be added. Ignored: notes.txt, x.doc.\n\n"
+         "broken.gpx: This GPX file is damaged or not valid XML (problem near line 1)."},
+        {{"missing.csv"}, "missing.csv: The file no longer exists."},
+    };
+    for (const Case& c : cases) {
+        LibraryViewModel fresh(QLocale(QStringLiteral("en_US")), nullptr);
+        std::vector<Path> urls;
+        for (const std::string& name : c.given)
+            urls.push_back(dir / name);
+        await(fresh.add(urls));
+        EXPECT_EQ(text(fresh.alertMessage()), c.alert) << c.given.front();
+    }
+}
+
+TEST_F(LibraryViewModelTest, DuplicatesAreSkippedSilently) {
+    Path stops = dir.write("stops.csv", oneRow);
+    std::filesystem::create_directories(dir / "sub");
+    add({stops, stops});
+    add({dir / "sub" / ".." / "stops.csv", dir / "." / "stops.csv"});
+    EXPECT_EQ(names(), std::vector<std::string>{"stops.csv"});
+    EXPECT_FALSE(library.alertMessage());
+}
+
+TEST_F(LibraryViewModelTest, SelectionFollowsAddAndRemove) {
+    Path a = dir.write("a.csv", oneRow), b = dir.write("b.csv", oneRow),
+         c = dir.write("c.csv", oneRow);
+    add({a, b});
+    ASSERT_EQ(library.selectedFile(), file(0));
+    library.setSelection(file(1)->id());
+    add({c});
+    EXPECT_EQ(library.selectedFile(), file(1)) << "an existing selection is kept";
+
+    QUuid second = file(1)->id();
+    library.remove(file(0)->id());
+    EXPECT_EQ(library.selection(), second) << "another file's selection is kept";
+    library.remove(second);
+    EXPECT_EQ(names(), std::vector<std::string>{"c.csv"});
+    EXPECT_EQ(library.selectedFile(), file(0));
+    library.remove(file(0)->id());
+    EXPECT_FALSE(library.selection());
+}
+
+TEST_F(LibraryViewModelTest, RemovedFileLoadingLateChangesNothing) {
+    QSignalSpy alerts(&library, &LibraryViewModel::alertMessageChanged);
+    QFuture<void> adding = library.add({dir / "vanishing.csv"});
+    ASSERT_EQ(library.files().size(), 1);
+    QPointer<InputFile> vanishing = file(0);
+    library.remove(vanishing->id());
+    await(adding);
+    EXPECT_TRUE(library.files().isEmpty());
+    EXPECT_TRUE(vanishing.isNull());
+    EXPECT_EQ(alerts.count(), 0) << "the failed import of a removed file is not reported";
+}
+
+TEST_F(LibraryViewModelTest, CategoriesHoldLoadedFilesWithPOIs) {
+    add({dir.write("a.csv", oneRow), dir.write("empty.csv", "Name,Latitude,Longitude\nx,y,z\n"),
+         dir / "missing.gpx", dir.write("w.gpx", gpxRow)});
+    file(3)->setCategoryName(QStringLiteral("Waypoints"));
+    std::vector<GPICategory> categories = library.categories();
+    ASSERT_EQ(categories.size(), 2u);
+    EXPECT_EQ(categories[0].name, "a");
+    EXPECT_EQ(categories[1].name, "Waypoints");
+    EXPECT_EQ(categories[1].pois.at(0).name, "W");
+}
+
+TEST_F(LibraryViewModelTest, SaveAllNamesTargetsAndSkipsFailedImports) {
+    add({dir.write("route.csv", oneRow), dir.write("Route.gpx", gpxRow), dir / "missing.csv",
+         dir.write("empty.csv", "Name,Latitude,Longitude\nx,y,z\n")});
+    SaveSummary summary = saveAll(out.path());
+    EXPECT_EQ(summary.written,
+              (std::vector<Path>{out / "route.gpi", out / "Route 2.gpi", out / "empty.gpi"}));
+    EXPECT_TRUE(summary.failures.empty());
+    EXPECT_EQ(text(library.statusMessage()), "Saved 3 files.");
+    EXPECT_TRUE(std::filesystem::exists(out / "empty.gpi")) << "a file without POIs is written";
+}
+
+TEST_F(LibraryViewModelTest, ReplacePromptDecidesEachExistingTarget) {
+    struct Case {
+        ReplaceDecision answer;
+        std::string status;
+    };
+    const Case cases[] = {
+        {ReplaceDecision::replace, "Saved 3 files."},
+        {ReplaceDecision::skip, "Saved 2 files. Skipped 1."},
+        {ReplaceDecision::stop, "Saved 1 file. Cancelled."},
+    };
+    add({dir.write("a.csv", oneRow), dir.write("b.csv", oneRow), dir.write("c.csv", oneRow)});
+    for (const Case& c : cases) {
+        TempDir folder;
+        folder.write("b.gpi", "old");
+        std::vector<Path> asked;
+        library.confirmReplace = [&](const Path& target) {
+            asked.push_back(target);
+            return c.answer;
+        };
+        saveAll(folder.path());
+        EXPECT_EQ(asked, std::vector<Path>{folder / "b.gpi"});
+        EXPECT_EQ(text(library.statusMessage()), c.status);
+        EXPECT_EQ(readText(folder / "b.gpi") == "old", c.answer != ReplaceDecision::replace);
+        EXPECT_EQ(std::filesystem::exists(folder / "c.gpi"), c.answer != ReplaceDecision::stop);
+    }
+}
+
+// The first file's read is held and the second waits its turn: saving must wait for both
+// rather than write what isn't there yet.
+TEST_F(LibraryViewModelTest, SavingWaitsForPendingImports) {
+    Path a = dir.write("a.csv", oneRow), b = dir.write("b.gpx", gpxRow);
+    for (bool all : {true, false}) {
+        LibraryViewModel fresh(QLocale(QStringLiteral("en_US")), nullptr);
+        Gate gate;
+        fresh.readInput = heldReader(gate);
+        QFuture<void> adding = fresh.add({a, b});
+        ASSERT_TRUE(gate.arrived(1));
+        TempDir folder;
+        QFuture<SaveSummary> saving =
+            all ? fresh.saveAll(folder.path()) : fresh.write(*fresh.files()[1], folder / "b.gpi");
+        EXPECT_FALSE(saving.isFinished());
+        gate.openAll();
+        await(saving);
+        std::vector<Path> expected{folder / "a.gpi", folder / "b.gpi"};
+        if (!all)
+            expected.erase(expected.begin());
+        EXPECT_EQ(saving.result().written, expected);
+        for (const Path& target : expected) {
+            const InputFile* file = fresh.files()[target.stem() == "a" ? 0 : 1];
+            ASSERT_EQ(file->rows().size(), 1u);
+            Bytes written = fileSystem.readData(target, noReadLimit);
+            EXPECT_EQ(written, file->gpiData()) << target;
+        }
+        await(adding);
+    }
+}
+
+TEST_F(LibraryViewModelTest, SaveFailuresAreListedAndTheRestIsSaved) {
+    add({dir.write("stops.csv", oneRow), dir.write("nameless.csv", oneRow)});
+    file(1)->setCategoryName(QString());
+    SaveSummary summary = saveAll(out.path());
+    EXPECT_EQ(summary.written, std::vector<Path>{out / "stops.gpi"});
+    EXPECT_EQ(text(library.statusMessage()), "Saved 1 file.");
+    EXPECT_EQ(
+        text(library.alertMessage()),
+        "Some files could not be saved:\n\nnameless.csv: Enter a category name before saving.");
+
+    library.fileSystem = std::make_shared<RefusingFileSystem>();
+    QFuture<SaveSummary> writing = library.write(*file(0), out / "x.gpi");
+    await(writing);
+    library.report(writing.result());
+    EXPECT_EQ(text(library.alertMessage()),
+              "Some files could not be saved:\n\nstops.csv: Marklode doesn't have permission to "
+              "save there. Choose another folder.");
+    EXPECT_FALSE(library.statusMessage()) << "nothing saved, nothing to say in the status line";
+
+    // A file that could not be read is not saved as an empty one.
+    library.fileSystem = localFileSystem();
+    add({dir / "missing.csv"});
+    QFuture<SaveSummary> missing = library.write(*file(2), out / "missing.gpi");
+    await(missing);
+    EXPECT_EQ(missing.result().failures,
+              std::vector<QString>{QStringLiteral("missing.csv: The file no longer exists.")});
+    EXPECT_FALSE(std::filesystem::exists(out / "missing.gpi"));
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+#include "rules/UserMessage.h"
+
+#include "core/gpi/GPIWriterError.h"
+#include "core/import/ImportError.h"
+#include "core/io/FileError.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace marklode;
+
+namespace {
+
+template <typename E> std::string wording(E error) {
+    return userMessage(std::make_exception_ptr(std::move(error)));
+}
+
+FileError fileError(FileError::Operation operation, int code) {
+    return FileError(operation, code, "/somewhere/file.csv");
+}
+
+} // namespace
+
+TEST(UserMessageTest, WordsEveryKnownError) {
+    using Op = FileError::Operation;
+    struct Case {
+        std::exception_ptr error;
+        std::string text;
+    };
+    const Case cases[] = {
+        {std::make_exception_ptr(ImportError::invalidXML(12, "mismatched tag")),
+         "This GPX file is damaged or not valid XML (problem near line 12)."},
+        {std::make_exception_ptr(ImportError::invalidXML(0, "")),
+         "This GPX file is damaged or not valid XML (problem near line 0)."},
+        {std::make_exception_ptr(ImportError::unreadableText()),
+         "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again."},
+        {std::make_exception_ptr(fileError(Op::read, EACCES)),
+         "Marklode doesn't have permission to read this file."},
+        {std::make_exception_ptr(fileError(Op::read, EPERM)),
+         "Marklode doesn't have permission to read this file."},
+        {std::make_exception_ptr(fileError(Op::write, EACCES)),
+         "Marklode doesn't have permission to save there. Choose another folder."},
+        {std::make_exception_ptr(fileError(Op::read, ENOENT)), "The file no longer exists."},
+        // A missing folder when writing is not "no longer exists": it falls through.
+        {std::make_exception_ptr(fileError(Op::write, ENOENT)),
+         "Something went wrong: No such file or directory."},
+        {std::make_exception_ptr(fileError(Op::read, EISDIR)),
+         "Something went wrong: Is a directory."},
+        {std::make_exception_ptr(GPIWriterError::tooManyCategories(65'537)),
+         "A Garmin file can hold at most 65536 categories, but this one would have 65537. Use "
+         "fewer files."},
+        {std::make_exception_ptr(GPIWriterError::categoryTooLarge("Stops", 4'294'967'296)),
+         "\u201CStops\u201D would take 4.294967296 GB in a Garmin file, but a category can take "
+         "at most 4.294967295 GB. Split its POIs into smaller files."},
+        {std::make_exception_ptr(GPIWriterError::categoryTooLarge("Stops", 5'000'000'000)),
+         "\u201CStops\u201D would take 5 GB in a Garmin file, but a category can take at most "
+         "4.29 GB. Split its POIs into smaller files."},
+        {std::make_exception_ptr(std::runtime_error("boom")), "Something went wrong: boom"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(userMessage(c.error), c.text);
+}
