@@ -1,0 +1,81 @@
+#include "ui/devices/DeviceActionBar.h"
+
+#include "models/InputFile.h"
+#include "models/LibraryViewModel.h"
+#include "ui/widgets/Icons.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace marklode {
+
+DeviceActionBar::DeviceActionBar(LibraryViewModel& library, DeviceViewModel& devices,
+                                 QWidget* parent)
+    : QWidget(parent), library_(library), devices_(devices) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 0, 10, 10);
+    layout->setSpacing(6);
+    auto* divider = new QFrame;
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(divider);
+
+    send_ = new QPushButton(themedIcon("go-bottom"), QStringLiteral("Send to Device\u2026"));
+    send_->setObjectName(QStringLiteral("sendToDevice"));
+    send_->setMinimumHeight(32);
+    send_->setDefault(true);
+    layout->addWidget(send_);
+
+    progress_ = new QWidget;
+    auto* progressLayout = new QHBoxLayout(progress_);
+    progressLayout->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new QProgressBar;
+    bar->setRange(0, 0);
+    bar->setMaximumWidth(60);
+    bar->setMaximumHeight(10);
+    bar->setTextVisible(false);
+    auto* label = new QLabel(QStringLiteral("Writing to device\u2026"));
+    bar->setAccessibleName(label->text());
+    progressLayout->addStretch(1);
+    progressLayout->addWidget(bar);
+    progressLayout->addWidget(label);
+    progressLayout->addStretch(1);
+    layout->addWidget(progress_);
+
+    connect(send_, &QPushButton::clicked, this, [this] {
+        if (std::optional<GarminDevice> device = devices_.selectedDevice())
+            Q_EMIT sendRequested(devices_.makeSendPlan(library_, *device));
+    });
+    for (auto signal : {&DeviceViewModel::devicesChanged, &DeviceViewModel::selectionChanged,
+                        &DeviceViewModel::isBusyChanged})
+        connect(&devices_, signal, this, &DeviceActionBar::update);
+    connect(&library_, &LibraryViewModel::filesChanged, this, [this] {
+        for (InputFile* file : library_.files())
+            for (auto signal : {&InputFile::rowsChanged, &InputFile::loadErrorChanged})
+                connect(file, signal, this, &DeviceActionBar::update, Qt::UniqueConnection);
+        update();
+    });
+    update();
+}
+
+void DeviceActionBar::update() {
+    bool busy = devices_.isBusy();
+    send_->setVisible(!busy);
+    progress_->setVisible(busy);
+    std::optional<GarminDevice> device = devices_.selectedDevice();
+    bool hasCategories = false;
+    for (const InputFile* file : library_.files())
+        hasCategories = hasCategories || (!file->loadError() && !file->rows().empty());
+    send_->setEnabled(device && hasCategories);
+    QString tip = device ? QStringLiteral("Write all files to %1 as one poi.gpi.")
+                               .arg(QString::fromStdString(device->displayName()))
+                         : QStringLiteral("Connect a Garmin device or SD card first.");
+    send_->setToolTip(tip);
+    send_->setAccessibleDescription(tip);
+}
+
+} // namespace marklode

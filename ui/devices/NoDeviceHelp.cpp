@@ -1,0 +1,70 @@
+#include "ui/devices/NoDeviceHelp.h"
+
+#include "ui/widgets/Icons.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace marklode {
+
+NoDeviceHelp::NoDeviceHelp(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 2, 6, 2);
+    layout->setSpacing(6);
+    auto* heading = new QHBoxLayout;
+    auto* icon = new QLabel;
+    icon->setPixmap(themedIcon("help-browser").pixmap(16, 16));
+    auto* label = new QLabel(QStringLiteral("No Garmin found"));
+    label->setForegroundRole(QPalette::PlaceholderText);
+    heading->addWidget(icon);
+    heading->addWidget(label, 1);
+    auto* why = new QPushButton(QStringLiteral("Why isn't my Garmin shown?"));
+    why->setObjectName(QStringLiteral("whyNoGarmin"));
+    why->setFlat(true);
+    why->setCursor(Qt::PointingHandCursor);
+    why->setStyleSheet(QStringLiteral("QPushButton { color: palette(link); text-align: left; "
+                                      "padding: 0; border: none; }"));
+    QFont caption = why->font();
+    caption.setPointSizeF(caption.pointSizeF() * 0.85);
+    why->setFont(caption);
+    why->setAccessibleName(why->text());
+    layout->addLayout(heading);
+    layout->addWidget(why, 0, Qt::AlignLeft);
+    connect(why, &QPushButton::clicked, this, [this] { showHelp(); });
+}
+
+QWidget* NoDeviceHelp::showHelp() {
+    auto* popup = new QFrame(this, Qt::Popup);
+    popup->setObjectName(QStringLiteral("noDeviceHelpPopup"));
+    popup->setAttribute(Qt::WA_DeleteOnClose);
+    popup->setFrameShape(QFrame::StyledPanel);
+    popup->setAccessibleName(QStringLiteral("Your Garmin may use MTP mode"));
+    popup->setFixedWidth(320);
+    auto* layout = new QVBoxLayout(popup);
+    layout->setSpacing(10);
+    auto* title = new QLabel(QStringLiteral("Your Garmin may use MTP mode"));
+    QFont headline = title->font();
+    headline.setBold(true);
+    title->setFont(headline);
+    auto* mtp =
+        new QLabel(QStringLiteral("Your Garmin may use MTP mode. Save the .gpi file and copy "
+                                  "it with your file manager into Garmin/POI/."));
+    auto* older = new QLabel(QStringLiteral("Older Garmin devices and SD cards appear here as soon "
+                                            "as they are connected and mounted."));
+    older->setForegroundRole(QPalette::PlaceholderText);
+    for (QLabel* label : {title, mtp, older}) {
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+    auto* why = findChild<QPushButton*>(QStringLiteral("whyNoGarmin"));
+    QPoint anchor = why->mapToGlobal(QPoint(why->width() + 4, 0));
+    popup->adjustSize();
+    popup->move(anchor);
+    popup->show();
+    return popup;
+}
+
+} // namespace marklode

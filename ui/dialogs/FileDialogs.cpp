@@ -1,0 +1,119 @@
+#include "ui/dialogs/FileDialogs.h"
+
+#include "models/InputFile.h"
+#include "models/LibraryViewModel.h"
+#include "ui/widgets/NextAnswer.h"
+
+#include <QFileDialog>
+#include <QTimer>
+#include <vector>
+
+namespace marklode {
+
+namespace {
+
+struct PanelSpec {
+    QFileDialog::FileMode mode;
+    QFileDialog::AcceptMode accept = QFileDialog::AcceptOpen;
+    QString title;
+    QStringList filters;
+    QString confirmText;
+    QString proposedName;
+};
+
+// Runs the dialog, or takes a test's next answer instead. None: cancelled.
+std::optional<QStringList> run(const PanelSpec& spec, QWidget* parent) {
+    if (auto answer = NextAnswer::take())
+        if (auto* paths = std::get_if<std::optional<QStringList>>(&*answer))
+            return *paths;
+    QFileDialog dialog(parent, spec.title);
+    dialog.setFileMode(spec.mode);
+    dialog.setAcceptMode(spec.accept);
+    if (!spec.filters.isEmpty())
+        dialog.setNameFilters(spec.filters);
+    if (spec.mode == QFileDialog::Directory)
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (!spec.confirmText.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, spec.confirmText);
+    if (!spec.proposedName.isEmpty())
+        dialog.selectFile(spec.proposedName);
+    dialog.setAccessibleName(spec.title);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles();
+}
+
+std::vector<Path> paths(const QStringList& files) {
+    std::vector<Path> result;
+    for (const QString& file : files)
+        result.emplace_back(file.toStdString());
+    return result;
+}
+
+// The work starts once the dialog has closed, from the event loop, without being awaited.
+template <typename Work> void afterwards(QObject* context, Work work) {
+    QTimer::singleShot(0, context, std::move(work));
+}
+
+} // namespace
+
+QString proposedGPIName(const InputFile& file) {
+    return QString::fromStdString(file.url().stem().string()) + QStringLiteral(".gpi");
+}
+
+void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent) {
+    // Files and folders both: the add operation expands folders and filters by type.
+    PanelSpec spec{QFileDialog::ExistingFiles,
+                   QFileDialog::AcceptOpen,
+                   QStringLiteral("Choose .csv or .gpx files, or a folder that contains them."),
+                   {QStringLiteral("CSV or GPX files (*.csv *.CSV *.gpx *.GPX)"),
+                    QStringLiteral("All files (*)")},
+                   QStringLiteral("Add"),
+                   {}};
+    if (auto chosen = run(spec, parent))
+        afterwards(&library, [&library, urls = paths(*chosen)] { library.add(urls); });
+}
+
+void presentSaveFilePanel(InputFile& file, LibraryViewModel& library, QWidget* parent) {
+    PanelSpec spec{QFileDialog::AnyFile,
+                   QFileDialog::AcceptSave,
+                   QStringLiteral("Save .gpi"),
+                   {QStringLiteral("Garmin POI files (*.gpi)")},
+                   {},
+                   proposedGPIName(file)};
+    auto chosen = run(spec, parent);
+    if (!chosen)
+        return;
+    // The save panel has asked about replacing already; the write doesn't ask again.
+    afterwards(&library, [&library, file = QPointer<InputFile>(&file), target = paths(*chosen)[0]] {
+        if (!file)
+            return;
+        library.write(*file, target).then(&library, [&library](const SaveSummary& summary) {
+            library.report(summary);
+        });
+    });
+}
+
+void presentSaveAllPanel(LibraryViewModel& library, QWidget* parent) {
+    PanelSpec spec{QFileDialog::Directory,
+                   QFileDialog::AcceptOpen,
+                   QStringLiteral("Choose a folder. Marklode writes one .gpi file per input file."),
+                   {},
+                   QStringLiteral("Save Here"),
+                   {}};
+    if (auto chosen = run(spec, parent))
+        afterwards(&library, [&library, folder = paths(*chosen)[0]] { library.saveAll(folder); });
+}
+
+void presentIconPanel(InputFile& file, QWidget* parent) {
+    PanelSpec spec{QFileDialog::ExistingFile,
+                   QFileDialog::AcceptOpen,
+                   QStringLiteral("Choose a 24-bit BMP icon, at most 24\u00D724 pixels."),
+                   {QStringLiteral("BMP images (*.bmp *.BMP)")},
+                   {},
+                   {}};
+    if (auto chosen = run(spec, parent))
+        file.applyIconSource(IconSource::custom(paths(*chosen)[0]));
+}
+
+} // namespace marklode

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+namespace marklode {
+
+class InputFile;
+class LibraryViewModel;
+
+// The four modal file dialogs. Each hands its result to the library or the input file and
+// returns when it closes; the work it starts runs afterwards. Cancelling changes nothing.
+void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent);
+void presentSaveFilePanel(InputFile& file, LibraryViewModel& library, QWidget* parent);
+void presentSaveAllPanel(LibraryViewModel& library, QWidget* parent);
+void presentIconPanel(InputFile& file, QWidget* parent);
+
+// "stops.csv" proposes "stops.gpi": only the last extension is replaced.
+QString proposedGPIName(const InputFile& file);
+
+} // namespace marklode

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+
+namespace marklode {
+
+class InputFile;
+class LibraryViewModel;
+
+// The selected file's name and POI count in the detail column.
+class FileSummaryView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit FileSummaryView(LibraryViewModel& library, QWidget* parent = nullptr);
+    void show(InputFile* file);
+
+  private:
+    void refresh();
+
+    LibraryViewModel& library_;
+    QPointer<InputFile> file_;
+    QLabel* title_;
+    QLabel* subtitle_;
+};
+
+} // namespace marklode

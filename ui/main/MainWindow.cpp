@@ -1,0 +1,246 @@
+#include "ui/main/MainWindow.h"
+
+#include "models/InputFile.h"
+#include "models/LibraryViewModel.h"
+#include "ui/devices/SendConfirmationSheet.h"
+#include "ui/dialogs/FileDialogs.h"
+#include "ui/main/DropZone.h"
+#include "ui/main/FileSummaryView.h"
+#include "ui/main/Sidebar.h"
+#include "ui/widgets/Icons.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace marklode {
+
+namespace {
+
+QAction* fileAction(QObject* parent, const char* icon, const QString& title, const QString& tip,
+                    const QKeySequence& shortcut) {
+    auto* action = new QAction(themedIcon(icon), title, parent);
+    action->setToolTip(tip);
+    action->setStatusTip(tip);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+// An alert shown while its message is set; any way of closing it clears that message.
+QMessageBox* openAlert(QWidget* parent, const QString& title, const QString& text,
+                       std::function<void()> clear) {
+    auto* box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->setWindowTitle(title);
+    box->setText(title);
+    box->setInformativeText(text);
+    box->setAccessibleName(title);
+    box->setAccessibleDescription(text);
+    QObject::connect(box, &QMessageBox::finished, parent, [clear = std::move(clear)] { clear(); });
+    return box;
+}
+
+// Closes an alert whose message was replaced or cleared by the model, without its closing
+// clearing the model's message again.
+void dismissQuietly(QPointer<QMessageBox>& alert) {
+    if (!alert)
+        return;
+    alert->disconnect();
+    alert->close();
+    alert = nullptr;
+}
+
+} // namespace
+
+MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, QWidget* parent)
+    : QMainWindow(parent), library_(library), devices_(devices) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Marklode"));
+    setMinimumSize(900, 600);
+    setAcceptDrops(true);
+
+    addFiles_ =
+        fileAction(this, "list-add", QStringLiteral("Add Files\u2026"),
+                   QStringLiteral("Add .csv or .gpx files, or a folder"), QKeySequence::Open);
+    saveFile_ =
+        fileAction(this, "document-send", QStringLiteral("Save .gpi\u2026"),
+                   QStringLiteral("Save the selected file as a .gpi file"), QKeySequence::Save);
+    saveAll_ = fileAction(this, "folder-new", QStringLiteral("Save All\u2026"),
+                          QStringLiteral("Save one .gpi file per input file into a folder"),
+                          QKeySequence::SaveAs);
+    connect(addFiles_, &QAction::triggered, this, [this] { presentAddFilesPanel(library_, this); });
+    connect(saveFile_, &QAction::triggered, this, [this] {
+        if (InputFile* file = library_.selectedFile())
+            presentSaveFilePanel(*file, library_, this);
+    });
+    connect(saveAll_, &QAction::triggered, this, [this] { presentSaveAllPanel(library_, this); });
+
+    auto* toolbar = addToolBar(QStringLiteral("File actions"));
+    toolbar->setObjectName(QStringLiteral("fileActions"));
+    toolbar->setAccessibleName(QStringLiteral("File actions"));
+    toolbar->setMovable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolbar->addActions({addFiles_, saveFile_, saveAll_});
+
+    auto* split = new QSplitter(Qt::Horizontal);
+    split->setObjectName(QStringLiteral("split"));
+    split->setChildrenCollapsible(false);
+    sidebar_ = new Sidebar(library_, devices_);
+    detail_ = new QStackedWidget;
+    dropZone_ = new DropZone(library_);
+    summary_ = new FileSummaryView(library_);
+    detail_->addWidget(dropZone_);
+    detail_->addWidget(summary_);
+    split->addWidget(sidebar_);
+    split->addWidget(detail_);
+    split->setStretchFactor(1, 1);
+    split->setSizes({260, 640});
+    setCentralWidget(split);
+
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("statusLine"));
+    status_->setForegroundRole(QPalette::PlaceholderText);
+    statusBar()->addWidget(status_, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    connect(sidebar_, &Sidebar::sendRequested, this, &MainWindow::askToSend);
+    connect(&library_, &LibraryViewModel::filesChanged, this, [this] {
+        updateActions();
+        updateDetail();
+    });
+    connect(&library_, &LibraryViewModel::selectionChanged, this, [this] {
+        updateActions();
+        updateDetail();
+    });
+    connect(&library_, &LibraryViewModel::statusMessageChanged, this, &MainWindow::updateStatus);
+    connect(&library_, &LibraryViewModel::alertMessageChanged, this, &MainWindow::showLibraryAlert);
+    connect(&devices_, &DeviceViewModel::resultMessageChanged, this, &MainWindow::showResultAlert);
+    // The Done alert's buttons follow the model while it is open.
+    for (auto signal : {&DeviceViewModel::isBusyChanged, &DeviceViewModel::lastDeviceChanged,
+                        &DeviceViewModel::lastBackupChanged})
+        connect(&devices_, signal, this, [this] {
+            if (resultAlert_)
+                showResultAlert();
+        });
+    connect(&devices_, &DeviceViewModel::errorMessageChanged, this, &MainWindow::showErrorAlert);
+    updateActions();
+    updateDetail();
+    updateStatus();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!watching_) {
+        watching_ = true;
+        QTimer::singleShot(0, &devices_, [this] { devices_.startWatchingVolumes(); });
+    }
+}
+
+void MainWindow::updateActions() {
+    saveFile_->setEnabled(library_.selectedFile() != nullptr);
+    saveAll_->setEnabled(!library_.files().isEmpty());
+}
+
+void MainWindow::updateDetail() {
+    InputFile* file = library_.selectedFile();
+    summary_->show(file);
+    detail_->setCurrentWidget(file ? static_cast<QWidget*>(summary_) : dropZone_);
+}
+
+void MainWindow::updateStatus() {
+    const std::optional<QString>& message = library_.statusMessage();
+    status_->setText(message.value_or(QString()));
+    status_->setAccessibleName(message.value_or(QString()));
+    statusBar()->setVisible(message.has_value());
+}
+
+void MainWindow::askToSend(const SendPlan& plan) {
+    auto* sheet = new SendConfirmationSheet(plan, library_.locale(), this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &QDialog::accepted, this, [this, plan] { confirmSend(plan); });
+    sheet->open();
+}
+
+void MainWindow::confirmSend(const SendPlan& plan) {
+    for (const GarminDevice& device : devices_.devices()) {
+        if (device.volumeURL == plan.deviceID) {
+            GarminDevice target = device;
+            QTimer::singleShot(0, &devices_,
+                               [this, target] { devices_.sendLibrary(library_, target); });
+            return;
+        }
+    }
+    devices_.setErrorMessage(
+        QStringLiteral("\u201C%1\u201D is no longer connected.").arg(plan.deviceName));
+}
+
+void MainWindow::showResultAlert() {
+    const std::optional<QString>& message = devices_.resultMessage();
+    dismissQuietly(resultAlert_);
+    if (!message)
+        return;
+    resultAlert_ = openAlert(this, QStringLiteral("Done"), *message,
+                             [this] { devices_.setResultMessage(std::nullopt); });
+    if (auto device = devices_.lastDevice(); device && !devices_.isBusy()) {
+        auto* eject = resultAlert_->addButton(
+            QStringLiteral("Eject %1").arg(QString::fromStdString(device->displayName())),
+            QMessageBox::AcceptRole);
+        GarminDevice target = *device;
+        connect(eject, &QPushButton::clicked, this, [this, target] { devices_.eject(target); });
+    }
+    if (devices_.lastBackup()) {
+        auto* reveal = resultAlert_->addButton(QStringLiteral("Show Backup in File Manager"),
+                                               QMessageBox::ActionRole);
+        connect(reveal, &QPushButton::clicked, this, [this] { devices_.revealLastBackup(); });
+    }
+    resultAlert_->setDefaultButton(resultAlert_->addButton(QMessageBox::Ok));
+    resultAlert_->setEscapeButton(resultAlert_->button(QMessageBox::Ok));
+    resultAlert_->open();
+}
+
+void MainWindow::showErrorAlert() {
+    const std::optional<QString>& message = devices_.errorMessage();
+    dismissQuietly(errorAlert_);
+    if (!message)
+        return;
+    errorAlert_ = openAlert(this, QStringLiteral("Marklode"), *message,
+                            [this] { devices_.setErrorMessage(std::nullopt); });
+    errorAlert_->setIcon(QMessageBox::Warning);
+    errorAlert_->addButton(QMessageBox::Ok);
+    errorAlert_->open();
+}
+
+void MainWindow::showLibraryAlert() {
+    const std::optional<QString>& message = library_.alertMessage();
+    dismissQuietly(libraryAlert_);
+    if (!message)
+        return;
+    libraryAlert_ = openAlert(this, QStringLiteral("Marklode"), *message,
+                              [this] { library_.setAlertMessage(std::nullopt); });
+    libraryAlert_->setIcon(QMessageBox::Warning);
+    libraryAlert_->addButton(QMessageBox::Ok);
+    libraryAlert_->open();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    if (addDroppedURLs(library_, event->mimeData()->urls()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+} // namespace marklode

@@ -1,0 +1,154 @@
+#include "ui/main/Sidebar.h"
+
+#include "models/InputFile.h"
+#include "models/LibraryViewModel.h"
+#include "ui/devices/DeviceActionBar.h"
+#include "ui/devices/NoDeviceHelp.h"
+#include "ui/main/IssuesPopover.h"
+#include "ui/main/SidebarDelegate.h"
+#include "ui/main/SidebarModel.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace marklode {
+
+using Kind = SidebarModel::RowKind;
+
+Sidebar::Sidebar(LibraryViewModel& library, DeviceViewModel& devices, QWidget* parent)
+    : QWidget(parent), library_(library), devices_(devices) {
+    setMinimumWidth(220);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    model_ = new SidebarModel(library, devices, this);
+    delegate_ = new SidebarDelegate(this);
+    delegate_->ejectEnabled = [this] { return !devices_.isBusy(); };
+    delegate_->ejectTooltip = [this](const QModelIndex& index) {
+        return devices_.isBusy() ? QStringLiteral("Wait until writing has finished.")
+                                 : QStringLiteral("Eject %1").arg(index.data().toString());
+    };
+    list_ = new QTreeView;
+    list_->setObjectName(QStringLiteral("sidebarList"));
+    list_->setAccessibleName(QStringLiteral("Files and devices"));
+    list_->setModel(model_);
+    list_->setItemDelegate(delegate_);
+    list_->setHeaderHidden(true);
+    list_->setRootIsDecorated(false);
+    list_->setItemsExpandable(false);
+    list_->setIndentation(0);
+    list_->setMouseTracking(true);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    list_->setFrameShape(QFrame::NoFrame);
+    list_->installEventFilter(this);
+    list_->expandAll();
+    layout->addWidget(list_, 1);
+
+    auto* actionBar = new DeviceActionBar(library, devices);
+    layout->addWidget(actionBar);
+    connect(actionBar, &DeviceActionBar::sendRequested, this, &Sidebar::sendRequested);
+
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        list_->expandAll();
+        placeNoDeviceHelp();
+        selectFromLibrary();
+    });
+    connect(&library_, &LibraryViewModel::selectionChanged, this, &Sidebar::selectFromLibrary);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (InputFile* file = model_->fileAt(current))
+                    library_.setSelection(file->id());
+            });
+    connect(list_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+        if (auto device = model_->deviceAt(index))
+            devices_.setSelection(device->volumeURL);
+    });
+    connect(list_, &QTreeView::customContextMenuRequested, this, &Sidebar::showContextMenu);
+    connect(delegate_, &SidebarDelegate::issuesClicked, this, &Sidebar::showIssues);
+    connect(delegate_, &SidebarDelegate::ejectClicked, this, [this](const QModelIndex& index) {
+        if (auto device = model_->deviceAt(index))
+            devices_.eject(*device);
+    });
+    placeNoDeviceHelp();
+}
+
+void Sidebar::placeNoDeviceHelp() {
+    QModelIndex help = model_->index(0, 0, model_->index(SidebarModel::devices, 0));
+    if (model_->kindOf(help) == Kind::noDevice && !list_->indexWidget(help))
+        list_->setIndexWidget(help, new NoDeviceHelp);
+}
+
+void Sidebar::selectFromLibrary() {
+    InputFile* selected = library_.selectedFile();
+    QModelIndex at = model_->indexOfFile(selected);
+    if (at == list_->currentIndex())
+        return;
+    if (at.isValid())
+        list_->setCurrentIndex(at);
+    else
+        list_->selectionModel()->clear();
+}
+
+void Sidebar::showContextMenu(const QPoint& at) {
+    QModelIndex index = list_->indexAt(at);
+    QMenu menu(this);
+    if (InputFile* file = model_->fileAt(index)) {
+        QUuid id = file->id();
+        menu.addAction(QStringLiteral("Remove from List"), this,
+                       [this, id] { library_.remove(id); });
+    } else if (auto device = model_->deviceAt(index)) {
+        GarminDevice target = *device;
+        menu.addAction(QStringLiteral("Send to Device\u2026"), this, [this, target] {
+            Q_EMIT sendRequested(devices_.makeSendPlan(library_, target));
+        });
+        menu.addAction(QStringLiteral("Remove Custom POIs from Device\u2026"), this,
+                       [this, target] { confirmRemoval(target); });
+        menu.addSeparator();
+        QAction* eject = menu.addAction(QStringLiteral("Eject"), this,
+                                        [this, target] { devices_.eject(target); });
+        eject->setEnabled(!devices_.isBusy());
+    } else {
+        return;
+    }
+    menu.exec(list_->viewport()->mapToGlobal(at));
+}
+
+void Sidebar::confirmRemoval(const GarminDevice& device) {
+    QString name = QString::fromStdString(device.displayName());
+    QString answer = askQuestion(
+        this, QStringLiteral("Remove custom POIs from \u201C%1\u201D?").arg(name),
+        QStringLiteral("Marklode copies Garmin/POI/poi.gpi to a backup, then deletes it from the "
+                       "device. No other files are changed."),
+        {{QStringLiteral("Back Up and Remove"), QMessageBox::DestructiveRole},
+         {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
+    if (answer == QStringLiteral("Back Up and Remove"))
+        devices_.removeFromDevice(device);
+}
+
+void Sidebar::showIssues(const QModelIndex& index, const QRect& button) {
+    if (InputFile* file = model_->fileAt(index)) {
+        auto* popover = new IssuesPopover(*file, this);
+        popover->showAt(QRect(list_->viewport()->mapToGlobal(button.topLeft()), button.size()));
+    }
+}
+
+bool Sidebar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace) {
+            if (InputFile* file = library_.selectedFile())
+                library_.remove(file->id());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace marklode

@@ -1,0 +1,197 @@
+#include "ui/main/SidebarModel.h"
+
+#include "models/DeviceViewModel.h"
+#include "models/InputFile.h"
+#include "models/LibraryViewModel.h"
+
+namespace marklode {
+
+namespace {
+
+// Internal ids: 0 for the sections, 1 + section for their rows.
+constexpr quintptr sectionId = 0;
+quintptr rowId(int section) {
+    return static_cast<quintptr>(section) + 1;
+}
+
+} // namespace
+
+SidebarModel::SidebarModel(LibraryViewModel& library, DeviceViewModel& deviceModel, QObject* parent)
+    : QAbstractItemModel(parent), library_(library), devices_(deviceModel) {
+    connect(&library_, &LibraryViewModel::filesChanged, this, [this] {
+        beginResetModel();
+        endResetModel();
+        watchFiles();
+    });
+    auto devicesChanged = [this] {
+        beginResetModel();
+        endResetModel();
+    };
+    connect(&devices_, &DeviceViewModel::devicesChanged, this, devicesChanged);
+    auto repaintDevices = [this] {
+        int count = rowCount(index(devices, 0));
+        if (count > 0)
+            Q_EMIT dataChanged(index(0, 0, index(devices, 0)),
+                               index(count - 1, 0, index(devices, 0)));
+    };
+    connect(&devices_, &DeviceViewModel::selectionChanged, this, repaintDevices);
+    connect(&devices_, &DeviceViewModel::isBusyChanged, this, repaintDevices);
+    watchFiles();
+}
+
+void SidebarModel::watchFiles() {
+    for (InputFile* file : library_.files())
+        for (auto signal : {&InputFile::rowsChanged, &InputFile::issuesChanged,
+                            &InputFile::loadErrorChanged, &InputFile::isLoadingChanged})
+            connect(file, signal, this, &SidebarModel::fileChanged, Qt::UniqueConnection);
+}
+
+void SidebarModel::fileChanged() {
+    QModelIndex at = indexOfFile(qobject_cast<const InputFile*>(sender()));
+    if (at.isValid())
+        Q_EMIT dataChanged(at, at);
+}
+
+QModelIndex SidebarModel::index(int row, int column, const QModelIndex& parent) const {
+    if (column != 0 || row < 0 || row >= rowCount(parent))
+        return {};
+    if (!parent.isValid())
+        return createIndex(row, 0, sectionId);
+    return createIndex(row, 0, rowId(parent.row()));
+}
+
+QModelIndex SidebarModel::parent(const QModelIndex& child) const {
+    if (!child.isValid() || child.internalId() == sectionId)
+        return {};
+    return createIndex(static_cast<int>(child.internalId() - 1), 0, sectionId);
+}
+
+int SidebarModel::rowCount(const QModelIndex& parent) const {
+    if (!parent.isValid())
+        return 2;
+    if (parent.internalId() != sectionId)
+        return 0;
+    if (parent.row() == files)
+        return std::max<int>(1, static_cast<int>(library_.files().size()));
+    return std::max<int>(1, static_cast<int>(devices_.devices().size()));
+}
+
+int SidebarModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
+
+SidebarModel::RowKind SidebarModel::kindOf(const QModelIndex& index) const {
+    if (!index.isValid() || index.internalId() == sectionId)
+        return RowKind::section;
+    if (index.parent().row() == files)
+        return library_.files().isEmpty() ? RowKind::noFiles : RowKind::file;
+    return devices_.devices().empty() ? RowKind::noDevice : RowKind::device;
+}
+
+InputFile* SidebarModel::fileAt(const QModelIndex& index) const {
+    return kindOf(index) == RowKind::file ? library_.files().value(index.row()) : nullptr;
+}
+
+std::optional<GarminDevice> SidebarModel::deviceAt(const QModelIndex& index) const {
+    if (kindOf(index) != RowKind::device)
+        return std::nullopt;
+    return devices_.devices().at(static_cast<std::size_t>(index.row()));
+}
+
+QModelIndex SidebarModel::indexOfFile(const InputFile* file) const {
+    auto row = static_cast<int>(library_.files().indexOf(const_cast<InputFile*>(file)));
+    return row < 0 ? QModelIndex() : index(row, 0, index(files, 0));
+}
+
+QString SidebarModel::poiCountText(std::size_t count, const QLocale& locale) {
+    return locale.toString(static_cast<qulonglong>(count)) +
+           (count == 1 ? QStringLiteral(" POI") : QStringLiteral(" POIs"));
+}
+
+QString SidebarModel::issueTooltip(std::size_t count) {
+    return QStringLiteral("%1 rows were skipped. Click to see why.").arg(count);
+}
+
+QVariant SidebarModel::data(const QModelIndex& index, int role) const {
+    RowKind kind = kindOf(index);
+    if (role == kindRole)
+        return static_cast<int>(kind);
+    switch (kind) {
+    case RowKind::section:
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return index.row() == files ? QStringLiteral("Files") : QStringLiteral("Devices");
+        return {};
+    case RowKind::noFiles:
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return QStringLiteral("Drop .csv or .gpx files to begin.");
+        return {};
+    case RowKind::noDevice:
+        if (role == Qt::AccessibleTextRole)
+            return QStringLiteral("No Garmin found");
+        return {};
+    case RowKind::file: {
+        const InputFile* file = fileAt(index);
+        auto detail = [&] {
+            if (file->isLoading())
+                return QStringLiteral("Reading\u2026");
+            if (file->loadError())
+                return QStringLiteral("Could not read file");
+            return poiCountText(file->rows().size(), library_.locale());
+        };
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::AccessibleTextRole:
+            return QString::fromStdString(file->url().filename().string());
+        case Qt::AccessibleDescriptionRole:
+            return file->issues().empty()
+                       ? detail()
+                       : detail() + QStringLiteral(". ") + issueTooltip(file->issues().size());
+        case detailRole:
+            return detail();
+        case isErrorRole:
+            return !file->isLoading() && file->loadError().has_value();
+        case issueCountRole:
+            return static_cast<qulonglong>(file->issues().size());
+        case fileKindRole:
+            return static_cast<int>(file->kind());
+        default:
+            return {};
+        }
+    }
+    case RowKind::device: {
+        GarminDevice device = *deviceAt(index);
+        QString volume = QString::fromStdString(device.volumeName());
+        QString caption = device.hasDeviceXML ? volume : QStringLiteral("SD card \u00B7 ") + volume;
+        std::optional<GarminDevice> selected = devices_.selectedDevice();
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::AccessibleTextRole:
+            return QString::fromStdString(device.displayName());
+        case Qt::AccessibleDescriptionRole:
+        case detailRole:
+            return caption;
+        case hasDeviceXMLRole:
+            return device.hasDeviceXML;
+        case isSelectedDeviceRole:
+            return selected && selected->volumeURL == device.volumeURL;
+        default:
+            return {};
+        }
+    }
+    }
+    return {};
+}
+
+Qt::ItemFlags SidebarModel::flags(const QModelIndex& index) const {
+    switch (kindOf(index)) {
+    case RowKind::file:
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    case RowKind::device:
+    case RowKind::noDevice:
+        return Qt::ItemIsEnabled;
+    default:
+        return Qt::ItemIsEnabled;
+    }
+}
+
+} // namespace marklode

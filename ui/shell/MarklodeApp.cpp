@@ -1,0 +1,76 @@
+#include "ui/shell/MarklodeApp.h"
+
+#include "ui/main/MainWindow.h"
+#include "ui/shell/AboutWindow.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace marklode {
+
+MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
+    : QObject(parent), settings_(QStringLiteral("Marklode"), QStringLiteral("Marklode")) {
+    library_ = std::make_unique<LibraryViewModel>(QLocale(), std::make_shared<SettingsStore>());
+    devices_ = std::make_unique<DeviceViewModel>(std::move(deviceServices), QLocale());
+    updater_ = std::make_unique<AppUpdater>(AppConfig::shared(), isHostedByTestRunner(), settings_);
+    if (isHostedByTestRunner()) {
+        auto* running = new QLabel(QStringLiteral("Running tests"));
+        running->setAlignment(Qt::AlignCenter);
+        running->setWindowTitle(QStringLiteral("Marklode"));
+        running->setMinimumSize(900, 600);
+        window_.reset(running);
+        return;
+    }
+    auto window = std::make_unique<MainWindow>(*library_, *devices_);
+    main_ = window.get();
+    library_->confirmReplace = [this](const Path& target) {
+        QString name = QString::fromStdString(target.filename().string());
+        QString answer =
+            askQuestion(main_, QStringLiteral("\u201C%1\u201D already exists.").arg(name),
+                        QStringLiteral("Do you want to replace it? This can't be undone."),
+                        {{QStringLiteral("Replace"), QMessageBox::DestructiveRole},
+                         {QStringLiteral("Skip"), QMessageBox::NoRole},
+                         {QStringLiteral("Stop Saving"), QMessageBox::RejectRole}});
+        if (answer == QStringLiteral("Replace"))
+            return ReplaceDecision::replace;
+        return answer == QStringLiteral("Skip") ? ReplaceDecision::skip : ReplaceDecision::stop;
+    };
+    installMenus(*window);
+    window_ = std::move(window);
+}
+
+MarklodeApp::~MarklodeApp() {
+    delete about_;
+}
+
+void MarklodeApp::installMenus(MainWindow& window) {
+    QMenuBar* bar = window.menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->addActions({window.addFilesAction(), window.saveFileAction(), window.saveAllAction()});
+    file->addSeparator();
+    QAction* quit = file->addAction(QStringLiteral("Quit"), qApp, &QApplication::quit);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("About Marklode"), this, [this] { showAbout(); });
+    // "Check for Updates…" only when updates are enabled; no build enables them yet.
+    if (updater_->isEnabled()) {
+        QAction* check = help->addAction(QStringLiteral("Check for Updates\u2026"));
+        check->setEnabled(updater_->canCheckForUpdates());
+        connect(updater_.get(), &AppUpdater::canCheckForUpdatesChanged, check,
+                [this, check] { check->setEnabled(updater_->canCheckForUpdates()); });
+    }
+}
+
+AboutWindow* MarklodeApp::showAbout() {
+    if (!about_)
+        about_ = new AboutWindow(AppConfig::shared(), mainInfoDictionary());
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+    return about_;
+}
+
+} // namespace marklode

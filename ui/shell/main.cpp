@@ -1,0 +1,43 @@
+#include "platform/PlatformServices.h"
+#include "ui/main/MainWindow.h"
+#include "ui/shell/InfoDictionary.h"
+#include "ui/shell/MarklodeApp.h"
+#include "ui/widgets/Icons.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QIcon>
+#include <QTimer>
+#include <vector>
+
+// The one place that wires the platform's services into the models and opens the window.
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Marklode"));
+    QApplication::setOrganizationName(QStringLiteral("Marklode"));
+    QApplication::setApplicationVersion(
+        marklode::mainInfoDictionary().value(QStringLiteral("CFBundleShortVersionString")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/marklode.svg")));
+    QApplication::setDesktopFileName(QStringLiteral("marklode"));
+    marklode::prepareIconTheme();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Converts CSV and GPX points of interest to Garmin .gpi files."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE|FOLDER"),
+                                 QStringLiteral(".csv or .gpx files, or folders that hold them"));
+    parser.process(application);
+
+    marklode::MarklodeApp app(marklode::platformDeviceServices());
+    app.mainWindow()->show();
+    // What a file manager's "Open With" passes is added as a drop would be.
+    std::vector<marklode::Path> paths;
+    for (const QString& argument : parser.positionalArguments())
+        paths.emplace_back(QFileInfo(argument).absoluteFilePath().toStdString());
+    if (!paths.empty())
+        QTimer::singleShot(0, &app, [&app, paths] { app.library().add(paths); });
+    return application.exec();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+
+namespace marklode {
+
+// A freedesktop theme icon, or our bundled drawing of it where the theme has none. Names of
+// our own (gpx-track, car) exist only bundled.
+QIcon themedIcon(const char* name);
+
+// Lets the offscreen and Xvfb platforms find the installed themes, falling back to Adwaita.
+void prepareIconTheme();
+
+} // namespace marklode
