@@ -1,0 +1,204 @@
+#include "ui/main/MainWindow.h"
+
+#include "WindowFixture.h"
+#include "models/InputFile.h"
+#include "ui/devices/SendConfirmationSheet.h"
+#include "ui/dialogs/FileDialogs.h"
+#include "ui/main/DropZone.h"
+#include "ui/main/Sidebar.h"
+#include "ui/main/SidebarModel.h"
+#include "ui/widgets/NextAnswer.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTreeView>
+#include <fstream>
+
+using namespace marklode;
+using namespace marklode::test;
+
+namespace {
+
+constexpr std::string_view oneRow = "Name,Latitude,Longitude\nA,47,8\n";
+
+class MainWindowTest : public WindowFixture {
+  protected:
+    void SetUp() override { window->show(); }
+
+    QWidget* detail() const { return window->findChild<QStackedWidget*>()->currentWidget(); }
+    QModelIndex fileRow(int row) const {
+        SidebarModel* model = window->sidebar()->model();
+        return model->index(row, 0, model->index(SidebarModel::files, 0));
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, EmptyStateThenAFileEnablesTheSaveActions) {
+    EXPECT_EQ(fileRow(0).data().toString(), "Drop .csv or .gpx files to begin.");
+    EXPECT_EQ(detail()->objectName(), "dropZone");
+    EXPECT_TRUE(window->addFilesAction()->isEnabled());
+    EXPECT_FALSE(window->saveFileAction()->isEnabled());
+    EXPECT_FALSE(window->saveAllAction()->isEnabled());
+
+    addFile("stops.csv", std::string(oneRow));
+    EXPECT_TRUE(window->saveFileAction()->isEnabled());
+    EXPECT_TRUE(window->saveAllAction()->isEnabled());
+    EXPECT_EQ(detail()->objectName(), "fileSummary");
+    EXPECT_EQ(window->sidebar()->list()->currentIndex(), fileRow(0));
+
+    library->setSelection(std::nullopt);
+    EXPECT_FALSE(window->saveFileAction()->isEnabled());
+    EXPECT_EQ(detail()->objectName(), "dropZone");
+}
+
+TEST_F(MainWindowTest, FileRowsShowCountsErrorsAndSkippedRows) {
+    struct Case {
+        std::string name, text, detail;
+        bool isError;
+        qulonglong issues;
+    };
+    std::string many = "Name,Latitude,Longitude\n";
+    for (int i = 0; i < 1234; ++i)
+        many += "P,47,8\n";
+    const Case cases[] = {
+        {"one.csv", std::string(oneRow), "1 POI", false, 0},
+        {"none.csv", "Name,Latitude,Longitude\nBad,x,8\n", "0 POIs", false, 1},
+        {"many.csv", many, "1,234 POIs", false, 0},
+        {"broken.gpx", "<gpx><wpt", "Could not read file", true, 0},
+    };
+    for (const Case& c : cases)
+        addFile(c.name, c.text);
+    for (int row = 0; row < 4; ++row) {
+        const Case& c = cases[row];
+        QModelIndex index = fileRow(row);
+        EXPECT_EQ(index.data().toString().toStdString(), c.name);
+        EXPECT_EQ(index.data(SidebarModel::detailRole).toString().toStdString(), c.detail)
+            << c.name;
+        EXPECT_EQ(index.data(SidebarModel::isErrorRole).toBool(), c.isError) << c.name;
+        EXPECT_EQ(index.data(SidebarModel::issueCountRole).toULongLong(), c.issues) << c.name;
+    }
+    EXPECT_EQ(fileRow(1).data(Qt::AccessibleDescriptionRole).toString(),
+              "0 POIs. 1 rows were skipped. Click to see why.");
+}
+
+TEST_F(MainWindowTest, EachAlertClearsOnlyItsOwnMessage) {
+    library->setAlertMessage(QStringLiteral("Library trouble"));
+    devices->setErrorMessage(QStringLiteral("Device trouble"));
+    ASSERT_EQ(alerts().size(), 2u);
+    for (QMessageBox* box : alerts())
+        if (box->informativeText() == QStringLiteral("Library trouble"))
+            box->button(QMessageBox::Ok)->click();
+    EXPECT_EQ(library->alertMessage(), std::nullopt);
+    EXPECT_EQ(devices->errorMessage(), QStringLiteral("Device trouble"));
+    ASSERT_EQ(alerts().size(), 1u);
+    alerts().front()->button(QMessageBox::Ok)->click();
+    EXPECT_EQ(devices->errorMessage(), std::nullopt);
+}
+
+TEST_F(MainWindowTest, DoneAlertOffersEjectAndTheBackupOnlyWhenTheyApply) {
+    addFile("stops.csv", std::string(oneRow));
+    Path volume = plugIn("GPS");
+    await(devices->sendLibrary(*library, devices->devices().front()));
+    ASSERT_EQ(alerts().size(), 1u);
+    EXPECT_EQ(buttonTexts(alerts().front()), (QStringList{"Eject GPS", "OK"}));
+    alerts().front()->button(QMessageBox::Ok)->click();
+    EXPECT_EQ(devices->resultMessage(), std::nullopt);
+
+    await(devices->sendLibrary(*library, devices->devices().front()));
+    ASSERT_EQ(alerts().size(), 1u);
+    QMessageBox* done = alerts().front();
+    QStringList texts = buttonTexts(done);
+    texts.sort(); // their order on screen is the platform's button layout
+    EXPECT_EQ(texts, (QStringList{"Eject GPS", "OK", "Show Backup in File Manager"}));
+    for (QAbstractButton* button : done->buttons())
+        if (button->text() == QStringLiteral("Show Backup in File Manager"))
+            button->click();
+    EXPECT_EQ(revealed.size(), 1u);
+    EXPECT_EQ(devices->resultMessage(), std::nullopt);
+}
+
+TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
+    for (bool replaces : {false, true}) {
+        SendPlan plan{dir / "GPS", QStringLiteral("Drive 53"), 1234, 12345, replaces};
+        SendConfirmationSheet sheet(plan, QLocale(QStringLiteral("en_US")), window.get());
+        EXPECT_EQ(sheet.windowTitle(), "Send to Drive 53?");
+        EXPECT_EQ(sheet.findChild<QLabel*>("valueCategories")->text(), "1234");
+        EXPECT_EQ(sheet.findChild<QLabel*>("valuePOIs")->text(), "12,345");
+        EXPECT_EQ(sheet.findChild<QPushButton*>("confirmSend")->text(),
+                  replaces ? "Back Up and Replace" : "Send");
+        EXPECT_EQ(sheet.findChild<QLabel*>("existingPOIs")->text(),
+                  replaces ? "The custom POIs already on this device will be replaced. Marklode "
+                             "backs them up first."
+                           : "This device has no custom POIs yet.");
+    }
+    window->confirmSend(SendPlan{dir / "gone", QStringLiteral("Drive 53"), 1, 1, false});
+    EXPECT_EQ(devices->errorMessage(), "\u201CDrive 53\u201D is no longer connected.");
+}
+
+TEST_F(MainWindowTest, RemovalHappensOnlyWhenConfirmed) {
+    Path volume = plugIn("GPS");
+    std::filesystem::create_directories(volume / "Garmin/POI");
+    std::ofstream(volume / "Garmin/POI/poi.gpi") << "old";
+    GarminDevice device = devices->devices().front();
+
+    NextAnswer::set(QStringLiteral("Cancel"));
+    window->sidebar()->confirmRemoval(device);
+    EXPECT_TRUE(std::filesystem::exists(volume / "Garmin/POI/poi.gpi"));
+
+    NextAnswer::set(QStringLiteral("Back Up and Remove"));
+    window->sidebar()->confirmRemoval(device);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !devices->isBusy() && devices->resultMessage(); }));
+    EXPECT_FALSE(std::filesystem::exists(volume / "Garmin/POI/poi.gpi"));
+    EXPECT_TRUE(devices->lastBackup());
+}
+
+TEST_F(MainWindowTest, DropsReachTheLibraryAndTheZoneHighlightsWhileHovering) {
+    auto* zone = window->findChild<DropZone*>();
+    Path csv = dir.write("dropped.csv", oneRow);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(csv.string()))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(zone, &enter);
+    EXPECT_TRUE(zone->isTargeted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(zone, &drop);
+    EXPECT_FALSE(zone->isTargeted());
+    EXPECT_TRUE(drop.isAccepted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return library->files().size() == 1; }));
+    ASSERT_EQ(library->files().size(), 1u);
+    EXPECT_EQ(library->files().front()->url(), csv);
+
+    QMimeData nothing;
+    QDropEvent empty(QPointF(50, 50), Qt::CopyAction, &nothing, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &empty);
+    EXPECT_FALSE(empty.isAccepted());
+}
+
+TEST_F(MainWindowTest, FileDialogsProposeNamesAndHandOnTheirAnswer) {
+    InputFile* stops = addFile("my.stops.csv", std::string(oneRow));
+    EXPECT_EQ(proposedGPIName(*stops), "my.stops.gpi");
+
+    NextAnswer::set(std::optional<QStringList>());
+    presentAddFilesPanel(*library, window.get());
+    QTest::qWait(20);
+    EXPECT_EQ(library->files().size(), 1u);
+
+    Path other = dir.write("other.gpx", R"(<gpx><wpt lat="47" lon="8"><name>W</name></wpt></gpx>)");
+    NextAnswer::set(
+        std::optional<QStringList>(QStringList{QString::fromStdString(other.string())}));
+    presentAddFilesPanel(*library, window.get());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return library->files().size() == 2; }));
+    EXPECT_EQ(library->files().size(), 2u);
+
+    Path target = dir / "out.gpi";
+    NextAnswer::set(
+        std::optional<QStringList>(QStringList{QString::fromStdString(target.string())}));
+    presentSaveFilePanel(*stops, *library, window.get());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return library->statusMessage().has_value(); }));
+    EXPECT_TRUE(std::filesystem::exists(target));
+    EXPECT_EQ(library->statusMessage(), "Saved 1 file.");
+}

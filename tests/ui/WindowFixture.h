@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/io/LocalFileSystem.h"
+#include "models/DeviceViewModel.h"
+#include "models/LibraryViewModel.h"
+#include "support/QtTestSupport.h"
+#include "support/TempDir.h"
+#include "ui/main/MainWindow.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace marklode::test {
+
+// The main window on real models: files in a temp folder, device volumes that are plain
+// folders the test plugs in and out, backups in the temp folder.
+class WindowFixture : public ::testing::Test {
+  protected:
+    WindowFixture() {
+        auto settings = std::make_unique<QSettings>(
+            QString::fromStdString((dir / "settings.ini").string()), QSettings::IniFormat);
+        library = std::make_unique<LibraryViewModel>(
+            QLocale(QStringLiteral("en_US")),
+            std::make_shared<SettingsStore>(std::move(settings), "en_US.UTF-8"));
+        DeviceServices services{
+            localFileSystem(),
+            [this] { return volumes; },
+            [this] { return dir / "backups"; },
+            [] { return std::chrono::system_clock::now(); },
+            [] { return std::make_unique<VolumeWatcher>(); },
+            nullptr,
+            [this](const Path& folder) { revealed.push_back(folder); },
+        };
+        devices = std::make_unique<DeviceViewModel>(std::move(services),
+                                                    QLocale(QStringLiteral("en_US")));
+        window = std::make_unique<MainWindow>(*library, *devices);
+    }
+
+    Path plugIn(const std::string& name) {
+        std::filesystem::create_directories(dir / name / "Garmin");
+        volumes.push_back(dir / name);
+        await(devices->refresh());
+        return volumes.back();
+    }
+
+    InputFile* addFile(const std::string& name, const std::string& text) {
+        await(library->add({dir.write(name, text)}));
+        return library->files().back();
+    }
+
+    // The open alerts of the window, by their titles.
+    std::vector<QMessageBox*> alerts() const {
+        std::vector<QMessageBox*> open;
+        for (QMessageBox* box : window->findChildren<QMessageBox*>())
+            if (box->isVisible())
+                open.push_back(box);
+        return open;
+    }
+
+    static QStringList buttonTexts(QMessageBox* box) {
+        QStringList texts;
+        for (QAbstractButton* button : box->buttons())
+            texts << button->text().remove(QLatin1Char('&'));
+        return texts;
+    }
+
+    TempDir dir;
+    std::vector<Path> volumes;
+    std::vector<Path> revealed;
+    std::unique_ptr<LibraryViewModel> library;
+    std::unique_ptr<DeviceViewModel> devices;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace marklode::test
