@@ -2,8 +2,10 @@
 #include <QStandardPaths>
 #include <gmock/gmock.h>
 
-// Window tests run offscreen (the test's environment says so) in a real QApplication.
+// Window tests run offscreen in a real QApplication, unless told to use a display.
 int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     ::testing::InitGoogleMock(&argc, argv);
