@@ -3,6 +3,7 @@
 #include "cli/Printing.h"
 #include "core/gpi/GPIReader.h"
 #include "core/io/ReadFile.h"
+#include "core/text/CurlyQuotes.h"
 #include "rules/UserMessage.h"
 
 #include <ostream>
@@ -83,7 +84,7 @@ class InspectCommand final : public Command {
             return exitSuccess;
         }
         for (const auto& category : contents.categories)
-            io.out << "\u201C" << printable(category.name) << "\u201D: "
+            io.out << curlyQuoted(printable(category.name)) << ": "
                    << countOf(static_cast<std::size_t>(category.poiCount), "POI", "POIs") << '\n';
         io.out << countOf(static_cast<std::size_t>(contents.poiCount()), "POI", "POIs") << " in "
                << countOf(contents.categories.size(), "category", "categories") << '\n';

@@ -3,6 +3,7 @@
 #include "cli/Printing.h"
 #include "core/io/AtomicWrite.h"
 #include "core/io/LocalFileSystem.h"
+#include "core/text/CurlyQuotes.h"
 #include "rules/MarklodeWriters.h"
 #include "rules/SaveNames.h"
 #include "rules/TransferMessages.h"
@@ -54,8 +55,8 @@ int convertEach(const std::vector<std::string>& inputs, const std::filesystem::p
         std::filesystem::path target =
             directory / names.next(std::filesystem::path(input).stem().string());
         if (!force && std::filesystem::exists(target)) {
-            io.err << printable(input) << ": \u201C" << printable(target.filename().string())
-                   << "\u201D already exists. Use --force to replace it.\n";
+            io.err << printable(input) << ": " << curlyQuoted(printable(target.filename().string()))
+                   << " already exists. Use --force to replace it.\n";
             status = exitFailure;
         } else if (!writeOwnFile(*prepared, target, settings, io)) {
             status = exitFailure;

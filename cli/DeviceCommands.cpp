@@ -8,6 +8,7 @@
 #include "core/gpi/GPIReader.h"
 #include "core/io/LocalFileSystem.h"
 #include "core/io/ReadFile.h"
+#include "core/text/CurlyQuotes.h"
 #include "core/text/TextClasses.h"
 #include "rules/LoadError.h"
 #include "rules/MarklodeWriters.h"
@@ -54,7 +55,7 @@ GarminDevice chooseDevice(const FileSystemHandle& fileSystem, const Arguments& a
     if (auto volume = args.value("device")) {
         if (auto device = DeviceScanner(fileSystem).device(*volume))
             return *device;
-        throw LoadError{"“" + *volume + "” is not a Garmin device: it has no Garmin folder."};
+        throw LoadError{curlyQuoted(*volume) + " is not a Garmin device: it has no Garmin folder."};
     }
     auto devices = scanDevices(fileSystem, {});
     if (devices.empty())

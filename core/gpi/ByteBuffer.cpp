@@ -1,6 +1,7 @@
 #include "core/gpi/ByteBuffer.h"
 
 #include "core/gpi/GPIWriterError.h"
+#include "core/text/TextClasses.h"
 #include "core/text/Windows1252.h"
 
 #include <stdexcept>
@@ -9,11 +10,8 @@
 namespace marklode {
 
 std::size_t localizedTextLength(std::string_view text, GPIEncoding encoding) {
-    unsigned char any = 0;
-    for (char c : text)
-        any |= static_cast<unsigned char>(c);
-    if (any < 0x80)
-        return text.size(); // ASCII: the same in both encodings
+    if (isASCII(text))
+        return text.size(); // the same in both encodings
     if (encoding == GPIEncoding::windows1252)
         if (auto length = windows1252Length(text))
             return *length;

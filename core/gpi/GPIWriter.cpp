@@ -38,13 +38,6 @@ bool validAlertValue(double value, double maximum) {
     return std::isfinite(value) && value >= 0 && value <= maximum;
 }
 
-bool isASCII(std::string_view text) {
-    unsigned char any = 0;
-    for (char c : text)
-        any |= static_cast<unsigned char>(c);
-    return any < 0x80;
-}
-
 bool fitsWindows1252(std::string_view text) {
     return isASCII(text) || isWindows1252Encodable(text);
 }

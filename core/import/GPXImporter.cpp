@@ -36,10 +36,8 @@ bool equalsIgnoringASCIICase(std::string_view text, std::string_view lower) {
 }
 
 Key keyOf(std::string_view elementName) {
-    bool ascii = std::all_of(elementName.begin(), elementName.end(),
-                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     std::string lower;
-    if (!ascii) {
+    if (!isASCII(elementName)) {
         // Only full lower-casing decides whether a non-ASCII name maps onto one of the keys.
         lower = lowercased(elementName);
         elementName = lower;
