@@ -18,6 +18,13 @@ std::size_t localizedTextLength(std::string_view text, GPIEncoding encoding) {
     return text.size();
 }
 
+std::size_t checkedTextLength(std::string_view text, GPIEncoding encoding) {
+    std::size_t length = localizedTextLength(text, encoding);
+    if (length > ByteBuffer::maxStringBytes)
+        throw GPIWriterError::stringTooLong(std::string(text));
+    return length;
+}
+
 std::array<std::uint8_t, 2> languageBytes(std::string_view languageCode) {
     std::array<std::uint8_t, 2> tag = {' ', ' '};
     for (std::size_t i = 0; i < 2 && i < languageCode.size(); ++i) {
@@ -38,10 +45,8 @@ void ByteBuffer::appendString(std::string_view text) {
 
 void ByteBuffer::appendLocalizedString(std::string_view text, GPIEncoding encoding,
                                        std::string_view languageCode) {
-    std::size_t length = localizedTextLength(text, encoding);
-    if (length > maxStringBytes)
-        throw GPIWriterError::stringTooLong(std::string(text));
-    appendLocalizedText(text, encoding, languageBytes(languageCode), length);
+    appendLocalizedText(text, encoding, languageBytes(languageCode),
+                        checkedTextLength(text, encoding));
 }
 
 void ByteCursor::overrun() {

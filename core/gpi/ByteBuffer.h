@@ -104,6 +104,8 @@ class ByteCursor : public LittleEndianAppends<ByteCursor> {
 
 // The byte count of a text as appendLocalizedString stores it (without the 8 framing bytes).
 std::size_t localizedTextLength(std::string_view text, GPIEncoding encoding);
+// The same, throwing GPIWriterError::stringTooLong when it exceeds the 16-bit count.
+std::size_t checkedTextLength(std::string_view text, GPIEncoding encoding);
 
 // The 2 language bytes for a language code: its leading ASCII characters, at most two, padded
 // with spaces. A non-ASCII character ends the code, so the tag is always exactly 2 bytes and

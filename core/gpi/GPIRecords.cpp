@@ -17,13 +17,6 @@ constexpr std::uint32_t transparentMagenta = 0x00FF00FF;
 constexpr std::uint32_t bitmapDataOffset = 44;
 constexpr std::size_t paletteCapacity = 256;
 
-std::size_t checkedLength(std::string_view text, GPIEncoding encoding) {
-    std::size_t length = localizedTextLength(text, encoding);
-    if (length > ByteBuffer::maxStringBytes)
-        throw GPIWriterError::stringTooLong(std::string(text));
-    return length;
-}
-
 void appendBitmapHeader(ByteBuffer& into, const GPIIcon& icon, std::uint16_t bitmapId,
                         bool palette) {
     auto width = static_cast<std::uint16_t>(icon.width());
@@ -142,7 +135,7 @@ void AreaBounds::include(std::int32_t latitude, std::int32_t longitude) {
 
 GPIRecord waypointRecord(const POI& poi, const TextStyle& style) {
     GPIRecord record{.type = waypoint};
-    appendWaypointMain(record.main, poi, style, checkedLength(poi.name, style.encoding));
+    appendWaypointMain(record.main, poi, style, checkedTextLength(poi.name, style.encoding));
     if (poi.hasAlert()) {
         GPIRecord alertRecord{.type = alert};
         appendAlertMain(alertRecord.main, poi);
@@ -151,7 +144,7 @@ GPIRecord waypointRecord(const POI& poi, const TextStyle& style) {
     if (hasCommentRecord(poi)) {
         GPIRecord commentRecord{.type = comment};
         commentRecord.main.appendLocalizedText(*poi.comment, style.encoding, style.language,
-                                               checkedLength(*poi.comment, style.encoding));
+                                               checkedTextLength(*poi.comment, style.encoding));
         record.children.push_back(std::move(commentRecord));
     }
     return record;
@@ -172,7 +165,7 @@ GPIRecord categoryRecord(std::string_view trimmedName, std::span<const POI> pois
                          const GPIIcon& icon, std::uint16_t bitmapId, const TextStyle& style) {
     GPIRecord record{.type = category, .forceExtended = true};
     record.main.appendLocalizedText(trimmedName, style.encoding, style.language,
-                                    checkedLength(trimmedName, style.encoding));
+                                    checkedTextLength(trimmedName, style.encoding));
     AreaSplit split = splitIntoAreas(pois, GPIWriter::maxWaypointsPerArea);
     std::uint32_t begin = 0;
     for (std::uint32_t end : split.areaEnds) {
