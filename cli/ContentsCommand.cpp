@@ -4,7 +4,6 @@
 #include "core/gpi/GPIReader.h"
 #include "core/io/ReadFile.h"
 #include "core/text/CurlyQuotes.h"
-#include "rules/UserMessage.h"
 
 #include <ostream>
 
@@ -66,7 +65,7 @@ class InspectCommand final : public Command {
         try {
             bytes = readFileBytes(path);
         } catch (...) {
-            return reportFailure(io, json, userMessage(std::current_exception()));
+            return reportCurrentFailure(io, json);
         }
         GPIContents contents;
         try {

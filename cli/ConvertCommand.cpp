@@ -7,7 +7,6 @@
 #include "rules/MarklodeWriters.h"
 #include "rules/SaveNames.h"
 #include "rules/TransferMessages.h"
-#include "rules/UserMessage.h"
 
 #include <filesystem>
 #include <ostream>
@@ -28,8 +27,7 @@ bool writeOwnFile(const PreparedInput& input, const std::filesystem::path& targe
         ownFileWriter(input.categoryName, input.icon, settings.timestamp)
             .write(input.effectivePOIs, target, LocalFileSystem{});
     } catch (...) {
-        io.err << printable(input.path) << ": " << printable(userMessage(std::current_exception()))
-               << '\n';
+        reportCurrentFailureOf(io, input.path);
         return false;
     }
     io.out << describeWritten(target.string(), input.effectivePOIs.size(), 1) << '\n';
@@ -77,8 +75,7 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
         writeAtomically(deviceFileWriter(settings.timestamp).data(categories), target,
                         LocalFileSystem{});
     } catch (...) {
-        io.err << printable(userMessage(std::current_exception())) << '\n';
-        return exitFailure;
+        return reportCurrentFailure(io, false);
     }
     std::size_t poiCount = 0;
     for (const GPICategory& category : categories)

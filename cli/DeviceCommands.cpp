@@ -13,7 +13,6 @@
 #include "rules/LoadError.h"
 #include "rules/MarklodeWriters.h"
 #include "rules/TransferMessages.h"
-#include "rules/UserMessage.h"
 
 #include <chrono>
 #include <locale>
@@ -77,7 +76,7 @@ int reportDeviceFailure(Streams& io) {
                    << printable(device.displayName()) << ")\n";
         return exitFailure;
     } catch (...) {
-        return reportFailure(io, false, userMessage(std::current_exception()));
+        return reportCurrentFailure(io, false);
     }
 }
 
