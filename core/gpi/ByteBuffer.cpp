@@ -43,12 +43,6 @@ void ByteBuffer::appendString(std::string_view text) {
     appendBytes(text);
 }
 
-void ByteBuffer::appendLocalizedString(std::string_view text, GPIEncoding encoding,
-                                       std::string_view languageCode) {
-    appendLocalizedText(text, encoding, languageBytes(languageCode),
-                        checkedTextLength(text, encoding));
-}
-
 void ByteCursor::overrun() {
     throw std::logic_error("output longer than its computed size");
 }

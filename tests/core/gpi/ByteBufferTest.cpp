@@ -4,6 +4,7 @@
 #include "core/gpi/GPIRecord.h"
 #include "core/gpi/GPIWriter.h"
 #include "core/gpi/GPIWriterError.h"
+#include "support/TextEncodings.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ TEST(ByteBufferTest, StringEncodings) {
     for (const Case& c : cases) {
         ByteBuffer buffer;
         if (c.localized)
-            buffer.appendLocalizedString(c.text, c.encoding, c.language);
+            appendLocalizedString(buffer, c.text, c.encoding, c.language);
         else
             buffer.appendString(c.text);
         EXPECT_EQ(hexString(buffer.bytes), hexString(hexBytes(c.hex))) << c.label;
@@ -103,7 +104,7 @@ TEST(ByteBufferTest, StringLengthLimitCountsEncodedBytes) {
         buffer.appendUInt8(7);
         auto append = [&] {
             if (c.localized)
-                buffer.appendLocalizedString(c.text, c.encoding, "EN");
+                appendLocalizedString(buffer, c.text, c.encoding, "EN");
             else
                 buffer.appendString(c.text);
         };

@@ -5,6 +5,7 @@
 #include "core/gpi/GPIRecords.h"
 #include "core/io/FileError.h"
 #include "support/ForwardingFileSystem.h"
+#include "support/GPIRecordTrees.h"
 #include "support/TempDir.h"
 
 #include <algorithm>

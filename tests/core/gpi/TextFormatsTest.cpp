@@ -1,11 +1,13 @@
 #include "core/gpi/CoordinateFormat.h"
 #include "core/text/Windows1252.h"
+#include "support/TextEncodings.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
 using namespace marklode;
+using marklode::test::encodeWindows1252;
 
 TEST(CoordinateFormatTest, ShortestRoundTripWithFractionOrExponent) {
     const double inf = std::numeric_limits<double>::infinity();
