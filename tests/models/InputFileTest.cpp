@@ -1,6 +1,6 @@
 #include "models/InputFile.h"
 
-#include "core/gpi/GPITestSupport.h"
+#include "support/GPITestSupport.h"
 #include "rules/UserMessage.h"
 #include "support/QtTestSupport.h"
 #include "support/TempDir.h"
