@@ -3,7 +3,7 @@
 #include "cli/Printing.h"
 #include "core/gpi/GPIReader.h"
 #include "core/io/ReadFile.h"
-#include "rules/UserMessage.h"
+#include "core/text/CurlyQuotes.h"
 
 #include <ostream>
 
@@ -65,7 +65,7 @@ class InspectCommand final : public Command {
         try {
             bytes = readFileBytes(path);
         } catch (...) {
-            return reportFailure(io, json, userMessage(std::current_exception()));
+            return reportCurrentFailure(io, json);
         }
         GPIContents contents;
         try {
@@ -83,7 +83,7 @@ class InspectCommand final : public Command {
             return exitSuccess;
         }
         for (const auto& category : contents.categories)
-            io.out << "\u201C" << printable(category.name) << "\u201D: "
+            io.out << curlyQuoted(printable(category.name)) << ": "
                    << countOf(static_cast<std::size_t>(category.poiCount), "POI", "POIs") << '\n';
         io.out << countOf(static_cast<std::size_t>(contents.poiCount()), "POI", "POIs") << " in "
                << countOf(contents.categories.size(), "category", "categories") << '\n';

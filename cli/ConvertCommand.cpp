@@ -3,10 +3,10 @@
 #include "cli/Printing.h"
 #include "core/io/AtomicWrite.h"
 #include "core/io/LocalFileSystem.h"
+#include "core/text/CurlyQuotes.h"
 #include "rules/MarklodeWriters.h"
 #include "rules/SaveNames.h"
 #include "rules/TransferMessages.h"
-#include "rules/UserMessage.h"
 
 #include <filesystem>
 #include <ostream>
@@ -27,8 +27,7 @@ bool writeOwnFile(const PreparedInput& input, const std::filesystem::path& targe
         ownFileWriter(input.categoryName, input.icon, settings.timestamp)
             .write(input.effectivePOIs, target, LocalFileSystem{});
     } catch (...) {
-        io.err << printable(input.path) << ": " << printable(userMessage(std::current_exception()))
-               << '\n';
+        reportCurrentFailureOf(io, input.path);
         return false;
     }
     io.out << describeWritten(target.string(), input.effectivePOIs.size(), 1) << '\n';
@@ -54,8 +53,8 @@ int convertEach(const std::vector<std::string>& inputs, const std::filesystem::p
         std::filesystem::path target =
             directory / names.next(std::filesystem::path(input).stem().string());
         if (!force && std::filesystem::exists(target)) {
-            io.err << printable(input) << ": \u201C" << printable(target.filename().string())
-                   << "\u201D already exists. Use --force to replace it.\n";
+            io.err << printable(input) << ": " << curlyQuoted(printable(target.filename().string()))
+                   << " already exists. Use --force to replace it.\n";
             status = exitFailure;
         } else if (!writeOwnFile(*prepared, target, settings, io)) {
             status = exitFailure;
@@ -76,8 +75,7 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
         writeAtomically(deviceFileWriter(settings.timestamp).data(categories), target,
                         LocalFileSystem{});
     } catch (...) {
-        io.err << printable(userMessage(std::current_exception())) << '\n';
-        return exitFailure;
+        return reportCurrentFailure(io, false);
     }
     std::size_t poiCount = 0;
     for (const GPICategory& category : categories)

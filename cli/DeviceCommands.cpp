@@ -9,10 +9,10 @@
 #include "core/io/LocalFileSystem.h"
 #include "core/io/ReadFile.h"
 #include "core/text/TextClasses.h"
+#include "rules/CliDeviceMessages.h"
 #include "rules/LoadError.h"
 #include "rules/MarklodeWriters.h"
 #include "rules/TransferMessages.h"
-#include "rules/UserMessage.h"
 
 #include <chrono>
 #include <locale>
@@ -54,12 +54,11 @@ GarminDevice chooseDevice(const FileSystemHandle& fileSystem, const Arguments& a
     if (auto volume = args.value("device")) {
         if (auto device = DeviceScanner(fileSystem).device(*volume))
             return *device;
-        throw LoadError{"“" + *volume + "” is not a Garmin device: it has no Garmin folder."};
+        throw LoadError{notAGarminDeviceMessage(*volume)};
     }
     auto devices = scanDevices(fileSystem, {});
     if (devices.empty())
-        throw LoadError{
-            "No Garmin device is connected. Connect one, or name its folder with --device."};
+        throw LoadError{std::string(noDeviceConnectedMessage)};
     if (devices.size() > 1)
         throw SeveralDevices{std::move(devices)};
     return devices.front();
@@ -70,13 +69,13 @@ int reportDeviceFailure(Streams& io) {
     try {
         throw;
     } catch (const SeveralDevices& several) {
-        io.err << "Several Garmin devices are connected; choose one with --device:\n";
+        io.err << severalDevicesMessage << '\n';
         for (const auto& device : several.devices)
             io.err << "  " << printable(device.volumeURL.string()) << " ("
                    << printable(device.displayName()) << ")\n";
         return exitFailure;
     } catch (...) {
-        return reportFailure(io, false, userMessage(std::current_exception()));
+        return reportCurrentFailure(io, false);
     }
 }
 
@@ -165,7 +164,7 @@ class DevicesCommand final : public Command {
             return exitSuccess;
         }
         if (devices.empty())
-            io.out << "No Garmin devices found.\n";
+            io.out << noDevicesFoundMessage << '\n';
         for (const auto& device : devices) {
             io.out << printable(device.displayName()) << '\n'
                    << "  volume:      " << printable(device.volumeName()) << " at "
@@ -213,7 +212,7 @@ class SendCommand final : public Command {
             auto [bytes, categoryCount] = deviceFile(args.positional(), settings, io, inputFailed);
             GarminDevice device = chooseDevice(fileSystem, args);
             if (io.errIsTerminal)
-                io.err << "Sending to " << printable(device.displayName()) << "…\n";
+                io.err << sendingToMessage(printable(device.displayName())) << '\n';
             TransferResult result = transferFor(fileSystem, args).send(bytes, device);
             io.out << sentMessage(localeGrouped(result.verifiedPOICount), categoryCount,
                                   printable(device.displayName()),

@@ -3,7 +3,6 @@
 #include "cli/Printing.h"
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIIconError.h"
-#include "rules/UserMessage.h"
 
 #include <ostream>
 
@@ -67,9 +66,9 @@ class IconCommand final : public Command {
             // sentence the application shows.
             if (json)
                 return reportFailure(io, true, error.description());
-            return reportFailure(io, false, userMessage(std::current_exception()));
+            return reportCurrentFailure(io, false);
         } catch (...) {
-            return reportFailure(io, json, userMessage(std::current_exception()));
+            return reportCurrentFailure(io, json);
         }
     }
 };

@@ -2,7 +2,6 @@
 #include "cli/CommonOptions.h"
 #include "cli/Json.h"
 #include "cli/Printing.h"
-#include "rules/UserMessage.h"
 
 #include <cmath>
 #include <cstdio>
@@ -72,7 +71,7 @@ class ImportCommand final : public Command {
         try {
             result = importInput(path, speedUnit, io);
         } catch (...) {
-            return reportFailure(io, json, userMessage(std::current_exception()));
+            return reportCurrentFailure(io, json);
         }
         printIssues(io, path, result);
         if (json)

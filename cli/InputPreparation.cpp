@@ -5,7 +5,6 @@
 #include "cli/Printing.h"
 #include "core/text/NumberSyntax.h"
 #include "rules/SidecarIcon.h"
-#include "rules/UserMessage.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -101,7 +100,7 @@ std::optional<ConvertSettings> convertSettingsOrReport(const Arguments& args, St
     } catch (const UsageError&) {
         throw;
     } catch (...) {
-        io.err << printable(userMessage(std::current_exception())) << '\n';
+        reportCurrentFailure(io, false);
         return std::nullopt;
     }
 }
@@ -112,8 +111,7 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
     try {
         result = importInput(path, settings.speedUnit, io);
     } catch (...) {
-        io.err << printable(path) << ": " << printable(userMessage(std::current_exception()))
-               << '\n';
+        reportCurrentFailureOf(io, path);
         return std::nullopt;
     }
     printIssues(io, path, result);
@@ -129,8 +127,7 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
                 input.icon = GPIIcon::contentsOf(*sidecar);
             } catch (...) {
                 // As in the application: the built-in icon is used and the reason is shown.
-                io.err << printable(sidecar->filename().string()) << ": "
-                       << printable(userMessage(std::current_exception())) << '\n';
+                reportCurrentFailureOf(io, sidecar->filename().string());
             }
         }
     }

@@ -1,6 +1,7 @@
 #include "cli/Printing.h"
 
 #include "core/text/TextDecoding.h"
+#include "rules/UserMessage.h"
 
 #include <cstdio>
 #include <ostream>
@@ -89,6 +90,15 @@ int reportFailure(Streams& io, bool json, const std::string& message) {
         io.err << printable(message) << '\n';
     }
     return exitFailure;
+}
+
+int reportCurrentFailure(Streams& io, bool json) {
+    return reportFailure(io, json, userMessage(std::current_exception()));
+}
+
+void reportCurrentFailureOf(Streams& io, std::string_view subject) {
+    io.err << printable(subject) << ": " << printable(userMessage(std::current_exception()))
+           << '\n';
 }
 
 } // namespace marklode::cli

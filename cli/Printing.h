@@ -30,4 +30,9 @@ std::string describePOI(const POI& poi);
 // from the data it names.
 int reportFailure(Streams& io, bool json, const std::string& message);
 
+// reportFailure in the words of userMessage for the exception being handled.
+int reportCurrentFailure(Streams& io, bool json);
+// The same on standard error as "SUBJECT: MESSAGE", for a failure that concerns one file.
+void reportCurrentFailureOf(Streams& io, std::string_view subject);
+
 } // namespace marklode::cli

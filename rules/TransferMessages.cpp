@@ -1,5 +1,7 @@
 #include "rules/TransferMessages.h"
 
+#include "core/text/CurlyQuotes.h"
+
 namespace marklode {
 
 std::string sentMessage(std::string_view formattedPOICount, std::size_t categoryCount,
@@ -15,8 +17,7 @@ std::string sentMessage(std::string_view formattedPOICount, std::size_t category
 }
 
 std::string damagedGPIFileMessage(std::string_view fileName) {
-    return "\u201C" + std::string(fileName) +
-           "\u201D is damaged or not a Garmin POI file, so nothing was written.";
+    return curlyQuoted(fileName) + " is damaged or not a Garmin POI file, so nothing was written.";
 }
 
 std::string removedMessage(std::string_view deviceName,
@@ -28,8 +29,7 @@ std::string removedMessage(std::string_view deviceName,
 }
 
 std::string beingEjectedMessage(std::string_view deviceName) {
-    return "\u201C" + std::string(deviceName) +
-           "\u201D is being ejected, so its POIs can't be changed now.";
+    return curlyQuoted(deviceName) + " is being ejected, so its POIs can't be changed now.";
 }
 
 } // namespace marklode

@@ -9,16 +9,12 @@
 #include "core/import/ImportError.h"
 #include "core/io/FileError.h"
 #include "core/text/ByteCount.h"
+#include "core/text/CurlyQuotes.h"
 #include "rules/LoadError.h"
 
 namespace marklode {
 
 namespace {
-
-// Names of devices and POIs stand between curly quotes.
-std::string quoted(const std::string& name) {
-    return "\u201C" + name + "\u201D";
-}
 
 std::string importMessage(const ImportError& error) {
     if (const auto* xml = std::get_if<ImportError::InvalidXML>(&error.kind))
@@ -30,13 +26,13 @@ std::string importMessage(const ImportError& error) {
 std::string writerMessage(const GPIWriterError& error) {
     using E = GPIWriterError;
     if (const auto* coordinate = std::get_if<E::InvalidCoordinate>(&error.kind))
-        return quoted(coordinate->name) + " has an invalid position (" +
+        return curlyQuoted(coordinate->name) + " has an invalid position (" +
                formatCoordinate(coordinate->latitude) + ", " +
                formatCoordinate(coordinate->longitude) + ").";
     if (std::holds_alternative<E::StringTooLong>(error.kind))
         return "A name or comment is too long to store in a Garmin file.";
     if (const auto* alert = std::get_if<E::InvalidAlertValue>(&error.kind))
-        return quoted(alert->name) + " has a speed or distance that is too large or negative.";
+        return curlyQuoted(alert->name) + " has a speed or distance that is too large or negative.";
     if (const auto* many = std::get_if<E::TooManyCategories>(&error.kind))
         return "A Garmin file can hold at most " + std::to_string(GPIWriter::maxCategories) +
                " categories, but this one would have " + std::to_string(many->count) +
@@ -44,7 +40,7 @@ std::string writerMessage(const GPIWriterError& error) {
     if (const auto* large = std::get_if<E::CategoryTooLarge>(&error.kind)) {
         auto [length, most] = distinctByteCounts(static_cast<std::int64_t>(large->length),
                                                  GPIWriter::maxCategoryLength);
-        return quoted(large->name) + " would take " + length +
+        return curlyQuoted(large->name) + " would take " + length +
                " in a Garmin file, but a category can take at most " + most +
                ". Split its POIs into smaller files.";
     }

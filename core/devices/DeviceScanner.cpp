@@ -1,5 +1,6 @@
 #include "core/devices/DeviceScanner.h"
 
+#include "core/import/XMLChunks.h"
 #include "core/text/UnicodeText.h"
 
 #include <algorithm>
@@ -87,17 +88,9 @@ std::optional<std::string> DeviceScanner::modelName(std::span<const std::uint8_t
     XML_SetCharacterDataHandler(parser.get(), Finder::characters);
     XML_SetCdataSectionHandler(parser.get(), Finder::startCDATA, Finder::endCDATA);
 
-    // XML_Parse takes an int length, so large inputs go in pieces.
-    constexpr std::size_t chunk = 1 << 20;
-    std::size_t offset = 0;
-    do {
-        std::size_t length = std::min(chunk, deviceXML.size() - offset);
-        bool last = offset + length == deviceXML.size();
-        if (XML_Parse(parser.get(), reinterpret_cast<const char*>(deviceXML.data() + offset),
-                      static_cast<int>(length), last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK)
-            break; // an error or the stop after a match: either way the answer is final
-        offset += length;
-    } while (offset < deviceXML.size());
+    // An error or the stop after a match ends the parse: either way the answer is final.
+    parseInChunks(parser.get(), std::string_view(reinterpret_cast<const char*>(deviceXML.data()),
+                                                 deviceXML.size()));
     return finder.result;
 }
 

@@ -5,28 +5,14 @@
 #include "core/io/AtomicWrite.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstdlib>
 #include <string>
-#include <thread>
 
 namespace marklode {
 
-namespace {
-
-// Test-only pause so that a crash test can kill the process at a known step.
-void pauseForTests(std::string_view step) {
-    const char* at = std::getenv("MARKLODE_TEST_PAUSE_AT");
-    if (!at || step != at)
-        return;
-    const char* ms = std::getenv("MARKLODE_TEST_PAUSE_MS");
-    long milliseconds = 0;
-    if (ms)
-        std::from_chars(ms, ms + std::char_traits<char>::length(ms), milliseconds);
-    std::this_thread::sleep_for(std::chrono::milliseconds(std::max(0L, milliseconds)));
+void DeviceTransfer::reached(TransferStep step) const {
+    if (onStep)
+        onStep(step);
 }
-
-} // namespace
 
 std::unique_ptr<DirectoryLock> DeviceTransfer::lock(const GarminDevice& device) const {
     std::unique_ptr<DirectoryLock> held;
@@ -85,7 +71,7 @@ TransferResult DeviceTransfer::send(std::span<const std::uint8_t> data,
 
     refuseSymbolicLinks(device);
     std::optional<Path> backupFolder = backUpExisting(device);
-    pauseForTests("backup");
+    reached(TransferStep::backup);
 
     const Path poiFolder = device.poiFolderURL();
     const Path target = device.poiFileURL();
@@ -94,11 +80,11 @@ TransferResult DeviceTransfer::send(std::span<const std::uint8_t> data,
         if (!fs->isDirectory(poiFolder))
             fs->createDirectory(poiFolder);
         removeTemporaryFiles(device, false);
-        pauseForTests("write");
+        reached(TransferStep::write);
         fs->writeAndSync(data, temporary);
-        pauseForTests("sync");
+        reached(TransferStep::sync);
         fs->rename(temporary, target);
-        pauseForTests("rename");
+        reached(TransferStep::rename);
     } catch (...) {
         std::string detail = errorDescription(std::current_exception());
         removeTemporaryFiles(device, true);
@@ -116,7 +102,7 @@ TransferResult DeviceTransfer::send(std::span<const std::uint8_t> data,
     } catch (...) {
         throw DeviceTransferError::unreadableAfterWrite(errorDescription(std::current_exception()));
     }
-    pauseForTests("verify");
+    reached(TransferStep::verify);
     const bool identical = std::equal(readBack.begin(), readBack.end(), data.begin(), data.end());
     std::optional<std::int64_t> found;
     std::exception_ptr parseError;
@@ -146,7 +132,7 @@ TransferResult DeviceTransfer::removeCustomPOIs(const GarminDevice& device) cons
 
     refuseSymbolicLinks(device);
     std::optional<Path> backupFolder = backUpExisting(device);
-    pauseForTests("remove");
+    reached(TransferStep::remove);
     try {
         fs->remove(target);
     } catch (...) {

@@ -21,14 +21,19 @@ struct TransferResult {
     bool operator==(const TransferResult&) const = default;
 };
 
+// The moments of a send or remove at which its step observer is told, in the order a send
+// reaches them: the backup has been made; the temporary file is about to be written; it is
+// written and synced; it has replaced poi.gpi; the file has been read back and is about to be
+// checked. A remove is told of the backup as `remove`, just before it deletes the file.
+enum class TransferStep { backup, write, sync, rename, verify, remove };
+
 // Installs or removes a device's custom POI file so that the device never holds a
 // half-written file and the previous file is always backed up first.
-//
-// For crash tests only: when MARKLODE_TEST_PAUSE_AT names a step ("backup", "write", "sync",
-// "rename", "verify", "remove"), the operation sleeps MARKLODE_TEST_PAUSE_MS milliseconds
-// there so that a test can kill the process at that moment.
 struct DeviceTransfer {
     using Clock = std::function<std::chrono::system_clock::time_point()>;
+    // Told on the transfer's thread as each step is reached, so that a caller can follow the
+    // transfer or a test can stop the process at a known moment. Must not throw.
+    using StepObserver = std::function<void(TransferStep)>;
 
     // Each send writes to this name with a suffix of its own; leftovers of earlier sends,
     // suffixed or not, are removed while the device is locked.
@@ -40,8 +45,10 @@ struct DeviceTransfer {
     // Far beyond any device's POI file; what is larger is refused rather than read into memory.
     static constexpr std::uint64_t maxPOIFileBytes = std::uint64_t{1} << 30;
 
-    DeviceTransfer(FileSystemHandle fileSystem, Path backupRoot, Clock now)
-        : fs(std::move(fileSystem)), backupRoot(std::move(backupRoot)), now(std::move(now)) {}
+    DeviceTransfer(FileSystemHandle fileSystem, Path backupRoot, Clock now,
+                   StepObserver onStep = {})
+        : fs(std::move(fileSystem)), backupRoot(std::move(backupRoot)), now(std::move(now)),
+          onStep(std::move(onStep)) {}
 
     // $XDG_DATA_HOME (default ~/.local/share)/Marklode/Backups. Creates the data folder if it
     // is missing, not the Backups part. Throws FileError.
@@ -63,8 +70,10 @@ struct DeviceTransfer {
     FileSystemHandle fs;
     Path backupRoot;
     Clock now;
+    StepObserver onStep; // may be empty
 
   private:
+    void reached(TransferStep step) const;
     // Another transfer to the same device, from any process, fails with busy meanwhile.
     std::unique_ptr<DirectoryLock> lock(const GarminDevice& device) const;
     void refuseSymbolicLinks(const GarminDevice& device) const;

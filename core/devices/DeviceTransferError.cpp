@@ -1,14 +1,11 @@
 #include "core/devices/DeviceTransferError.h"
 
 #include "core/text/ByteCount.h"
+#include "core/text/CurlyQuotes.h"
 
 namespace marklode {
 
 namespace {
-
-std::string quoted(const std::string& name) {
-    return "\u201C" + name + "\u201D";
-}
 
 template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
 template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
@@ -57,13 +54,13 @@ std::string DeviceTransferError::description() const {
     return std::visit(
         Overloaded{
             [](const ReadOnly& e) {
-                return quoted(e.device) +
+                return curlyQuoted(e.device) +
                        " is read-only, so Marklode can't write to it. If it's an SD card, check "
                        "its lock switch.";
             },
             [](const NotEnoughSpace& e) {
                 auto [needed, available] = distinctByteCounts(e.needed, e.available);
-                return quoted(e.device) + " doesn't have enough free space. Marklode needs " +
+                return curlyQuoted(e.device) + " doesn't have enough free space. Marklode needs " +
                        needed + ", but only " + available + " is free.";
             },
             [](const BackupFailed& e) {
@@ -90,12 +87,12 @@ std::string DeviceTransferError::description() const {
                 return std::string("There are no custom POIs (Garmin/POI/poi.gpi) on this device.");
             },
             [](const SymbolicLink& e) {
-                return quoted(e.device) + " has a symbolic link at " + e.path +
+                return curlyQuoted(e.device) + " has a symbolic link at " + e.path +
                        ", so Marklode won't change its POIs. Replace the link with a real "
                        "folder or file and try again.";
             },
             [](const Busy& e) {
-                return quoted(e.device) +
+                return curlyQuoted(e.device) +
                        " is busy with another Marklode transfer, so nothing was changed. Try "
                        "again when it has finished.";
             },

@@ -1,6 +1,7 @@
 #include "core/gpi/ByteBuffer.h"
 
 #include "core/gpi/GPIWriterError.h"
+#include "core/text/TextClasses.h"
 #include "core/text/Windows1252.h"
 
 #include <stdexcept>
@@ -9,15 +10,19 @@
 namespace marklode {
 
 std::size_t localizedTextLength(std::string_view text, GPIEncoding encoding) {
-    unsigned char any = 0;
-    for (char c : text)
-        any |= static_cast<unsigned char>(c);
-    if (any < 0x80)
-        return text.size(); // ASCII: the same in both encodings
+    if (isASCII(text))
+        return text.size(); // the same in both encodings
     if (encoding == GPIEncoding::windows1252)
         if (auto length = windows1252Length(text))
             return *length;
     return text.size();
+}
+
+std::size_t checkedTextLength(std::string_view text, GPIEncoding encoding) {
+    std::size_t length = localizedTextLength(text, encoding);
+    if (length > ByteBuffer::maxStringBytes)
+        throw GPIWriterError::stringTooLong(std::string(text));
+    return length;
 }
 
 std::array<std::uint8_t, 2> languageBytes(std::string_view languageCode) {
@@ -36,14 +41,6 @@ void ByteBuffer::appendString(std::string_view text) {
         throw GPIWriterError::stringTooLong(std::string(text));
     appendUInt16(static_cast<std::uint16_t>(text.size()));
     appendBytes(text);
-}
-
-void ByteBuffer::appendLocalizedString(std::string_view text, GPIEncoding encoding,
-                                       std::string_view languageCode) {
-    std::size_t length = localizedTextLength(text, encoding);
-    if (length > maxStringBytes)
-        throw GPIWriterError::stringTooLong(std::string(text));
-    appendLocalizedText(text, encoding, languageBytes(languageCode), length);
 }
 
 void ByteCursor::overrun() {

@@ -58,9 +58,9 @@ template <typename Sink> class LittleEndianAppends {
     Sink& sink() { return static_cast<Sink&>(*this); }
 };
 
-// A growable byte array with the little-endian appends and the two string encodings of the
-// file format. Strings that don't fit their 16-bit count throw GPIWriterError::stringTooLong
-// and leave the buffer unchanged.
+// A growable byte array with the little-endian appends and the plain string of the file format
+// (the language-tagged one is appendLocalizedText). A string that doesn't fit its 16-bit count
+// throws GPIWriterError::stringTooLong and leaves the buffer unchanged.
 struct ByteBuffer : LittleEndianAppends<ByteBuffer> {
     static constexpr std::size_t maxStringBytes = 65535;
 
@@ -68,10 +68,6 @@ struct ByteBuffer : LittleEndianAppends<ByteBuffer> {
 
     // 16-bit byte count, then the UTF-8 bytes.
     void appendString(std::string_view text);
-    // 32-bit count of what follows, 2 language bytes, 16-bit byte count, then the text in the
-    // file's encoding (its UTF-8 form when Windows-1252 can't hold it without loss).
-    void appendLocalizedString(std::string_view text, GPIEncoding encoding,
-                               std::string_view languageCode);
 
     std::size_t size() const { return bytes.size(); }
     std::uint8_t* grow(std::size_t count) {
@@ -102,8 +98,11 @@ class ByteCursor : public LittleEndianAppends<ByteCursor> {
     std::uint8_t* end_;
 };
 
-// The byte count of a text as appendLocalizedString stores it (without the 8 framing bytes).
+// The byte count of a text as appendLocalizedText stores it (without the 8 framing bytes): its
+// Windows-1252 form in such files when it has one, else its UTF-8 form.
 std::size_t localizedTextLength(std::string_view text, GPIEncoding encoding);
+// The same, throwing GPIWriterError::stringTooLong when it exceeds the 16-bit count.
+std::size_t checkedTextLength(std::string_view text, GPIEncoding encoding);
 
 // The 2 language bytes for a language code: its leading ASCII characters, at most two, padded
 // with spaces. A non-ASCII character ends the code, so the tag is always exactly 2 bytes and

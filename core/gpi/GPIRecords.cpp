@@ -1,6 +1,5 @@
 #include "core/gpi/GPIRecords.h"
 
-#include "core/gpi/AreaSplit.h"
 #include "core/gpi/GPIWriter.h"
 #include "core/gpi/GPIWriterError.h"
 
@@ -16,13 +15,6 @@ constexpr double secondsFrom1970To1990 = 631065600;
 constexpr std::uint32_t transparentMagenta = 0x00FF00FF;
 constexpr std::uint32_t bitmapDataOffset = 44;
 constexpr std::size_t paletteCapacity = 256;
-
-std::size_t checkedLength(std::string_view text, GPIEncoding encoding) {
-    std::size_t length = localizedTextLength(text, encoding);
-    if (length > ByteBuffer::maxStringBytes)
-        throw GPIWriterError::stringTooLong(std::string(text));
-    return length;
-}
 
 void appendBitmapHeader(ByteBuffer& into, const GPIIcon& icon, std::uint16_t bitmapId,
                         bool palette) {
@@ -138,53 +130,6 @@ void AreaBounds::include(std::int32_t latitude, std::int32_t longitude) {
     maxLongitude = std::max(maxLongitude, longitude);
     minLatitude = std::min(minLatitude, latitude);
     minLongitude = std::min(minLongitude, longitude);
-}
-
-GPIRecord waypointRecord(const POI& poi, const TextStyle& style) {
-    GPIRecord record{.type = waypoint};
-    appendWaypointMain(record.main, poi, style, checkedLength(poi.name, style.encoding));
-    if (poi.hasAlert()) {
-        GPIRecord alertRecord{.type = alert};
-        appendAlertMain(alertRecord.main, poi);
-        record.children.push_back(std::move(alertRecord));
-    }
-    if (hasCommentRecord(poi)) {
-        GPIRecord commentRecord{.type = comment};
-        commentRecord.main.appendLocalizedText(*poi.comment, style.encoding, style.language,
-                                               checkedLength(*poi.comment, style.encoding));
-        record.children.push_back(std::move(commentRecord));
-    }
-    return record;
-}
-
-GPIRecord areaRecord(std::span<const POI* const> pois, const TextStyle& style) {
-    GPIRecord record{.type = area, .forceExtended = true};
-    AreaBounds bounds;
-    for (const POI* poi : pois) {
-        bounds.add(*poi);
-        record.children.push_back(waypointRecord(*poi, style));
-    }
-    appendAreaMain(record.main, bounds);
-    return record;
-}
-
-GPIRecord categoryRecord(std::string_view trimmedName, std::span<const POI> pois,
-                         const GPIIcon& icon, std::uint16_t bitmapId, const TextStyle& style) {
-    GPIRecord record{.type = category, .forceExtended = true};
-    record.main.appendLocalizedText(trimmedName, style.encoding, style.language,
-                                    checkedLength(trimmedName, style.encoding));
-    AreaSplit split = splitIntoAreas(pois, GPIWriter::maxWaypointsPerArea);
-    std::uint32_t begin = 0;
-    for (std::uint32_t end : split.areaEnds) {
-        std::vector<const POI*> members;
-        for (std::uint32_t k = begin; k < end; ++k)
-            members.push_back(&pois[split.members[k].index]);
-        record.inlineRecords.push_back(areaRecord(members, style));
-        begin = end;
-    }
-    record.children.push_back(bitmapRecord(icon, bitmapId));
-    checkCategoryLength(trimmedName, record.totalLength());
-    return record;
 }
 
 } // namespace marklode::gpirecords

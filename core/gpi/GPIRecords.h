@@ -1,7 +1,7 @@
 #pragma once
 
-// The records of a file as GPIRecord trees. The writer frames the waypoint-heavy part of a
-// file itself for speed; tests hold its output to these trees byte for byte.
+// The records of a file, as GPIRecord trees where the writer builds them so, and the main parts
+// the writer frames itself.
 
 #include "core/gpi/GPIEncoding.h"
 #include "core/gpi/GPIIcon.h"
@@ -72,12 +72,6 @@ void appendAreaMain(LittleEndianAppends<Sink>& into, const AreaBounds& bounds);
 // Throws GPIWriterError::categoryTooLarge when the bytes after a category record's header,
 // which include its main part, exceed GPIWriter::maxCategoryLength.
 void checkCategoryLength(std::string_view trimmedName, std::uint64_t totalLength);
-
-// These throw GPIWriterError::stringTooLong for texts beyond the 16-bit count.
-GPIRecord waypointRecord(const POI& poi, const TextStyle& style);
-GPIRecord areaRecord(std::span<const POI* const> pois, const TextStyle& style);
-GPIRecord categoryRecord(std::string_view trimmedName, std::span<const POI> pois,
-                         const GPIIcon& icon, std::uint16_t bitmapId, const TextStyle& style);
 
 // GPIWriter::semicircles, inline for the per-waypoint path.
 inline std::int32_t semicircles(double degrees) {

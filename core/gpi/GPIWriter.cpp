@@ -38,13 +38,6 @@ bool validAlertValue(double value, double maximum) {
     return std::isfinite(value) && value >= 0 && value <= maximum;
 }
 
-bool isASCII(std::string_view text) {
-    unsigned char any = 0;
-    for (char c : text)
-        any |= static_cast<unsigned char>(c);
-    return any < 0x80;
-}
-
 bool fitsWindows1252(std::string_view text) {
     return isASCII(text) || isWindows1252Encodable(text);
 }
@@ -59,13 +52,6 @@ GPIEncoding chooseEncoding(const std::vector<CategoryView>& categories) {
                 return GPIEncoding::utf8;
     }
     return GPIEncoding::windows1252;
-}
-
-std::size_t checkedLength(std::string_view text, GPIEncoding encoding) {
-    std::size_t length = localizedTextLength(text, encoding);
-    if (length > ByteBuffer::maxStringBytes)
-        throw GPIWriterError::stringTooLong(std::string(text));
-    return length;
 }
 
 constexpr std::uint64_t headerSize(bool extended) {
@@ -206,12 +192,12 @@ void useUTF8Lengths(CategoryPlan& plan) {
 void checkTextLengths(const CategoryPlan& plan, GPIEncoding encoding) {
     if (!plan.tooLong)
         return;
-    checkedLength(plan.name, encoding);
+    checkedTextLength(plan.name, encoding);
     for (const AreaMember& member : plan.split.members) {
         const POI& poi = plan.pois[member.index];
-        checkedLength(poi.name, encoding);
+        checkedTextLength(poi.name, encoding);
         if (rec::hasCommentRecord(poi))
-            checkedLength(*poi.comment, encoding);
+            checkedTextLength(*poi.comment, encoding);
     }
 }
 

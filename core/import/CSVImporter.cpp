@@ -256,6 +256,14 @@ std::string quoted(std::string_view field) {
     return out;
 }
 
+// The field as a number of degrees within ±limit; nothing for anything else, NaN included.
+std::optional<double> coordinate(std::string_view field, double limit) {
+    std::optional<double> degrees = parseNumber(field);
+    if (degrees && std::fabs(*degrees) <= limit)
+        return degrees;
+    return std::nullopt;
+}
+
 class RowParser {
   public:
     RowParser(SpeedUnit speedUnit, std::size_t textSize)
@@ -298,16 +306,14 @@ class RowParser {
                             std::to_string(trimmed.size()) + ".");
             return;
         }
-        std::string_view lonField = trimmed[map.longitude];
-        std::optional<double> longitude = parseNumber(lonField);
-        if (!longitude || !(std::fabs(*longitude) <= 180)) {
-            issue(line, "Invalid longitude " + quoted(lonField) + ".");
+        std::optional<double> longitude = coordinate(trimmed[map.longitude], 180);
+        if (!longitude) {
+            issue(line, "Invalid longitude " + quoted(trimmed[map.longitude]) + ".");
             return;
         }
-        std::string_view latField = trimmed[map.latitude];
-        std::optional<double> latitude = parseNumber(latField);
-        if (!latitude || !(std::fabs(*latitude) <= 90)) {
-            issue(line, "Invalid latitude " + quoted(latField) + ".");
+        std::optional<double> latitude = coordinate(trimmed[map.latitude], 90);
+        if (!latitude) {
+            issue(line, "Invalid latitude " + quoted(trimmed[map.latitude]) + ".");
             return;
         }
         std::string_view name = trimmed[map.name];

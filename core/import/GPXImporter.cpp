@@ -1,6 +1,7 @@
 #include "core/import/GPXImporter.h"
 
 #include "core/import/ImportError.h"
+#include "core/import/XMLChunks.h"
 #include "core/io/ReadFile.h"
 #include "core/text/NumberSyntax.h"
 #include "core/text/TextClasses.h"
@@ -19,7 +20,6 @@ namespace {
 
 // Namespace URIs can't contain U+0001, so the local name is whatever follows the last one.
 constexpr char namespaceSeparator = '\x01';
-constexpr std::size_t chunkSize = 1 << 20;
 
 std::string_view localName(const XML_Char* name) {
     const char* separator = std::strrchr(name, namespaceSeparator);
@@ -36,10 +36,8 @@ bool equalsIgnoringASCIICase(std::string_view text, std::string_view lower) {
 }
 
 Key keyOf(std::string_view elementName) {
-    bool ascii = std::all_of(elementName.begin(), elementName.end(),
-                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     std::string lower;
-    if (!ascii) {
+    if (!isASCII(elementName)) {
         // Only full lower-casing decides whether a non-ASCII name maps onto one of the keys.
         lower = lowercased(elementName);
         elementName = lower;
@@ -276,25 +274,12 @@ ImportResult GPXImporter::importData(std::string_view bytes) const {
     XML_SetBillionLaughsAttackProtectionMaximumAmplification(handle.parser, 100.0f);
     XML_SetBillionLaughsAttackProtectionActivationThreshold(handle.parser, 8u << 20);
 
-    // Fed in pieces: the parser takes int lengths and copies what it is given.
-    std::size_t offset = 0;
-    XML_Status status = XML_STATUS_OK;
-    do {
-        std::size_t length = std::min(chunkSize, bytes.size() - offset);
-        void* buffer = XML_GetBuffer(handle.parser, static_cast<int>(length));
-        if (!buffer)
-            throw std::bad_alloc();
-        std::memcpy(buffer, bytes.data() + offset, length);
-        offset += length;
-        status = XML_ParseBuffer(handle.parser, static_cast<int>(length),
-                                 offset == bytes.size() ? XML_TRUE : XML_FALSE);
-    } while (status == XML_STATUS_OK && offset < bytes.size());
-
+    bool parsed = parseInChunks(handle.parser, bytes);
     if (context.failure)
         std::rethrow_exception(context.failure);
     if (context.refused)
         throw ImportError::invalidXML(context.refused->first, context.refused->second);
-    if (status != XML_STATUS_OK) {
+    if (!parsed) {
         const XML_LChar* description = XML_ErrorString(XML_GetErrorCode(handle.parser));
         throw ImportError::invalidXML(context.line(),
                                       description ? description : "Unknown XML error");

@@ -36,6 +36,14 @@ inline std::string_view trimWhitespaceAndNewlines(std::string_view text) {
 
 bool isAllWhitespace(std::string_view text);
 
+// Every byte below 0x80. Scans without branching, so long texts check quickly.
+inline bool isASCII(std::string_view text) {
+    unsigned char any = 0;
+    for (char c : text)
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
 // Full Unicode lower-casing, context-free.
 std::string lowercased(std::string_view text);
 

@@ -46,15 +46,6 @@ bool isWindows1252Encodable(std::string_view utf8) {
     return windows1252Length(utf8).has_value();
 }
 
-std::optional<std::string> encodeWindows1252(std::string_view utf8) {
-    auto length = windows1252Length(utf8);
-    if (!length)
-        return std::nullopt;
-    std::string out(*length, '\0');
-    encodeWindows1252Into(utf8, reinterpret_cast<std::uint8_t*>(out.data()));
-    return out;
-}
-
 std::uint8_t* encodeWindows1252Into(std::string_view utf8, std::uint8_t* out) {
     std::size_t i = 0;
     while (i < utf8.size()) {

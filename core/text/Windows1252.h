@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace marklode {
@@ -19,9 +18,6 @@ std::optional<char32_t> decodeNextCodePoint(std::string_view text, std::size_t& 
 std::optional<std::size_t> windows1252Length(std::string_view utf8);
 
 bool isWindows1252Encodable(std::string_view utf8);
-
-// Lossless conversion; nothing when some character has no Windows-1252 form.
-std::optional<std::string> encodeWindows1252(std::string_view utf8);
 
 // Writes the Windows-1252 form of a text that windows1252Length accepted; `out` must have room
 // for that many bytes. Returns the end of what was written.

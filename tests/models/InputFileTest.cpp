@@ -1,7 +1,7 @@
 #include "models/InputFile.h"
 
-#include "core/gpi/GPITestSupport.h"
 #include "rules/UserMessage.h"
+#include "support/GPITestSupport.h"
 #include "support/QtTestSupport.h"
 #include "support/TempDir.h"
 

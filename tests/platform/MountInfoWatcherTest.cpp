@@ -3,6 +3,7 @@
 #include "models/DeviceViewModel.h"
 #include "platform/PlatformServices.h"
 #include "platform/UDisksEjector.h"
+#include "support/OwnVolumes.h"
 #include "support/QtTestSupport.h"
 #include "support/TempDir.h"
 
@@ -73,6 +74,7 @@ bool lists(const DeviceViewModel& model, const Path& volume) {
 
 TEST_F(VolumeWatcherTest, MountingAndUnmountingReachTheDeviceList) {
     DeviceServices services = platformDeviceServices();
+    services.volumes = volumesBelow(dir.path());
     DeviceViewModel model(services, QLocale(QStringLiteral("en_US")));
     model.startWatchingVolumes();
 
@@ -113,7 +115,7 @@ TEST_F(VolumeWatcherTest, WithoutUDisksTheVolumeIsUnmountedDirectly) {
     Path volume = mountTmpfs("CARD");
     UDisksEjector noBus([] { return QDBusConnection(QStringLiteral("marklode-no-such-bus")); });
     EXPECT_TRUE(noBus.eject(volume));
-    auto listed = defaultVolumeSource()();
+    auto listed = volumesBelow(dir.path())();
     EXPECT_EQ(std::find(listed.begin(), listed.end(), volume), listed.end());
     std::erase(mounts, volume);
     EXPECT_FALSE(noBus.eject(volume)) << "nothing mounted there any more";

@@ -4,7 +4,6 @@
 #include "core/gpi/GPIReader.h"
 #include "core/gpi/GPIWriter.h"
 #include "core/io/LocalFileSystem.h"
-#include "core/text/ByteCount.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -261,90 +260,6 @@ TEST_F(TransferFixture, RemoveChecksForAFileBeforeWritability) {
     fs->setReadOnly("/media/GPS", true);
     EXPECT_EQ(transferError([&] { transfer.removeCustomPOIs(device); }),
               DeviceTransferError::nothingToRemove());
-}
-
-TEST(DeviceTransferErrorTest, DescriptionsAreTheUserMessages) {
-    struct Case {
-        DeviceTransferError error;
-        std::string text;
-    };
-    const Case cases[] = {
-        {DeviceTransferError::readOnly("nüvi"),
-         "\u201Cnüvi\u201D is read-only, so Marklode can't write to it. If it's an SD card, "
-         "check its lock switch."},
-        {DeviceTransferError::notEnoughSpace("SD", 1'234'567, 999),
-         "\u201CSD\u201D doesn't have enough free space. Marklode needs 1.2 MB, but only 999 "
-         "bytes is free."},
-        {DeviceTransferError::notEnoughSpace("SD", 1'600'123, 1'599'987),
-         "\u201CSD\u201D doesn't have enough free space. Marklode needs 1.6001 MB, but only "
-         "1.6000 MB is free."},
-        {DeviceTransferError::backupFailed("Permission denied"),
-         "Marklode couldn't back up the POIs already on the device, so nothing was changed. "
-         "Permission denied"},
-        {DeviceTransferError::verificationFailed(250, 249),
-         "The file on the device has 249 POIs, but 250 were written. Try again, or restore the "
-         "backup."},
-        {DeviceTransferError::unreadableAfterWrite("Input/output error"),
-         "The file on the device couldn't be read back after writing. Try again, or restore the "
-         "backup. Input/output error"},
-        {DeviceTransferError::writeFailed("No space left on device"),
-         "Writing to the device failed. The POIs already on the device were not changed. No "
-         "space left on device"},
-        {DeviceTransferError::nothingToRemove(),
-         "There are no custom POIs (Garmin/POI/poi.gpi) on this device."},
-        {DeviceTransferError::symbolicLink("SD", "Garmin/POI"),
-         "\u201CSD\u201D has a symbolic link at Garmin/POI, so Marklode won't change its POIs. "
-         "Replace the link with a real folder or file and try again."},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.error.description(), c.text);
-}
-
-TEST(ByteCountTest, FileStyleDecimalUnits) {
-    struct Case {
-        std::int64_t bytes;
-        const char* text;
-    };
-    const Case cases[] = {
-        {0, "0 bytes"},
-        {1, "1 byte"},
-        {999, "999 bytes"},
-        {1'000, "1 KB"},
-        {1'499, "1 KB"},
-        {1'500, "2 KB"},
-        {165'536, "166 KB"},
-        {999'499, "999 KB"},
-        {999'500, "1 MB"},
-        {1'000'000, "1 MB"},
-        {1'234'567, "1.2 MB"},
-        {1'250'000, "1.3 MB"},
-        {999'950'000, "1 GB"},
-        {1'234'567'890, "1.23 GB"},
-        {1'500'000'000, "1.5 GB"},
-        {2'000'000'000'000, "2 TB"},
-        {-2'000, "-2 KB"},
-        {INT64_MAX, "9.22 EB"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(formattedByteCount(c.bytes), c.text) << c.bytes;
-}
-
-TEST(ByteCountTest, CountsThatWouldReadAlikeGetMoreDigits) {
-    const struct {
-        std::int64_t first, second;
-        const char *firstText, *secondText;
-    } cases[] = {
-        {1'234'567, 999, "1.2 MB", "999 bytes"},
-        {1'600'123, 1'599'987, "1.6001 MB", "1.6000 MB"},
-        {165'536, 165'535, "165.536 KB", "165.535 KB"},
-        {1'000'001, 999'999, "1.000001 MB", "0.999999 MB"},
-        {4'294'967'296, 4'294'967'295, "4.294967296 GB", "4.294967295 GB"},
-        {2'000, 2'000, "2 KB", "2 KB"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(distinctByteCounts(c.first, c.second),
-                  (std::pair<std::string, std::string>{c.firstText, c.secondText}))
-            << c.first;
 }
 
 TEST_F(TransferFixture, AnotherTransferHoldingTheDeviceMakesThisOneFailAsBusy) {

@@ -1,9 +1,9 @@
 #include "TransferFixture.h"
 #include "core/devices/DeviceScanner.h"
 #include "core/devices/DeviceTransfer.h"
-#include "core/devices/MountedVolumes.h"
 #include "core/io/LocalFileSystem.h"
 #include "support/ForwardingFileSystem.h"
+#include "support/OwnVolumes.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -57,8 +57,8 @@ class RealMountTest : public ::testing::Test {
         std::erase(mounts_, point);
     }
 
-    static bool listed(const Path& volume) {
-        auto volumes = defaultVolumeSource()();
+    bool listed(const Path& volume) const {
+        auto volumes = volumesBelow(dir.path())();
         return std::find(volumes.begin(), volumes.end(), volume) != volumes.end();
     }
 
@@ -78,7 +78,7 @@ TEST_F(RealMountTest, VolumeSourceListsAMountUntilItIsUnmounted) {
     stdfs::create_directories(dir / "My GPS/Garmin");
     EXPECT_TRUE(listed(dir / "My GPS")); // its space arrives escaped in the mount table
 
-    auto devices = DeviceScanner(local).scan(defaultVolumeSource()());
+    auto devices = DeviceScanner(local).scan(volumesBelow(dir.path())());
     auto found = std::find_if(devices.begin(), devices.end(),
                               [&](const GarminDevice& d) { return d.volumeURL == dir / "My GPS"; });
     ASSERT_NE(found, devices.end());

@@ -1,8 +1,8 @@
 #include "core/gpi/GPIIcon.h"
 
-#include "GPITestSupport.h"
 #include "core/gpi/GPIIconError.h"
 #include "core/io/FileError.h"
+#include "support/GPITestSupport.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

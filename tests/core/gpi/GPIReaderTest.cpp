@@ -1,8 +1,8 @@
 #include "core/gpi/GPIReader.h"
 
-#include "GPITestSupport.h"
 #include "core/gpi/GPIRecord.h"
 #include "core/gpi/GPIWriter.h"
+#include "support/GPITestSupport.h"
 
 #include <gtest/gtest.h>
 

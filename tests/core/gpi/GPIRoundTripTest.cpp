@@ -1,8 +1,8 @@
 // Files written here are read back by gpsbabel, a reader we did not write.
 
-#include "GPITestSupport.h"
 #include "core/gpi/GPIReader.h"
 #include "core/gpi/GPIWriter.h"
+#include "support/GPITestSupport.h"
 #include "support/TempDir.h"
 
 #include <cmath>

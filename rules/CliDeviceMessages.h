@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace marklode {
+
+// The command line's own sentences about choosing and finding devices.
+
+// --device names a folder that has no Garmin folder.
+std::string notAGarminDeviceMessage(std::string_view volume);
+
+// No --device, and no Garmin is connected.
+inline constexpr std::string_view noDeviceConnectedMessage =
+    "No Garmin device is connected. Connect one, or name its folder with --device.";
+
+// No --device, and several are connected; the devices are listed after it, one a line.
+inline constexpr std::string_view severalDevicesMessage =
+    "Several Garmin devices are connected; choose one with --device:";
+
+// The device list when there is none.
+inline constexpr std::string_view noDevicesFoundMessage = "No Garmin devices found.";
+
+// Shown on a terminal while a send runs.
+std::string sendingToMessage(std::string_view deviceName);
+
+} // namespace marklode

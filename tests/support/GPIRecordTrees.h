@@ -1,0 +1,16 @@
+#pragma once
+
+// The records of a category as GPIRecord trees, built the plain way. The writer frames them
+// itself for speed; its output is held to these trees byte for byte.
+
+#include "core/gpi/GPIRecords.h"
+
+namespace marklode::gpirecords {
+
+// These throw GPIWriterError::stringTooLong for texts beyond the 16-bit count.
+GPIRecord waypointRecord(const POI& poi, const TextStyle& style);
+GPIRecord areaRecord(std::span<const POI* const> pois, const TextStyle& style);
+GPIRecord categoryRecord(std::string_view trimmedName, std::span<const POI> pois,
+                         const GPIIcon& icon, std::uint16_t bitmapId, const TextStyle& style);
+
+} // namespace marklode::gpirecords
