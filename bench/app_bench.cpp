@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -138,6 +139,19 @@ int main(int argc, char** argv) {
         std::ofstream out(csv, std::ios::binary);
         bench::writeCSV(out, rows);
     }
+
+    // What the machine itself does to the loop: nothing to do, and a pool thread computing for a
+    // second beside it (every operation below has such a thread, and the cores are shared).
+    measure("noise floor, idle", nullptr, [] { return background::finished(); });
+    measure("noise floor, a pool thread busy", nullptr, [] {
+        return QtConcurrent::run([] {
+            QElapsedTimer busy;
+            busy.start();
+            volatile std::uint64_t spins = 0;
+            while (busy.elapsed() < 1000)
+                spins = spins + 1;
+        });
+    });
 
     const QLocale locale(QStringLiteral("en_US"));
     auto library = std::make_unique<LibraryViewModel>(locale, nullptr);
