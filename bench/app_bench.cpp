@@ -1,22 +1,30 @@
 // Timings of the Qt models with a large library, printed as medians:
-//  - the longest stall of the main thread's event loop while a CSV file is added,
+//  - the longest stall of the main thread's event loop during each operation of the library
+//    and device models,
 //  - filteredRows per keystroke,
 //  - POI copies made by categories and effectivePOIs.
-// Rows: MARKLODE_BENCH_ROWS (default one million); the CSV is generated into a temp folder.
+// Rows: MARKLODE_BENCH_ROWS (default one million); the CSV is generated into a temp folder,
+// which also holds the device volume, its backups and the saved files.
 
 #include "bench/GenData.h"
+#include "core/io/LocalFileSystem.h"
+#include "models/DeviceViewModel.h"
 #include "models/LibraryViewModel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <new>
+#include <string>
 #include <vector>
 
 namespace {
@@ -43,35 +51,75 @@ namespace {
 
 using namespace marklode;
 
+constexpr int runs = 5;
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
-// Adds the file to a fresh library and returns the longest gap between ticks of a 1 ms timer.
-double longestStallWhileAdding(const std::filesystem::path& csv,
-                               std::unique_ptr<LibraryViewModel>& library) {
-    library = std::make_unique<LibraryViewModel>(QLocale(QStringLiteral("en_US")), nullptr);
+// Runs the operation inside an event loop, as the window would, and returns the longest gap in
+// milliseconds between two turns of the loop (ticks of a 1 ms timer): from just before the call
+// until its future has finished and a further 300 ms have passed, so that deferred deletions
+// and anything else the operation left for the loop count too. The call itself counts.
+double longestStall(const std::function<QFuture<void>()>& operation) {
+    constexpr qint64 graceNs = 300'000'000;
+    QEventLoop loop;
     QElapsedTimer clock;
     qint64 last = 0;
     qint64 longest = 0;
+    std::optional<QFuture<void>> running;
+    std::optional<qint64> finishedAt;
+    auto turn = [&]() {
+        qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+        return now;
+    };
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     ticker.setInterval(1);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
-        qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
+        qint64 now = turn();
+        if (!running || !running->isFinished())
+            return;
+        if (!finishedAt)
+            finishedAt = now;
+        else if (now - *finishedAt > graceNs)
+            loop.quit();
     });
-    ticker.start();
+    QTimer::singleShot(0, &loop, [&] {
+        turn();
+        running = operation();
+        turn();
+    });
     clock.start();
-    // The add call itself runs on the main thread too, so it counts as a stall.
-    QFuture<void> adding = library->add({csv});
-    while (!adding.isFinished())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    qint64 now = clock.nsecsElapsed();
-    longest = std::max(longest, now - last);
+    ticker.start();
+    loop.exec();
     return static_cast<double>(longest) / 1e6;
+}
+
+// Runs `prepare` (not measured) and then the operation, `runs` times; prints and returns the
+// median stall.
+void measure(const char* name, const std::function<void()>& prepare,
+             const std::function<QFuture<void>()>& operation) {
+    std::vector<double> stalls;
+    for (int run = 0; run < runs; ++run) {
+        if (prepare)
+            prepare();
+        stalls.push_back(longestStall(operation));
+    }
+    std::printf("stall %s: %.1f ms (median of %d; runs", name, median(stalls), runs);
+    for (double stall : stalls)
+        std::printf(" %.1f", stall);
+    std::printf(")\n");
+    std::fflush(stdout);
+}
+
+// Waits, with the event loop running, for something not measured.
+template <typename T> void await(QFuture<T> future) {
+    while (!future.isFinished())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
 }
 
 } // namespace
@@ -82,21 +130,73 @@ int main(int argc, char** argv) {
     std::int64_t rows = rowsText ? std::atoll(rowsText) : 1'000'000;
 
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "marklode-app-bench";
-    std::filesystem::create_directories(folder);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "volume" / "Garmin");
+    std::filesystem::create_directories(folder / "backups");
+    std::filesystem::create_directories(folder / "saved");
     std::filesystem::path csv = folder / "bench.csv";
     {
         std::ofstream out(csv, std::ios::binary);
         bench::writeCSV(out, rows);
     }
 
-    std::unique_ptr<LibraryViewModel> library;
-    std::vector<double> stalls;
-    for (int run = 0; run < 3; ++run)
-        stalls.push_back(longestStallWhileAdding(csv, library));
-    const InputFile& file = *library->files().front();
+    // What the machine itself does to the loop: nothing to do, and a pool thread computing for a
+    // second beside it (every operation below has such a thread, and the cores are shared).
+    measure("noise floor, idle", nullptr, [] { return background::finished(); });
+    measure("noise floor, a pool thread busy", nullptr, [] {
+        return QtConcurrent::run([] {
+            QElapsedTimer busy;
+            busy.start();
+            volatile std::uint64_t spins = 0;
+            while (busy.elapsed() < 1000)
+                spins = spins + 1;
+        });
+    });
+
+    const QLocale locale(QStringLiteral("en_US"));
+    auto library = std::make_unique<LibraryViewModel>(locale, nullptr);
+    measure(
+        "add", [&] { library = std::make_unique<LibraryViewModel>(locale, nullptr); },
+        [&] { return library->add({csv}); });
+    InputFile& file = *library->files().front();
     std::printf("rows loaded: %zu\n", file.rows().size());
-    std::printf("add: longest main-thread stall %.1f ms (median of 3; runs %.1f, %.1f, %.1f)\n",
-                median(stalls), stalls[0], stalls[1], stalls[2]);
+
+    measure("re-import", nullptr, [&] {
+        file.setSpeedUnit(file.speedUnit() == SpeedUnit::kilometersPerHour
+                              ? SpeedUnit::milesPerHour
+                              : SpeedUnit::kilometersPerHour);
+        return file.reloadTask();
+    });
+
+    library->confirmReplace = [](const Path&) { return ReplaceDecision::replace; };
+    measure("save one", nullptr,
+            [&] { return QFuture<void>(library->write(file, folder / "saved" / "one.gpi")); });
+    measure("save all", nullptr, [&] { return QFuture<void>(library->saveAll(folder / "saved")); });
+
+    DeviceServices services{
+        localFileSystem(),
+        [&] { return std::vector<Path>{folder / "volume"}; },
+        [&] { return folder / "backups"; },
+        [] { return std::chrono::system_clock::now(); },
+        [] { return std::make_unique<VolumeWatcher>(); },
+        nullptr,
+        [](const Path&) {},
+    };
+    DeviceViewModel devices(services, locale);
+    measure("device refresh", nullptr, [&] { return devices.refresh(); });
+    const GarminDevice device = devices.devices().at(0);
+    measure("send plan", nullptr, [&] {
+        SendPlan plan = devices.makeSendPlan(*library, device);
+        if (plan.poiCount == 0)
+            std::printf("nothing to send\n");
+        return background::finished();
+    });
+    measure("send", nullptr, [&] { return devices.sendLibrary(*library, device); });
+    measure(
+        "remove from device", [&] { await(devices.sendLibrary(*library, device)); },
+        [&] { return devices.removeFromDevice(device); });
+    if (devices.errorMessage())
+        std::printf("device error: %s\n", devices.errorMessage()->toUtf8().constData());
 
     std::vector<double> keystrokes;
     std::size_t matches = 0;
@@ -132,6 +232,18 @@ int main(int argc, char** argv) {
     }
     std::printf("categories: %.2f copies per POI; effectivePOIs: %.2f copies per POI (medians)\n",
                 median(categoryCopies), median(effectiveCopies));
+
+    // Last, since every run needs the file added afresh first.
+    measure(
+        "remove",
+        [&] {
+            if (library->files().isEmpty())
+                await(library->add({csv}));
+        },
+        [&] {
+            library->remove(library->files().front()->id());
+            return background::finished();
+        });
 
     std::filesystem::remove_all(folder);
     return 0;

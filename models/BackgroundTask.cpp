@@ -12,10 +12,20 @@ struct VolumePool : QThreadPool {
 
 Q_GLOBAL_STATIC(VolumePool, sharedVolumePool)
 
+struct SavePool : QThreadPool {
+    SavePool() { setMaxThreadCount(1); }
+};
+
+Q_GLOBAL_STATIC(SavePool, sharedSavePool)
+
 } // namespace
 
 QThreadPool* volumePool() {
     return sharedVolumePool();
+}
+
+QThreadPool* savePool() {
+    return sharedSavePool();
 }
 
 } // namespace marklode::background

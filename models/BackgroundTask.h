@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QObject>
 #include <QPromise>
+#include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QtGlobal>
@@ -66,6 +68,23 @@ inline QFuture<void> thenAwait(QFuture<void> future, QObject* context,
 // Slow calls on volumes (scans, transfers, ejects; an unmount may wait on the bus for minutes)
 // run here, apart from the global pool, so that they never hold the threads imports need.
 QThreadPool* volumePool();
+
+// Saves run here, one at a time in the order they were asked for, so that of two saves to one
+// target the later one is what stays.
+QThreadPool* savePool();
+
+// A shared value whose last owner, when that is the main thread, hands it to a pool thread to
+// be destroyed: freeing the rows of a large file takes longer than a frame.
+template <typename T> std::shared_ptr<const T> share(T value) {
+    return std::shared_ptr<const T>(new T(std::move(value)), [](const T* gone) {
+        QCoreApplication* application = QCoreApplication::instance();
+        QThreadPool* pool = QThreadPool::globalInstance();
+        if (application && pool && QThread::currentThread() == application->thread())
+            pool->start([gone]() { delete gone; });
+        else
+            delete gone;
+    });
+}
 
 // Runs `work` on the pool and hands its value or exception to `apply` on the context's thread,
 // in one step. The returned future finishes after `apply` has run.

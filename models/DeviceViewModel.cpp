@@ -1,12 +1,11 @@
 #include "models/DeviceViewModel.h"
 
 #include "core/devices/DeviceScanner.h"
-#include "core/gpi/GPIWriter.h"
 #include "core/io/LocalFileSystem.h"
 #include "models/BackgroundTask.h"
+#include "models/FileExport.h"
 #include "models/LibraryViewModel.h"
 #include "rules/LoadError.h"
-#include "rules/MarklodeWriters.h"
 #include "rules/TransferMessages.h"
 #include "rules/UserMessage.h"
 
@@ -117,13 +116,8 @@ QFuture<void> DeviceViewModel::refresh() {
 
 SendPlan DeviceViewModel::makeSendPlan(const LibraryViewModel& library,
                                        const GarminDevice& device) const {
-    std::vector<GPICategory> categories = library.categories();
-    std::int64_t poiCount = 0;
-    for (const GPICategory& category : categories)
-        poiCount += static_cast<std::int64_t>(category.pois.size());
-    return SendPlan{device.volumeURL, fromUtf8(device.displayName()),
-                    static_cast<std::int64_t>(categories.size()), poiCount,
-                    services_.fileSystem->fileExists(device.poiFileURL())};
+    return SendPlan{device.volumeURL, fromUtf8(device.displayName()), library.categoryCount(),
+                    library.poiCount(), services_.fileSystem->fileExists(device.poiFileURL())};
 }
 
 bool DeviceViewModel::refusesWhileEjecting(const GarminDevice& device) {
@@ -147,30 +141,28 @@ QFuture<void> DeviceViewModel::sendOnceImported(QPointer<LibraryViewModel> libra
         return background::thenAwait(library->whenImported(), this, [this, library, device]() {
             return sendOnceImported(library, device);
         });
-    std::vector<GPICategory> categories =
-        library ? library->categories() : std::vector<GPICategory>{};
-    Bytes data;
-    try {
-        if (categories.empty())
-            throw LoadError{std::string(noPOIsToSendMessage)};
-        // Built here, before the background task, from the library as it is now.
-        data = deviceFileWriter().data(categories);
-    } catch (...) {
-        setErrorMessage(fromUtf8(userMessage(std::current_exception())));
+    // The library as it is now; its POIs are shared, not copied.
+    std::vector<FileExport> files =
+        library ? library->categoryExports() : std::vector<FileExport>{};
+    if (files.empty()) {
+        setErrorMessage(fromUtf8(
+            userMessage(std::make_exception_ptr(LoadError{std::string(noPOIsToSendMessage)}))));
         setBusy(false);
         return done();
     }
-    std::size_t categoryCount = categories.size();
-    categories = {};
-    return runTransfer(device, [data = std::move(data), categoryCount, device,
-                                locale = locale_](const DeviceTransfer& transfer) {
-        TransferResult result = transfer.send(data, device);
-        std::string count =
-            locale.toString(static_cast<qint64>(result.verifiedPOICount)).toStdString();
-        return Transferred{
-            fromUtf8(sentMessage(count, categoryCount, device.displayName(), result.backupFolder)),
-            result};
-    });
+    Preparation build = [files = std::move(files), device, locale = locale_]() -> Operation {
+        auto data = std::make_shared<const Bytes>(deviceFileData(files));
+        return
+            [data, categoryCount = files.size(), device, locale](const DeviceTransfer& transfer) {
+                TransferResult result = transfer.send(*data, device);
+                std::string count =
+                    locale.toString(static_cast<qint64>(result.verifiedPOICount)).toStdString();
+                return Transferred{fromUtf8(sentMessage(count, categoryCount, device.displayName(),
+                                                        result.backupFolder)),
+                                   result};
+            };
+    };
+    return runTransfer(device, std::move(build));
 }
 
 QFuture<void> DeviceViewModel::removeFromDevice(const GarminDevice& device) {
@@ -184,10 +176,15 @@ QFuture<void> DeviceViewModel::removeFromDevice(const GarminDevice& device) {
 }
 
 QFuture<void> DeviceViewModel::runTransfer(const GarminDevice& device, Operation operation) {
+    return runTransfer(device, [operation = std::move(operation)]() { return operation; });
+}
+
+QFuture<void> DeviceViewModel::runTransfer(const GarminDevice& device, Preparation prepare) {
     setBusy(true);
     // The body sees only copies; the model is touched again on the main thread, in one step.
     auto body = [fileSystem = services_.fileSystem, backupRoot = services_.backupRoot,
-                 clock = services_.clock, operation = std::move(operation)]() {
+                 clock = services_.clock, prepare = std::move(prepare)]() {
+        Operation operation = prepare();
         DeviceTransfer transfer(fileSystem, backupRoot(), clock);
         return operation(transfer);
     };
@@ -224,9 +221,7 @@ QFuture<void> DeviceViewModel::eject(const GarminDevice& device) {
                 *refreshed = refresh();
                 return;
             }
-            setErrorMessage(QStringLiteral("\u201C%1\u201D couldn't be ejected. Close any files "
-                                           "open on it and try again.")
-                                .arg(fromUtf8(device.displayName())));
+            setErrorMessage(fromUtf8(ejectFailedMessage(device.displayName())));
         });
     return background::thenAwait(ejected, this, [refreshed]() { return *refreshed; });
 }

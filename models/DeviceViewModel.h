@@ -85,10 +85,12 @@ class DeviceViewModel : public QObject {
     // Scans the volumes in the background; a medium that is slow to read never holds the main
     // thread. Only the newest refresh's result is applied; the future finishes then.
     QFuture<void> refresh();
+    // Counts; copies no POI.
     SendPlan makeSendPlan(const LibraryViewModel& library, const GarminDevice& device) const;
     // Both finish when the transfer has ended; while one runs, further requests are ignored,
-    // and a volume being ejected is refused. A send waits for the library's pending imports
-    // before it builds the file, and counts as busy meanwhile.
+    // and a volume being ejected is refused. A send waits for the library's pending imports,
+    // counting as busy meanwhile, then takes the library as it stands and builds the file off
+    // the main thread.
     QFuture<void> sendLibrary(LibraryViewModel& library, const GarminDevice& device);
     QFuture<void> removeFromDevice(const GarminDevice& device);
     // Finishes when the volume is gone or the failure is reported; ignored while busy and
@@ -113,7 +115,11 @@ class DeviceViewModel : public QObject {
         TransferResult result;
     };
     using Operation = std::function<Transferred(const DeviceTransfer&)>;
+    // Runs off the main thread before the backups root is asked for, so that a file that
+    // can't be built fails first; returns the operation to run.
+    using Preparation = std::function<Operation()>;
     QFuture<void> runTransfer(const GarminDevice& device, Operation operation);
+    QFuture<void> runTransfer(const GarminDevice& device, Preparation prepare);
     QFuture<void> sendOnceImported(QPointer<LibraryViewModel> library, const GarminDevice& device);
     bool refusesWhileEjecting(const GarminDevice& device);
 

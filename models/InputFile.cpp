@@ -1,16 +1,14 @@
 #include "models/InputFile.h"
 
-#include "core/gpi/GPIWriter.h"
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
 #include "core/io/ReadFile.h"
 #include "core/text/TextClasses.h"
 #include "models/BackgroundTask.h"
-#include "rules/MarklodeWriters.h"
+#include "rules/LibraryMessages.h"
 #include "rules/ProximityRule.h"
 #include "rules/SidecarIcon.h"
 #include "rules/TextSearch.h"
-#include "rules/TransferMessages.h"
 #include "rules/UserMessage.h"
 
 #include <QStringList>
@@ -22,21 +20,15 @@ namespace marklode {
 
 namespace {
 
-struct Imported {
-    std::vector<POIRow> rows;
-    std::vector<std::string> searchKeys;
-    std::vector<ImportIssue> issues;
-};
-
 // Runs in the background: everything that scales with the file's size happens here, so the
-// main thread only moves the finished lists into place.
-Imported importFile(const InputReader& read, const Path& url, InputFile::Kind kind,
-                    SpeedUnit speedUnit) {
+// main thread only puts the finished contents in place.
+std::shared_ptr<const ImportedContents> importFile(const InputReader& read, const Path& url,
+                                                   InputFile::Kind kind, SpeedUnit speedUnit) {
     std::string bytes = read(url);
     ImportResult result = kind == InputFile::Kind::gpx ? GPXImporter().importData(bytes)
                                                        : CSVImporter(speedUnit).importData(bytes);
     bytes = {};
-    Imported imported;
+    ImportedContents imported;
     imported.rows.reserve(result.pois.size());
     imported.searchKeys.reserve(result.pois.size());
     std::int64_t position = 0;
@@ -45,7 +37,7 @@ Imported importFile(const InputReader& read, const Path& url, InputFile::Kind ki
         imported.rows.push_back(POIRow{position++, std::move(poi)});
     }
     imported.issues = std::move(result.issues);
-    return imported;
+    return background::share(std::move(imported));
 }
 
 // Rounded half away from zero; values beyond a 64-bit integer are shown without one.
@@ -56,10 +48,6 @@ QString wholeNumber(double value) {
     return QString::number(rounded, 'f', 0);
 }
 
-QString fromPath(const Path& path) {
-    return QString::fromStdString(path.filename().string());
-}
-
 } // namespace
 
 InputFile::InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsStore> settingsStore,
@@ -67,7 +55,7 @@ InputFile::InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsSt
     : QObject(parent), id_(QUuid::createUuid()), url_(std::move(url)),
       kind_(lowercased(url_.extension().string()) == ".gpx" ? Kind::gpx : Kind::csv),
       categoryName_(QString::fromStdString(url_.stem().string())),
-      settingsStore_(std::move(settingsStore)) {
+      settingsStore_(std::move(settingsStore)), contents_(background::share(ImportedContents{})) {
     ExportDefaults defaults;
     if (settingsStore_) {
         defaults = settingsStore_->load();
@@ -147,21 +135,18 @@ QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
         [read = readInput, url = url_, kind = kind_, unit = speedUnit_]() {
             return importFile(read, url, kind, unit);
         },
-        [this, run](background::Outcome<Imported> outcome) {
+        [this, run](background::Outcome<std::shared_ptr<const ImportedContents>> outcome) {
             // An older import read the file in a unit that is no longer chosen.
             if (!imports_.isNewest(run))
                 return;
-            // Swapped out and destroyed after the signals, so observers never see a half state.
-            Imported previous{std::move(rows_), std::move(searchKeys_), std::move(issues_)};
+            // Released after the signals, so observers never see a half state; whatever was
+            // shown before is freed off the main thread.
+            std::shared_ptr<const ImportedContents> previous = std::move(contents_);
             if (outcome.value) {
-                rows_ = std::move(outcome.value->rows);
-                searchKeys_ = std::move(outcome.value->searchKeys);
-                issues_ = std::move(outcome.value->issues);
+                contents_ = std::move(*outcome.value);
                 loadError_.reset();
             } else {
-                rows_.clear();
-                searchKeys_.clear();
-                issues_.clear();
+                contents_ = background::share(ImportedContents{});
                 loadError_ = QString::fromStdString(userMessage(outcome.error));
             }
             isLoading_ = false;
@@ -197,8 +182,8 @@ void InputFile::applyIconSource(const IconSource& source) {
         setIcon(GPIIcon::contentsOf(source.url), source, std::nullopt);
     } catch (...) {
         setIcon(std::nullopt, IconSource::builtIn(),
-                fromPath(source.url) + QStringLiteral(": ") +
-                    QString::fromStdString(userMessage(std::current_exception())));
+                QString::fromStdString(fileProblemLine(source.url.filename().string(),
+                                                       userMessage(std::current_exception()))));
     }
 }
 
@@ -215,16 +200,15 @@ POI InputFile::effectivePOI(const POIRow& row) const {
 }
 
 std::vector<POI> InputFile::effectivePOIs() const {
-    ProximitySettings settings = proximitySettings();
-    std::vector<POI> pois;
-    pois.reserve(rows_.size());
-    for (const POIRow& row : rows_)
-        pois.push_back(marklode::effectivePOI(row.poi, settings));
-    return pois;
+    return exportSnapshot().effectivePOIs();
 }
 
 Bytes InputFile::gpiData() const {
-    return ownFileWriter(categoryName_.toStdString(), icon_).dataFor(effectivePOIs());
+    return exportSnapshot().gpiData();
+}
+
+FileExport InputFile::exportSnapshot() const {
+    return FileExport{categoryName_.toStdString(), icon_, proximitySettings(), contents_};
 }
 
 QString InputFile::alertSummary(const POI& poi) const {
@@ -246,21 +230,23 @@ std::vector<std::size_t> InputFile::filteredRows(std::string_view search) const 
     std::vector<std::size_t> positions;
     std::optional<std::string> needle = searchNeedle(search);
     if (!needle) {
-        positions.resize(rows_.size());
+        positions.resize(contents_->rows.size());
         for (std::size_t i = 0; i < positions.size(); ++i)
             positions[i] = i;
         return positions;
     }
-    for (std::size_t i = 0; i < searchKeys_.size(); ++i)
-        if (keyMatches(searchKeys_[i], *needle))
+    const std::vector<std::string>& keys = contents_->searchKeys;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (keyMatches(keys[i], *needle))
             positions.push_back(i);
     return positions;
 }
 
 std::vector<POIRow> InputFile::displayRows(std::string_view search) const {
     std::vector<POIRow> display;
+    const std::vector<POIRow>& rows = contents_->rows;
     for (std::size_t position : filteredRows(search))
-        display.push_back(POIRow{rows_[position].id, effectivePOI(rows_[position])});
+        display.push_back(POIRow{rows[position].id, effectivePOI(rows[position])});
     return display;
 }
 

@@ -7,6 +7,7 @@
 #include "core/io/FileSystem.h"
 #include "core/io/ReadFile.h"
 #include "models/BackgroundTask.h"
+#include "models/FileExport.h"
 #include "models/SettingsStore.h"
 #include "rules/ExportSettings.h"
 #include "rules/ProximityRule.h"
@@ -27,12 +28,6 @@
 
 namespace marklode {
 
-struct POIRow {
-    std::int64_t id = 0; // the POI's position in the import result
-    POI poi;
-    bool operator==(const POIRow&) const = default;
-};
-
 struct IconSource {
     enum class Kind { sidecar, custom, builtIn };
     Kind kind = Kind::builtIn;
@@ -49,7 +44,8 @@ struct IconSource {
 using InputReader = std::function<std::string(const Path&)>;
 
 // One CSV or GPX file of the library: its import, its own export settings and what the views
-// show of it. Lives on the main thread; only the import runs in the background.
+// show of it. Lives on the main thread; its import, and the .gpi built from it for a save or a
+// send, run in the background.
 class InputFile : public QObject {
     Q_OBJECT
     Q_PROPERTY(
@@ -101,8 +97,8 @@ class InputFile : public QObject {
     const std::optional<GPIIcon>& icon() const { return icon_; }
     const IconSource& iconSource() const { return iconSource_; }
     const std::optional<QString>& iconError() const { return iconError_; }
-    const std::vector<POIRow>& rows() const { return rows_; }
-    const std::vector<ImportIssue>& issues() const { return issues_; }
+    const std::vector<POIRow>& rows() const { return contents_->rows; }
+    const std::vector<ImportIssue>& issues() const { return contents_->issues; }
     const std::optional<QString>& loadError() const { return loadError_; }
     bool isLoading() const { return isLoading_; }
 
@@ -123,6 +119,8 @@ class InputFile : public QObject {
     std::vector<POI> effectivePOIs() const;
     // This file alone as a .gpi file. Throws GPIWriterError.
     Bytes gpiData() const;
+    // What the file's .gpi is built from as it stands now, for building it on another thread.
+    FileExport exportSnapshot() const;
 
     // "50 km/h, 300 m" in the file's current units.
     QString alertSummary(const POI& poi) const;
@@ -171,9 +169,8 @@ class InputFile : public QObject {
     std::optional<GPIIcon> icon_;
     IconSource iconSource_;
     std::optional<QString> iconError_;
-    std::vector<POIRow> rows_;
-    std::vector<std::string> searchKeys_; // parallel to rows_
-    std::vector<ImportIssue> issues_;
+    // Replaced whole by each import; the replaced one is freed off the main thread.
+    std::shared_ptr<const ImportedContents> contents_;
     std::optional<QString> loadError_;
     bool isLoading_ = false;
     background::NewestWins imports_;

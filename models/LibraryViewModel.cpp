@@ -5,6 +5,7 @@
 #include "core/text/TextClasses.h"
 #include "models/BackgroundTask.h"
 #include "models/NaturalOrder.h"
+#include "rules/LibraryMessages.h"
 #include "rules/LoadError.h"
 #include "rules/SaveNames.h"
 #include "rules/UserMessage.h"
@@ -32,8 +33,20 @@ Path standardized(const Path& url) {
     return (absolute.empty() ? url : absolute).lexically_normal();
 }
 
-QString fileName(const Path& path) {
-    return QString::fromStdString(path.filename().string());
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void record(SaveSummary& summary, const Path& target, std::optional<QString> failure) {
+    if (failure)
+        summary.failures.push_back(std::move(*failure));
+    else
+        summary.written.push_back(target);
+}
+
+// A file that loaded and has POIs becomes a category of the device file.
+bool isCategory(const InputFile& file) {
+    return !file.loadError() && !file.rows().empty();
 }
 
 // The input files directly in the folder, hidden ones and subfolders left out.
@@ -97,7 +110,7 @@ bool LibraryViewModel::holds(const InputFile* file) const {
 
 QFuture<void> LibraryViewModel::add(const std::vector<Path>& urls) {
     std::vector<Path> accepted;
-    QStringList ignored;
+    std::vector<std::string> ignored;
     for (const Path& url : urls) {
         std::error_code error;
         if (std::filesystem::is_directory(url, error)) {
@@ -106,16 +119,15 @@ QFuture<void> LibraryViewModel::add(const std::vector<Path>& urls) {
         } else if (hasInputExtension(url)) {
             accepted.push_back(url);
         } else {
-            ignored << fileName(url);
+            ignored.push_back(url.filename().string());
         }
     }
 
     auto run = std::make_shared<AddRun>();
-    if (!ignored.isEmpty())
-        run->messages << QStringLiteral("Only .csv and .gpx files can be added. Ignored: ") +
-                             ignored.join(QStringLiteral(", ")) + QStringLiteral(".");
+    if (!ignored.empty())
+        run->messages << fromUtf8(ignoredFilesMessage(ignored));
     else if (accepted.empty() && !urls.empty())
-        run->messages << QStringLiteral("No .csv or .gpx files were found in the folder.");
+        run->messages << fromUtf8(std::string(noInputFilesMessage));
 
     std::set<Path> known;
     for (const InputFile* file : files_)
@@ -126,6 +138,8 @@ QFuture<void> LibraryViewModel::add(const std::vector<Path>& urls) {
             continue;
         auto* file = new InputFile(url, locale_, settingsStore_, this);
         file->readInput = readInput;
+        connect(file, &InputFile::rowsChanged, this, &LibraryViewModel::updateHasCategories);
+        connect(file, &InputFile::loadErrorChanged, this, &LibraryViewModel::updateHasCategories);
         created << file;
         run->newFiles.emplace_back(file);
     }
@@ -161,7 +175,8 @@ void LibraryViewModel::finishAdd(const AddRun& run) {
     QStringList messages = run.messages;
     for (const QPointer<InputFile>& file : run.newFiles)
         if (file && holds(file) && file->loadError())
-            messages << fileName(file->url()) + QStringLiteral(": ") + *file->loadError();
+            messages << fromUtf8(
+                fileProblemLine(file->url().filename().string(), file->loadError()->toStdString()));
     if (!messages.isEmpty())
         setAlertMessage(messages.join(QStringLiteral("\n\n")));
 }
@@ -177,19 +192,47 @@ void LibraryViewModel::remove(const QUuid& id) {
     Q_EMIT filesChanged();
     if (selection_ == id)
         setSelection(files_.isEmpty() ? std::nullopt : std::optional(files_.front()->id()));
+    updateHasCategories();
+    // Their rows are freed off the main thread (see InputFile).
     for (InputFile* file : gone)
         file->deleteLater();
 }
 
+std::vector<FileExport> LibraryViewModel::categoryExports() const {
+    std::vector<FileExport> exports;
+    for (const InputFile* file : files_)
+        if (isCategory(*file))
+            exports.push_back(file->exportSnapshot());
+    return exports;
+}
+
 std::vector<GPICategory> LibraryViewModel::categories() const {
     std::vector<GPICategory> categories;
-    for (const InputFile* file : files_) {
-        if (file->loadError() || file->rows().empty())
-            continue;
-        categories.push_back(
-            GPICategory{file->categoryName().toStdString(), file->effectivePOIs(), file->icon()});
-    }
+    for (const FileExport& file : categoryExports())
+        categories.push_back(file.category());
     return categories;
+}
+
+std::int64_t LibraryViewModel::categoryCount() const {
+    return std::count_if(files_.begin(), files_.end(),
+                         [](const InputFile* file) { return isCategory(*file); });
+}
+
+std::int64_t LibraryViewModel::poiCount() const {
+    std::int64_t count = 0;
+    for (const InputFile* file : files_)
+        if (isCategory(*file))
+            count += static_cast<std::int64_t>(file->rows().size());
+    return count;
+}
+
+void LibraryViewModel::updateHasCategories() {
+    bool has = std::any_of(files_.begin(), files_.end(),
+                           [](const InputFile* file) { return isCategory(*file); });
+    if (has == hasCategories_)
+        return;
+    hasCategories_ = has;
+    Q_EMIT hasCategoriesChanged();
 }
 
 QFuture<void> LibraryViewModel::pendingImport(const InputFile* file) const {
@@ -230,18 +273,28 @@ QFuture<void> LibraryViewModel::whenImported() {
     return settled;
 }
 
-void LibraryViewModel::writeNow(InputFile& file, const Path& target, SaveSummary& summary) {
-    try {
-        // A file that could not be read would come out as an empty .gpi.
-        if (file.loadError())
-            throw LoadError{file.loadError()->toStdString()};
-        Bytes data = file.gpiData();
-        writeAtomically(data, target, *fileSystem);
-        summary.written.push_back(target);
-    } catch (...) {
-        summary.failures.push_back(fileName(file.url()) + QStringLiteral(": ") +
-                                   QString::fromStdString(userMessage(std::current_exception())));
-    }
+void LibraryViewModel::startWrite(const InputFile& file, const Path& target,
+                                  std::function<void(std::optional<QString> failure)> then) {
+    std::optional<std::string> loadError;
+    if (file.loadError())
+        loadError = file.loadError()->toStdString();
+    background::run(
+        background::savePool(), this,
+        [exported = file.exportSnapshot(), loadError = std::move(loadError), target,
+         fileSystem = fileSystem]() {
+            // A file that could not be read would come out as an empty .gpi.
+            if (loadError)
+                throw LoadError{*loadError};
+            writeAtomically(exported.gpiData(), target, *fileSystem);
+            return true;
+        },
+        [name = file.url().filename().string(),
+         then = std::move(then)](background::Outcome<bool> outcome) {
+            if (outcome.error)
+                then(fromUtf8(fileProblemLine(name, userMessage(outcome.error))));
+            else
+                then(std::nullopt);
+        });
 }
 
 QFuture<SaveSummary> LibraryViewModel::write(InputFile& file, const Path& target,
@@ -254,11 +307,18 @@ QFuture<SaveSummary> LibraryViewModel::write(InputFile& file, const Path& target
         [pointer]() {
             return pointer ? std::vector<InputFile*>{pointer} : std::vector<InputFile*>{};
         },
-        [this, pointer, target, summary, done]() mutable {
-            if (pointer && holds(pointer))
-                writeNow(*pointer, target, summary);
-            done->addResult(summary);
-            done->finish();
+        [this, pointer, target, summary, done]() {
+            if (!pointer || !holds(pointer)) {
+                done->addResult(summary);
+                done->finish();
+                return;
+            }
+            startWrite(*pointer, target,
+                       [target, summary, done](std::optional<QString> failure) mutable {
+                           record(summary, target, std::move(failure));
+                           done->addResult(summary);
+                           done->finish();
+                       });
         });
     return result;
 }
@@ -284,8 +344,9 @@ QFuture<SaveSummary> LibraryViewModel::saveAll(const Path& folder) {
     return result;
 }
 
-// One file after another, each once its import has been applied; the prompt's event loop
-// may start another import, so that is checked again before writing.
+// One file after another, each once its import has been applied and the one before has been
+// written; the prompt's event loop may start another import, so that is checked again before
+// writing.
 void LibraryViewModel::saveNext(const std::shared_ptr<SaveRun>& run) {
     while (run->next < run->files.size()) {
         QPointer<InputFile> file = run->files[run->next];
@@ -303,10 +364,13 @@ void LibraryViewModel::saveNext(const std::shared_ptr<SaveRun>& run) {
             return;
         }
         if (run->target) {
-            writeNow(*file, *run->target, run->summary);
-            run->target.reset();
-            ++run->next;
-            continue;
+            startWrite(*file, *run->target, [this, run](std::optional<QString> failure) {
+                record(run->summary, *run->target, std::move(failure));
+                run->target.reset();
+                ++run->next;
+                saveNext(run);
+            });
+            return;
         }
         if (file->loadError()) {
             ++run->next;
@@ -334,23 +398,14 @@ void LibraryViewModel::saveNext(const std::shared_ptr<SaveRun>& run) {
 }
 
 void LibraryViewModel::report(const SaveSummary& summary) {
-    QStringList parts;
-    if (!summary.written.empty()) {
-        std::size_t count = summary.written.size();
-        parts << QStringLiteral("Saved %1 file%2.")
-                     .arg(count)
-                     .arg(count == 1 ? QString() : QStringLiteral("s"));
-    }
-    if (!summary.skipped.empty())
-        parts << QStringLiteral("Skipped %1.").arg(summary.skipped.size());
-    if (summary.cancelled)
-        parts << QStringLiteral("Cancelled.");
-    setStatusMessage(parts.isEmpty() ? std::nullopt
-                                     : std::optional(parts.join(QStringLiteral(" "))));
+    std::string status =
+        saveStatusMessage(summary.written.size(), summary.skipped.size(), summary.cancelled);
+    setStatusMessage(status.empty() ? std::nullopt : std::optional(fromUtf8(status)));
     if (!summary.failures.empty()) {
-        QStringList lines(summary.failures.begin(), summary.failures.end());
-        setAlertMessage(QStringLiteral("Some files could not be saved:\n\n") +
-                        lines.join(QStringLiteral("\n")));
+        std::vector<std::string> lines;
+        for (const QString& line : summary.failures)
+            lines.push_back(line.toStdString());
+        setAlertMessage(fromUtf8(saveFailuresMessage(lines)));
     }
 }
 

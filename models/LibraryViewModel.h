@@ -2,6 +2,7 @@
 
 #include "core/gpi/GPIWriter.h"
 #include "core/io/LocalFileSystem.h"
+#include "models/FileExport.h"
 #include "models/InputFile.h"
 #include "models/SettingsStore.h"
 
@@ -12,6 +13,7 @@
 #include <QPromise>
 #include <QString>
 #include <QUuid>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -40,6 +42,7 @@ class LibraryViewModel : public QObject {
                    alertMessageChanged)
     Q_PROPERTY(std::optional<QString> statusMessage READ statusMessage WRITE setStatusMessage NOTIFY
                    statusMessageChanged)
+    Q_PROPERTY(bool hasCategories READ hasCategories NOTIFY hasCategoriesChanged)
 
   public:
     // Asks whether an existing target may be replaced; the UI shows a modal alert. Without
@@ -64,8 +67,14 @@ class LibraryViewModel : public QObject {
     // finishes after they have loaded, one after another, and the alert is set.
     QFuture<void> add(const std::vector<Path>& urls);
     void remove(const QUuid& id);
-    // One category per file that loaded and has POIs, in library order.
+    // One category per file that loaded and has POIs, in library order. Copies every POI: for
+    // the main thread, the counts and categoryExports serve.
     std::vector<GPICategory> categories() const;
+    // The same files as what the categories are built from, without copying a POI.
+    std::vector<FileExport> categoryExports() const;
+    bool hasCategories() const { return hasCategories_; }
+    std::int64_t categoryCount() const;
+    std::int64_t poiCount() const;
 
     // Whether a file is importing or still waiting for its first import.
     bool isImporting() const;
@@ -75,10 +84,12 @@ class LibraryViewModel : public QObject {
 
     // Once the file's pending import has been applied, writes its .gpi atomically to target;
     // the outcome is added to the summary handed back. Nothing is written for a file removed
-    // meanwhile.
+    // meanwhile. The file is built and written off the main thread, as it stood when the
+    // import had been applied; saves are written one at a time in the order asked.
     QFuture<SaveSummary> write(InputFile& file, const Path& target, SaveSummary summary = {});
-    // One .gpi per loaded file into the folder, asking before replacing; reports and hands back
-    // the summary. Each file is written once its pending import has been applied.
+    // One .gpi per loaded file into the folder, in library order, one after another, asking on
+    // the main thread before replacing; reports and hands back the summary. Each file is
+    // written as write() does, once its pending import has been applied.
     QFuture<SaveSummary> saveAll(const Path& folder);
     void report(const SaveSummary& summary);
 
@@ -93,6 +104,7 @@ class LibraryViewModel : public QObject {
     void selectionChanged();
     void alertMessageChanged();
     void statusMessageChanged();
+    void hasCategoriesChanged();
 
   private:
     struct AddRun;
@@ -106,7 +118,10 @@ class LibraryViewModel : public QObject {
     // Calls `then` on the main thread in the same step that finds none of the files importing.
     void afterImports(std::function<std::vector<InputFile*>()> files, std::function<void()> then);
     void saveNext(const std::shared_ptr<SaveRun>& run);
-    void writeNow(InputFile& file, const Path& target, SaveSummary& summary);
+    // Builds and writes off the main thread; `then` gets the failure line, if any, back on it.
+    void startWrite(const InputFile& file, const Path& target,
+                    std::function<void(std::optional<QString> failure)> then);
+    void updateHasCategories();
 
     QList<InputFile*> files_;
     std::optional<QUuid> selection_;
@@ -115,6 +130,7 @@ class LibraryViewModel : public QObject {
     QLocale locale_;
     std::shared_ptr<SettingsStore> settingsStore_;
     std::vector<std::shared_ptr<AddRun>> adding_;
+    bool hasCategories_ = false;
 };
 
 } // namespace marklode

@@ -32,4 +32,9 @@ std::string beingEjectedMessage(std::string_view deviceName) {
     return curlyQuoted(deviceName) + " is being ejected, so its POIs can't be changed now.";
 }
 
+std::string ejectFailedMessage(std::string_view deviceName) {
+    return "\u201C" + std::string(deviceName) +
+           "\u201D couldn't be ejected. Close any files open on it and try again.";
+}
+
 } // namespace marklode

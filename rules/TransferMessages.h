@@ -25,6 +25,9 @@ std::string damagedGPIFileMessage(std::string_view fileName);
 // A send or remove asked for while the device's volume is being ejected.
 std::string beingEjectedMessage(std::string_view deviceName);
 
+// The platform could not unmount and eject the device's volume.
+std::string ejectFailedMessage(std::string_view deviceName);
+
 // The device send's own check, reported before any device is touched.
 inline constexpr std::string_view noPOIsToSendMessage = "Add at least one file with POIs first.";
 

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <mutex>
 
 using namespace marklode;
 using namespace marklode::test;
@@ -24,6 +25,29 @@ class RefusingFileSystem final : public ForwardingFileSystem {
     void writeAndSync(std::span<const std::uint8_t>, const Path& p) const override {
         throw FileError(FileError::Operation::write, EACCES, p);
     }
+};
+
+// The local disk, except that each write waits at a gate and is remembered.
+class HeldFileSystem final : public ForwardingFileSystem {
+  public:
+    explicit HeldFileSystem(std::function<std::size_t()> wait) : wait_(std::move(wait)) {}
+    void writeAndSync(std::span<const std::uint8_t> data, const Path& p) const override {
+        {
+            std::lock_guard lock(mutex_);
+            written_.push_back(p.filename().string().substr(1, 1)); // ".a.gpi.XXXXXX.tmp"
+        }
+        wait_();
+        local.writeAndSync(data, p);
+    }
+    std::vector<std::string> written() const {
+        std::lock_guard lock(mutex_);
+        return written_;
+    }
+
+  private:
+    std::function<std::size_t()> wait_;
+    mutable std::mutex mutex_;
+    mutable std::vector<std::string> written_;
 };
 
 class LibraryViewModelTest : public ::testing::Test {
@@ -139,6 +163,59 @@ TEST_F(LibraryViewModelTest, CategoriesHoldLoadedFilesWithPOIs) {
     EXPECT_EQ(categories[0].name, "a");
     EXPECT_EQ(categories[1].name, "Waypoints");
     EXPECT_EQ(categories[1].pois.at(0).name, "W");
+}
+
+TEST_F(LibraryViewModelTest, CountsAndHasCategoriesFollowImportsAndRemovals) {
+    QSignalSpy changes(&library, &LibraryViewModel::hasCategoriesChanged);
+    add({dir / "missing.csv", dir.write("empty.csv", "Name,Latitude,Longitude\nx,y,z\n")});
+    EXPECT_FALSE(library.hasCategories());
+    add({dir.write("a.csv", oneRow), dir.write("w.gpx", gpxRow)});
+    struct Expected {
+        bool has;
+        std::int64_t categories, pois;
+        int changes;
+    };
+    auto check = [&](Expected e, const char* when) {
+        EXPECT_EQ(library.hasCategories(), e.has) << when;
+        EXPECT_EQ(library.categoryCount(), e.categories) << when;
+        EXPECT_EQ(library.categoryCount(), std::int64_t(library.categories().size())) << when;
+        EXPECT_EQ(library.poiCount(), e.pois) << when;
+        EXPECT_EQ(changes.count(), e.changes) << when;
+    };
+    check({true, 2, 2, 1}, "added");
+    library.remove(file(2)->id());
+    check({true, 1, 1, 1}, "removed");
+    dir.write("w.gpx", "<gpx><wpt");
+    await(file(2)->reload());
+    check({false, 0, 0, 2}, "failed re-import");
+}
+
+TEST_F(LibraryViewModelTest, SavesAreWrittenOffTheMainThreadAsTheFileWas) {
+    add({dir.write("a.csv", oneRow), dir.write("b.gpx", gpxRow)});
+    const Bytes a = file(0)->gpiData(), b = file(1)->gpiData();
+    for (bool all : {false, true}) {
+        TempDir folder;
+        Gate gate;
+        auto held = std::make_shared<HeldFileSystem>(gate.waiter());
+        library.fileSystem = held;
+        QFuture<SaveSummary> saving =
+            all ? library.saveAll(folder.path()) : library.write(*file(0), folder / "a.gpi");
+        ASSERT_TRUE(gate.arrived(1));
+        EXPECT_FALSE(saving.isFinished()) << "the call returned while the write waits";
+        file(0)->setCategoryName(QStringLiteral("Changed"));
+        QTest::qWait(50);
+        EXPECT_EQ(held->written(), std::vector<std::string>{"a"}) << "one file at a time";
+        gate.openAll();
+        await(saving);
+        std::vector<std::string> expected{"a", "b"};
+        expected.resize(all ? 2 : 1);
+        EXPECT_EQ(held->written(), expected);
+        EXPECT_EQ(fileSystem.readData(folder / "a.gpi", noReadLimit), a) << all;
+        if (all) {
+            EXPECT_EQ(fileSystem.readData(folder / "b.gpi", noReadLimit), b);
+        }
+        file(0)->setCategoryName(QStringLiteral("a"));
+    }
 }
 
 TEST_F(LibraryViewModelTest, SaveAllNamesTargetsAndSkipsFailedImports) {

@@ -1,6 +1,5 @@
 #include "ui/devices/DeviceActionBar.h"
 
-#include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
 #include "ui/widgets/Icons.h"
 
@@ -53,12 +52,7 @@ DeviceActionBar::DeviceActionBar(LibraryViewModel& library, DeviceViewModel& dev
     for (auto signal : {&DeviceViewModel::devicesChanged, &DeviceViewModel::selectionChanged,
                         &DeviceViewModel::isBusyChanged})
         connect(&devices_, signal, this, &DeviceActionBar::update);
-    connect(&library_, &LibraryViewModel::filesChanged, this, [this] {
-        for (InputFile* file : library_.files())
-            for (auto signal : {&InputFile::rowsChanged, &InputFile::loadErrorChanged})
-                connect(file, signal, this, &DeviceActionBar::update, Qt::UniqueConnection);
-        update();
-    });
+    connect(&library_, &LibraryViewModel::hasCategoriesChanged, this, &DeviceActionBar::update);
     update();
 }
 
@@ -67,10 +61,7 @@ void DeviceActionBar::update() {
     send_->setVisible(!busy);
     progress_->setVisible(busy);
     std::optional<GarminDevice> device = devices_.selectedDevice();
-    bool hasCategories = false;
-    for (const InputFile* file : library_.files())
-        hasCategories = hasCategories || (!file->loadError() && !file->rows().empty());
-    send_->setEnabled(device && hasCategories);
+    send_->setEnabled(device && library_.hasCategories());
     QString tip = device ? QStringLiteral("Write all files to %1 as one poi.gpi.")
                                .arg(QString::fromStdString(device->displayName()))
                          : QStringLiteral("Connect a Garmin device or SD card first.");

@@ -1,5 +1,6 @@
 #include "ui/shell/MarklodeApp.h"
 
+#include "rules/LibraryMessages.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/AboutWindow.h"
 #include "ui/widgets/MessageBoxes.h"

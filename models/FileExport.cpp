@@ -1,0 +1,31 @@
+#include "models/FileExport.h"
+
+#include "rules/MarklodeWriters.h"
+
+namespace marklode {
+
+std::vector<POI> FileExport::effectivePOIs() const {
+    std::vector<POI> pois;
+    pois.reserve(contents->rows.size());
+    for (const POIRow& row : contents->rows)
+        pois.push_back(effectivePOI(row.poi, proximity));
+    return pois;
+}
+
+GPICategory FileExport::category() const {
+    return GPICategory{categoryName, effectivePOIs(), icon};
+}
+
+Bytes FileExport::gpiData() const {
+    return ownFileWriter(categoryName, icon).dataFor(effectivePOIs());
+}
+
+Bytes deviceFileData(const std::vector<FileExport>& files) {
+    std::vector<GPICategory> categories;
+    categories.reserve(files.size());
+    for (const FileExport& file : files)
+        categories.push_back(file.category());
+    return deviceFileWriter().data(categories);
+}
+
+} // namespace marklode

@@ -1,0 +1,54 @@
+#include "rules/LibraryMessages.h"
+
+#include "core/text/CurlyQuotes.h"
+
+namespace marklode {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
+    std::string text;
+    for (const std::string& part : parts) {
+        if (!text.empty())
+            text += separator;
+        text += part;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string ignoredFilesMessage(const std::vector<std::string>& fileNames) {
+    return "Only .csv and .gpx files can be added. Ignored: " + joined(fileNames, ", ") + ".";
+}
+
+std::string fileProblemLine(std::string_view fileName, std::string_view problem) {
+    return std::string(fileName) + ": " + std::string(problem);
+}
+
+std::string saveStatusMessage(std::size_t written, std::size_t skipped, bool cancelled) {
+    std::vector<std::string> parts;
+    if (written > 0)
+        parts.push_back("Saved " + std::to_string(written) + (written == 1 ? " file." : " files."));
+    if (skipped > 0)
+        parts.push_back("Skipped " + std::to_string(skipped) + ".");
+    if (cancelled)
+        parts.push_back("Cancelled.");
+    return joined(parts, " ");
+}
+
+std::string saveFailuresMessage(const std::vector<std::string>& lines) {
+    return "Some files could not be saved:\n\n" + joined(lines, "\n");
+}
+
+ReplacePromptTexts replacePromptTexts(std::string_view fileName) {
+    return ReplacePromptTexts{
+        curlyQuoted(fileName) + " already exists.",
+        "Do you want to replace it? This can't be undone.",
+        "Replace",
+        "Skip",
+        "Stop Saving",
+    };
+}
+
+} // namespace marklode

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace marklode {
+
+// "Only .csv and .gpx files can be added. Ignored: notes.txt, x.doc."
+std::string ignoredFilesMessage(const std::vector<std::string>& fileNames);
+
+// Files or folders were given, but none of them held an input file.
+inline constexpr std::string_view noInputFilesMessage =
+    "No .csv or .gpx files were found in the folder.";
+
+// "stops.csv: The file no longer exists." One file's problem in an alert or a list.
+std::string fileProblemLine(std::string_view fileName, std::string_view problem);
+
+// "Saved 3 files. Skipped 1. Cancelled." for the status line; empty when nothing happened.
+std::string saveStatusMessage(std::size_t written, std::size_t skipped, bool cancelled);
+
+// The alert that lists the files that could not be saved, one fileProblemLine each.
+std::string saveFailuresMessage(const std::vector<std::string>& lines);
+
+// The prompt before a save-all replaces an existing file; the buttons in the order shown.
+struct ReplacePromptTexts {
+    std::string message;
+    std::string informativeText;
+    std::string replaceButton;
+    std::string skipButton;
+    std::string stopButton;
+    bool operator==(const ReplacePromptTexts&) const = default;
+};
+ReplacePromptTexts replacePromptTexts(std::string_view fileName);
+
+} // namespace marklode
