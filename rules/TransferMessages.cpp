@@ -37,4 +37,17 @@ std::string ejectFailedMessage(std::string_view deviceName) {
            "\u201D couldn't be ejected. Close any files open on it and try again.";
 }
 
+std::string noLongerConnectedMessage(std::string_view deviceName) {
+    return curlyQuoted(deviceName) + " is no longer connected.";
+}
+
+RemoveConfirmationTexts removeConfirmationTexts(std::string_view deviceName) {
+    return RemoveConfirmationTexts{
+        "Remove custom POIs from " + curlyQuoted(deviceName) + "?",
+        "Marklode copies Garmin/POI/poi.gpi to a backup, then deletes it from the device. No "
+        "other files are changed.",
+        "Back Up and Remove",
+    };
+}
+
 } // namespace marklode

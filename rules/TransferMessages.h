@@ -22,6 +22,18 @@ std::string removedMessage(std::string_view deviceName,
 // A ready .gpi file of the user's, given to be sent as it is, that doesn't read back.
 std::string damagedGPIFileMessage(std::string_view fileName);
 
+// A send confirmed after the device was unplugged: "“NAME” is no longer connected."
+std::string noLongerConnectedMessage(std::string_view deviceName);
+
+// The question before custom POIs are removed from a device.
+struct RemoveConfirmationTexts {
+    std::string title;
+    std::string message;
+    std::string confirmButton;
+    bool operator==(const RemoveConfirmationTexts&) const = default;
+};
+RemoveConfirmationTexts removeConfirmationTexts(std::string_view deviceName);
+
 // A send or remove asked for while the device's volume is being ejected.
 std::string beingEjectedMessage(std::string_view deviceName);
 

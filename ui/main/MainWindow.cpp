@@ -2,6 +2,7 @@
 
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
+#include "rules/TransferMessages.h"
 #include "ui/devices/SendConfirmationSheet.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
@@ -180,7 +181,7 @@ void MainWindow::confirmSend(const SendPlan& plan) {
         }
     }
     devices_.setErrorMessage(
-        QStringLiteral("\u201C%1\u201D is no longer connected.").arg(plan.deviceName));
+        QString::fromStdString(noLongerConnectedMessage(plan.deviceName.toStdString())));
 }
 
 void MainWindow::showResultAlert() {

@@ -2,6 +2,7 @@
 
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
+#include "rules/TransferMessages.h"
 #include "ui/devices/DeviceActionBar.h"
 #include "ui/devices/NoDeviceHelp.h"
 #include "ui/main/IssuesPopover.h"
@@ -121,14 +122,12 @@ void Sidebar::showContextMenu(const QPoint& at) {
 }
 
 void Sidebar::confirmRemoval(const GarminDevice& device) {
-    QString name = QString::fromStdString(device.displayName());
-    QString answer = askQuestion(
-        this, QStringLiteral("Remove custom POIs from \u201C%1\u201D?").arg(name),
-        QStringLiteral("Marklode copies Garmin/POI/poi.gpi to a backup, then deletes it from the "
-                       "device. No other files are changed."),
-        {{QStringLiteral("Back Up and Remove"), QMessageBox::DestructiveRole},
-         {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
-    if (answer == QStringLiteral("Back Up and Remove"))
+    RemoveConfirmationTexts texts = removeConfirmationTexts(device.displayName());
+    auto q = [](const std::string& text) { return QString::fromStdString(text); };
+    QString answer = askQuestion(this, q(texts.title), q(texts.message),
+                                 {{q(texts.confirmButton), QMessageBox::DestructiveRole},
+                                  {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
+    if (answer == q(texts.confirmButton))
         devices_.removeFromDevice(device);
 }
 

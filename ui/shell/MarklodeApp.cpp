@@ -28,16 +28,15 @@ MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
     auto window = std::make_unique<MainWindow>(*library_, *devices_);
     main_ = window.get();
     library_->confirmReplace = [this](const Path& target) {
-        QString name = QString::fromStdString(target.filename().string());
-        QString answer =
-            askQuestion(main_, QStringLiteral("\u201C%1\u201D already exists.").arg(name),
-                        QStringLiteral("Do you want to replace it? This can't be undone."),
-                        {{QStringLiteral("Replace"), QMessageBox::DestructiveRole},
-                         {QStringLiteral("Skip"), QMessageBox::NoRole},
-                         {QStringLiteral("Stop Saving"), QMessageBox::RejectRole}});
-        if (answer == QStringLiteral("Replace"))
+        ReplacePromptTexts texts = replacePromptTexts(target.filename().string());
+        auto q = [](const std::string& text) { return QString::fromStdString(text); };
+        QString answer = askQuestion(main_, q(texts.message), q(texts.informativeText),
+                                     {{q(texts.replaceButton), QMessageBox::DestructiveRole},
+                                      {q(texts.skipButton), QMessageBox::NoRole},
+                                      {q(texts.stopButton), QMessageBox::RejectRole}});
+        if (answer == q(texts.replaceButton))
             return ReplaceDecision::replace;
-        return answer == QStringLiteral("Skip") ? ReplaceDecision::skip : ReplaceDecision::stop;
+        return answer == q(texts.skipButton) ? ReplaceDecision::skip : ReplaceDecision::stop;
     };
     installMenus(*window);
     window_ = std::move(window);
