@@ -209,27 +209,24 @@ void MainWindow::showResultAlert() {
 }
 
 void MainWindow::showErrorAlert() {
-    const std::optional<QString>& message = devices_.errorMessage();
-    dismissQuietly(errorAlert_);
-    if (!message)
-        return;
-    errorAlert_ = openAlert(this, QStringLiteral("Marklode"), *message,
-                            [this] { devices_.setErrorMessage(std::nullopt); });
-    errorAlert_->setIcon(QMessageBox::Warning);
-    errorAlert_->addButton(QMessageBox::Ok);
-    errorAlert_->open();
+    showWarning(errorAlert_, devices_.errorMessage(),
+                [this] { devices_.setErrorMessage(std::nullopt); });
 }
 
 void MainWindow::showLibraryAlert() {
-    const std::optional<QString>& message = library_.alertMessage();
-    dismissQuietly(libraryAlert_);
+    showWarning(libraryAlert_, library_.alertMessage(),
+                [this] { library_.setAlertMessage(std::nullopt); });
+}
+
+void MainWindow::showWarning(QPointer<QMessageBox>& alert, const std::optional<QString>& message,
+                             std::function<void()> clear) {
+    dismissQuietly(alert);
     if (!message)
         return;
-    libraryAlert_ = openAlert(this, QStringLiteral("Marklode"), *message,
-                              [this] { library_.setAlertMessage(std::nullopt); });
-    libraryAlert_->setIcon(QMessageBox::Warning);
-    libraryAlert_->addButton(QMessageBox::Ok);
-    libraryAlert_->open();
+    alert = openAlert(this, QStringLiteral("Marklode"), *message, std::move(clear));
+    alert->setIcon(QMessageBox::Warning);
+    alert->addButton(QMessageBox::Ok);
+    alert->open();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -45,6 +47,9 @@ class MainWindow : public QMainWindow {
     void showResultAlert();
     void showErrorAlert();
     void showLibraryAlert();
+    // A "Marklode" alert with OK, shown while the message is set; closing it calls clear.
+    void showWarning(QPointer<QMessageBox>& alert, const std::optional<QString>& message,
+                     std::function<void()> clear);
 
     LibraryViewModel& library_;
     DeviceViewModel& devices_;
