@@ -7,6 +7,7 @@
 #include "support/QtTestSupport.h"
 #include "support/TempDir.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <cerrno>
 #include <gtest/gtest.h>

@@ -10,11 +10,15 @@
 #include "ui/widgets/NextAnswer.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeView>
+#include <QUrl>
 #include <fstream>
 
 using namespace marklode;

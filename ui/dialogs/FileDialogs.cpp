@@ -5,6 +5,7 @@
 #include "ui/widgets/NextAnswer.h"
 
 #include <QFileDialog>
+#include <QPointer>
 #include <QTimer>
 #include <vector>
 

@@ -9,8 +9,11 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPen>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace marklode {

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QDragEnterEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>

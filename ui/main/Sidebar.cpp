@@ -10,8 +10,10 @@
 #include "ui/main/SidebarModel.h"
 #include "ui/widgets/MessageBoxes.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTreeView>

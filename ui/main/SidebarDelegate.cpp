@@ -6,9 +6,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolTip>
 
 namespace marklode {

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace marklode {

@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace marklode {
