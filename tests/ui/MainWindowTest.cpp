@@ -6,6 +6,7 @@
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
 #include "ui/main/Sidebar.h"
+#include "ui/main/SidebarDelegate.h"
 #include "ui/main/SidebarModel.h"
 #include "ui/widgets/NextAnswer.h"
 
@@ -205,4 +206,27 @@ TEST_F(MainWindowTest, FileDialogsProposeNamesAndHandOnTheirAnswer) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return library->statusMessage().has_value(); }));
     EXPECT_TRUE(std::filesystem::exists(target));
     EXPECT_EQ(library->statusMessage(), "Saved 1 file.");
+}
+
+TEST_F(MainWindowTest, WhileWritingTheBarShowsProgressAndEjectWaits) {
+    addFile("stops.csv", std::string(oneRow));
+    plugIn("GPS");
+    Gate gate;
+    fileSystem->hold = gate.waiter();
+    auto* send = window->findChild<QPushButton*>("sendToDevice");
+    SidebarModel* model = window->sidebar()->model();
+    QModelIndex deviceRow = model->index(0, 0, model->index(SidebarModel::devices, 0));
+    auto* delegate = qobject_cast<SidebarDelegate*>(window->sidebar()->list()->itemDelegate());
+    EXPECT_TRUE(send->isVisible());
+    EXPECT_EQ(delegate->ejectTooltip(deviceRow), "Eject GPS");
+
+    QFuture<void> sending = devices->sendLibrary(*library, devices->devices().front());
+    ASSERT_TRUE(gate.arrived(1));
+    EXPECT_FALSE(send->isVisible());
+    EXPECT_FALSE(delegate->ejectEnabled());
+    EXPECT_EQ(delegate->ejectTooltip(deviceRow), "Wait until writing has finished.");
+    gate.openAll();
+    await(sending);
+    EXPECT_TRUE(send->isVisible());
+    EXPECT_TRUE(delegate->ejectEnabled());
 }

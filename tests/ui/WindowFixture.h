@@ -3,6 +3,7 @@
 #include "core/io/LocalFileSystem.h"
 #include "models/DeviceViewModel.h"
 #include "models/LibraryViewModel.h"
+#include "support/ForwardingFileSystem.h"
 #include "support/QtTestSupport.h"
 #include "support/TempDir.h"
 #include "ui/main/MainWindow.h"
@@ -30,7 +31,7 @@ class WindowFixture : public ::testing::Test {
             QLocale(QStringLiteral("en_US")),
             std::make_shared<SettingsStore>(std::move(settings), "en_US.UTF-8"));
         DeviceServices services{
-            localFileSystem(),
+            fileSystem,
             [this] { return volumes; },
             [this] { return dir / "backups"; },
             [] { return std::chrono::system_clock::now(); },
@@ -71,7 +72,18 @@ class WindowFixture : public ::testing::Test {
         return texts;
     }
 
+    // The local disk; writes wait at the gate while a test holds it.
+    struct HeldWrites final : ForwardingFileSystem {
+        void writeAndSync(std::span<const std::uint8_t> data, const Path& path) const override {
+            if (hold)
+                hold();
+            local.writeAndSync(data, path);
+        }
+        std::function<std::size_t()> hold;
+    };
+
     TempDir dir;
+    std::shared_ptr<HeldWrites> fileSystem = std::make_shared<HeldWrites>();
     std::vector<Path> volumes;
     std::vector<Path> revealed;
     std::unique_ptr<LibraryViewModel> library;

@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace marklode {
 
@@ -92,6 +93,10 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, QWid
     toolbar->setMovable(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     toolbar->addActions({addFiles_, saveFile_, saveAll_});
+    // The overflow button a narrow window shows is a control too, and needs a name.
+    for (QToolButton* button : toolbar->findChildren<QToolButton*>())
+        if (button->defaultAction() == nullptr)
+            button->setAccessibleName(QStringLiteral("More file actions"));
 
     auto* split = new QSplitter(Qt::Horizontal);
     split->setObjectName(QStringLiteral("split"));
