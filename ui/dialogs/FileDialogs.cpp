@@ -13,7 +13,7 @@ namespace marklode {
 
 namespace {
 
-struct PanelSpec {
+struct PanelOptions {
     QFileDialog::FileMode mode;
     QFileDialog::AcceptMode accept = QFileDialog::AcceptOpen;
     QString title;
@@ -23,22 +23,22 @@ struct PanelSpec {
 };
 
 // Runs the dialog, or takes a test's next answer instead. None: cancelled.
-std::optional<QStringList> run(const PanelSpec& spec, QWidget* parent) {
+std::optional<QStringList> run(const PanelOptions& options, QWidget* parent) {
     if (auto answer = NextAnswer::take())
         if (auto* paths = std::get_if<std::optional<QStringList>>(&*answer))
             return *paths;
-    QFileDialog dialog(parent, spec.title);
-    dialog.setFileMode(spec.mode);
-    dialog.setAcceptMode(spec.accept);
-    if (!spec.filters.isEmpty())
-        dialog.setNameFilters(spec.filters);
-    if (spec.mode == QFileDialog::Directory)
+    QFileDialog dialog(parent, options.title);
+    dialog.setFileMode(options.mode);
+    dialog.setAcceptMode(options.accept);
+    if (!options.filters.isEmpty())
+        dialog.setNameFilters(options.filters);
+    if (options.mode == QFileDialog::Directory)
         dialog.setOption(QFileDialog::ShowDirsOnly);
-    if (!spec.confirmText.isEmpty())
-        dialog.setLabelText(QFileDialog::Accept, spec.confirmText);
-    if (!spec.proposedName.isEmpty())
-        dialog.selectFile(spec.proposedName);
-    dialog.setAccessibleName(spec.title);
+    if (!options.confirmText.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, options.confirmText);
+    if (!options.proposedName.isEmpty())
+        dialog.selectFile(options.proposedName);
+    dialog.setAccessibleName(options.title);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles();
@@ -64,25 +64,26 @@ QString proposedGPIName(const InputFile& file) {
 
 void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent) {
     // Files and folders both: the add operation expands folders and filters by type.
-    PanelSpec spec{QFileDialog::ExistingFiles,
-                   QFileDialog::AcceptOpen,
-                   QStringLiteral("Choose .csv or .gpx files, or a folder that contains them."),
-                   {QStringLiteral("CSV or GPX files (*.csv *.CSV *.gpx *.GPX)"),
-                    QStringLiteral("All files (*)")},
-                   QStringLiteral("Add"),
-                   {}};
-    if (auto chosen = run(spec, parent))
+    PanelOptions options{
+        QFileDialog::ExistingFiles,
+        QFileDialog::AcceptOpen,
+        QStringLiteral("Choose .csv or .gpx files, or a folder that contains them."),
+        {QStringLiteral("CSV or GPX files (*.csv *.CSV *.gpx *.GPX)"),
+         QStringLiteral("All files (*)")},
+        QStringLiteral("Add"),
+        {}};
+    if (auto chosen = run(options, parent))
         afterwards(&library, [&library, urls = paths(*chosen)] { library.add(urls); });
 }
 
 void presentSaveFilePanel(InputFile& file, LibraryViewModel& library, QWidget* parent) {
-    PanelSpec spec{QFileDialog::AnyFile,
-                   QFileDialog::AcceptSave,
-                   QStringLiteral("Save .gpi"),
-                   {QStringLiteral("Garmin POI files (*.gpi)")},
-                   {},
-                   proposedGPIName(file)};
-    auto chosen = run(spec, parent);
+    PanelOptions options{QFileDialog::AnyFile,
+                         QFileDialog::AcceptSave,
+                         QStringLiteral("Save .gpi"),
+                         {QStringLiteral("Garmin POI files (*.gpi)")},
+                         {},
+                         proposedGPIName(file)};
+    auto chosen = run(options, parent);
     if (!chosen)
         return;
     // The save panel has asked about replacing already; the write doesn't ask again.
@@ -96,24 +97,25 @@ void presentSaveFilePanel(InputFile& file, LibraryViewModel& library, QWidget* p
 }
 
 void presentSaveAllPanel(LibraryViewModel& library, QWidget* parent) {
-    PanelSpec spec{QFileDialog::Directory,
-                   QFileDialog::AcceptOpen,
-                   QStringLiteral("Choose a folder. Marklode writes one .gpi file per input file."),
-                   {},
-                   QStringLiteral("Save Here"),
-                   {}};
-    if (auto chosen = run(spec, parent))
+    PanelOptions options{
+        QFileDialog::Directory,
+        QFileDialog::AcceptOpen,
+        QStringLiteral("Choose a folder. Marklode writes one .gpi file per input file."),
+        {},
+        QStringLiteral("Save Here"),
+        {}};
+    if (auto chosen = run(options, parent))
         afterwards(&library, [&library, folder = paths(*chosen)[0]] { library.saveAll(folder); });
 }
 
 void presentIconPanel(InputFile& file, QWidget* parent) {
-    PanelSpec spec{QFileDialog::ExistingFile,
-                   QFileDialog::AcceptOpen,
-                   QStringLiteral("Choose a 24-bit BMP icon, at most 24\u00D724 pixels."),
-                   {QStringLiteral("BMP images (*.bmp *.BMP)")},
-                   {},
-                   {}};
-    if (auto chosen = run(spec, parent))
+    PanelOptions options{QFileDialog::ExistingFile,
+                         QFileDialog::AcceptOpen,
+                         QStringLiteral("Choose a 24-bit BMP icon, at most 24\u00D724 pixels."),
+                         {QStringLiteral("BMP images (*.bmp *.BMP)")},
+                         {},
+                         {}};
+    if (auto chosen = run(options, parent))
         file.applyIconSource(IconSource::custom(paths(*chosen)[0]));
 }
 

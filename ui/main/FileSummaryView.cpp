@@ -26,7 +26,7 @@ FileSummaryView::FileSummaryView(LibraryViewModel& library, QWidget* parent)
     layout->addStretch(1);
 }
 
-void FileSummaryView::show(InputFile* file) {
+void FileSummaryView::showFile(InputFile* file) {
     if (file_)
         disconnect(file_, nullptr, this, nullptr);
     file_ = file;

@@ -15,7 +15,7 @@ class FileSummaryView : public QWidget {
     Q_OBJECT
   public:
     explicit FileSummaryView(LibraryViewModel& library, QWidget* parent = nullptr);
-    void show(InputFile* file);
+    void showFile(InputFile* file);
 
   private:
     void refresh();

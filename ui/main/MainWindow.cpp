@@ -159,7 +159,7 @@ void MainWindow::updateActions() {
 
 void MainWindow::updateDetail() {
     InputFile* file = library_.selectedFile();
-    summary_->show(file);
+    summary_->showFile(file);
     detail_->setCurrentWidget(file ? static_cast<QWidget*>(summary_) : dropZone_);
 }
 
