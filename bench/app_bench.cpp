@@ -6,6 +6,7 @@
 // Rows: MARKLODE_BENCH_ROWS (default one million); the CSV is generated into a temp folder,
 // which also holds the device volume, its backups and the saved files.
 
+#include "bench/EventLoopStall.h"
 #include "bench/GenData.h"
 #include "core/io/LocalFileSystem.h"
 #include "models/DeviceViewModel.h"
@@ -55,77 +56,7 @@ void operator delete(void* memory, std::size_t) noexcept {
 namespace {
 
 using namespace marklode;
-
-constexpr int runs = 5;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Runs the operation inside an event loop, as the window would, and returns the longest gap in
-// milliseconds between two turns of the loop (ticks of a 1 ms timer): from just before the call
-// until its future has finished and a further 300 ms have passed, so that deferred deletions
-// and anything else the operation left for the loop count too. The call itself counts.
-double longestStall(const std::function<QFuture<void>()>& operation) {
-    constexpr qint64 graceNs = 300'000'000;
-    QEventLoop loop;
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
-    std::optional<QFuture<void>> running;
-    std::optional<qint64> finishedAt;
-    auto turn = [&]() {
-        qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-        return now;
-    };
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    ticker.setInterval(1);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        qint64 now = turn();
-        if (!running || !running->isFinished())
-            return;
-        if (!finishedAt)
-            finishedAt = now;
-        else if (now - *finishedAt > graceNs)
-            loop.quit();
-    });
-    QTimer::singleShot(0, &loop, [&] {
-        turn();
-        running = operation();
-        turn();
-    });
-    clock.start();
-    ticker.start();
-    loop.exec();
-    return static_cast<double>(longest) / 1e6;
-}
-
-// Runs `prepare` (not measured) and then the operation, `runs` times; prints and returns the
-// median stall.
-void measure(const char* name, const std::function<void()>& prepare,
-             const std::function<QFuture<void>()>& operation) {
-    std::vector<double> stalls;
-    for (int run = 0; run < runs; ++run) {
-        if (prepare)
-            prepare();
-        stalls.push_back(longestStall(operation));
-    }
-    std::printf("stall %s: %.1f ms (median of %d; runs", name, median(stalls), runs);
-    for (double stall : stalls)
-        std::printf(" %.1f", stall);
-    std::printf(")\n");
-    std::fflush(stdout);
-}
-
-// Waits, with the event loop running, for something not measured.
-template <typename T> void await(QFuture<T> future) {
-    while (!future.isFinished())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-}
+using namespace marklode::bench;
 
 } // namespace
 

@@ -1,17 +1,32 @@
-// Start-up of the desktop window: from starting the process to the main window's first paint,
-// against a bare QWidget in the same run. Each measurement is a fresh process (this binary with
-// --window or --bare) that prints one line when it has painted and quits; the parent times it.
+// The desktop window's speed:
+//  - start-up: from starting the process to the main window's first paint, against a bare
+//    QWidget in the same run. Each measurement is a fresh process (this binary with --window or
+//    --bare) that prints one line when it has painted and quits; the parent times it.
+//  - the longest stall of the event loop while a 1M-row CSV is added, selected and searched,
+//    and while a library of 1,000 files is added and its sidebar scrolled.
+#include "bench/EventLoopStall.h"
+#include "bench/GenData.h"
+#include "models/InputFile.h"
+#include "models/LibraryViewModel.h"
 #include "platform/PlatformServices.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/Sidebar.h"
 #include "ui/shell/MarklodeApp.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTimer>
+#include <QTreeView>
 #include <QWidget>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -82,9 +97,80 @@ double timed(const char* self, const char* mode) {
     return std::chrono::duration<double, std::milli>(end - start).count();
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+using marklode::bench::measure;
+using marklode::bench::median;
+
+void removeAll(marklode::LibraryViewModel& library) {
+    while (!library.files().isEmpty())
+        library.remove(library.files().front()->id());
+    QCoreApplication::processEvents();
+}
+
+// The window on the platform's real services, as a user starts it, with a large file and a
+// large library.
+int stalls(int argc, char** argv) {
+    namespace fs = std::filesystem;
+    using namespace marklode;
+    QApplication application(argc, argv);
+    fs::path folder = fs::temp_directory_path() / "marklode-window-bench";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "many");
+    fs::path csv = folder / "pois-1m.csv";
+    {
+        std::ofstream out(csv, std::ios::binary);
+        bench::writeCSV(out, 1'000'000);
+    }
+    std::vector<Path> many;
+    for (int i = 0; i < 1000; ++i) {
+        many.push_back(folder / "many" / ("stops-" + std::to_string(i) + ".csv"));
+        std::ofstream out(many.back(), std::ios::binary);
+        bench::writeCSV(out, 20);
+    }
+
+    MarklodeApp app(platformDeviceServices());
+    auto* window = qobject_cast<MainWindow*>(app.mainWindow());
+    window->resize(1280, 800);
+    window->show();
+    LibraryViewModel& library = app.library();
+    auto nothing = [] { return QFuture<void>(background::finished()); };
+
+    measure("add a 1M-row CSV", [&] { removeAll(library); },
+            [&] { return library.add({csv}); });
+    QUuid big = library.files().front()->id();
+    measure("select the 1M-row file", [&] { library.setSelection(std::nullopt); },
+            [&] {
+                library.setSelection(big);
+                return nothing();
+            });
+    int keystroke = 0;
+    const char* typed[] = {"c", "ca", "caf", "cafe", "cafe 1", "cafe 12", ""};
+    measure(
+        "a search keystroke over 1M rows", nullptr,
+        [&] {
+            window->searchField()->setText(QString::fromLatin1(typed[keystroke++ % 7]));
+            return nothing();
+        },
+        7);
+
+    measure("add 1,000 files", [&] { removeAll(library); }, [&] { return library.add(many); });
+    QTreeView* list = window->sidebar()->list();
+    std::vector<double> steps;
+    QScrollBar* bar = list->verticalScrollBar();
+    for (int step = 0; step <= 100; ++step) {
+        QElapsedTimer timer;
+        timer.start();
+        bar->setValue(bar->maximum() * (step % 51) / 50);
+        list->viewport()->repaint();
+        steps.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::printf("sidebar scroll step with 1,000 files: %.2f ms (median of %zu; longest %.2f)\n",
+                median(steps), steps.size(), *std::max_element(steps.begin(), steps.end()));
+    measure(
+        "update a row of 1,000 files", nullptr,
+        [&] { return library.files()[500]->reload(); }, 5);
+    removeAll(library);
+    fs::remove_all(folder);
+    return 0;
 }
 
 } // namespace
@@ -94,6 +180,8 @@ int main(int argc, char** argv) {
         return child(true, argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "--bare") == 0)
         return child(false, argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--stalls") == 0)
+        return stalls(argc, argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::vector<double> window, bare;
@@ -107,5 +195,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("start-up: %.0f ms; bare QWidget: %.0f ms\n", median(window), median(bare));
-    return 0;
+    std::fflush(stdout);
+    return stalls(argc, argv);
 }

@@ -51,4 +51,16 @@ ReplacePromptTexts replacePromptTexts(std::string_view fileName) {
     };
 }
 
+std::string cannotReadTitle(std::string_view fileName) {
+    return "Can't Read " + std::string(fileName);
+}
+
+std::string sidecarIconText(std::string_view iconFileName) {
+    return "Found " + std::string(iconFileName) + " next to the file";
+}
+
+std::string mapSampleCaption(std::string_view shown, std::string_view total) {
+    return "Showing " + std::string(shown) + " of " + std::string(total) + " POIs on the map.";
+}
+
 } // namespace marklode

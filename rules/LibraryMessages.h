@@ -34,4 +34,14 @@ struct ReplacePromptTexts {
 };
 ReplacePromptTexts replacePromptTexts(std::string_view fileName);
 
+// The detail view's title for a file that could not be read: "Can't Read stops.csv".
+std::string cannotReadTitle(std::string_view fileName);
+
+// The icon row's source: "Found stops.bmp next to the file".
+std::string sidecarIconText(std::string_view iconFileName);
+
+// Over a map that shows a sample of a large file's rows: "Showing 2,000 of 5,000 POIs on the
+// map.", with both numbers already formatted for the user's locale.
+std::string mapSampleCaption(std::string_view shown, std::string_view total);
+
 } // namespace marklode

@@ -18,6 +18,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QMenu>
+#include <QTimer>
 #include <QTreeView>
 #include <QUrl>
 #include <fstream>
@@ -52,7 +54,8 @@ TEST_F(MainWindowTest, EmptyStateThenAFileEnablesTheSaveActions) {
     addFile("stops.csv", std::string(oneRow));
     EXPECT_TRUE(window->saveFileAction()->isEnabled());
     EXPECT_TRUE(window->saveAllAction()->isEnabled());
-    EXPECT_EQ(detail()->objectName(), "fileSummary");
+    EXPECT_EQ(detail()->objectName(), "fileDetail");
+    EXPECT_EQ(window->windowTitle(), "stops.csv \u2014 1 POIs");
     EXPECT_EQ(window->sidebar()->list()->currentIndex(), fileRow(0));
 
     library->setSelection(std::nullopt);
@@ -229,4 +232,36 @@ TEST_F(MainWindowTest, WhileWritingTheBarShowsProgressAndEjectWaits) {
     await(sending);
     EXPECT_TRUE(send->isVisible());
     EXPECT_TRUE(delegate->ejectEnabled());
+}
+
+TEST_F(MainWindowTest, TheSidebarWorksFromTheKeyboard) {
+    addFile("stops.csv", std::string(oneRow));
+    Path volume = plugIn("GPS");
+    QTreeView* list = window->sidebar()->list();
+    list->setFocus();
+    // The menu key opens the current row's menu, wherever the mouse is.
+    auto menuKey = [&] {
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions())
+                    items << action->text();
+                menu->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), list->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(list, &event);
+        return items;
+    };
+    EXPECT_EQ(menuKey(), QStringList{"Remove from List"});
+
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(devices->selection(), volume) << "arrow keys select devices as clicks do";
+    EXPECT_EQ(menuKey(), (QStringList{"Send to Device\u2026", "Remove Custom POIs from Device\u2026",
+                                      "", "Eject"}));
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_TRUE(library->files().isEmpty());
 }

@@ -3,10 +3,10 @@
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
 #include "rules/TransferMessages.h"
+#include "ui/detail/FileDetailView.h"
 #include "ui/devices/SendConfirmationSheet.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
-#include "ui/main/FileSummaryView.h"
 #include "ui/main/Sidebar.h"
 #include "ui/widgets/Icons.h"
 
@@ -14,9 +14,11 @@
 #include <QDragEnterEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -64,8 +66,9 @@ void dismissQuietly(QPointer<QMessageBox>& alert) {
 
 } // namespace
 
-MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, QWidget* parent)
-    : QMainWindow(parent), library_(library), devices_(devices) {
+MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map::TileSource tiles,
+                       QWidget* parent)
+    : QMainWindow(parent), library_(library), devices_(devices), tiles_(std::move(tiles)) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Marklode"));
     setMinimumSize(900, 600);
@@ -97,6 +100,27 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, QWid
     for (QToolButton* button : toolbar->findChildren<QToolButton*>())
         if (button->defaultAction() == nullptr)
             button->setAccessibleName(QStringLiteral("More file actions"));
+    auto* spacer = new QWidget;
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolbar->addWidget(spacer);
+    search_ = new QLineEdit;
+    search_->setObjectName(QStringLiteral("search"));
+    search_->setPlaceholderText(QStringLiteral("Search POIs"));
+    search_->setAccessibleName(QStringLiteral("Search POIs"));
+    search_->setClearButtonEnabled(true);
+    search_->setMaximumWidth(240);
+    searchAction_ = toolbar->addWidget(search_);
+    auto* find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] {
+        if (search_->isVisible())
+            search_->setFocus(Qt::ShortcutFocusReason);
+    });
+    addAction(find);
+    connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (fileDetail_)
+            fileDetail_->setSearch(text);
+    });
 
     auto* split = new QSplitter(Qt::Horizontal);
     split->setObjectName(QStringLiteral("split"));
@@ -104,9 +128,7 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, QWid
     sidebar_ = new Sidebar(library_, devices_);
     detail_ = new QStackedWidget;
     dropZone_ = new DropZone(library_);
-    summary_ = new FileSummaryView(library_);
     detail_->addWidget(dropZone_);
-    detail_->addWidget(summary_);
     split->addWidget(sidebar_);
     split->addWidget(detail_);
     split->setStretchFactor(1, 1);
@@ -159,8 +181,36 @@ void MainWindow::updateActions() {
 
 void MainWindow::updateDetail() {
     InputFile* file = library_.selectedFile();
-    summary_->showFile(file);
-    detail_->setCurrentWidget(file ? static_cast<QWidget*>(summary_) : dropZone_);
+    if (file == detailFile_ && (file == nullptr) == (fileDetail_ == nullptr))
+        return;
+    // A fresh view for each file, so search and selection start empty.
+    delete fileDetail_;
+    fileDetail_ = nullptr;
+    detailFile_ = file;
+    {
+        QSignalBlocker quiet(search_);
+        search_->clear();
+    }
+    if (file) {
+        fileDetail_ = new FileDetailView(*file, library_.locale(), tiles_);
+        connect(fileDetail_, &FileDetailView::titleChanged, this, &MainWindow::updateTitle);
+        connect(file, &InputFile::loadErrorChanged, fileDetail_, [this] { updateTitle(); });
+        detail_->addWidget(fileDetail_);
+        detail_->setCurrentWidget(fileDetail_);
+    } else {
+        detail_->setCurrentWidget(dropZone_);
+    }
+    updateTitle();
+}
+
+void MainWindow::updateTitle() {
+    InputFile* file = detailFile_;
+    searchAction_->setVisible(fileDetail_ != nullptr && file && !file->loadError());
+    if (!fileDetail_) {
+        setWindowTitle(QStringLiteral("Marklode"));
+        return;
+    }
+    setWindowTitle(fileDetail_->title() + QStringLiteral(" \u2014 ") + fileDetail_->subtitle());
 }
 
 void MainWindow::updateStatus() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/DeviceViewModel.h"
+#include "ui/map/MapView.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -9,13 +10,15 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMessageBox;
 class QStackedWidget;
 
 namespace marklode {
 
 class DropZone;
-class FileSummaryView;
+class FileDetailView;
+class InputFile;
 class LibraryViewModel;
 class Sidebar;
 
@@ -24,12 +27,17 @@ class Sidebar;
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    MainWindow(LibraryViewModel& library, DeviceViewModel& devices, QWidget* parent = nullptr);
+    // Without tiles the map shows only its built-in outlines.
+    MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map::TileSource tiles = {},
+               QWidget* parent = nullptr);
 
     QAction* addFilesAction() const { return addFiles_; }
     QAction* saveFileAction() const { return saveFile_; }
     QAction* saveAllAction() const { return saveAll_; }
     Sidebar* sidebar() const { return sidebar_; }
+    QLineEdit* searchField() const { return search_; }
+    // The selected file's view; null while the drop zone shows.
+    FileDetailView* fileDetail() const { return fileDetail_; }
 
     // Shows the send sheet for the plan; confirming sends, or reports a device gone meanwhile.
     void askToSend(const SendPlan& plan);
@@ -44,6 +52,7 @@ class MainWindow : public QMainWindow {
     void updateActions();
     void updateDetail();
     void updateStatus();
+    void updateTitle();
     void showResultAlert();
     void showErrorAlert();
     void showLibraryAlert();
@@ -53,13 +62,17 @@ class MainWindow : public QMainWindow {
 
     LibraryViewModel& library_;
     DeviceViewModel& devices_;
+    map::TileSource tiles_;
     QAction* addFiles_;
     QAction* saveFile_;
     QAction* saveAll_;
     Sidebar* sidebar_;
     QStackedWidget* detail_;
     DropZone* dropZone_;
-    FileSummaryView* summary_;
+    QLineEdit* search_;
+    QAction* searchAction_;
+    FileDetailView* fileDetail_ = nullptr;
+    QPointer<InputFile> detailFile_;
     QLabel* status_;
     QPointer<QMessageBox> resultAlert_, errorAlert_, libraryAlert_;
     bool watching_ = false;

@@ -68,6 +68,8 @@ Sidebar::Sidebar(LibraryViewModel& library, DeviceViewModel& devices, QWidget* p
             [this](const QModelIndex& current) {
                 if (InputFile* file = model_->fileAt(current))
                     library_.setSelection(file->id());
+                else if (auto device = model_->deviceAt(current))
+                    devices_.setSelection(device->volumeURL);
             });
     connect(list_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
         if (auto device = model_->deviceAt(index))
@@ -141,13 +143,29 @@ void Sidebar::showIssues(const QModelIndex& index, const QRect& button) {
 }
 
 bool Sidebar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::KeyPress) {
+    if (watched != list_)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace) {
             if (InputFile* file = library_.selectedFile())
                 library_.remove(file->id());
             return true;
         }
+        bool activate = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                        key->key() == Qt::Key_Space;
+        QModelIndex current = list_->currentIndex();
+        if (activate && model_->kindOf(current) == Kind::noDevice) {
+            if (auto* help = qobject_cast<NoDeviceHelp*>(list_->indexWidget(current)))
+                help->showHelp();
+            return true;
+        }
+    }
+    // The menu key opens the current row's menu, wherever the mouse is.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        showContextMenu(list_->visualRect(list_->currentIndex()).center());
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -128,6 +128,9 @@ QVariant SidebarModel::data(const QModelIndex& index, int role) const {
     case RowKind::noDevice:
         if (role == Qt::AccessibleTextRole)
             return QStringLiteral("No Garmin found");
+        // The row's link, for those who reach it from the keyboard (Return opens it).
+        if (role == Qt::AccessibleDescriptionRole)
+            return QStringLiteral("Why isn't my Garmin shown?");
         return {};
     case RowKind::file: {
         const InputFile* file = fileAt(index);

@@ -27,7 +27,8 @@ MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
         window_.reset(running);
         return;
     }
-    auto window = std::make_unique<MainWindow>(*library_, *devices_);
+    auto window =
+        std::make_unique<MainWindow>(*library_, *devices_, map::TileSource::fromEnvironment(tileUserAgent()));
     main_ = window.get();
     library_->confirmReplace = [this](const Path& target) {
         ReplacePromptTexts texts = replacePromptTexts(target.filename().string());
@@ -42,6 +43,15 @@ MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
     };
     installMenus(*window);
     window_ = std::move(window);
+}
+
+// Tile servers ask to know who is fetching and how to reach them.
+QString MarklodeApp::tileUserAgent() {
+    QString agent = QStringLiteral("Marklode/") +
+                    mainInfoDictionary().value(QStringLiteral("CFBundleShortVersionString"));
+    if (const QUrl& website = AppConfig::shared().websiteURL; website.isValid())
+        agent += QStringLiteral(" (+") + website.toString() + QStringLiteral(")");
+    return agent;
 }
 
 MarklodeApp::~MarklodeApp() {

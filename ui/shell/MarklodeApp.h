@@ -36,6 +36,7 @@ class MarklodeApp : public QObject {
 
   private:
     void installMenus(MainWindow& window);
+    static QString tileUserAgent();
 
     QSettings settings_;
     std::unique_ptr<LibraryViewModel> library_;

@@ -1,0 +1,164 @@
+#include "ui/detail/FileDetailView.h"
+
+#include "WindowFixture.h"
+#include "models/InputFile.h"
+#include "ui/detail/IconPreview.h"
+#include "ui/detail/MarkerSample.h"
+#include "ui/detail/POIMap.h"
+#include "ui/detail/POITable.h"
+#include "ui/detail/POITableModel.h"
+#include "ui/detail/SettingsForm.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace marklode;
+using namespace marklode::test;
+
+namespace {
+
+std::string csvRows(int count) {
+    std::string text = "Name,Latitude,Longitude,Comment\n";
+    for (int i = 0; i < count; ++i)
+        text += "P" + std::to_string(i) + "," + std::to_string(40 + i % 10) + ".5,8.25,c" +
+                std::to_string(i) + "\n";
+    return text;
+}
+
+class FileDetailViewTest : public WindowFixture {
+  protected:
+    void SetUp() override { window->show(); }
+
+    FileDetailView* view() const { return window->fileDetail(); }
+    QStringList labelTexts() const {
+        QStringList texts;
+        for (QLabel* label : view()->findChildren<QLabel*>())
+            if (label->isVisibleTo(view()))
+                texts << label->text();
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST(MarkerSampleTest, SpreadsOverLargeFilesAndKeepsTheSelectedRow) {
+    auto rows = [](int count) {
+        std::vector<POIRow> made(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            made[static_cast<std::size_t>(i)].id = i;
+        return made;
+    };
+    std::vector<POIRow> five = rows(5000);
+    std::vector<std::size_t> sample = markerSample(five, std::nullopt);
+    ASSERT_EQ(sample.size(), 2000u);
+    EXPECT_EQ(std::vector<std::size_t>(sample.begin(), sample.begin() + 5),
+              (std::vector<std::size_t>{0, 2, 5, 7, 10}));
+    EXPECT_EQ(sample.back(), 4997u);
+    EXPECT_EQ(markerSample(five, 4999).back(), 4999u);
+    EXPECT_EQ(markerSample(five, 5).back(), 4997u) << "a sampled row needs no replacing";
+    EXPECT_EQ(markerSample(rows(2000), 1999).size(), 2000u);
+    EXPECT_EQ(markerSample(rows(2000), std::nullopt).back(), 1999u);
+}
+
+TEST(IconPreviewTest, MagentaIsTransparentAndSmallIconsAreStretched) {
+    QImage image = iconPreviewImage(GPIIcon::defaultIcon());
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << "the built-in icon's corner is magenta";
+    EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
+
+    std::vector<std::uint8_t> bgr(3 * 16 * 16, 0);
+    bgr[0] = 255, bgr[1] = 0, bgr[2] = 255; // top-left magenta
+    bgr[3] = 10, bgr[4] = 20, bgr[5] = 30;  // its neighbour blue 10, green 20, red 30
+    IconPreview preview;
+    preview.setIcon(GPIIcon(16, 16, bgr, false));
+    EXPECT_EQ(preview.size(), QSize(24, 24));
+    QImage shown = preview.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0);
+    EXPECT_EQ(QColor(shown.pixel(2, 0)), QColor(30, 20, 10)) << "nearest neighbour, no blending";
+}
+
+TEST_F(FileDetailViewTest, AnUnreadableFileShowsOnlyThePlaceholder) {
+    InputFile* file = addFile("broken.gpx", "<gpx><wpt");
+    ASSERT_TRUE(file->loadError());
+    EXPECT_EQ(view()->settingsForm(), nullptr);
+    EXPECT_EQ(view()->table(), nullptr);
+    EXPECT_TRUE(labelTexts().contains("Can't Read broken.gpx"));
+    EXPECT_TRUE(labelTexts().contains(*file->loadError()));
+    EXPECT_FALSE(window->searchField()->isVisibleTo(window.get()));
+}
+
+TEST_F(FileDetailViewTest, TheFormShowsWhatAppliesToTheFile) {
+    addFile("a.gpx", "<gpx><wpt lat=\"1\" lon=\"2\"><name>A</name></wpt></gpx>");
+    EXPECT_FALSE(view()->settingsForm()->speedUnitButtons());
+    InputFile* csv = addFile("stops.csv", csvRows(3));
+    SettingsForm* form = view()->settingsForm();
+    ASSERT_TRUE(form->speedUnitButtons());
+    EXPECT_EQ(form->height(), 230);
+
+    auto pick = [](QComboBox* picker, const QString& item) {
+        picker->setCurrentIndex(picker->findText(item));
+        Q_EMIT picker->activated(picker->currentIndex());
+    };
+    pick(form->proximityPicker(), "One distance for all");
+    EXPECT_EQ(csv->proximityMode(), ProximityMode::fixed);
+    EXPECT_TRUE(form->distanceField()->isVisibleTo(form));
+    EXPECT_TRUE(form->unitPicker()->isVisibleTo(form));
+    form->distanceField()->setText("1,250");
+    Q_EMIT form->distanceField()->editingFinished();
+    EXPECT_EQ(csv->fixedProximity(), 1250.0);
+    pick(form->unitPicker(), "Feet");
+    EXPECT_EQ(csv->distanceUnit(), DistanceUnit::feet);
+    EXPECT_EQ(view()->table()->model()->index(0, POITableModel::alert).data().toString(),
+              "1,250 ft");
+    pick(form->proximityPicker(), "Off");
+    EXPECT_FALSE(form->distanceField()->isVisibleTo(form));
+
+    csv->applyIconSource(IconSource::custom(dir / "missing.bmp"));
+    EXPECT_EQ(form->height(), 260);
+    EXPECT_TRUE(form->iconErrorLabel()->isVisibleTo(form));
+    EXPECT_EQ(form->iconSourceLabel()->text(), "Marklode default");
+    EXPECT_FALSE(form->useDefaultIconButton()->isVisibleTo(form));
+}
+
+TEST_F(FileDetailViewTest, SearchFiltersTheTableButNotTheMap) {
+    addFile("stops.csv", csvRows(12));
+    POITable* table = view()->table();
+    QAbstractItemModel* rows = table->model();
+    ASSERT_EQ(rows->rowCount(), 12);
+    EXPECT_EQ(rows->index(1, POITableModel::latitude).data().toString(), "41.50000");
+    EXPECT_EQ(rows->index(1, POITableModel::longitude).data().toString(), "8.25000");
+    EXPECT_EQ(rows->index(1, POITableModel::comment).data().toString(), "c1");
+    window->searchField()->setText("p1");
+    EXPECT_EQ(rows->rowCount(), 3) << "P1, P10, P11";
+    EXPECT_EQ(view()->map()->mapView()->points().size(), 12u);
+    EXPECT_FALSE(view()->map()->caption()->isVisible());
+}
+
+TEST_F(FileDetailViewTest, TableAndMapShareTheSelectionWithoutEchoes) {
+    addFile("stops.csv", csvRows(5000));
+    POIMap* map = view()->map();
+    ASSERT_EQ(map->mapView()->points().size(), 2000u);
+    EXPECT_TRUE(map->caption()->isVisibleTo(view()));
+    EXPECT_EQ(map->caption()->text(), "Showing 2,000 of 5,000 POIs on the map.");
+
+    POITable* table = view()->table();
+    table->selectRow(4999);
+    EXPECT_EQ(view()->selectedRow(), 4999);
+    EXPECT_EQ(map->shownIDs().back(), 4999) << "the selected row replaces the last sample";
+    EXPECT_EQ(map->mapView()->selectedPoint(), 4999);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !map->mapView()->isAnimating(); }, 5000));
+    EXPECT_NEAR(map->mapView()->centre().latitude, 49.5, 0.01);
+    EXPECT_NEAR(map->mapView()->centre().longitude, 8.25, 0.01);
+
+    // A marker picked on the map selects its table row and leaves the map where it is.
+    map::Coordinate before = map->mapView()->centre();
+    double zoom = map->mapView()->zoom();
+    map->mapView()->selectPoint(map->shownIDs()[3], false);
+    EXPECT_EQ(view()->selectedRow(), map->shownIDs()[3]);
+    EXPECT_EQ(table->rows()->idAt(table->currentIndex().row()), map->shownIDs()[3]);
+    EXPECT_FALSE(map->mapView()->isAnimating());
+    EXPECT_EQ(map->mapView()->centre(), before);
+    EXPECT_EQ(map->mapView()->zoom(), zoom);
+}

@@ -1,0 +1,146 @@
+#include "ui/detail/FileDetailView.h"
+
+#include "models/InputFile.h"
+#include "rules/LibraryMessages.h"
+#include "ui/detail/POIMap.h"
+#include "ui/detail/POITable.h"
+#include "ui/detail/SettingsForm.h"
+#include "ui/widgets/Icons.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace marklode {
+
+namespace {
+
+constexpr int upperPaneMinimum = 320;
+constexpr int lowerPaneMinimum = 200;
+
+QString fileName(const InputFile& file) {
+    return QString::fromStdString(file.url().filename().string());
+}
+
+} // namespace
+
+FileDetailView::FileDetailView(InputFile& file, const QLocale& locale, map::TileSource tiles,
+                               QWidget* parent)
+    : QWidget(parent), file_(&file), locale_(locale), tiles_(std::move(tiles)) {
+    setObjectName(QStringLiteral("fileDetail"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    connect(&file, &InputFile::rowsChanged, this, [this] {
+        if (map_)
+            map_->refresh(selectedRow_);
+        Q_EMIT titleChanged();
+    });
+    connect(&file, &InputFile::loadErrorChanged, this, [this] {
+        // Only a change between readable and unreadable swaps the contents.
+        if ((file_->loadError().has_value()) != (form_ == nullptr))
+            build();
+    });
+    build();
+}
+
+QString FileDetailView::title() const {
+    return file_ ? fileName(*file_) : QString();
+}
+
+QString FileDetailView::subtitle() const {
+    if (!file_)
+        return {};
+    return locale_.toString(static_cast<qulonglong>(file_->rows().size())) +
+           QStringLiteral(" POIs");
+}
+
+void FileDetailView::setSearch(const QString& search) {
+    search_ = search;
+    if (table_)
+        table_->setSearch(search);
+}
+
+void FileDetailView::setSelectedRow(std::optional<std::int64_t> id) {
+    selectedRow_ = id;
+    if (table_)
+        table_->setSelectedRow(id);
+    if (map_)
+        map_->refresh(id);
+}
+
+void FileDetailView::build() {
+    delete content_;
+    form_ = nullptr;
+    table_ = nullptr;
+    map_ = nullptr;
+    if (file_->loadError())
+        buildPlaceholder();
+    else
+        buildContents();
+    layout()->addWidget(content_);
+}
+
+void FileDetailView::buildPlaceholder() {
+    content_ = new QWidget;
+    content_->setObjectName(QStringLiteral("unreadable"));
+    auto* column = new QVBoxLayout(content_);
+    column->setAlignment(Qt::AlignCenter);
+    column->setSpacing(12);
+    auto* symbol = new QLabel;
+    symbol->setPixmap(themedIcon("dialog-warning").pixmap(48, 48));
+    symbol->setAlignment(Qt::AlignCenter);
+    auto* heading = new QLabel(QString::fromStdString(cannotReadTitle(title().toStdString())));
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    heading->setAlignment(Qt::AlignCenter);
+    auto* description = new QLabel(file_->loadError().value_or(QString()));
+    description->setForegroundRole(QPalette::PlaceholderText);
+    description->setAlignment(Qt::AlignCenter);
+    description->setWordWrap(true);
+    description->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel* label : {heading, description})
+        label->setAccessibleName(label->text());
+    column->addWidget(symbol);
+    column->addWidget(heading);
+    column->addWidget(description);
+}
+
+void FileDetailView::buildContents() {
+    auto* split = new QSplitter(Qt::Vertical);
+    split->setObjectName(QStringLiteral("detailSplit"));
+    split->setChildrenCollapsible(false);
+    content_ = split;
+
+    auto* upper = new QWidget;
+    upper->setMinimumHeight(upperPaneMinimum);
+    auto* column = new QVBoxLayout(upper);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    form_ = new SettingsForm(*file_, locale_);
+    auto* divider = new QFrame;
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    table_ = new POITable(*file_, locale_);
+    table_->setSearch(search_);
+    column->addWidget(form_);
+    column->addWidget(divider);
+    column->addWidget(table_, 1);
+
+    map_ = new POIMap(*file_, locale_, tiles_);
+    map_->setMinimumHeight(lowerPaneMinimum);
+    split->addWidget(upper);
+    split->addWidget(map_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+
+    connect(table_, &POITable::selectedRowChanged, this,
+            [this](std::optional<std::int64_t> id) { setSelectedRow(id); });
+    connect(map_, &POIMap::rowPicked, this, [this](std::int64_t id) { setSelectedRow(id); });
+    table_->setSelectedRow(selectedRow_);
+    map_->refresh(selectedRow_);
+}
+
+} // namespace marklode

@@ -1,0 +1,234 @@
+#include "ui/detail/SettingsForm.h"
+
+#include "models/InputFile.h"
+#include "rules/LibraryMessages.h"
+#include "ui/detail/IconPreview.h"
+#include "ui/dialogs/FileDialogs.h"
+#include "ui/widgets/Icons.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace marklode {
+
+namespace {
+
+constexpr int formHeight = 230;
+constexpr int formHeightWithIconError = 260;
+
+QString fileName(const Path& url) {
+    return QString::fromStdString(url.filename().string());
+}
+
+// Picker items carry their case as data, so that the order of items is all the mapping there is.
+template <typename Enum> void addItem(QComboBox* picker, const QString& label, Enum value) {
+    picker->addItem(label, static_cast<int>(value));
+}
+
+template <typename Enum> Enum currentCase(const QComboBox* picker) {
+    return static_cast<Enum>(picker->currentData().toInt());
+}
+
+template <typename Enum> void showCase(QComboBox* picker, Enum value) {
+    picker->setCurrentIndex(picker->findData(static_cast<int>(value)));
+}
+
+} // namespace
+
+SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* parent)
+    : QWidget(parent), file_(&file), locale_(locale) {
+    locale_.setNumberOptions(QLocale::OmitGroupSeparator);
+    setObjectName(QStringLiteral("settingsForm"));
+    auto* form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    category_ = new QLineEdit;
+    category_->setMaximumWidth(320);
+    category_->setPlaceholderText(QStringLiteral("Category shown on the device"));
+    category_->setAccessibleName(QStringLiteral("Category name"));
+    connect(category_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (file_)
+            file_->setCategoryName(text);
+    });
+    form->addRow(QStringLiteral("Category name"), category_);
+
+    if (file.kind() == InputFile::Kind::csv) {
+        auto* segments = new QWidget;
+        auto* row = new QHBoxLayout(segments);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(0);
+        speedUnit_ = new QButtonGroup(this);
+        for (auto [label, unit] : {std::pair{QStringLiteral("km/h"), SpeedUnit::kilometersPerHour},
+                                   std::pair{QStringLiteral("mph"), SpeedUnit::milesPerHour}}) {
+            auto* button = new QPushButton(label);
+            button->setCheckable(true);
+            button->setAccessibleName(label);
+            speedUnit_->addButton(button, static_cast<int>(unit));
+            row->addWidget(button);
+        }
+        row->addStretch(1);
+        connect(speedUnit_, &QButtonGroup::idClicked, this, [this](int unit) {
+            if (file_)
+                file_->setSpeedUnit(static_cast<SpeedUnit>(unit));
+        });
+        const QString label = QStringLiteral("Speed in names (\u201c@50\u201d)");
+        segments->setAccessibleName(label);
+        form->addRow(label, segments);
+    }
+
+    auto* proximityRow = new QWidget;
+    auto* proximityLayout = new QHBoxLayout(proximityRow);
+    proximityLayout->setContentsMargins(0, 0, 0, 0);
+    proximity_ = new QComboBox;
+    proximity_->setAccessibleName(QStringLiteral("Proximity alerts"));
+    addItem(proximity_, QStringLiteral("Off"), ProximityMode::off);
+    addItem(proximity_, QStringLiteral("Use values from file"), ProximityMode::fromFile);
+    addItem(proximity_, QStringLiteral("One distance for all"), ProximityMode::fixed);
+    connect(proximity_, &QComboBox::activated, this, [this] {
+        if (file_)
+            file_->setProximityMode(currentCase<ProximityMode>(proximity_));
+    });
+    distance_ = new QLineEdit;
+    distance_->setFixedWidth(70);
+    distance_->setAccessibleName(QStringLiteral("Distance"));
+    distance_->setAlignment(Qt::AlignRight);
+    auto* validator = new QDoubleValidator(0, 1e9, 6, distance_);
+    validator->setNotation(QDoubleValidator::StandardNotation);
+    validator->setLocale(locale_);
+    distance_->setValidator(validator);
+    connect(distance_, &QLineEdit::editingFinished, this, &SettingsForm::commitDistance);
+    unit_ = new QComboBox;
+    unit_->setAccessibleName(QStringLiteral("Unit"));
+    addItem(unit_, QStringLiteral("Metres"), DistanceUnit::meters);
+    addItem(unit_, QStringLiteral("Feet"), DistanceUnit::feet);
+    connect(unit_, &QComboBox::activated, this, [this] {
+        if (file_)
+            file_->setDistanceUnit(currentCase<DistanceUnit>(unit_));
+    });
+    proximityLayout->addWidget(proximity_);
+    proximityLayout->addWidget(distance_);
+    proximityLayout->addWidget(unit_);
+    proximityLayout->addStretch(1);
+    form->addRow(QStringLiteral("Proximity alerts"), proximityRow);
+
+    auto* iconRow = new QWidget;
+    auto* iconLayout = new QHBoxLayout(iconRow);
+    iconLayout->setContentsMargins(0, 0, 0, 0);
+    iconLayout->setAlignment(Qt::AlignVCenter);
+    iconPreview_ = new IconPreview;
+    iconSourceMark_ = new QLabel;
+    iconSourceMark_->setPixmap(themedIcon("emblem-default").pixmap(16, 16));
+    iconSourceText_ = new QLabel;
+    iconSourceText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    chooseIcon_ = new QPushButton(QStringLiteral("Choose BMP\u2026"));
+    chooseIcon_->setAccessibleName(chooseIcon_->text());
+    connect(chooseIcon_, &QPushButton::clicked, this, [this] {
+        if (file_)
+            presentIconPanel(*file_, this);
+    });
+    useDefaultIcon_ = new QPushButton(QStringLiteral("Use Default"));
+    useDefaultIcon_->setAccessibleName(useDefaultIcon_->text());
+    connect(useDefaultIcon_, &QPushButton::clicked, this, [this] {
+        if (file_)
+            file_->applyIconSource(IconSource::builtIn());
+    });
+    for (QWidget* part : std::initializer_list<QWidget*>{
+             iconPreview_, iconSourceMark_, iconSourceText_, chooseIcon_, useDefaultIcon_})
+        iconLayout->addWidget(part);
+    iconLayout->addStretch(1);
+    form->addRow(QStringLiteral("Icon"), iconRow);
+
+    iconError_ = new QLabel;
+    iconError_->setObjectName(QStringLiteral("iconError"));
+    iconError_->setWordWrap(true);
+    QPalette red = iconError_->palette();
+    red.setColor(QPalette::WindowText, QColor(0xd7, 0x26, 0x1e));
+    iconError_->setPalette(red);
+    QFont callout = iconError_->font();
+    callout.setPointSizeF(callout.pointSizeF() * 0.9);
+    iconError_->setFont(callout);
+    form->addRow(iconError_);
+
+    connect(&file, &InputFile::categoryNameChanged, this, &SettingsForm::showCategory);
+    connect(&file, &InputFile::speedUnitChanged, this, &SettingsForm::showSpeedUnit);
+    for (auto signal : {&InputFile::proximityModeChanged, &InputFile::fixedProximityChanged,
+                        &InputFile::distanceUnitChanged})
+        connect(&file, signal, this, &SettingsForm::showProximity);
+    for (auto signal :
+         {&InputFile::iconChanged, &InputFile::iconSourceChanged, &InputFile::iconErrorChanged})
+        connect(&file, signal, this, &SettingsForm::showIcon);
+    showCategory();
+    showSpeedUnit();
+    showProximity();
+    showIcon();
+}
+
+void SettingsForm::showCategory() {
+    // Only a change made elsewhere is shown, so typing keeps its cursor.
+    if (file_ && category_->text() != file_->categoryName())
+        category_->setText(file_->categoryName());
+}
+
+void SettingsForm::showSpeedUnit() {
+    if (file_ && speedUnit_)
+        speedUnit_->button(static_cast<int>(file_->speedUnit()))->setChecked(true);
+}
+
+void SettingsForm::showProximity() {
+    if (!file_)
+        return;
+    showCase(proximity_, file_->proximityMode());
+    showCase(unit_, file_->distanceUnit());
+    if (!distance_->hasFocus())
+        distance_->setText(locale_.toString(file_->fixedProximity(), 'g', 15));
+    bool fixed = file_->proximityMode() == ProximityMode::fixed;
+    distance_->setVisible(fixed);
+    unit_->setVisible(fixed);
+}
+
+void SettingsForm::commitDistance() {
+    if (!file_)
+        return;
+    bool ok = false;
+    double value = locale_.toDouble(distance_->text(), &ok);
+    if (ok && value >= 0)
+        file_->setFixedProximity(value);
+    // An unusable entry goes back to the value in force.
+    distance_->setText(locale_.toString(file_->fixedProximity(), 'g', 15));
+}
+
+void SettingsForm::showIcon() {
+    if (!file_)
+        return;
+    iconPreview_->setIcon(file_->icon() ? *file_->icon() : GPIIcon::defaultIcon());
+    const IconSource& source = file_->iconSource();
+    iconSourceMark_->setVisible(source.kind == IconSource::Kind::sidecar);
+    switch (source.kind) {
+    case IconSource::Kind::sidecar:
+        iconSourceText_->setText(
+            QString::fromStdString(sidecarIconText(source.url.filename().string())));
+        break;
+    case IconSource::Kind::custom:
+        iconSourceText_->setText(fileName(source.url));
+        break;
+    case IconSource::Kind::builtIn:
+        iconSourceText_->setText(QStringLiteral("Marklode default"));
+        break;
+    }
+    iconSourceText_->setAccessibleName(iconSourceText_->text());
+    useDefaultIcon_->setVisible(source.kind != IconSource::Kind::builtIn);
+    const std::optional<QString>& error = file_->iconError();
+    iconError_->setText(error.value_or(QString()));
+    iconError_->setAccessibleName(error.value_or(QString()));
+    iconError_->setVisible(error.has_value());
+    setFixedHeight(error ? formHeightWithIconError : formHeight);
+}
+
+} // namespace marklode

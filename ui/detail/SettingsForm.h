@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QLocale>
+#include <QPointer>
+#include <QWidget>
+
+class QAbstractButton;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace marklode {
+
+class IconPreview;
+class InputFile;
+
+// The file's export settings: category, speed unit (CSV only), proximity alerts and icon. Every
+// control writes straight into the file and follows it when it changes.
+class SettingsForm : public QWidget {
+    Q_OBJECT
+  public:
+    SettingsForm(InputFile& file, const QLocale& locale, QWidget* parent = nullptr);
+
+    QLineEdit* categoryField() const { return category_; }
+    QButtonGroup* speedUnitButtons() const { return speedUnit_; }
+    QComboBox* proximityPicker() const { return proximity_; }
+    QLineEdit* distanceField() const { return distance_; }
+    QComboBox* unitPicker() const { return unit_; }
+    QLabel* iconSourceLabel() const { return iconSourceText_; }
+    QPushButton* chooseIconButton() const { return chooseIcon_; }
+    QPushButton* useDefaultIconButton() const { return useDefaultIcon_; }
+    QLabel* iconErrorLabel() const { return iconError_; }
+
+  private:
+    void showCategory();
+    void showSpeedUnit();
+    void showProximity();
+    void showIcon();
+    void commitDistance();
+
+    QPointer<InputFile> file_;
+    QLocale locale_;
+    QLineEdit* category_;
+    QButtonGroup* speedUnit_ = nullptr;
+    QComboBox* proximity_;
+    QLineEdit* distance_;
+    QComboBox* unit_;
+    IconPreview* iconPreview_;
+    QLabel* iconSourceMark_;
+    QLabel* iconSourceText_;
+    QPushButton* chooseIcon_;
+    QPushButton* useDefaultIcon_;
+    QLabel* iconError_;
+};
+
+} // namespace marklode
