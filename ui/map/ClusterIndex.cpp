@@ -75,6 +75,24 @@ void queryTree(const std::vector<Entry>& tree, double minX, double minY, double 
     }
 }
 
+// How far, in radii, a node's search looks for the nearest other node: far where the level
+// above merged almost nothing (a search that finds nothing then spares the next two zooms),
+// near where nodes are dense and a far search would only scan more of them.
+constexpr double sparseReach = 8;
+constexpr double denseReach = 2;
+
+// Rounded down, so that a clearance never claims more room than there is.
+float lowerBound(double clear) {
+    if (!(clear > 0)) {
+        return 0;
+    }
+    auto rounded = static_cast<float>(clear * (1 - 1e-9));
+    if (static_cast<double>(rounded) > clear) {
+        rounded = std::nextafter(rounded, 0.0f);
+    }
+    return rounded;
+}
+
 void checkOptions(const ClusterIndex::Options& options) {
     if (options.minZoom < 0 || options.maxZoom < options.minZoom ||
         options.maxZoom > ClusterIndex::maxSupportedZoom) {
@@ -113,7 +131,7 @@ void ClusterIndex::buildLevels(std::span<const WorldPoint> points) {
             throw std::length_error("too many points to cluster");
         }
         const auto id = static_cast<std::uint32_t>(top.size());
-        top.push_back({p.x, p.y, id});
+        top.push_back({p.x, p.y, id, 0});
         pointIndex_.push_back(i);
     }
     pointCount_ = static_cast<std::uint32_t>(top.size());
@@ -134,6 +152,7 @@ void ClusterIndex::buildLevels(std::span<const WorldPoint> points) {
 
     std::vector<char> taken;
     std::vector<std::size_t> neighbours;
+    double searchReach = denseReach;
     for (int zoom = options_.maxZoom; zoom >= options_.minZoom; --zoom) {
         const std::size_t aboveIndex =
             treeOfZoom_[static_cast<std::size_t>(zoom + 1 - options_.minZoom)];
@@ -150,20 +169,33 @@ void ClusterIndex::buildLevels(std::span<const WorldPoint> points) {
             }
             taken[i] = 1;
             const Entry& seed = above[i];
+            // A new cluster lies within the radius of its seed, a node of the level above, so
+            // an isolated node stays at least `clear - radius` from every node of this level.
+            if (seed.clear >= radius) {
+                level.push_back({seed.x, seed.y, seed.id, lowerBound(seed.clear - radius)});
+                continue;
+            }
+            // Searching farther than the radius costs little where nodes are sparse and tells
+            // how many of the next zooms this node can skip its search.
+            const double reach = searchReach * radius;
+            double nearest2 = reach * reach;
             neighbours.clear();
-            queryTree(above, seed.x - radius, seed.y - radius, seed.x + radius, seed.y + radius,
+            queryTree(above, seed.x - reach, seed.y - reach, seed.x + reach, seed.y + reach,
                       [&](std::size_t j) {
-                          if (taken[j]) {
+                          if (j == i) {
                               return;
                           }
                           const double dx = above[j].x - seed.x;
                           const double dy = above[j].y - seed.y;
-                          if (dx * dx + dy * dy < radius2) {
+                          const double d2 = dx * dx + dy * dy;
+                          nearest2 = std::min(nearest2, d2);
+                          if (d2 < radius2 && !taken[j]) {
                               neighbours.push_back(j);
                           }
                       });
             if (neighbours.empty()) {
-                level.push_back(seed);
+                level.push_back(
+                    {seed.x, seed.y, seed.id, lowerBound(std::sqrt(nearest2) - radius)});
                 continue;
             }
             merged = true;
@@ -188,10 +220,13 @@ void ClusterIndex::buildLevels(std::span<const WorldPoint> points) {
             nodeY_.push_back(y);
             nodeCount_.push_back(count);
             clusterZoom_.push_back(static_cast<std::uint8_t>(zoom));
-            level.push_back({x, y, id});
+            level.push_back({x, y, id, 0});
         }
         const auto slot = static_cast<std::size_t>(zoom - options_.minZoom);
+        searchReach = (above.size() - level.size()) * 500 < above.size() ? sparseReach : denseReach;
         if (!merged) {
+            // Same nodes in the same order: the tree stands, with the new clearances.
+            trees_[aboveIndex] = std::move(level);
             treeOfZoom_[slot] = aboveIndex;
             continue;
         }

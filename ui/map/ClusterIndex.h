@@ -62,6 +62,9 @@ class ClusterIndex {
         double x;
         double y;
         std::uint32_t id;
+        // While building: no other node of the level lies closer than this (0: not known).
+        // Lets isolated nodes skip the search at the next zooms; fills what would be padding.
+        float clear;
     };
     using Tree = std::vector<Entry>;
 
