@@ -1,0 +1,225 @@
+#include "ui/map/MapView.h"
+
+#include "ui/map/Basemap.h"
+#include "ui/map/TileServer.h"
+
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace marklode::map;
+using marklode::test::TileServer;
+
+namespace {
+
+TileSource offline() {
+    return {QString(), QStringLiteral("Marklode/test"), QString()};
+}
+
+bool near(QColor a, QColor b, int tolerance = 12) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// Where a coordinate lands in the widget's pixels, independent of the view's own conversions.
+QPoint pixelOf(const MapView& view, Coordinate coordinate) {
+    const WorldPoint centre = project(view.centre()), point = project(coordinate);
+    const double scale = 256 * std::exp2(view.zoom());
+    return QPointF(view.width() / 2.0 + (point.x - centre.x) * scale,
+                   view.height() / 2.0 + (point.y - centre.y) * scale)
+        .toPoint();
+}
+
+struct Sample {
+    const char* place;
+    Coordinate coordinate;
+    bool land;
+};
+
+// Pixels of a world view and of street-level views, which the outlines have to reach clipped.
+void expectBasemap(MapView& view, const char* source) {
+    const Sample worldView[] = {
+        {"central Africa", {5, 20}, true},
+        {"mid-Atlantic", {30, -40}, false},
+        {"Siberia", {62, 100}, true},
+        {"Chukotka, east of the antimeridian", {66.5, -173}, true},
+        {"Pacific, west of the antimeridian", {0, 175}, false},
+        {"Antarctica", {-80, 0}, true},
+    };
+    view.setRegion({0, 0}, 40'000'000, 40'000'000, false);
+    const QImage world = view.grab().toImage();
+    for (const auto& sample : worldView) {
+        const QColor colour = world.pixelColor(pixelOf(view, sample.coordinate));
+        EXPECT_TRUE(near(colour, sample.land ? Basemap::landColour() : Basemap::seaColour()))
+            << source << ": " << sample.place << " is " << colour.name().toStdString();
+    }
+    const Sample streets[] = {{"Congo basin", {0, 20}, true}, {"Gulf of Guinea", {0, 0}, false}};
+    for (const auto& sample : streets) {
+        view.setRegion(sample.coordinate, 2000, 2000, false);
+        const QImage image = view.grab().toImage();
+        for (const QPoint corner : {QPoint(2, 2), QPoint(view.width() - 3, view.height() / 2)})
+            EXPECT_TRUE(near(image.pixelColor(corner),
+                             sample.land ? Basemap::landColour() : Basemap::seaColour()))
+                << source << ": " << sample.place;
+    }
+}
+
+TEST(MapView, DrawsTheOutlinesWithoutTiles) {
+    TileServer missing;
+    missing.respond = [](const QByteArray&) { return 404; };
+    struct Case {
+        const char* name;
+        QString url;
+    } cases[] = {
+        {"offline", QString()},
+        {"connection refused", QStringLiteral("http://127.0.0.1:1/{z}/{x}/{y}.png")},
+        {"404", missing.urlTemplate()},
+    };
+    for (const auto& c : cases) {
+        MapView view({c.url, QStringLiteral("Marklode/test"), QString()});
+        view.resize(512, 512);
+        view.show();
+        QTest::qWait(200); // lets requests fail
+        expectBasemap(view, c.name);
+    }
+}
+
+TEST(MapView, DrawsFetchedTilesOverTheOutlines) {
+    TileServer server;
+    MapView view({server.urlTemplate(), QStringLiteral("Marklode/test"), QString()});
+    view.resize(300, 200);
+    view.setRegion({5, 20}, 2000, 2000, false);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return view.grab().toImage().pixel(150, 100) == TileServer::tileColour; }, 5000));
+    QTest::qWait(200);
+    // The visible tiles only: no prefetching around or below them.
+    MapCamera camera;
+    camera.centre = project(view.centre());
+    camera.zoom = view.zoom();
+    camera.viewport = view.size();
+    QSet<QByteArray> visible;
+    for (const auto& cell :
+         visibleTiles(camera, tileZoomFor(camera.zoom, view.devicePixelRatioF())))
+        visible.insert("/" + QByteArray::number(cell.key.z) + "/" + QByteArray::number(cell.key.x) +
+                       "/" + QByteArray::number(cell.key.y) + ".png");
+    EXPECT_EQ(server.requests.size(), std::size_t(visible.size()));
+    for (const auto& request : server.requests)
+        EXPECT_TRUE(visible.contains(request.path)) << request.path.toStdString();
+}
+
+class MapViewMarkers : public ::testing::Test {
+  protected:
+    MapViewMarkers() : view(offline()) {
+        view.resize(600, 400);
+        view.show();
+        view.setPoints({
+            {1, {48.85, 2.35}, QStringLiteral("Paris"), QStringLiteral("France")},
+            {2, {40.71, -74.0}, QStringLiteral("New York"), QString()},
+            {3, {35.68, 139.69}, QStringLiteral("Tokyo"), QString()},
+            {4, {35.6801, 139.6901}, QStringLiteral("Tokyo 2"), QString()}, // about 14 m away
+        });
+        view.showAllPoints(false);
+    }
+
+    void clickAt(QPointF anchor) {
+        // Inside the balloon, above the tip.
+        QTest::mouseClick(&view, Qt::LeftButton, {}, (anchor - QPointF(0, 20)).toPoint());
+    }
+
+    MapView view;
+};
+
+TEST_F(MapViewMarkers, ClickOnAPointSelectsItAndOnTheMapDeselects) {
+    QSignalSpy selected(&view, &MapView::pointSelected);
+    QSignalSpy deselected(&view, &MapView::pointDeselected);
+    const double zoomBefore = view.zoom();
+    clickAt(*view.pointPosition(1));
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0][0].toLongLong(), 1);
+    EXPECT_EQ(view.selectedPoint(), 1);
+    EXPECT_EQ(view.accessibleDescription(), QStringLiteral("Paris"));
+    EXPECT_EQ(view.zoom(), zoomBefore); // selecting doesn't move the map
+    EXPECT_TRUE(
+        near(view.grab().toImage().pixelColor((*view.pointPosition(1) - QPointF(0, 40)).toPoint()),
+             QColor(0xff, 0x3b, 0x30), 40));
+
+    clickAt(*view.pointPosition(2));
+    EXPECT_EQ(view.selectedPoint(), 2);
+    ASSERT_EQ(deselected.size(), 1);
+    EXPECT_EQ(deselected[0][0].toLongLong(), 1);
+
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(view.selectedPoint(), std::nullopt);
+    EXPECT_EQ(deselected.size(), 2);
+    EXPECT_TRUE(view.accessibleDescription().isEmpty());
+}
+
+TEST_F(MapViewMarkers, ClickOnAClusterZoomsInUntilItSplits) {
+    view.selectPoint(1, false);
+    const auto clusterAt = [&] {
+        for (const auto& marker : view.visibleMarkers())
+            if (marker.node.count == 2)
+                return std::optional(marker.anchor);
+        return std::optional<QPointF>();
+    };
+    const auto cluster = clusterAt();
+    ASSERT_TRUE(cluster) << "the two Tokyo points start as one cluster";
+    QSignalSpy selected(&view, &MapView::pointSelected);
+    const double zoomBefore = view.zoom();
+    clickAt(*cluster);
+    EXPECT_TRUE(view.isAnimating());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000));
+    EXPECT_GT(view.zoom(), zoomBefore);
+    EXPECT_FALSE(clusterAt()) << "at zoom " << view.zoom();
+    EXPECT_TRUE(selected.isEmpty());
+    EXPECT_EQ(view.selectedPoint(), std::nullopt);
+    for (const std::int64_t id : {3, 4})
+        EXPECT_TRUE(view.rect().contains(view.pointPosition(id)->toPoint())) << id;
+}
+
+TEST_F(MapViewMarkers, FitsPointsAcrossTheAntimeridian) {
+    view.setPoints({{1, {-17.7, 178.0}, QStringLiteral("Suva"), QString()},
+                    {2, {-13.8, -172.0}, QStringLiteral("Apia"), QString()}});
+    view.showAllPoints(false);
+    EXPECT_GT(view.zoom(), 3); // not the whole world
+    for (const std::int64_t id : {1, 2})
+        EXPECT_TRUE(
+            view.rect().adjusted(20, 20, -20, -20).contains(view.pointPosition(id)->toPoint()))
+            << id;
+}
+
+TEST_F(MapViewMarkers, ReplacingThePointsClearsTheSelection) {
+    view.selectPoint(3, false);
+    QSignalSpy deselected(&view, &MapView::pointDeselected);
+    view.setPoints({{7, {0, 0}, QStringLiteral("Null"), QString()}});
+    EXPECT_EQ(view.selectedPoint(), std::nullopt);
+    EXPECT_EQ(deselected.size(), 1);
+    view.selectPoint(3, false); // no longer on the map
+    EXPECT_EQ(view.selectedPoint(), std::nullopt);
+}
+
+TEST_F(MapViewMarkers, KeyboardAndWheelZoom) {
+    view.setRegion({48.85, 2.35}, 20000, 20000, false);
+    const double start = view.zoom();
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Plus);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000));
+    EXPECT_NEAR(view.zoom(), std::floor(start) + 1, 1e-9);
+    EXPECT_NEAR(view.centre().latitude, 48.85, 1e-6); // zoomed around the middle
+
+    // The wheel keeps the place under the cursor where it is.
+    const QPoint cursor(100, 300);
+    const WorldPoint before = project(view.centre());
+    const double scaleBefore = 256 * std::exp2(view.zoom());
+    const double anchorX = before.x + (cursor.x() - 300) / scaleBefore;
+    QWheelEvent wheel(cursor, view.mapToGlobal(cursor), {}, {0, 240}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&view, &wheel);
+    const WorldPoint after = project(view.centre());
+    EXPECT_NEAR(after.x + (cursor.x() - 300) / (256 * std::exp2(view.zoom())), anchorX, 1e-9);
+}
+
+} // namespace

@@ -1,0 +1,473 @@
+#include "ui/map/MapView.h"
+
+#include "ui/map/Basemap.h"
+#include "ui/map/TileLoader.h"
+#include "ui/map/WebMercator.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSet>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace marklode::map {
+
+namespace {
+
+constexpr double fitMargin = 44;  // room for a marker standing on the box's edge
+constexpr double maxFitZoom = 17; // a single point is shown in its street, not its doorway
+constexpr int animationMs = 350;
+constexpr double dragThreshold = 4;
+constexpr double zoomPerWheelNotch = 0.5;
+constexpr qsizetype basemapCacheBytes = 48LL * 1024 * 1024;
+const QColor selectedColour(0xff, 0x3b, 0x30);
+
+// Clusters stop one level short of the deepest zoom, so that there every point can be clicked.
+ClusterIndex::Options clusterOptions() {
+    ClusterIndex::Options options;
+    options.maxZoom = mercator::maxZoom - 1;
+    options.radiusPixels = 40;
+    options.tileSize = mercator::tileSize;
+    return options;
+}
+
+bool finite(WorldPoint point) {
+    return std::isfinite(point.x) && std::isfinite(point.y);
+}
+
+} // namespace
+
+MapView::MapView(TileSource source, QWidget* parent)
+    : QWidget(parent), tiles_(std::make_unique<TileLoader>(std::move(source))),
+      basemapTiles_(basemapCacheBytes) {
+    setAccessibleName(QStringLiteral("Map"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::OpenHandCursor);
+    camera_.viewport = size();
+
+    animation_.setStartValue(0.0);
+    animation_.setEndValue(1.0);
+    animation_.setDuration(animationMs);
+    animation_.setEasingCurve(QEasingCurve::OutCubic);
+    connect(&animation_, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& value) { animationStep(value.toDouble()); });
+    connect(&animation_, &QVariantAnimation::finished, this,
+            [this] { setCamera(animationTarget_, true); });
+    connect(tiles_.get(), &TileLoader::tileLoaded, this, [this] { update(); });
+
+    attribution_ = new QLabel(this);
+    attribution_->setTextFormat(Qt::RichText);
+    attribution_->setText(QStringLiteral(
+        "<a href=\"https://www.openstreetmap.org/copyright\">© OpenStreetMap contributors</a>"));
+    attribution_->setOpenExternalLinks(true);
+    attribution_->setContentsMargins(4, 1, 4, 1);
+    attribution_->setAutoFillBackground(true);
+    QPalette palette = attribution_->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 255, 200));
+    attribution_->setPalette(palette);
+    QFont small = attribution_->font();
+    small.setPointSizeF(std::max(small.pointSizeF() * 0.8, 7.0));
+    attribution_->setFont(small);
+    attribution_->setVisible(tiles_->source().online());
+    markers_.setFont(font());
+    positionAttribution();
+}
+
+MapView::~MapView() = default;
+
+QSize MapView::sizeHint() const {
+    return {480, 320};
+}
+
+QSize MapView::minimumSizeHint() const {
+    return {120, 100};
+}
+
+void MapView::setPoints(std::vector<MapPoint> points) {
+    points_ = std::move(points);
+    world_.clear();
+    world_.reserve(points_.size());
+    indexById_.clear();
+    for (std::size_t i = 0; i < points_.size(); ++i) {
+        world_.push_back(project(points_[i].coordinate));
+        if (!indexById_.contains(points_[i].id))
+            indexById_.insert(points_[i].id, i);
+    }
+    clusters_ = std::make_unique<ClusterIndex>(world_, clusterOptions());
+    clearSelection();
+    update();
+}
+
+const MapPoint* MapView::pointById(std::int64_t id) const {
+    const auto found = indexById_.constFind(id);
+    return found == indexById_.cend() ? nullptr : &points_[*found];
+}
+
+void MapView::showPoints(const std::vector<std::int64_t>& ids, bool animated) {
+    const QSet<std::int64_t> wanted(ids.begin(), ids.end());
+    std::vector<WorldPoint> shown;
+    for (std::size_t i = 0; i < points_.size(); ++i)
+        if (wanted.contains(points_[i].id) && finite(world_[i]))
+            shown.push_back(world_[i]);
+    const auto box = boundingBox(shown);
+    if (!box)
+        return;
+    MapCamera target = camera_;
+    target.viewport = size();
+    target.zoom = fitZoom(*box, size(), fitMargin, maxFitZoom);
+    target.centre = {box->center().x(), box->center().y()};
+    moveTo(target, animated);
+}
+
+void MapView::showAllPoints(bool animated) {
+    std::vector<std::int64_t> ids;
+    ids.reserve(points_.size());
+    for (const auto& point : points_)
+        ids.push_back(point.id);
+    showPoints(ids, animated);
+}
+
+void MapView::setRegion(Coordinate centre, double latitudinalMeters, double longitudinalMeters,
+                        bool animated) {
+    if (!std::isfinite(centre.latitude) || !std::isfinite(centre.longitude))
+        return;
+    moveTo(regionCamera(centre, latitudinalMeters, longitudinalMeters, size()), animated);
+}
+
+void MapView::selectPoint(std::int64_t id, bool animated) {
+    const MapPoint* point = pointById(id);
+    if (!point) {
+        clearSelection();
+        return;
+    }
+    setSelection(id);
+    // The callout is only useful when its marker is in view.
+    if (const auto anchor = pointPosition(id); anchor && !rect().contains(anchor->toPoint())) {
+        MapCamera target = camera_;
+        target.centre = world_[indexById_.value(id)];
+        moveTo(target, animated);
+    }
+}
+
+void MapView::clearSelection() {
+    setSelection(std::nullopt);
+}
+
+void MapView::setSelection(std::optional<std::int64_t> id) {
+    if (id == selected_)
+        return;
+    const auto previous = selected_;
+    selected_ = id;
+    const MapPoint* point = id ? pointById(*id) : nullptr;
+    setAccessibleDescription(point ? point->title : QString());
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    update();
+    if (previous)
+        Q_EMIT pointDeselected(*previous);
+    if (id)
+        Q_EMIT pointSelected(*id);
+}
+
+Coordinate MapView::centre() const {
+    return unproject(camera_.centre);
+}
+
+bool MapView::isAnimating() const {
+    return animation_.state() == QAbstractAnimation::Running;
+}
+
+void MapView::setCamera(const MapCamera& camera, bool settled) {
+    MapCamera next = camera;
+    next.viewport = size();
+    camera_ = next.normalized();
+    requestTiles();
+    update();
+    if (settled)
+        Q_EMIT regionChanged();
+}
+
+void MapView::moveTo(MapCamera target, bool animated) {
+    animation_.stop();
+    target.viewport = size();
+    target = target.normalized();
+    if (!animated) {
+        setCamera(target, true);
+        return;
+    }
+    animationStart_ = camera_;
+    // The short way round, across the antimeridian if that is nearer.
+    double dx = target.centre.x - animationStart_.centre.x;
+    dx -= std::round(dx);
+    target.centre.x = animationStart_.centre.x + dx;
+    animationTarget_ = target;
+    animation_.start();
+}
+
+void MapView::animationStep(double progress) {
+    if (animation_.state() != QAbstractAnimation::Running)
+        return;
+    MapCamera camera = animationStart_;
+    const auto mix = [progress](double a, double b) { return a + (b - a) * progress; };
+    camera.zoom = mix(animationStart_.zoom, animationTarget_.zoom);
+    camera.centre = {mix(animationStart_.centre.x, animationTarget_.centre.x),
+                     mix(animationStart_.centre.y, animationTarget_.centre.y)};
+    setCamera(camera, false);
+}
+
+void MapView::requestTiles() {
+    if (!tiles_->source().online())
+        return;
+    const auto cells = visibleTiles(camera_, tileZoomFor(camera_.zoom, devicePixelRatioF()));
+    std::vector<TileKey> keys;
+    keys.reserve(cells.size());
+    for (const auto& cell : cells)
+        keys.push_back(cell.key);
+    tiles_->setWanted(std::move(keys));
+}
+
+void MapView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintBase(painter);
+    paintMarkers(painter);
+}
+
+void MapView::paintBase(QPainter& painter) {
+    const double ratio = devicePixelRatioF();
+    if (ratio != basemapRatio_) {
+        basemapTiles_.clear();
+        basemapRatio_ = ratio;
+    }
+    painter.fillRect(rect(), Basemap::seaColour());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const bool online = tiles_->source().online();
+    for (const auto& cell : visibleTiles(camera_, tileZoomFor(camera_.zoom, ratio))) {
+        if (online) {
+            const QImage tile = tiles_->tile(cell.key);
+            if (!tile.isNull()) {
+                painter.drawImage(cell.target, tile);
+                continue;
+            }
+        }
+        // Until the tile arrives, or for good when it can't.
+        const QImage* outline = basemapTiles_.object(cell.key);
+        if (!outline) {
+            auto rendered =
+                std::make_unique<QImage>(Basemap::builtIn().renderTile(cell.key, ratio));
+            const auto cost = rendered->sizeInBytes();
+            outline = rendered.get();
+            basemapTiles_.insert(cell.key, rendered.release(), cost);
+        }
+        painter.drawImage(cell.target, *outline);
+    }
+}
+
+std::vector<MapView::Marker> MapView::visibleMarkers() const {
+    std::vector<Marker> out;
+    if (!clusters_ || points_.empty())
+        return out;
+    const double scale = camera_.worldPixels();
+    // Markers stand above their anchor: anchors below the bottom edge can still show.
+    const QRectF world = camera_.visibleWorld().adjusted(
+        -MarkerPainter::width / scale, 0, MarkerPainter::width / scale,
+        MarkerPainter::height * MarkerPainter::selectedScale / scale);
+    double minX = 0, maxX = 1;
+    if (world.width() < 1) {
+        minX = world.left() - std::floor(world.left());
+        maxX = world.right() - std::floor(world.right());
+    }
+    const int zoom = std::clamp(static_cast<int>(std::floor(camera_.zoom)), 0, mercator::maxZoom);
+    const QRectF screen = rect().toRectF().adjusted(-MarkerPainter::width, 0, MarkerPainter::width,
+                                                    MarkerPainter::height * 2);
+    for (const auto& node : clusters_->nodes(minX, std::max(world.top(), 0.0), maxX,
+                                             std::min(world.bottom(), 1.0), zoom)) {
+        if (node.count == 1 && node.pointIndex >= 0 && selected_ &&
+            points_[static_cast<std::size_t>(node.pointIndex)].id == *selected_)
+            continue; // drawn last, on top
+        const QPointF nearest = camera_.toScreen(node.position);
+        // A world narrower than the view shows the marker once per copy.
+        const int copies = static_cast<int>(std::ceil(width() / scale)) + 1;
+        for (int k = -copies; k <= copies; ++k) {
+            const QPointF anchor = nearest + QPointF(k * scale, 0);
+            if (screen.contains(anchor))
+                out.push_back({anchor, node});
+        }
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](const Marker& a, const Marker& b) { return a.anchor.y() < b.anchor.y(); });
+    return out;
+}
+
+std::optional<QPointF> MapView::pointPosition(std::int64_t id) const {
+    const auto found = indexById_.constFind(id);
+    if (found == indexById_.cend() || !finite(world_[*found]))
+        return std::nullopt;
+    return camera_.toScreen(world_[*found]);
+}
+
+void MapView::paintMarkers(QPainter& painter) {
+    markers_.setDevicePixelRatio(devicePixelRatioF());
+    const QColor accent = palette().color(QPalette::Highlight);
+    for (const auto& marker : visibleMarkers()) {
+        const QString glyph =
+            marker.node.count > 1 ? QString::number(marker.node.count) : QString();
+        markers_.paintMarker(painter, marker.anchor, accent, glyph);
+    }
+    if (!selected_)
+        return;
+    const auto anchor = pointPosition(*selected_);
+    if (!anchor)
+        return;
+    const MapPoint& point = *pointById(*selected_);
+    markers_.paintMarker(painter, *anchor, selectedColour, QString(), true);
+    markers_.paintCallout(painter, *anchor, point.title, point.subtitle);
+}
+
+void MapView::click(QPointF position) {
+    if (selected_) {
+        if (const auto anchor = pointPosition(*selected_);
+            anchor && MarkerPainter::markerRect(*anchor, true).contains(position))
+            return;
+    }
+    const auto markers = visibleMarkers();
+    for (auto it = markers.rbegin(); it != markers.rend(); ++it) {
+        if (!MarkerPainter::markerRect(it->anchor).contains(position))
+            continue;
+        if (it->node.count > 1) {
+            clearSelection();
+            zoomToCluster(it->node);
+        } else if (it->node.pointIndex >= 0) {
+            setSelection(points_[static_cast<std::size_t>(it->node.pointIndex)].id);
+        }
+        return;
+    }
+    clearSelection();
+}
+
+void MapView::zoomToCluster(const ClusterIndex::Node& cluster) {
+    std::vector<WorldPoint> members;
+    for (const std::size_t index : clusters_->leaves(cluster.id))
+        members.push_back(world_[index]);
+    const auto box = boundingBox(members);
+    if (!box)
+        return;
+    MapCamera target = camera_;
+    // At least the zoom where the cluster splits, or the click would show the same cluster.
+    const double fit = fitZoom(*box, size(), fitMargin, mercator::maxZoom);
+    target.zoom = std::min(std::max(fit, double(clusters_->expansionZoom(cluster.id))),
+                           double(mercator::maxZoom));
+    target.centre = {box->center().x(), box->center().y()};
+    moveTo(target, true);
+}
+
+void MapView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    setCamera(camera_, false);
+    positionAttribution();
+}
+
+void MapView::positionAttribution() {
+    attribution_->adjustSize();
+    attribution_->move(width() - attribution_->width(), height() - attribution_->height());
+}
+
+void MapView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    animation_.stop();
+    pressed_ = true;
+    dragging_ = false;
+    pressPosition_ = event->position();
+    pressCentre_ = camera_.centre;
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressed_)
+        return QWidget::mouseMoveEvent(event);
+    const QPointF delta = event->position() - pressPosition_;
+    if (!dragging_ && delta.manhattanLength() < dragThreshold)
+        return;
+    if (!dragging_) {
+        dragging_ = true;
+        setCursor(Qt::ClosedHandCursor);
+    }
+    MapCamera camera = camera_;
+    const double scale = camera.worldPixels();
+    camera.centre = {pressCentre_.x - delta.x() / scale, pressCentre_.y - delta.y() / scale};
+    setCamera(camera, false);
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !pressed_)
+        return QWidget::mouseReleaseEvent(event);
+    pressed_ = false;
+    if (dragging_) {
+        dragging_ = false;
+        setCursor(Qt::OpenHandCursor);
+        Q_EMIT regionChanged();
+    } else {
+        click(event->position());
+    }
+}
+
+void MapView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseDoubleClickEvent(event);
+    moveTo(camera_.zoomedAround(event->position(), std::floor(camera_.zoom + 1e-9) + 1), true);
+}
+
+void MapView::wheelEvent(QWheelEvent* event) {
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches == 0)
+        return QWidget::wheelEvent(event);
+    animation_.stop();
+    setCamera(camera_.zoomedAround(event->position(), camera_.zoom + notches * zoomPerWheelNotch),
+              true);
+    event->accept();
+}
+
+void MapView::keyPressEvent(QKeyEvent* event) {
+    const QPointF middle(width() / 2.0, height() / 2.0);
+    const MapCamera& base = isAnimating() ? animationTarget_ : camera_;
+    MapCamera target = base;
+    const double scale = base.worldPixels();
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        target = base.zoomedAround(middle, std::floor(base.zoom + 1e-9) + 1);
+        break;
+    case Qt::Key_Minus:
+        target = base.zoomedAround(middle, std::ceil(base.zoom - 1e-9) - 1);
+        break;
+    case Qt::Key_Left:
+        target.centre.x -= width() / 4.0 / scale;
+        break;
+    case Qt::Key_Right:
+        target.centre.x += width() / 4.0 / scale;
+        break;
+    case Qt::Key_Up:
+        target.centre.y -= height() / 4.0 / scale;
+        break;
+    case Qt::Key_Down:
+        target.centre.y += height() / 4.0 / scale;
+        break;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    moveTo(target, true);
+}
+
+void MapView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        markers_.setFont(font());
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+} // namespace marklode::map
