@@ -134,14 +134,15 @@ int stalls(int argc, char** argv) {
     LibraryViewModel& library = app.library();
     auto nothing = [] { return QFuture<void>(background::finished()); };
 
-    measure("add a 1M-row CSV", [&] { removeAll(library); },
-            [&] { return library.add({csv}); });
+    measure(
+        "add a 1M-row CSV", [&] { removeAll(library); }, [&] { return library.add({csv}); });
     QUuid big = library.files().front()->id();
-    measure("select the 1M-row file", [&] { library.setSelection(std::nullopt); },
-            [&] {
-                library.setSelection(big);
-                return nothing();
-            });
+    measure(
+        "select the 1M-row file", [&] { library.setSelection(std::nullopt); },
+        [&] {
+            library.setSelection(big);
+            return nothing();
+        });
     int keystroke = 0;
     const char* typed[] = {"c", "ca", "caf", "cafe", "cafe 1", "cafe 12", ""};
     measure(
@@ -152,7 +153,8 @@ int stalls(int argc, char** argv) {
         },
         7);
 
-    measure("add 1,000 files", [&] { removeAll(library); }, [&] { return library.add(many); });
+    measure(
+        "add 1,000 files", [&] { removeAll(library); }, [&] { return library.add(many); });
     QTreeView* list = window->sidebar()->list();
     std::vector<double> steps;
     QScrollBar* bar = list->verticalScrollBar();
@@ -166,8 +168,7 @@ int stalls(int argc, char** argv) {
     std::printf("sidebar scroll step with 1,000 files: %.2f ms (median of %zu; longest %.2f)\n",
                 median(steps), steps.size(), *std::max_element(steps.begin(), steps.end()));
     measure(
-        "update a row of 1,000 files", nullptr,
-        [&] { return library.files()[500]->reload(); }, 5);
+        "update a row of 1,000 files", nullptr, [&] { return library.files()[500]->reload(); }, 5);
     removeAll(library);
     fs::remove_all(folder);
     return 0;

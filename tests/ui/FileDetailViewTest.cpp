@@ -74,7 +74,9 @@ TEST(IconPreviewTest, MagentaIsTransparentAndSmallIconsAreStretched) {
     IconPreview preview;
     preview.setIcon(GPIIcon(16, 16, bgr, false));
     EXPECT_EQ(preview.size(), QSize(24, 24));
-    QImage shown = preview.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage shown(preview.size(), QImage::Format_ARGB32);
+    shown.fill(Qt::transparent);
+    preview.render(&shown, {}, {}, QWidget::RenderFlags());
     EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0);
     EXPECT_EQ(QColor(shown.pixel(2, 0)), QColor(30, 20, 10)) << "nearest neighbour, no blending";
 }
@@ -93,6 +95,7 @@ TEST_F(FileDetailViewTest, TheFormShowsWhatAppliesToTheFile) {
     addFile("a.gpx", "<gpx><wpt lat=\"1\" lon=\"2\"><name>A</name></wpt></gpx>");
     EXPECT_FALSE(view()->settingsForm()->speedUnitButtons());
     InputFile* csv = addFile("stops.csv", csvRows(3));
+    library->setSelection(csv->id());
     SettingsForm* form = view()->settingsForm();
     ASSERT_TRUE(form->speedUnitButtons());
     EXPECT_EQ(form->height(), 230);
@@ -111,7 +114,7 @@ TEST_F(FileDetailViewTest, TheFormShowsWhatAppliesToTheFile) {
     pick(form->unitPicker(), "Feet");
     EXPECT_EQ(csv->distanceUnit(), DistanceUnit::feet);
     EXPECT_EQ(view()->table()->model()->index(0, POITableModel::alert).data().toString(),
-              "1,250 ft");
+              "1250 ft");
     pick(form->proximityPicker(), "Off");
     EXPECT_FALSE(form->distanceField()->isVisibleTo(form));
 
@@ -152,13 +155,31 @@ TEST_F(FileDetailViewTest, TableAndMapShareTheSelectionWithoutEchoes) {
     EXPECT_NEAR(map->mapView()->centre().latitude, 49.5, 0.01);
     EXPECT_NEAR(map->mapView()->centre().longitude, 8.25, 0.01);
 
-    // A marker picked on the map selects its table row and leaves the map where it is.
-    map::Coordinate before = map->mapView()->centre();
+    // A marker picked now gives the last sample back its own row; the map keeps the user's zoom.
     double zoom = map->mapView()->zoom();
-    map->mapView()->selectPoint(map->shownIDs()[3], false);
-    EXPECT_EQ(view()->selectedRow(), map->shownIDs()[3]);
-    EXPECT_EQ(table->rows()->idAt(table->currentIndex().row()), map->shownIDs()[3]);
-    EXPECT_FALSE(map->mapView()->isAnimating());
-    EXPECT_EQ(map->mapView()->centre(), before);
+    std::int64_t picked = map->shownIDs()[3];
+    Q_EMIT map->mapView()->pointSelected(picked);
+    EXPECT_EQ(view()->selectedRow(), picked);
+    EXPECT_EQ(map->shownIDs().back(), 4997);
     EXPECT_EQ(map->mapView()->zoom(), zoom);
+}
+
+TEST_F(FileDetailViewTest, AClickedMarkerSelectsItsRowAndTheMapStaysPut) {
+    addFile("three.csv", "Name,Latitude,Longitude\nA,47,8\nB,47,8.02\nC,47,8.04\n");
+    POIMap* map = view()->map();
+    map::MapView* mapView = map->mapView();
+    view()->table()->selectRow(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !mapView->isAnimating(); }, 5000));
+    map::Coordinate before = mapView->centre();
+    double zoom = mapView->zoom();
+    std::optional<QPointF> b = mapView->pointPosition(1);
+    ASSERT_TRUE(b && mapView->rect().contains(b->toPoint())) << "B is in view, 1.5 km east of A";
+
+    QTest::mouseClick(mapView, Qt::LeftButton, {}, b->toPoint() - QPoint(0, 8));
+    EXPECT_EQ(view()->selectedRow(), 1);
+    EXPECT_EQ(mapView->selectedPoint(), 1);
+    EXPECT_EQ(view()->table()->currentIndex().row(), 1);
+    EXPECT_FALSE(mapView->isAnimating());
+    EXPECT_EQ(mapView->centre(), before);
+    EXPECT_EQ(mapView->zoom(), zoom);
 }

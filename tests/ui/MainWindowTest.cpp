@@ -15,10 +15,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QMenu>
 #include <QTimer>
 #include <QTreeView>
 #include <QUrl>
@@ -249,7 +249,8 @@ TEST_F(MainWindowTest, TheSidebarWorksFromTheKeyboard) {
                 menu->close();
             }
         });
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), list->mapToGlobal(QPoint(1, 1)));
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                list->mapToGlobal(QPoint(1, 1)));
         QApplication::sendEvent(list, &event);
         return items;
     };
@@ -258,8 +259,8 @@ TEST_F(MainWindowTest, TheSidebarWorksFromTheKeyboard) {
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(devices->selection(), volume) << "arrow keys select devices as clicks do";
-    EXPECT_EQ(menuKey(), (QStringList{"Send to Device\u2026", "Remove Custom POIs from Device\u2026",
-                                      "", "Eject"}));
+    EXPECT_EQ(menuKey(), (QStringList{"Send to Device\u2026",
+                                      "Remove Custom POIs from Device\u2026", "", "Eject"}));
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Delete);

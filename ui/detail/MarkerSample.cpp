@@ -21,9 +21,9 @@ std::vector<std::size_t> markerSample(const std::vector<POIRow>& rows,
     if (!selected)
         return positions;
     // Rows keep their import order, so ids rise with positions.
-    auto found = std::lower_bound(
-        rows.begin(), rows.end(), *selected,
-        [](const POIRow& row, std::int64_t wanted) { return row.id < wanted; });
+    auto found =
+        std::lower_bound(rows.begin(), rows.end(), *selected,
+                         [](const POIRow& row, std::int64_t wanted) { return row.id < wanted; });
     if (found == rows.end() || found->id != *selected)
         return positions;
     auto position = static_cast<std::size_t>(found - rows.begin());

@@ -35,6 +35,7 @@ POIMap::POIMap(InputFile& file, const QLocale& locale, map::TileSource tiles, QW
         "padding: 6px; }"));
     caption_->hide();
 
+    connect(&file, &InputFile::rowsChanged, this, [this] { fitPending_ = true; });
     connect(map_, &map::MapView::pointSelected, this, [this](std::int64_t id) {
         // Recorded first, so that the selection coming back finds nothing to do and the map
         // stays where the user is looking.
@@ -58,16 +59,20 @@ void POIMap::refresh(std::optional<std::int64_t> selection) {
         points.reserve(sample.size());
         for (std::size_t position : sample) {
             const POI& poi = rows[position].poi;
-            points.push_back(map::MapPoint{
-                rows[position].id,
-                {poi.latitude, poi.longitude},
-                QString::fromStdString(poi.name),
-                poi.comment ? QString::fromStdString(*poi.comment) : QString()});
+            points.push_back(
+                map::MapPoint{rows[position].id,
+                              {poi.latitude, poi.longitude},
+                              QString::fromStdString(poi.name),
+                              poi.comment ? QString::fromStdString(*poi.comment) : QString()});
         }
         map_->setPoints(std::move(points));
         shownIDs_ = std::move(ids);
-        if (!shownIDs_.empty())
+        // Only new rows move the map to show them all. A new selection changes the sample too
+        // (its row takes the last marker's place), and must not throw the user's view away.
+        if (fitPending_ && !shownIDs_.empty()) {
             map_->showAllPoints(false);
+            fitPending_ = false;
+        }
         // New markers start unselected; the one the user had keeps its colour, in place.
         if (selectedID_ && selection == selectedID_ &&
             std::find(shownIDs_.begin(), shownIDs_.end(), *selectedID_) != shownIDs_.end())
@@ -78,11 +83,10 @@ void POIMap::refresh(std::optional<std::int64_t> selection) {
         return;
     selectedID_ = selection;
     const std::vector<map::MapPoint>& points = map_->points();
-    auto marker = selection ? std::find_if(points.begin(), points.end(),
-                                           [&](const map::MapPoint& point) {
-                                               return point.id == *selection;
-                                           })
-                            : points.end();
+    auto marker =
+        selection ? std::find_if(points.begin(), points.end(),
+                                 [&](const map::MapPoint& point) { return point.id == *selection; })
+                  : points.end();
     if (marker == points.end()) {
         map_->clearSelection();
         return;

@@ -47,6 +47,7 @@ class POIMap : public QWidget {
     QLabel* caption_;
     std::vector<std::int64_t> shownIDs_;
     std::optional<std::int64_t> selectedID_;
+    bool fitPending_ = true;
 };
 
 } // namespace marklode

@@ -27,9 +27,9 @@ POITable::POITable(InputFile& file, const QLocale& locale, QWidget* parent)
     header->setHighlightSections(false);
     header->setSectionResizeMode(POITableModel::name, QHeaderView::Stretch);
     header->setSectionResizeMode(POITableModel::comment, QHeaderView::Stretch);
-    for (auto [column, width] : {std::pair{POITableModel::latitude, 90},
-                                 std::pair{POITableModel::longitude, 90},
-                                 std::pair{POITableModel::alert, 120}}) {
+    for (auto [column, width] :
+         {std::pair{POITableModel::latitude, 90}, std::pair{POITableModel::longitude, 90},
+          std::pair{POITableModel::alert, 120}}) {
         header->setSectionResizeMode(column, QHeaderView::Fixed);
         header->resizeSection(column, width);
     }
@@ -52,8 +52,8 @@ void POITable::setSelectedRow(std::optional<std::int64_t> id) {
         return;
     }
     QModelIndex at = model_->index(*row, 0);
-    selectionModel()->setCurrentIndex(
-        at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect |
+                                              QItemSelectionModel::Rows);
     scrollTo(at);
 }
 

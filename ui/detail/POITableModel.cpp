@@ -41,10 +41,9 @@ std::optional<int> POITableModel::rowOfID(std::int64_t id) const {
         return std::nullopt;
     // Rows keep their import order, so ids rise with positions.
     const std::vector<POIRow>& rows = file_->rows();
-    auto found = std::lower_bound(positions_.begin(), positions_.end(), id,
-                                  [&](std::size_t position, std::int64_t wanted) {
-                                      return rows[position].id < wanted;
-                                  });
+    auto found = std::lower_bound(
+        positions_.begin(), positions_.end(), id,
+        [&](std::size_t position, std::int64_t wanted) { return rows[position].id < wanted; });
     if (found == positions_.end() || rows[*found].id != id)
         return std::nullopt;
     return static_cast<int>(found - positions_.begin());

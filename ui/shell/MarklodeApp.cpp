@@ -27,8 +27,8 @@ MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
         window_.reset(running);
         return;
     }
-    auto window =
-        std::make_unique<MainWindow>(*library_, *devices_, map::TileSource::fromEnvironment(tileUserAgent()));
+    auto window = std::make_unique<MainWindow>(*library_, *devices_,
+                                               map::TileSource::fromEnvironment(tileUserAgent()));
     main_ = window.get();
     library_->confirmReplace = [this](const Path& target) {
         ReplacePromptTexts texts = replacePromptTexts(target.filename().string());
