@@ -62,22 +62,6 @@ TEST_F(RestoreTest, StampTimeIsReadInTheLocalZoneAndOnlyForRealDates) {
     EXPECT_EQ(backups::stampTime("2025-03-01_10-15-00"), march1At0915());
 }
 
-TEST_F(RestoreTest, PutsTheBackupBackAndBacksUpWhatItReplaces) {
-    Bytes backedUp = gpiFile({{"Saved", 3}});
-    Path chosen = addBackup("2025-02-01_08-00-00", backedUp);
-    TransferResult result = transfer.restore(chosen, device);
-    EXPECT_EQ(result, (TransferResult{firstBackup, 3}));
-    EXPECT_EQ(fs->file(target), text(backedUp));
-    EXPECT_EQ(fs->file(firstBackup / "poi.gpi"), text(oldFile));
-    EXPECT_EQ(fs->file(chosen / "poi.gpi"), text(backedUp));
-    EXPECT_FALSE(fs->exists(poiFolder / "._poi.gpi"));
-
-    // With no poi.gpi on the device there is nothing to back up first.
-    fs->remove(target);
-    EXPECT_EQ(transfer.restore(chosen, device), (TransferResult{std::nullopt, 3}));
-    EXPECT_EQ(fs->file(target), text(backedUp));
-}
-
 TEST_F(RestoreTest, AnUnusableBackupIsRefusedBeforeTheDeviceIsTouched) {
     Bytes cut = gpiFile({{"A", 2}});
     cut.resize(cut.size() - 5);
