@@ -1,10 +1,9 @@
 #include "cli/Command.h"
+#include "cli/DeviceChoice.h"
 #include "cli/InputPreparation.h"
 #include "cli/Json.h"
 #include "cli/Printing.h"
-#include "core/devices/DeviceScanner.h"
 #include "core/devices/DeviceTransfer.h"
-#include "core/devices/MountedVolumes.h"
 #include "core/gpi/GPIReader.h"
 #include "core/io/LocalFileSystem.h"
 #include "core/io/ReadFile.h"
@@ -14,82 +13,11 @@
 #include "rules/MarklodeWriters.h"
 #include "rules/TransferMessages.h"
 
-#include <chrono>
-#include <locale>
 #include <ostream>
-#include <sstream>
 
 namespace marklode::cli {
 
 namespace {
-
-// Grouped for the user's locale, as the application shows counts ("1,234" in English).
-std::string localeGrouped(std::int64_t count) {
-    std::ostringstream out;
-    try {
-        out.imbue(std::locale(""));
-    } catch (const std::runtime_error&) {
-        // An unknown locale in the environment: plain digits.
-    }
-    out << count;
-    return out.str();
-}
-
-std::vector<GarminDevice> scanDevices(const FileSystemHandle& fileSystem,
-                                      const std::vector<std::string>& volumes) {
-    std::vector<Path> candidates(volumes.begin(), volumes.end());
-    if (volumes.empty())
-        candidates = defaultVolumeSource()();
-    return DeviceScanner(fileSystem).scan(candidates);
-}
-
-// Several connected Garmins and no --device: the user chooses from this list.
-struct SeveralDevices {
-    std::vector<GarminDevice> devices;
-};
-
-// The device named by --device, else the one connected Garmin. Throws LoadError or
-// SeveralDevices.
-GarminDevice chooseDevice(const FileSystemHandle& fileSystem, const Arguments& args) {
-    if (auto volume = args.value("device")) {
-        if (auto device = DeviceScanner(fileSystem).device(*volume))
-            return *device;
-        throw LoadError{notAGarminDeviceMessage(*volume)};
-    }
-    auto devices = scanDevices(fileSystem, {});
-    if (devices.empty())
-        throw LoadError{std::string(noDeviceConnectedMessage)};
-    if (devices.size() > 1)
-        throw SeveralDevices{std::move(devices)};
-    return devices.front();
-}
-
-// Reports the exception being handled by a device command.
-int reportDeviceFailure(Streams& io) {
-    try {
-        throw;
-    } catch (const SeveralDevices& several) {
-        io.err << severalDevicesMessage << '\n';
-        for (const auto& device : several.devices)
-            io.err << "  " << printable(device.volumeURL.string()) << " ("
-                   << printable(device.displayName()) << ")\n";
-        return exitFailure;
-    } catch (...) {
-        return reportCurrentFailure(io, false);
-    }
-}
-
-std::optional<Path> printablePath(const std::optional<Path>& path) {
-    if (!path)
-        return std::nullopt;
-    return Path(printable(path->string()));
-}
-
-DeviceTransfer transferFor(const FileSystemHandle& fileSystem, const Arguments& args) {
-    Path root = args.value("backup-root") ? Path(*args.value("backup-root"))
-                                          : DeviceTransfer::defaultBackupRoot();
-    return DeviceTransfer(fileSystem, root, [] { return std::chrono::system_clock::now(); });
-}
 
 bool isGPIPath(const std::string& path) {
     return lowercased(std::filesystem::path(path).extension().string()) == ".gpi";

@@ -12,6 +12,8 @@ std::unique_ptr<Command> makeIconCommand();
 std::unique_ptr<Command> makeDevicesCommand();
 std::unique_ptr<Command> makeSendCommand();
 std::unique_ptr<Command> makeRemoveCommand();
+std::unique_ptr<Command> makeBackupsCommand();
+std::unique_ptr<Command> makeRestoreCommand();
 
 std::vector<std::unique_ptr<Command>> allCommands() {
     std::vector<std::unique_ptr<Command>> commands;
@@ -22,6 +24,8 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     commands.push_back(makeDevicesCommand());
     commands.push_back(makeSendCommand());
     commands.push_back(makeRemoveCommand());
+    commands.push_back(makeBackupsCommand());
+    commands.push_back(makeRestoreCommand());
     return commands;
 }
 } // namespace marklode::cli

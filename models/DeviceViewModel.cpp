@@ -9,8 +9,10 @@
 #include "rules/TransferMessages.h"
 #include "rules/UserMessage.h"
 
+#include <QDateTime>
 #include <QFuture>
 #include <algorithm>
+#include <chrono>
 
 namespace marklode {
 
@@ -35,6 +37,14 @@ void assignNotifying(DeviceViewModel* model, Field& field, Value&& value,
 }
 
 } // namespace
+
+QString shownBackupTime(const BackupEntry& backup, const QLocale& locale) {
+    if (!backup.time)
+        return fromUtf8(backup.name());
+    return locale.toString(
+        QDateTime::fromSecsSinceEpoch(std::chrono::system_clock::to_time_t(*backup.time)),
+        QLocale::ShortFormat);
+}
 
 DeviceViewModel::DeviceViewModel(DeviceServices services, const QLocale& locale, QObject* parent)
     : QObject(parent), services_(std::move(services)), locale_(locale) {}
@@ -117,7 +127,7 @@ QFuture<void> DeviceViewModel::refresh() {
 SendPlan DeviceViewModel::makeSendPlan(const LibraryViewModel& library,
                                        const GarminDevice& device) const {
     return SendPlan{device.volumeURL, fromUtf8(device.displayName()), library.categoryCount(),
-                    library.poiCount(), services_.fileSystem->fileExists(device.poiFileURL())};
+                    library.poiCount(), hasCustomPOIs(device)};
 }
 
 bool DeviceViewModel::refusesWhileEjecting(const GarminDevice& device) {
@@ -172,6 +182,44 @@ QFuture<void> DeviceViewModel::removeFromDevice(const GarminDevice& device) {
         TransferResult result = transfer.removeCustomPOIs(device);
         return Transferred{fromUtf8(removedMessage(device.displayName(), result.backupFolder)),
                            result};
+    });
+}
+
+std::optional<Path> DeviceViewModel::deviceBackups(const GarminDevice& device) const {
+    try {
+        return deviceBackupFolder(services_.backupRoot(), device);
+    } catch (...) {
+        return std::nullopt; // no backups root, so nothing to restore from
+    }
+}
+
+std::vector<BackupEntry> DeviceViewModel::backupsOf(const GarminDevice& device) const {
+    std::optional<Path> folder = deviceBackups(device);
+    return folder ? listBackups(*services_.fileSystem, *folder) : std::vector<BackupEntry>{};
+}
+
+bool DeviceViewModel::hasBackups(const GarminDevice& device) const {
+    std::optional<Path> folder = deviceBackups(device);
+    return folder && !backupFolders(*services_.fileSystem, *folder).empty();
+}
+
+bool DeviceViewModel::hasCustomPOIs(const GarminDevice& device) const {
+    return services_.fileSystem->fileExists(device.poiFileURL());
+}
+
+QFuture<void> DeviceViewModel::restoreBackup(const BackupEntry& backup,
+                                             const GarminDevice& device) {
+    if (isBusy_ || refusesWhileEjecting(device))
+        return done();
+    QString when = shownBackupTime(backup, locale_);
+    return runTransfer(device, [device, folder = backup.folder, when = when.toStdString(),
+                                locale = locale_](const DeviceTransfer& transfer) {
+        TransferResult result = transfer.restore(folder, device);
+        std::string count =
+            locale.toString(static_cast<qint64>(result.verifiedPOICount)).toStdString();
+        return Transferred{
+            fromUtf8(restoredMessage(when, count, device.displayName(), result.backupFolder)),
+            result};
     });
 }
 

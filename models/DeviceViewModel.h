@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/devices/BackupList.h"
 #include "core/devices/DeviceTransfer.h"
 #include "core/devices/GarminDevice.h"
 #include "core/devices/MountedVolumes.h"
@@ -33,6 +34,9 @@ struct SendPlan {
     bool replacesExisting = false;
     bool operator==(const SendPlan&) const = default;
 };
+
+// A backup's time as the user's locale writes it, or its folder name when it has none.
+QString shownBackupTime(const BackupEntry& backup, const QLocale& locale);
 
 // Everything slow or external the device model calls; tests substitute their own.
 struct DeviceServices {
@@ -93,6 +97,15 @@ class DeviceViewModel : public QObject {
     // the main thread.
     QFuture<void> sendLibrary(LibraryViewModel& library, const GarminDevice& device);
     QFuture<void> removeFromDevice(const GarminDevice& device);
+    // The device's backups, newest first, with their POI counts; reads each one. None when
+    // the backups root can't be had.
+    std::vector<BackupEntry> backupsOf(const GarminDevice& device) const;
+    // Looks at the folders only.
+    bool hasBackups(const GarminDevice& device) const;
+    bool hasCustomPOIs(const GarminDevice& device) const;
+    // Puts the backup back on the device as a send installs a file, the current one backed up
+    // first; ignored while busy, refused while the volume is being ejected.
+    QFuture<void> restoreBackup(const BackupEntry& backup, const GarminDevice& device);
     // Finishes when the volume is gone or the failure is reported; ignored while busy and
     // while the volume is being ejected already.
     QFuture<void> eject(const GarminDevice& device);
@@ -122,6 +135,7 @@ class DeviceViewModel : public QObject {
     QFuture<void> runTransfer(const GarminDevice& device, Preparation prepare);
     QFuture<void> sendOnceImported(QPointer<LibraryViewModel> library, const GarminDevice& device);
     bool refusesWhileEjecting(const GarminDevice& device);
+    std::optional<Path> deviceBackups(const GarminDevice& device) const;
 
     void setDevices(std::vector<GarminDevice> devices);
     void setBusy(bool busy);

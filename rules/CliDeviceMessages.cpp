@@ -12,4 +12,13 @@ std::string sendingToMessage(std::string_view deviceName) {
     return "Sending to " + std::string(deviceName) + "\u2026";
 }
 
+std::string restoringToMessage(std::string_view deviceName) {
+    return "Restoring to " + std::string(deviceName) + "\u2026";
+}
+
+std::string backupsHeading(std::string_view deviceName, std::string_view folder) {
+    return "Backups of " + std::string(deviceName) + ", newest first, in " + std::string(folder) +
+           ":";
+}
+
 } // namespace marklode

@@ -24,4 +24,13 @@ inline constexpr std::string_view noDevicesFoundMessage = "No Garmin devices fou
 // Shown on a terminal while a send runs.
 std::string sendingToMessage(std::string_view deviceName);
 
+// Shown on a terminal while a restore runs.
+std::string restoringToMessage(std::string_view deviceName);
+
+// Above the list of a device's backups.
+std::string backupsHeading(std::string_view deviceName, std::string_view folder);
+
+// A backup in that list whose file can't be restored.
+inline constexpr std::string_view damagedBackupLabel = "damaged";
+
 } // namespace marklode

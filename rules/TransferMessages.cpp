@@ -16,6 +16,32 @@ std::string sentMessage(std::string_view formattedPOICount, std::size_t category
     return message;
 }
 
+std::string restoredMessage(std::string_view formattedTime, std::string_view formattedPOICount,
+                            std::string_view deviceName,
+                            const std::optional<std::filesystem::path>& backupFolder) {
+    std::string message = "Restored the backup of " + std::string(formattedTime) + " to " +
+                          std::string(deviceName) + ": " + std::string(formattedPOICount) +
+                          " POIs. The file was read back and checked.";
+    if (backupFolder)
+        message += "\n\nThe custom POIs it replaced were backed up to:\n" + backupFolder->string();
+    return message;
+}
+
+std::string noBackupsMessage(std::string_view deviceName) {
+    return "Marklode has no backups of " + curlyQuoted(deviceName) + ".";
+}
+
+RestoreConfirmationTexts restoreConfirmationTexts(std::string_view deviceName,
+                                                  bool replacesExisting) {
+    return RestoreConfirmationTexts{
+        "Restore the backup to " + std::string(deviceName) + "?",
+        replacesExisting ? "The custom POIs now on this device will be replaced. Marklode backs "
+                           "them up first."
+                         : "This device has no custom POIs now.",
+        "Restore",
+    };
+}
+
 std::string damagedGPIFileMessage(std::string_view fileName) {
     return curlyQuoted(fileName) + " is damaged or not a Garmin POI file, so nothing was written.";
 }

@@ -19,6 +19,26 @@ std::string sentMessage(std::string_view formattedPOICount, std::size_t category
 std::string removedMessage(std::string_view deviceName,
                            const std::optional<std::filesystem::path>& backupFolder);
 
+// "Restored the backup of 01/03/2025 09:15 to Device: 1,234 POIs. The file was read back and
+// checked." with the folder the replaced file was backed up to, when there was one. The time
+// and count arrive formatted for the user's locale.
+std::string restoredMessage(std::string_view formattedTime, std::string_view formattedPOICount,
+                            std::string_view deviceName,
+                            const std::optional<std::filesystem::path>& backupFolder);
+
+// A device without any backup to restore.
+std::string noBackupsMessage(std::string_view deviceName);
+
+// The question before a backup is put back on a device.
+struct RestoreConfirmationTexts {
+    std::string title;
+    std::string existing; // what happens to the file the device holds now
+    std::string confirmButton;
+    bool operator==(const RestoreConfirmationTexts&) const = default;
+};
+RestoreConfirmationTexts restoreConfirmationTexts(std::string_view deviceName,
+                                                  bool replacesExisting);
+
 // A ready .gpi file of the user's, given to be sent as it is, that doesn't read back.
 std::string damagedGPIFileMessage(std::string_view fileName);
 

@@ -1,6 +1,7 @@
 #include "rules/UserMessage.h"
 
 #include "core/devices/DeviceTransferError.h"
+#include "core/devices/RestoreError.h"
 #include "core/gpi/CoordinateFormat.h"
 #include "core/gpi/GPIIconError.h"
 #include "core/gpi/GPIReader.h"
@@ -11,6 +12,7 @@
 #include "core/text/ByteCount.h"
 #include "core/text/CurlyQuotes.h"
 #include "rules/LoadError.h"
+#include "rules/TransferMessages.h"
 
 namespace marklode {
 
@@ -45,6 +47,21 @@ std::string writerMessage(const GPIWriterError& error) {
                ". Split its POIs into smaller files.";
     }
     return "Enter a category name before saving.";
+}
+
+std::string restoreMessage(const RestoreError& error) {
+    using E = RestoreError;
+    if (const auto* damaged = std::get_if<E::Damaged>(&error.kind))
+        return "The backup " + curlyQuoted(damaged->backup) +
+               " is damaged or not a Garmin POI file, so nothing was changed on the device.";
+    if (const auto* unreadable = std::get_if<E::Unreadable>(&error.kind))
+        return "The backup " + curlyQuoted(unreadable->backup) +
+               " couldn't be read, so nothing was changed on the device. " + unreadable->detail;
+    if (const auto* none = std::get_if<E::NoBackups>(&error.kind))
+        return noBackupsMessage(none->device);
+    const auto& unknown = std::get<E::UnknownBackup>(error.kind);
+    return curlyQuoted(unknown.backup) + " is not one of the backups of " +
+           curlyQuoted(unknown.device) + ".";
 }
 
 bool isPermissionError(const std::error_code& code) {
@@ -82,6 +99,8 @@ std::string userMessage(std::exception_ptr error) {
         return fileMessage(fileError);
     } catch (const DeviceTransferError& transferError) {
         return transferError.description();
+    } catch (const RestoreError& restoreError) {
+        return restoreMessage(restoreError);
     } catch (const GPIReaderError&) {
         return "The Garmin file Marklode built is damaged, so nothing was written. Please report "
                "this.";

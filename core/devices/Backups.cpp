@@ -1,5 +1,6 @@
 #include "core/devices/Backups.h"
 
+#include "core/devices/BackupList.h"
 #include "core/devices/DeviceTransfer.h"
 #include "core/devices/ErrorDescription.h"
 #include "core/io/AtomicWrite.h"
@@ -61,6 +62,31 @@ std::string stamp(std::chrono::system_clock::time_point time) {
     char text[64];
     std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%d_%H-%M-%S", &local);
     return std::string(text, length);
+}
+
+std::optional<std::chrono::system_clock::time_point> stampTime(std::string_view name) {
+    if (!isBackupFolderName(name))
+        return std::nullopt;
+    auto number = [&](std::size_t at, std::size_t length) {
+        int value = 0;
+        std::from_chars(name.data() + at, name.data() + at + length, value);
+        return value;
+    };
+    std::tm local{};
+    local.tm_year = number(0, 4) - 1900;
+    local.tm_mon = number(5, 2) - 1;
+    local.tm_mday = number(8, 2);
+    local.tm_hour = number(11, 2);
+    local.tm_min = number(14, 2);
+    local.tm_sec = number(17, 2);
+    local.tm_isdst = -1;
+    const std::tm asWritten = local;
+    std::time_t seconds = std::mktime(&local);
+    // mktime carries a 31 February into March; such a name was never stamped.
+    if (seconds == std::time_t(-1) || local.tm_year != asWritten.tm_year ||
+        local.tm_mon != asWritten.tm_mon || local.tm_mday != asWritten.tm_mday)
+        return std::nullopt;
+    return std::chrono::system_clock::from_time_t(seconds);
 }
 
 bool isBackupFolderName(std::string_view name) {
@@ -155,10 +181,11 @@ void discard(const FileSystem& fs, const Path& partialBackup) {
 
 } // namespace
 
-std::optional<Path> DeviceTransfer::backUpExisting(const GarminDevice& device) const {
+std::optional<Path> DeviceTransfer::backUpExisting(const GarminDevice& device,
+                                                   const std::optional<Path>& alsoKeep) const {
     if (!fs->fileExists(device.poiFileURL()))
         return std::nullopt;
-    Path deviceFolder = backupRoot / backups::deviceFolderName(device.displayName());
+    Path deviceFolder = deviceBackupFolder(backupRoot, device);
     // Hidden, so no backup-folder name: never counted, never pruned, never restored.
     Path partial = deviceFolder / (".incomplete-" + uniqueNameSuffix());
     Path folder;
@@ -182,26 +209,23 @@ std::optional<Path> DeviceTransfer::backUpExisting(const GarminDevice& device) c
         discard(*fs, partial);
         throw DeviceTransferError::backupFailed(std::move(detail));
     }
-    prune(deviceFolder, folder);
+    prune(deviceFolder, folder, alsoKeep);
     return folder;
 }
 
-void DeviceTransfer::prune(const Path& deviceFolder, const Path& newBackup) const {
+void DeviceTransfer::prune(const Path& deviceFolder, const Path& newBackup,
+                           const std::optional<Path>& alsoKeep) const {
     try {
         std::vector<Path> others;
+        std::size_t othersToKeep = backupsToKeep - 1;
         for (const Path& entry : fs->contentsOfDirectory(deviceFolder)) {
-            if (entry == newBackup || !backups::isBackupFolderName(entry.filename().string()) ||
-                !fs->isDirectory(entry))
+            if (entry == newBackup || !isBackupFolder(*fs, entry))
                 continue;
-            try {
-                auto contents = fs->contentsOfDirectory(entry);
-                if (contents.size() == 1 && contents.front().filename() == "poi.gpi")
-                    others.push_back(entry);
-            } catch (...) {
-                // A folder that can't be listed is not a backup: it is never deleted.
-            }
+            if (alsoKeep && entry == *alsoKeep)
+                --othersToKeep; // it takes the place of the oldest that would have stayed
+            else
+                others.push_back(entry);
         }
-        const std::size_t othersToKeep = backupsToKeep - 1;
         if (others.size() <= othersToKeep)
             return;
         std::stable_sort(others.begin(), others.end(), [](const Path& a, const Path& b) {

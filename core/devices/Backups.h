@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ std::string deviceFolderName(std::string_view displayName);
 
 // yyyy-MM-dd_HH-mm-ss in the computer's time zone.
 std::string stamp(std::chrono::system_clock::time_point time);
+
+// The time a backup folder's name was stamped with, read in the computer's time zone; none
+// when the name is no stamp or names a date that doesn't exist.
+std::optional<std::chrono::system_clock::time_point> stampTime(std::string_view name);
 
 bool isBackupFolderName(std::string_view name);
 

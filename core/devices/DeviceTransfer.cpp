@@ -60,6 +60,12 @@ void DeviceTransfer::removeTemporaryFiles(const GarminDevice& device,
 
 TransferResult DeviceTransfer::send(std::span<const std::uint8_t> data,
                                     const GarminDevice& device) const {
+    return install(data, device, std::nullopt);
+}
+
+TransferResult DeviceTransfer::install(std::span<const std::uint8_t> data,
+                                       const GarminDevice& device,
+                                       const std::optional<Path>& keepBackup) const {
     const std::int64_t expected = GPIReader::read(data).poiCount();
     auto locked = lock(device);
 
@@ -70,7 +76,7 @@ TransferResult DeviceTransfer::send(std::span<const std::uint8_t> data,
         throw DeviceTransferError::notEnoughSpace(device.displayName(), needed, *available);
 
     refuseSymbolicLinks(device);
-    std::optional<Path> backupFolder = backUpExisting(device);
+    std::optional<Path> backupFolder = backUpExisting(device, keepBackup);
     reached(TransferStep::backup);
 
     const Path poiFolder = device.poiFolderURL();

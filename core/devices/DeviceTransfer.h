@@ -57,15 +57,23 @@ struct DeviceTransfer {
     // Throws DeviceTransferError, or GPIReaderError when data itself doesn't parse.
     TransferResult send(std::span<const std::uint8_t> data, const GarminDevice& device) const;
     TransferResult removeCustomPOIs(const GarminDevice& device) const;
+    // Puts a backup's poi.gpi back on the device as a send does, the current file backed up
+    // first. The backup is read and checked before the device is touched, and is never pruned
+    // by the backup this makes. Throws RestoreError for a backup that can't be used, else as
+    // send.
+    TransferResult restore(const Path& backupFolder, const GarminDevice& device) const;
 
     // Copies the device's poi.gpi into a new stamped folder and verifies the copy; none if
     // there is no poi.gpi. The copy is made under a hidden name and renamed into place once
     // complete, so an interrupted backup never looks like one. Throws DeviceTransferError
-    // (backupFailed).
-    std::optional<Path> backUpExisting(const GarminDevice& device) const;
-    // Keeps newBackup and the newest others, backupsToKeep in all; never fails. newBackup is
-    // kept whatever its name says, since a clock set back makes a new name sort oldest.
-    void prune(const Path& deviceFolder, const Path& newBackup) const;
+    // (backupFailed). alsoKeep is passed on to prune.
+    std::optional<Path> backUpExisting(const GarminDevice& device,
+                                       const std::optional<Path>& alsoKeep = std::nullopt) const;
+    // Keeps newBackup, alsoKeep and the newest others, backupsToKeep in all; never fails.
+    // newBackup is kept whatever its name says, since a clock set back makes a new name sort
+    // oldest; alsoKeep is the backup being restored, which must outlive the restore.
+    void prune(const Path& deviceFolder, const Path& newBackup,
+               const std::optional<Path>& alsoKeep = std::nullopt) const;
 
     FileSystemHandle fs;
     Path backupRoot;
@@ -73,6 +81,8 @@ struct DeviceTransfer {
     StepObserver onStep; // may be empty
 
   private:
+    TransferResult install(std::span<const std::uint8_t> data, const GarminDevice& device,
+                           const std::optional<Path>& keepBackup) const;
     void reached(TransferStep step) const;
     // Another transfer to the same device, from any process, fails with busy meanwhile.
     std::unique_ptr<DirectoryLock> lock(const GarminDevice& device) const;

@@ -5,6 +5,7 @@
 #include "rules/TransferMessages.h"
 #include "ui/devices/DeviceActionBar.h"
 #include "ui/devices/NoDeviceHelp.h"
+#include "ui/devices/RestoreBackupDialog.h"
 #include "ui/main/IssuesPopover.h"
 #include "ui/main/SidebarDelegate.h"
 #include "ui/main/SidebarModel.h"
@@ -115,6 +116,11 @@ void Sidebar::showContextMenu(const QPoint& at) {
         });
         menu.addAction(QStringLiteral("Remove Custom POIs from Device\u2026"), this,
                        [this, target] { confirmRemoval(target); });
+        QAction* restore =
+            menu.addAction(QStringLiteral("Restore Backup\u2026"), this, [this, target] {
+                askToRestore(devices_, target, library_.locale(), this);
+            });
+        restore->setEnabled(!devices_.isBusy() && devices_.hasBackups(target));
         menu.addSeparator();
         QAction* eject = menu.addAction(QStringLiteral("Eject"), this,
                                         [this, target] { devices_.eject(target); });

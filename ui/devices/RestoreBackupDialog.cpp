@@ -1,0 +1,211 @@
+#include "ui/devices/RestoreBackupDialog.h"
+
+#include "rules/TransferMessages.h"
+#include "ui/widgets/Icons.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace marklode {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QHBoxLayout* cancelAndConfirm(QDialog* dialog, const QString& confirmText, QPushButton** confirm) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    *confirm = new QPushButton(confirmText);
+    (*confirm)->setDefault(true);
+    cancel->setAutoDefault(false);
+    buttons->addWidget(cancel);
+    buttons->addWidget(*confirm);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(*confirm, &QPushButton::clicked, dialog, &QDialog::accept);
+    return buttons;
+}
+
+QLabel* secondary(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+}
+
+} // namespace
+
+RestoreBackupDialog::RestoreBackupDialog(std::vector<BackupEntry> backups,
+                                         const QString& deviceName, const QLocale& locale,
+                                         QWidget* parent)
+    : QDialog(parent), backups_(std::move(backups)) {
+    setWindowModality(Qt::WindowModal);
+    setObjectName(QStringLiteral("restoreBackupDialog"));
+    QString title = QStringLiteral("Restore Backup to %1").arg(deviceName);
+    setWindowTitle(title);
+    setAccessibleName(title);
+    setMinimumWidth(420);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(14);
+    layout->addWidget(secondary(
+        QStringLiteral("Choose the backup to put back on %1. Newest first.").arg(deviceName)));
+
+    list_ = new QTreeWidget;
+    list_->setObjectName(QStringLiteral("backupList"));
+    list_->setAccessibleName(QStringLiteral("Backups"));
+    list_->setHeaderLabels({QStringLiteral("Backup"), QStringLiteral("POIs")});
+    list_->setRootIsDecorated(false);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    QTreeWidgetItem* first = nullptr;
+    for (const BackupEntry& backup : backups_) {
+        auto* item = new QTreeWidgetItem(
+            list_, {shownBackupTime(backup, locale),
+                    backup.poiCount ? locale.toString(static_cast<qlonglong>(*backup.poiCount))
+                                    : QStringLiteral("Damaged")});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        item->setToolTip(0, QString::fromStdString(backup.folder.string()));
+        if (backup.isDamaged())
+            item->setFlags(Qt::NoItemFlags); // can't be restored, so can't be chosen
+        else if (!first)
+            first = item;
+    }
+    layout->addWidget(list_, 1);
+
+    layout->addLayout(cancelAndConfirm(this, QStringLiteral("Restore\u2026"), &choose_));
+    choose_->setObjectName(QStringLiteral("chooseBackup"));
+    auto updateChoice = [this] { choose_->setEnabled(chosen().has_value()); };
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, updateChoice);
+    connect(list_, &QTreeWidget::itemActivated, this, [this] {
+        if (chosen())
+            accept();
+    });
+    if (first)
+        list_->setCurrentItem(first);
+    updateChoice();
+}
+
+std::optional<BackupEntry> RestoreBackupDialog::chosen() const {
+    QList<QTreeWidgetItem*> selected = list_->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    const BackupEntry& backup =
+        backups_.at(static_cast<std::size_t>(list_->indexOfTopLevelItem(selected.front())));
+    if (backup.isDamaged())
+        return std::nullopt;
+    return backup;
+}
+
+RestoreConfirmationSheet::RestoreConfirmationSheet(const BackupEntry& backup,
+                                                   const QString& deviceName, bool replacesExisting,
+                                                   const QLocale& locale, QWidget* parent)
+    : QDialog(parent) {
+    RestoreConfirmationTexts texts =
+        restoreConfirmationTexts(deviceName.toStdString(), replacesExisting);
+    setWindowModality(Qt::WindowModal);
+    setObjectName(QStringLiteral("restoreConfirmationSheet"));
+    setWindowTitle(fromUtf8(texts.title));
+    setAccessibleName(fromUtf8(texts.title));
+    setFixedWidth(420);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(14);
+
+    auto* heading = new QLabel(fromUtf8(texts.title));
+    heading->setWordWrap(true);
+    QFont titleFont = heading->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    titleFont.setBold(true);
+    heading->setFont(titleFont);
+    layout->addWidget(heading);
+
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(6);
+    grid->setHorizontalSpacing(12);
+    const std::pair<QString, QString> facts[] = {
+        {QStringLiteral("Device"), deviceName},
+        {QStringLiteral("Backup"), shownBackupTime(backup, locale)},
+        {QStringLiteral("POIs"),
+         locale.toString(static_cast<qlonglong>(backup.poiCount.value_or(0)))},
+        {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")},
+    };
+    int row = 0;
+    for (const auto& [label, value] : facts) {
+        auto* name = new QLabel(label);
+        name->setForegroundRole(QPalette::PlaceholderText);
+        auto* shown = new QLabel(value);
+        shown->setObjectName(QStringLiteral("value") + label);
+        shown->setAccessibleName(label);
+        grid->addWidget(name, row, 0, Qt::AlignLeft);
+        grid->addWidget(shown, row, 1, Qt::AlignLeft);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+    layout->addLayout(grid);
+
+    QLabel* existing = nullptr;
+    if (replacesExisting) {
+        auto* warning = new QWidget;
+        auto* line = new QHBoxLayout(warning);
+        line->setContentsMargins(0, 0, 0, 0);
+        auto* image = new QLabel;
+        image->setPixmap(themedIcon("dialog-warning").pixmap(18, 18));
+        existing = new QLabel(fromUtf8(texts.existing));
+        existing->setWordWrap(true);
+        existing->setStyleSheet(QStringLiteral("color: #e07b00;"));
+        line->addWidget(image, 0, Qt::AlignTop);
+        line->addWidget(existing, 1);
+        layout->addWidget(warning);
+    } else {
+        existing = secondary(fromUtf8(texts.existing));
+        layout->addWidget(existing);
+    }
+    existing->setObjectName(QStringLiteral("existingPOIs"));
+    layout->addWidget(
+        secondary(QStringLiteral("Don't disconnect the device until Marklode says it's done.")));
+
+    QPushButton* confirm = nullptr;
+    layout->addLayout(cancelAndConfirm(this, fromUtf8(texts.confirmButton), &confirm));
+    confirm->setObjectName(QStringLiteral("confirmRestore"));
+}
+
+void askToRestore(DeviceViewModel& devices, const GarminDevice& device, const QLocale& locale,
+                  QWidget* parent) {
+    QString deviceName = fromUtf8(device.displayName());
+    auto* chooser = new RestoreBackupDialog(devices.backupsOf(device), deviceName, locale, parent);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(
+        chooser, &QDialog::accepted, parent,
+        [&devices, device, locale, parent, chooser, deviceName] {
+            std::optional<BackupEntry> backup = chooser->chosen();
+            if (!backup)
+                return;
+            auto* sheet = new RestoreConfirmationSheet(
+                *backup, deviceName, devices.hasCustomPOIs(device), locale, parent);
+            sheet->setAttribute(Qt::WA_DeleteOnClose);
+            QObject::connect(sheet, &QDialog::accepted, parent, [&devices, device, backup] {
+                // The device is looked up again: it may have been unplugged while the user chose.
+                for (const GarminDevice& connected : devices.devices())
+                    if (connected.volumeURL == device.volumeURL) {
+                        devices.restoreBackup(*backup, connected);
+                        return;
+                    }
+                devices.setErrorMessage(
+                    QString::fromStdString(noLongerConnectedMessage(device.displayName())));
+            });
+            sheet->open();
+        });
+    chooser->open();
+}
+
+} // namespace marklode
