@@ -45,6 +45,7 @@ UpdateDialogTexts checkFailedTexts(const UpdateError& error);
 // A verification failure gets its own title, since the file was deleted rather than kept.
 UpdateDialogTexts downloadFailedTexts(const UpdateError& error);
 
+inline constexpr std::string_view checkForUpdatesMenuText = "Check for Updates\u2026";
 inline constexpr std::string_view updateDialogTitle = "Software Update";
 inline constexpr std::string_view downloadButtonText = "Download";
 inline constexpr std::string_view notNowButtonText = "Not Now";

@@ -1,13 +1,13 @@
 #include "models/UpdateChecker.h"
 
 #include "support/LocalHttpsServer.h"
+#include "support/ReleaseKeys.h"
 #include "support/TempDir.h"
 
 #include <QDir>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sodium.h>
 
 using namespace marklode;
 using namespace marklode::test;
@@ -36,9 +36,6 @@ struct Outcome {
 class UpdateCheckerTest : public ::testing::Test {
   protected:
     UpdateCheckerTest() {
-        if (sodium_init() < 0)
-            throw std::runtime_error("libsodium");
-        crypto_sign_keypair(publicKey_, secretKey_);
         for (int i = 0; i < 200000; ++i)
             payload.append(static_cast<char>((i * 7919) % 251));
     }
@@ -46,21 +43,12 @@ class UpdateCheckerTest : public ::testing::Test {
     UpdateCheckerSettings settings() const {
         UpdateCheckerSettings s;
         s.feedUrl = server.url(QStringLiteral("/appcast.xml"));
-        s.publicKey =
-            QByteArray(reinterpret_cast<const char*>(publicKey_), sizeof publicKey_).toBase64();
+        s.publicKey = keys.publicKeyBase64();
         s.currentVersion = QStringLiteral("5");
         s.downloadFolder = QString::fromStdString((dir / "Downloads").string());
         s.timeout = std::chrono::seconds(10);
         s.ssl = server.clientConfiguration();
         return s;
-    }
-
-    QByteArray sign(const QByteArray& data) const {
-        unsigned char signature[crypto_sign_BYTES];
-        crypto_sign_detached(signature, nullptr,
-                             reinterpret_cast<const unsigned char*>(data.data()),
-                             static_cast<unsigned long long>(data.size()), secretKey_);
-        return QByteArray(reinterpret_cast<const char*>(signature), sizeof signature).toBase64();
     }
 
     static QByteArray item(const QByteArray& version, const QByteArray& enclosure) {
@@ -111,11 +99,8 @@ class UpdateCheckerTest : public ::testing::Test {
 
     TempDir dir;
     LocalHttpsServer server;
+    ReleaseKeys keys;
     QByteArray payload;
-
-  private:
-    unsigned char publicKey_[crypto_sign_PUBLICKEYBYTES]{};
-    unsigned char secretKey_[crypto_sign_SECRETKEYBYTES]{};
 };
 
 TEST_F(UpdateCheckerTest, ChecksOfferOnlyANewerReleaseForLinuxFromAReadableHttpsFeed) {
@@ -244,7 +229,7 @@ TEST_F(UpdateCheckerTest, KeepsADownloadOnlyWhenItsSizeAndSignatureAreRight) {
         release.os = QStringLiteral("linux");
         release.url = server.url(QStringLiteral("/dl/marklode_6_amd64.deb"));
         release.length = payload.size() + c.lengthChange;
-        release.edSignature = sign(c.signedRight ? payload : payload + "x");
+        release.edSignature = keys.sign(c.signedRight ? payload : payload + "x");
         UpdateCheckerSettings s = settings();
         s.timeout = std::chrono::milliseconds(c.mode == Mode::silent ? 300 : 10000);
         UpdateChecker checker(s);
