@@ -62,8 +62,10 @@ void MarklodeApp::installMenus(MainWindow& window) {
     help->addAction(QStringLiteral("About Marklode"), this, [this] { showAbout(); });
     // "Check for Updates…" only in builds that name a feed and a key.
     if (updater_->isEnabled()) {
-        QAction* check = help->addAction(QString::fromUtf8(checkForUpdatesMenuText.data()),
-                                         updater_.get(), &AppUpdater::checkForUpdates);
+        QAction* check = help->addAction(
+            QString::fromUtf8(checkForUpdatesMenuText.data(),
+                              static_cast<qsizetype>(checkForUpdatesMenuText.size())),
+            updater_.get(), &AppUpdater::checkForUpdates);
         check->setEnabled(updater_->canCheckForUpdates());
         connect(updater_.get(), &AppUpdater::canCheckForUpdatesChanged, check,
                 [this, check] { check->setEnabled(updater_->canCheckForUpdates()); });
