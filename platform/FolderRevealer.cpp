@@ -3,6 +3,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 #include <QUrl>
@@ -11,8 +12,11 @@ namespace marklode {
 
 namespace {
 
-void openFolder(const QString& folder) {
-    QProcess::startDetached(QStringLiteral("xdg-open"), {folder});
+// Given a file, its folder: opening the file itself would run whatever handles its type.
+void openFolder(const QString& path) {
+    QFileInfo info(path);
+    QProcess::startDetached(QStringLiteral("xdg-open"),
+                            {info.isFile() ? info.absolutePath() : path});
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 
 namespace marklode {
 
-// Opens a file-manager window with the folder selected; where no file manager offers that on
-// the bus, opens the folder itself. Returns at once.
+// Opens a file-manager window with the folder (or file) selected; where no file manager offers
+// that on the bus, opens the folder itself (a file's folder). Returns at once.
 void revealInFileManager(const Path& folder,
                          const QDBusConnection& sessionBus = QDBusConnection::sessionBus());
 

@@ -5,6 +5,7 @@
 #include "ui/shell/AppUpdater.h"
 
 #include <QSettings>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace marklode;
@@ -76,8 +77,14 @@ TEST(AppConfigTest, UpdaterIsEnabledOnlyWhenConfiguredAndNotUnderATestRunner) {
     EXPECT_TRUE(enabled.isEnabled());
     EXPECT_FALSE(enabled.canCheckForUpdates());
     EXPECT_EQ(settings.value("SUHasLaunchedBefore").toBool(), false); // only written when absent
+    EXPECT_TRUE(QTest::qWaitFor([&] { return enabled.canCheckForUpdates(); }, 1000));
     settings.remove("SUHasLaunchedBefore");
     AppUpdater first(configured, false, settings);
     EXPECT_EQ(settings.value("SUHasLaunchedBefore").toBool(), true);
-    EXPECT_FALSE(AppUpdater(AppConfig::from({}), false, settings).isEnabled());
+    AppUpdater disabled(AppConfig::from({}), false, settings);
+    EXPECT_FALSE(disabled.isEnabled());
+    QTest::qWait(20);
+    EXPECT_FALSE(disabled.canCheckForUpdates());
+    disabled.checkForUpdates();
+    EXPECT_EQ(disabled.dialog(), nullptr);
 }

@@ -1,6 +1,7 @@
 #include "ui/shell/MarklodeApp.h"
 
 #include "rules/LibraryMessages.h"
+#include "rules/UpdateMessages.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/AboutWindow.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -16,9 +17,11 @@ namespace marklode {
 
 MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
     : QObject(parent), settings_(QStringLiteral("Marklode"), QStringLiteral("Marklode")) {
+    auto revealFile = deviceServices.revealFolder;
     library_ = std::make_unique<LibraryViewModel>(QLocale(), std::make_shared<SettingsStore>());
     devices_ = std::make_unique<DeviceViewModel>(std::move(deviceServices), QLocale());
-    updater_ = std::make_unique<AppUpdater>(AppConfig::shared(), isHostedByTestRunner(), settings_);
+    updater_ = std::make_unique<AppUpdater>(AppConfig::shared(), isHostedByTestRunner(), settings_,
+                                            UpdaterEnvironment::standard(std::move(revealFile)));
     if (isHostedByTestRunner()) {
         auto* running = new QLabel(QStringLiteral("Running tests"));
         running->setAlignment(Qt::AlignCenter);
@@ -67,9 +70,12 @@ void MarklodeApp::installMenus(MainWindow& window) {
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("About Marklode"), this, [this] { showAbout(); });
-    // "Check for Updates…" only when updates are enabled; no build enables them yet.
+    // "Check for Updates…" only in builds that name a feed and a key.
     if (updater_->isEnabled()) {
-        QAction* check = help->addAction(QStringLiteral("Check for Updates\u2026"));
+        QAction* check = help->addAction(
+            QString::fromUtf8(checkForUpdatesMenuText.data(),
+                              static_cast<qsizetype>(checkForUpdatesMenuText.size())),
+            updater_.get(), &AppUpdater::checkForUpdates);
         check->setEnabled(updater_->canCheckForUpdates());
         connect(updater_.get(), &AppUpdater::canCheckForUpdatesChanged, check,
                 [this, check] { check->setEnabled(updater_->canCheckForUpdates()); });
