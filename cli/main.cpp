@@ -41,7 +41,8 @@ void printOverview(std::ostream& out, const std::vector<std::unique_ptr<Command>
         out << "  " << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ')
             << command->summary() << '\n';
     }
-    out << "\nRun marklode-cli COMMAND --help for the options of one command.\n";
+    out << "\nRun marklode-cli COMMAND --help for the options of one command,\n"
+           "marklode-cli --version for the version.\n";
 }
 
 } // namespace
@@ -53,6 +54,10 @@ int main(int argc, char** argv) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         printOverview(args.empty() ? std::cerr : std::cout, commands);
         return args.empty() ? exitUsage : exitSuccess;
+    }
+    if (args[0] == "--version") {
+        std::cout << "marklode-cli " << MARKLODE_VERSION << '\n';
+        return exitSuccess;
     }
     const Command* command = nullptr;
     for (const auto& candidate : commands)

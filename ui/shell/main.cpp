@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(
         marklode::mainInfoDictionary().value(QStringLiteral("CFBundleShortVersionString")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/marklode.svg")));
-    QApplication::setDesktopFileName(QStringLiteral("marklode"));
+    // The installed desktop entry's name, so that the desktop shows the window as that entry.
+    QApplication::setDesktopFileName(QStringLiteral("example.marklode.Marklode"));
     marklode::prepareIconTheme();
 
     QCommandLineParser parser;
