@@ -259,8 +259,9 @@ TEST_F(MainWindowTest, TheSidebarWorksFromTheKeyboard) {
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(devices->selection(), volume) << "arrow keys select devices as clicks do";
-    EXPECT_EQ(menuKey(), (QStringList{"Send to Device\u2026",
-                                      "Remove Custom POIs from Device\u2026", "", "Eject"}));
+    EXPECT_EQ(menuKey(),
+              (QStringList{"Send to Device\u2026", "Remove Custom POIs from Device\u2026",
+                           "Restore Backup\u2026", "", "Eject"}));
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Delete);
