@@ -139,19 +139,14 @@ void MapView::setRegion(Coordinate centre, double latitudinalMeters, double long
     moveTo(regionCamera(centre, latitudinalMeters, longitudinalMeters, size()), animated);
 }
 
-void MapView::selectPoint(std::int64_t id, bool animated) {
-    const MapPoint* point = pointById(id);
-    if (!point) {
+void MapView::selectPoint(std::int64_t id, [[maybe_unused]] bool animated) {
+    // Doesn't move the map: callers bring the point into view first (setRegion, possibly still
+    // animating), and a move here would cut that short.
+    if (!pointById(id)) {
         clearSelection();
         return;
     }
     setSelection(id);
-    // The callout is only useful when its marker is in view.
-    if (const auto anchor = pointPosition(id); anchor && !rect().contains(anchor->toPoint())) {
-        MapCamera target = camera_;
-        target.centre = world_[indexById_.value(id)];
-        moveTo(target, animated);
-    }
 }
 
 void MapView::clearSelection() {

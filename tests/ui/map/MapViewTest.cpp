@@ -2,7 +2,9 @@
 
 #include "ui/map/Basemap.h"
 #include "ui/map/TileServer.h"
+#include "ui/map/WebMercator.h"
 
+#include <QLabel>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -81,6 +83,8 @@ TEST(MapView, DrawsTheOutlinesWithoutTiles) {
         MapView view({c.url, QStringLiteral("Marklode/test"), QString()});
         view.resize(512, 512);
         view.show();
+        EXPECT_EQ(view.findChild<QLabel*>()->isVisible(), !c.url.isEmpty())
+            << c.name << ": attribution";
         QTest::qWait(200); // lets requests fail
         expectBasemap(view, c.name);
     }
@@ -106,6 +110,12 @@ TEST(MapView, DrawsFetchedTilesOverTheOutlines) {
         visible.insert("/" + QByteArray::number(cell.key.z) + "/" + QByteArray::number(cell.key.x) +
                        "/" + QByteArray::number(cell.key.y) + ".png");
     EXPECT_EQ(server.requests.size(), std::size_t(visible.size()));
+    const auto* attribution = view.findChild<QLabel*>();
+    ASSERT_TRUE(attribution);
+    EXPECT_TRUE(attribution->isVisible());
+    EXPECT_TRUE(
+        attribution->text().contains(QStringLiteral("https://www.openstreetmap.org/copyright")));
+    EXPECT_TRUE(attribution->text().contains(QStringLiteral("© OpenStreetMap contributors")));
     for (const auto& request : server.requests)
         EXPECT_TRUE(visible.contains(request.path)) << request.path.toStdString();
 }
@@ -133,6 +143,7 @@ class MapViewMarkers : public ::testing::Test {
 };
 
 TEST_F(MapViewMarkers, ClickOnAPointSelectsItAndOnTheMapDeselects) {
+    EXPECT_EQ(view.accessibleName(), QStringLiteral("Map"));
     QSignalSpy selected(&view, &MapView::pointSelected);
     QSignalSpy deselected(&view, &MapView::pointDeselected);
     const double zoomBefore = view.zoom();
@@ -158,26 +169,64 @@ TEST_F(MapViewMarkers, ClickOnAPointSelectsItAndOnTheMapDeselects) {
 }
 
 TEST_F(MapViewMarkers, ClickOnAClusterZoomsInUntilItSplits) {
-    view.selectPoint(1, false);
-    const auto clusterAt = [&] {
-        for (const auto& marker : view.visibleMarkers())
-            if (marker.node.count == 2)
-                return std::optional(marker.anchor);
-        return std::optional<QPointF>();
+    // 35 pixels apart at zoom 3: one cluster up to there. In a small view, showing just the two
+    // fits below zoom 3, where they still merge: the click has to go on to where they split.
+    const double apart = mercator::latitudeOf(0.5 + 35.0 / 2048);
+    struct Case {
+        const char* name;
+        QSize size;
+        std::vector<MapPoint> points;
+        std::vector<std::int64_t> shown;
+    } cases[] = {
+        {"two points 14 m apart",
+         {600, 400},
+         {{1, {48.85, 2.35}, QStringLiteral("Paris"), QString()},
+          {3, {35.68, 139.69}, QStringLiteral("Tokyo"), QString()},
+          {4, {35.6801, 139.6901}, QStringLiteral("Tokyo 2"), QString()}},
+         {1, 3, 4}},
+        {"small view",
+         {160, 120},
+         {{1, {-40, -60}, QStringLiteral("Elsewhere"), QString()},
+          {3, {0, 0}, QStringLiteral("South"), QString()},
+          {4, {apart, 0}, QStringLiteral("North"), QString()}},
+         {3, 4}},
     };
-    const auto cluster = clusterAt();
-    ASSERT_TRUE(cluster) << "the two Tokyo points start as one cluster";
-    QSignalSpy selected(&view, &MapView::pointSelected);
-    const double zoomBefore = view.zoom();
-    clickAt(*cluster);
-    EXPECT_TRUE(view.isAnimating());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000));
-    EXPECT_GT(view.zoom(), zoomBefore);
-    EXPECT_FALSE(clusterAt()) << "at zoom " << view.zoom();
-    EXPECT_TRUE(selected.isEmpty());
-    EXPECT_EQ(view.selectedPoint(), std::nullopt);
-    for (const std::int64_t id : {3, 4})
-        EXPECT_TRUE(view.rect().contains(view.pointPosition(id)->toPoint())) << id;
+    for (const auto& c : cases) {
+        view.resize(c.size);
+        view.setPoints(c.points);
+        view.showPoints(c.shown, false);
+        view.selectPoint(1, false);
+        const auto clusterAt = [&] {
+            for (const auto& marker : view.visibleMarkers())
+                if (marker.node.count == 2)
+                    return std::optional(marker.anchor);
+            return std::optional<QPointF>();
+        };
+        const auto cluster = clusterAt();
+        ASSERT_TRUE(cluster) << c.name << ": the two start as one cluster";
+        QSignalSpy selected(&view, &MapView::pointSelected);
+        QSignalSpy regionChanged(&view, &MapView::regionChanged);
+        const double zoomBefore = view.zoom();
+        clickAt(*cluster);
+        EXPECT_TRUE(view.isAnimating()) << c.name;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000)) << c.name;
+        EXPECT_EQ(regionChanged.size(), 1) << c.name << ": once, when it settled";
+        EXPECT_GT(view.zoom(), zoomBefore) << c.name;
+        EXPECT_FALSE(clusterAt()) << c.name << " at zoom " << view.zoom();
+        EXPECT_TRUE(selected.isEmpty()) << c.name;
+        EXPECT_EQ(view.selectedPoint(), std::nullopt) << c.name;
+        for (const std::int64_t id : {3, 4})
+            EXPECT_TRUE(view.rect().contains(view.pointPosition(id)->toPoint()))
+                << c.name << " " << id;
+    }
+}
+
+TEST_F(MapViewMarkers, ShowsASinglePointAtStreetLevel) {
+    view.showPoints({2}, false);
+    EXPECT_DOUBLE_EQ(view.zoom(), 17); // not infinitely close
+    EXPECT_NEAR(view.centre().latitude, 40.71, 1e-6);
+    view.showPoints({99}, false); // unknown: stays
+    EXPECT_DOUBLE_EQ(view.zoom(), 17);
 }
 
 TEST_F(MapViewMarkers, FitsPointsAcrossTheAntimeridian) {
