@@ -120,6 +120,26 @@ TEST(MapView, DrawsFetchedTilesOverTheOutlines) {
         EXPECT_TRUE(visible.contains(request.path)) << request.path.toStdString();
 }
 
+TEST(MapView, EnlargesALoadedTileWhileItsChildrenLoad) {
+    TileServer server;
+    MapView view({server.urlTemplate(), QStringLiteral("Marklode/test"), QString()});
+    view.resize(300, 200);
+    view.setRegion({5, 20}, 400'000, 400'000, false);
+    view.show();
+    const auto centreColour = [&] { return view.grab().toImage().pixel(150, 100); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return centreColour() == TileServer::tileColour; }, 5000));
+
+    server.respond = [](const QByteArray&) { return 0; }; // the next zoom levels never arrive
+    struct Case {
+        double metres;
+        bool enlarged;
+    } cases[] = {{100'000, true}, {1000, false}}; // two levels down, and far below any ancestor
+    for (const auto& c : cases) {
+        view.setRegion({5, 20}, c.metres, c.metres, false);
+        EXPECT_EQ(centreColour() == TileServer::tileColour, c.enlarged) << c.metres;
+    }
+}
+
 class MapViewMarkers : public ::testing::Test {
   protected:
     MapViewMarkers() : view(offline()) {
