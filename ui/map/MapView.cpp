@@ -387,7 +387,10 @@ void MapView::positionAttribution() {
 void MapView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    animation_.stop();
+    if (isAnimating()) {
+        animation_.stop(); // the hand takes over where the animation got to
+        Q_EMIT regionChanged();
+    }
     pressed_ = true;
     dragging_ = false;
     pressPosition_ = event->position();
