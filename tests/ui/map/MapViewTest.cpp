@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace marklode::map;
@@ -270,25 +271,92 @@ TEST_F(MapViewMarkers, ReplacingThePointsClearsTheSelection) {
     EXPECT_EQ(view.selectedPoint(), std::nullopt);
 }
 
-TEST_F(MapViewMarkers, KeyboardAndWheelZoom) {
-    view.setRegion({48.85, 2.35}, 20000, 20000, false);
-    const double start = view.zoom();
-    view.setFocus();
-    QTest::keyClick(&view, Qt::Key_Plus);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000));
-    EXPECT_NEAR(view.zoom(), std::floor(start) + 1, 1e-9);
-    EXPECT_NEAR(view.centre().latitude, 48.85, 1e-6); // zoomed around the middle
+void sendMouse(MapView& view, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, view.mapToGlobal(at), Qt::LeftButton, held, {});
+    QApplication::sendEvent(&view, &event);
+}
 
-    // The wheel keeps the place under the cursor where it is.
-    const QPoint cursor(100, 300);
-    const WorldPoint before = project(view.centre());
-    const double scaleBefore = 256 * std::exp2(view.zoom());
-    const double anchorX = before.x + (cursor.x() - 300) / scaleBefore;
-    QWheelEvent wheel(cursor, view.mapToGlobal(cursor), {}, {0, 240}, Qt::NoButton, {},
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&view, &wheel);
-    const WorldPoint after = project(view.centre());
-    EXPECT_NEAR(after.x + (cursor.x() - 300) / (256 * std::exp2(view.zoom())), anchorX, 1e-9);
+// Each gesture moves the map so that the place under one screen point ends up under another.
+TEST_F(MapViewMarkers, HandGesturesMoveAndZoom) {
+    const auto wheel = [](MapView& v, QPoint at, int delta) {
+        QWheelEvent event(at, v.mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&v, &event);
+    };
+    const auto drag = [](MapView& v) {
+        sendMouse(v, QEvent::MouseButtonPress, {200, 200}, Qt::LeftButton);
+        sendMouse(v, QEvent::MouseMove, {240, 175}, Qt::LeftButton);
+        sendMouse(v, QEvent::MouseMove, {280, 150}, Qt::LeftButton);
+        sendMouse(v, QEvent::MouseButtonRelease, {280, 150}, Qt::NoButton);
+    };
+    const auto nextLevel = [](double z) { return std::floor(z) + 1; };
+    const auto previousLevel = [](double z) { return std::ceil(z) - 1; };
+    const auto same = [](double z) { return z; };
+    const auto plusOne = [](double z) { return z + 1; };
+    const auto minusHalf = [](double z) { return z - 0.5; };
+    struct Case {
+        const char* name;
+        std::function<void(MapView&)> gesture;
+        double (*zoomAfter)(double);
+        QPointF from, to;
+    } cases[] = {
+        {"+ key",
+         [](MapView& v) { QTest::keyClick(&v, Qt::Key_Plus); },
+         nextLevel,
+         {300, 200},
+         {300, 200}},
+        {"- key",
+         [](MapView& v) { QTest::keyClick(&v, Qt::Key_Minus); },
+         previousLevel,
+         {300, 200},
+         {300, 200}},
+        {"right arrow",
+         [](MapView& v) { QTest::keyClick(&v, Qt::Key_Right); },
+         same,
+         {450, 200},
+         {300, 200}},
+        {"wheel, two notches",
+         [&](MapView& v) {
+             wheel(v, {100, 300}, 240);
+         },
+         plusOne,
+         {100, 300},
+         {100, 300}},
+        {"wheel back",
+         [&](MapView& v) {
+             wheel(v, {500, 50}, -120);
+         },
+         minusHalf,
+         {500, 50},
+         {500, 50}},
+        {"double-click",
+         [](MapView& v) {
+             QTest::mouseDClick(&v, Qt::LeftButton, {}, {450, 120});
+         },
+         nextLevel,
+         {450, 120},
+         {450, 120}},
+        {"drag", drag, same, {200, 200}, {280, 150}},
+    };
+    view.setFocus();
+    for (const auto& c : cases) {
+        view.setRegion({48.85, 2.35}, 20000, 20000, false); // Paris, about zoom 11.5
+        const double zoom = view.zoom();
+        const WorldPoint centre = project(view.centre());
+        const double scale = 256 * std::exp2(zoom);
+        const WorldPoint place{centre.x + (c.from.x() - 300) / scale,
+                               centre.y + (c.from.y() - 200) / scale};
+        QSignalSpy regionChanged(&view, &MapView::regionChanged);
+        c.gesture(view);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000)) << c.name;
+        EXPECT_NEAR(view.zoom(), c.zoomAfter(zoom), 1e-9) << c.name;
+        const WorldPoint after = project(view.centre());
+        const double afterScale = 256 * std::exp2(view.zoom());
+        EXPECT_NEAR(300 + (place.x - after.x) * afterScale, c.to.x(), 0.5) << c.name;
+        EXPECT_NEAR(200 + (place.y - after.y) * afterScale, c.to.y(), 0.5) << c.name;
+        EXPECT_GE(regionChanged.size(), 1) << c.name;
+        EXPECT_EQ(view.selectedPoint(), std::nullopt) << c.name;
+    }
 }
 
 } // namespace
