@@ -24,6 +24,7 @@ constexpr int animationMs = 350;
 constexpr double dragThreshold = 4;
 constexpr double zoomPerWheelNotch = 0.5;
 constexpr qsizetype basemapCacheBytes = 48LL * 1024 * 1024;
+constexpr int maxAncestorSteps = 4; // beyond, a 256-pixel tile would be stretched past 4096
 const QColor selectedColour(0xff, 0x3b, 0x30);
 
 // Clusters stop one level short of the deepest zoom, so that there every point can be clicked.
@@ -139,19 +140,14 @@ void MapView::setRegion(Coordinate centre, double latitudinalMeters, double long
     moveTo(regionCamera(centre, latitudinalMeters, longitudinalMeters, size()), animated);
 }
 
-void MapView::selectPoint(std::int64_t id, bool animated) {
-    const MapPoint* point = pointById(id);
-    if (!point) {
+void MapView::selectPoint(std::int64_t id, [[maybe_unused]] bool animated) {
+    // Doesn't move the map: callers bring the point into view first (setRegion, possibly still
+    // animating), and a move here would cut that short.
+    if (!pointById(id)) {
         clearSelection();
         return;
     }
     setSelection(id);
-    // The callout is only useful when its marker is in view.
-    if (const auto anchor = pointPosition(id); anchor && !rect().contains(anchor->toPoint())) {
-        MapCamera target = camera_;
-        target.centre = world_[indexById_.value(id)];
-        moveTo(target, animated);
-    }
 }
 
 void MapView::clearSelection() {
@@ -247,13 +243,8 @@ void MapView::paintBase(QPainter& painter) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const bool online = tiles_->source().online();
     for (const auto& cell : visibleTiles(camera_, tileZoomFor(camera_.zoom, ratio))) {
-        if (online) {
-            const QImage tile = tiles_->tile(cell.key);
-            if (!tile.isNull()) {
-                painter.drawImage(cell.target, tile);
-                continue;
-            }
-        }
+        if (online && paintTile(painter, cell))
+            continue;
         // Until the tile arrives, or for good when it can't.
         const QImage* outline = basemapTiles_.object(cell.key);
         if (!outline) {
@@ -265,6 +256,23 @@ void MapView::paintBase(QPainter& painter) {
         }
         painter.drawImage(cell.target, *outline);
     }
+}
+
+bool MapView::paintTile(QPainter& painter, const TileCell& cell) const {
+    // A loaded ancestor, enlarged, stands in while the tile itself loads: blurred imagery
+    // rather than a flash of outlines at every zoom step.
+    for (int up = 0; up <= maxAncestorSteps && up <= cell.key.z; ++up) {
+        const QImage tile = tiles_->tile({cell.key.z - up, cell.key.x >> up, cell.key.y >> up});
+        if (tile.isNull())
+            continue;
+        const double part = double(tile.width()) / (1 << up);
+        const int mask = (1 << up) - 1;
+        painter.drawImage(
+            cell.target, tile,
+            QRectF((cell.key.x & mask) * part, (cell.key.y & mask) * part, part, part));
+        return true;
+    }
+    return false;
 }
 
 std::vector<MapView::Marker> MapView::visibleMarkers() const {
@@ -379,7 +387,10 @@ void MapView::positionAttribution() {
 void MapView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    animation_.stop();
+    if (isAnimating()) {
+        animation_.stop(); // the hand takes over where the animation got to
+        Q_EMIT regionChanged();
+    }
     pressed_ = true;
     dragging_ = false;
     pressPosition_ = event->position();

@@ -37,8 +37,10 @@ class MapView : public QWidget {
     // in view.
     void setRegion(Coordinate centre, double latitudinalMeters, double longitudinalMeters,
                    bool animated);
-    void selectPoint(std::int64_t id, bool animated); // red marker + callout; emits pointSelected
-    void clearSelection();                            // emits pointDeselected when one was selected
+    // Red marker + callout; emits pointSelected. The map doesn't move. An id not on the map
+    // clears the selection.
+    void selectPoint(std::int64_t id, bool animated);
+    void clearSelection(); // emits pointDeselected when one was selected
     std::optional<std::int64_t> selectedPoint() const { return selected_; }
     Coordinate centre() const;
     double zoom() const { return camera_.zoom; }
@@ -81,6 +83,7 @@ class MapView : public QWidget {
     void animationStep(double progress);
     void requestTiles();
     void paintBase(QPainter& painter);
+    bool paintTile(QPainter& painter, const TileCell& cell) const;
     void paintMarkers(QPainter& painter);
     void click(QPointF position);
     void zoomToCluster(const ClusterIndex::Node& cluster);

@@ -41,6 +41,7 @@ void MarkerPainter::setDevicePixelRatio(double ratio) {
     if (ratio != ratio_) {
         ratio_ = ratio;
         sprites_.clear();
+        plainSprite_ = QImage();
     }
 }
 
@@ -48,15 +49,20 @@ void MarkerPainter::setFont(const QFont& font) {
     if (font != font_) {
         font_ = font;
         sprites_.clear();
+        plainSprite_ = QImage();
     }
 }
 
 QImage MarkerPainter::sprite(const QColor& colour, const QString& glyph, bool selected) {
+    if (glyph.isEmpty() && !selected && colour == plainColour_ && !plainSprite_.isNull())
+        return plainSprite_; // the common case, without building a key
     const QString key = QString::number(colour.rgba(), 16) + (selected ? u'S' : u'-') + glyph;
     if (const auto found = sprites_.constFind(key); found != sprites_.cend())
         return *found;
-    if (sprites_.size() >= maxSprites)
+    if (sprites_.size() >= maxSprites) {
         sprites_.clear();
+        plainSprite_ = QImage();
+    }
 
     const double scale = selected ? selectedScale : 1;
     const double w = width * scale, h = height * scale;
@@ -92,13 +98,19 @@ QImage MarkerPainter::sprite(const QColor& colour, const QString& glyph, bool se
     }
     painter.end();
     sprites_.insert(key, image);
+    if (glyph.isEmpty() && !selected) {
+        plainColour_ = colour;
+        plainSprite_ = image;
+    }
     return image;
 }
 
 void MarkerPainter::paintMarker(QPainter& painter, QPointF anchor, const QColor& colour,
                                 const QString& glyph, bool selected) {
     const QImage image = sprite(colour, glyph, selected);
-    painter.drawImage(markerRect(anchor, selected).topLeft(), image);
+    // Whole pixels keep the copy on the raster engine's plain blending path.
+    const QPointF topLeft = markerRect(anchor, selected).topLeft();
+    painter.drawImage(QPointF(std::round(topLeft.x()), std::round(topLeft.y())), image);
 }
 
 void MarkerPainter::paintCallout(QPainter& painter, QPointF anchor, const QString& title,

@@ -39,6 +39,8 @@ class MarkerPainter {
     double ratio_ = 1;
     QFont font_;
     QHash<QString, QImage> sprites_; // bounded: cleared when it grows past a few hundred
+    QColor plainColour_;
+    QImage plainSprite_;
 };
 
 } // namespace marklode::map

@@ -27,6 +27,15 @@ TileLoader::TileLoader(TileSource source, QObject* parent)
     clock_.start();
 }
 
+TileLoader::~TileLoader() {
+    // The replies outlive this object's members (they die with the network manager), so none
+    // may call back into them.
+    for (QNetworkReply* reply : std::as_const(inFlight_)) {
+        disconnect(reply, nullptr, this, nullptr);
+        reply->abort();
+    }
+}
+
 QImage TileLoader::tile(TileKey key) const {
     const QImage* image = images_.object(key);
     return image ? *image : QImage();

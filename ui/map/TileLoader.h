@@ -27,6 +27,7 @@ class TileLoader : public QObject {
     static constexpr qint64 diskCacheBytes = 256LL * 1024 * 1024;
 
     explicit TileLoader(TileSource source, QObject* parent = nullptr);
+    ~TileLoader() override;
 
     const TileSource& source() const { return source_; }
     // The decoded tile; null while it loads, after a failure, or offline.

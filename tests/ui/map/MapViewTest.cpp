@@ -2,10 +2,13 @@
 
 #include "ui/map/Basemap.h"
 #include "ui/map/TileServer.h"
+#include "ui/map/WebMercator.h"
 
+#include <QLabel>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace marklode::map;
@@ -81,6 +84,8 @@ TEST(MapView, DrawsTheOutlinesWithoutTiles) {
         MapView view({c.url, QStringLiteral("Marklode/test"), QString()});
         view.resize(512, 512);
         view.show();
+        EXPECT_EQ(view.findChild<QLabel*>()->isVisible(), !c.url.isEmpty())
+            << c.name << ": attribution";
         QTest::qWait(200); // lets requests fail
         expectBasemap(view, c.name);
     }
@@ -106,8 +111,34 @@ TEST(MapView, DrawsFetchedTilesOverTheOutlines) {
         visible.insert("/" + QByteArray::number(cell.key.z) + "/" + QByteArray::number(cell.key.x) +
                        "/" + QByteArray::number(cell.key.y) + ".png");
     EXPECT_EQ(server.requests.size(), std::size_t(visible.size()));
+    const auto* attribution = view.findChild<QLabel*>();
+    ASSERT_TRUE(attribution);
+    EXPECT_TRUE(attribution->isVisible());
+    EXPECT_TRUE(
+        attribution->text().contains(QStringLiteral("https://www.openstreetmap.org/copyright")));
+    EXPECT_TRUE(attribution->text().contains(QStringLiteral("© OpenStreetMap contributors")));
     for (const auto& request : server.requests)
         EXPECT_TRUE(visible.contains(request.path)) << request.path.toStdString();
+}
+
+TEST(MapView, EnlargesALoadedTileWhileItsChildrenLoad) {
+    TileServer server;
+    MapView view({server.urlTemplate(), QStringLiteral("Marklode/test"), QString()});
+    view.resize(300, 200);
+    view.setRegion({5, 20}, 400'000, 400'000, false);
+    view.show();
+    const auto centreColour = [&] { return view.grab().toImage().pixel(150, 100); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return centreColour() == TileServer::tileColour; }, 5000));
+
+    server.respond = [](const QByteArray&) { return 0; }; // the next zoom levels never arrive
+    struct Case {
+        double metres;
+        bool enlarged;
+    } cases[] = {{100'000, true}, {1000, false}}; // two levels down, and far below any ancestor
+    for (const auto& c : cases) {
+        view.setRegion({5, 20}, c.metres, c.metres, false);
+        EXPECT_EQ(centreColour() == TileServer::tileColour, c.enlarged) << c.metres;
+    }
 }
 
 class MapViewMarkers : public ::testing::Test {
@@ -133,6 +164,7 @@ class MapViewMarkers : public ::testing::Test {
 };
 
 TEST_F(MapViewMarkers, ClickOnAPointSelectsItAndOnTheMapDeselects) {
+    EXPECT_EQ(view.accessibleName(), QStringLiteral("Map"));
     QSignalSpy selected(&view, &MapView::pointSelected);
     QSignalSpy deselected(&view, &MapView::pointDeselected);
     const double zoomBefore = view.zoom();
@@ -158,26 +190,64 @@ TEST_F(MapViewMarkers, ClickOnAPointSelectsItAndOnTheMapDeselects) {
 }
 
 TEST_F(MapViewMarkers, ClickOnAClusterZoomsInUntilItSplits) {
-    view.selectPoint(1, false);
-    const auto clusterAt = [&] {
-        for (const auto& marker : view.visibleMarkers())
-            if (marker.node.count == 2)
-                return std::optional(marker.anchor);
-        return std::optional<QPointF>();
+    // 35 pixels apart at zoom 3: one cluster up to there. In a small view, showing just the two
+    // fits below zoom 3, where they still merge: the click has to go on to where they split.
+    const double apart = mercator::latitudeOf(0.5 + 35.0 / 2048);
+    struct Case {
+        const char* name;
+        QSize size;
+        std::vector<MapPoint> points;
+        std::vector<std::int64_t> shown;
+    } cases[] = {
+        {"two points 14 m apart",
+         {600, 400},
+         {{1, {48.85, 2.35}, QStringLiteral("Paris"), QString()},
+          {3, {35.68, 139.69}, QStringLiteral("Tokyo"), QString()},
+          {4, {35.6801, 139.6901}, QStringLiteral("Tokyo 2"), QString()}},
+         {1, 3, 4}},
+        {"small view",
+         {160, 120},
+         {{1, {-40, -60}, QStringLiteral("Elsewhere"), QString()},
+          {3, {0, 0}, QStringLiteral("South"), QString()},
+          {4, {apart, 0}, QStringLiteral("North"), QString()}},
+         {3, 4}},
     };
-    const auto cluster = clusterAt();
-    ASSERT_TRUE(cluster) << "the two Tokyo points start as one cluster";
-    QSignalSpy selected(&view, &MapView::pointSelected);
-    const double zoomBefore = view.zoom();
-    clickAt(*cluster);
-    EXPECT_TRUE(view.isAnimating());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000));
-    EXPECT_GT(view.zoom(), zoomBefore);
-    EXPECT_FALSE(clusterAt()) << "at zoom " << view.zoom();
-    EXPECT_TRUE(selected.isEmpty());
-    EXPECT_EQ(view.selectedPoint(), std::nullopt);
-    for (const std::int64_t id : {3, 4})
-        EXPECT_TRUE(view.rect().contains(view.pointPosition(id)->toPoint())) << id;
+    for (const auto& c : cases) {
+        view.resize(c.size);
+        view.setPoints(c.points);
+        view.showPoints(c.shown, false);
+        view.selectPoint(1, false);
+        const auto clusterAt = [&] {
+            for (const auto& marker : view.visibleMarkers())
+                if (marker.node.count == 2)
+                    return std::optional(marker.anchor);
+            return std::optional<QPointF>();
+        };
+        const auto cluster = clusterAt();
+        ASSERT_TRUE(cluster) << c.name << ": the two start as one cluster";
+        QSignalSpy selected(&view, &MapView::pointSelected);
+        QSignalSpy regionChanged(&view, &MapView::regionChanged);
+        const double zoomBefore = view.zoom();
+        clickAt(*cluster);
+        EXPECT_TRUE(view.isAnimating()) << c.name;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000)) << c.name;
+        EXPECT_EQ(regionChanged.size(), 1) << c.name << ": once, when it settled";
+        EXPECT_GT(view.zoom(), zoomBefore) << c.name;
+        EXPECT_FALSE(clusterAt()) << c.name << " at zoom " << view.zoom();
+        EXPECT_TRUE(selected.isEmpty()) << c.name;
+        EXPECT_EQ(view.selectedPoint(), std::nullopt) << c.name;
+        for (const std::int64_t id : {3, 4})
+            EXPECT_TRUE(view.rect().contains(view.pointPosition(id)->toPoint()))
+                << c.name << " " << id;
+    }
+}
+
+TEST_F(MapViewMarkers, ShowsASinglePointAtStreetLevel) {
+    view.showPoints({2}, false);
+    EXPECT_DOUBLE_EQ(view.zoom(), 17); // not infinitely close
+    EXPECT_NEAR(view.centre().latitude, 40.71, 1e-6);
+    view.showPoints({99}, false); // unknown: stays
+    EXPECT_DOUBLE_EQ(view.zoom(), 17);
 }
 
 TEST_F(MapViewMarkers, FitsPointsAcrossTheAntimeridian) {
@@ -201,25 +271,92 @@ TEST_F(MapViewMarkers, ReplacingThePointsClearsTheSelection) {
     EXPECT_EQ(view.selectedPoint(), std::nullopt);
 }
 
-TEST_F(MapViewMarkers, KeyboardAndWheelZoom) {
-    view.setRegion({48.85, 2.35}, 20000, 20000, false);
-    const double start = view.zoom();
-    view.setFocus();
-    QTest::keyClick(&view, Qt::Key_Plus);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000));
-    EXPECT_NEAR(view.zoom(), std::floor(start) + 1, 1e-9);
-    EXPECT_NEAR(view.centre().latitude, 48.85, 1e-6); // zoomed around the middle
+void sendMouse(MapView& view, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, view.mapToGlobal(at), Qt::LeftButton, held, {});
+    QApplication::sendEvent(&view, &event);
+}
 
-    // The wheel keeps the place under the cursor where it is.
-    const QPoint cursor(100, 300);
-    const WorldPoint before = project(view.centre());
-    const double scaleBefore = 256 * std::exp2(view.zoom());
-    const double anchorX = before.x + (cursor.x() - 300) / scaleBefore;
-    QWheelEvent wheel(cursor, view.mapToGlobal(cursor), {}, {0, 240}, Qt::NoButton, {},
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&view, &wheel);
-    const WorldPoint after = project(view.centre());
-    EXPECT_NEAR(after.x + (cursor.x() - 300) / (256 * std::exp2(view.zoom())), anchorX, 1e-9);
+// Each gesture moves the map so that the place under one screen point ends up under another.
+TEST_F(MapViewMarkers, HandGesturesMoveAndZoom) {
+    const auto wheel = [](MapView& v, QPoint at, int delta) {
+        QWheelEvent event(at, v.mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&v, &event);
+    };
+    const auto drag = [](MapView& v) {
+        sendMouse(v, QEvent::MouseButtonPress, {200, 200}, Qt::LeftButton);
+        sendMouse(v, QEvent::MouseMove, {240, 175}, Qt::LeftButton);
+        sendMouse(v, QEvent::MouseMove, {280, 150}, Qt::LeftButton);
+        sendMouse(v, QEvent::MouseButtonRelease, {280, 150}, Qt::NoButton);
+    };
+    const auto nextLevel = [](double z) { return std::floor(z) + 1; };
+    const auto previousLevel = [](double z) { return std::ceil(z) - 1; };
+    const auto same = [](double z) { return z; };
+    const auto plusOne = [](double z) { return z + 1; };
+    const auto minusHalf = [](double z) { return z - 0.5; };
+    struct Case {
+        const char* name;
+        std::function<void(MapView&)> gesture;
+        double (*zoomAfter)(double);
+        QPointF from, to;
+    } cases[] = {
+        {"+ key",
+         [](MapView& v) { QTest::keyClick(&v, Qt::Key_Plus); },
+         nextLevel,
+         {300, 200},
+         {300, 200}},
+        {"- key",
+         [](MapView& v) { QTest::keyClick(&v, Qt::Key_Minus); },
+         previousLevel,
+         {300, 200},
+         {300, 200}},
+        {"right arrow",
+         [](MapView& v) { QTest::keyClick(&v, Qt::Key_Right); },
+         same,
+         {450, 200},
+         {300, 200}},
+        {"wheel, two notches",
+         [&](MapView& v) {
+             wheel(v, {100, 300}, 240);
+         },
+         plusOne,
+         {100, 300},
+         {100, 300}},
+        {"wheel back",
+         [&](MapView& v) {
+             wheel(v, {500, 50}, -120);
+         },
+         minusHalf,
+         {500, 50},
+         {500, 50}},
+        {"double-click",
+         [](MapView& v) {
+             QTest::mouseDClick(&v, Qt::LeftButton, {}, {450, 120});
+         },
+         nextLevel,
+         {450, 120},
+         {450, 120}},
+        {"drag", drag, same, {200, 200}, {280, 150}},
+    };
+    view.setFocus();
+    for (const auto& c : cases) {
+        view.setRegion({48.85, 2.35}, 20000, 20000, false); // Paris, about zoom 11.5
+        const double zoom = view.zoom();
+        const WorldPoint centre = project(view.centre());
+        const double scale = 256 * std::exp2(zoom);
+        const WorldPoint place{centre.x + (c.from.x() - 300) / scale,
+                               centre.y + (c.from.y() - 200) / scale};
+        QSignalSpy regionChanged(&view, &MapView::regionChanged);
+        c.gesture(view);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000)) << c.name;
+        EXPECT_NEAR(view.zoom(), c.zoomAfter(zoom), 1e-9) << c.name;
+        const WorldPoint after = project(view.centre());
+        const double afterScale = 256 * std::exp2(view.zoom());
+        EXPECT_NEAR(300 + (place.x - after.x) * afterScale, c.to.x(), 0.5) << c.name;
+        EXPECT_NEAR(200 + (place.y - after.y) * afterScale, c.to.y(), 0.5) << c.name;
+        EXPECT_GE(regionChanged.size(), 1) << c.name;
+        EXPECT_EQ(view.selectedPoint(), std::nullopt) << c.name;
+    }
 }
 
 } // namespace

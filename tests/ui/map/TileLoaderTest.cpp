@@ -97,3 +97,32 @@ TEST_F(TileLoaderTest, OfflineRequestsNothing) {
 }
 
 } // namespace
+
+TEST(TileSource, ComesFromTheEnvironment) {
+    const QByteArray saved = qgetenv("MARKLODE_TILE_URL");
+    const bool wasSet = qEnvironmentVariableIsSet("MARKLODE_TILE_URL");
+    struct Case {
+        std::optional<QByteArray> variable;
+        QString expected;
+    } cases[] = {
+        {std::nullopt, QStringLiteral("https://tile.openstreetmap.org/{z}/{x}/{y}.png")},
+        {QByteArray(), QString()}, // set but empty: offline
+        {QByteArray("http://localhost:8080/{z}/{x}/{y}.png"),
+         QStringLiteral("http://localhost:8080/{z}/{x}/{y}.png")},
+    };
+    for (const auto& c : cases) {
+        if (c.variable)
+            qputenv("MARKLODE_TILE_URL", *c.variable);
+        else
+            qunsetenv("MARKLODE_TILE_URL");
+        const TileSource source = TileSource::fromEnvironment(QStringLiteral("Marklode/1 (+x)"));
+        EXPECT_EQ(source.urlTemplate, c.expected);
+        EXPECT_EQ(source.online(), !c.expected.isEmpty());
+        EXPECT_EQ(source.userAgent, QStringLiteral("Marklode/1 (+x)"));
+        EXPECT_TRUE(source.cacheDirectory.endsWith(QStringLiteral("marklode/tiles")));
+    }
+    if (wasSet)
+        qputenv("MARKLODE_TILE_URL", saved);
+    else
+        qunsetenv("MARKLODE_TILE_URL");
+}
