@@ -48,6 +48,8 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setContentsMargins(20, 16, 20, 12);
+    form->setVerticalSpacing(12);
 
     category_ = new QLineEdit;
     category_->setMaximumWidth(320);

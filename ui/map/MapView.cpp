@@ -118,11 +118,20 @@ void MapView::showPoints(const std::vector<std::int64_t>& ids, bool animated) {
     const auto box = boundingBox(shown);
     if (!box)
         return;
-    MapCamera target = camera_;
-    target.viewport = size();
-    target.zoom = fitZoom(*box, size(), fitMargin, maxFitZoom);
-    target.centre = {box->center().x(), box->center().y()};
-    moveTo(target, animated);
+    frame(
+        [this, box = *box] {
+            MapCamera target = camera_;
+            target.viewport = size();
+            target.zoom = fitZoom(box, size(), fitMargin, maxFitZoom);
+            target.centre = {box.center().x(), box.center().y()};
+            return target;
+        },
+        animated);
+}
+
+void MapView::frame(std::function<MapCamera()> framing, bool animated) {
+    framing_ = std::move(framing);
+    moveTo(framing_(), animated);
 }
 
 void MapView::showAllPoints(bool animated) {
@@ -137,7 +146,11 @@ void MapView::setRegion(Coordinate centre, double latitudinalMeters, double long
                         bool animated) {
     if (!std::isfinite(centre.latitude) || !std::isfinite(centre.longitude))
         return;
-    moveTo(regionCamera(centre, latitudinalMeters, longitudinalMeters, size()), animated);
+    frame(
+        [this, centre, latitudinalMeters, longitudinalMeters] {
+            return regionCamera(centre, latitudinalMeters, longitudinalMeters, size());
+        },
+        animated);
 }
 
 void MapView::selectPoint(std::int64_t id, [[maybe_unused]] bool animated) {
@@ -370,12 +383,22 @@ void MapView::zoomToCluster(const ClusterIndex::Node& cluster) {
     target.zoom = std::min(std::max(fit, double(clusters_->expansionZoom(cluster.id))),
                            double(mercator::maxZoom));
     target.centre = {box->center().x(), box->center().y()};
+    framing_ = nullptr;
     moveTo(target, true);
 }
 
 void MapView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    setCamera(camera_, false);
+    // Until the user moves the map, what was framed stays framed: a view is often framed
+    // before its layout has given it a size.
+    if (framing_ && isAnimating()) {
+        animationTarget_ = framing_();
+        animationTarget_.viewport = size();
+    } else if (framing_) {
+        setCamera(framing_(), false);
+    } else {
+        setCamera(camera_, false);
+    }
     positionAttribution();
 }
 
@@ -405,6 +428,7 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
         return;
     if (!dragging_) {
         dragging_ = true;
+        framing_ = nullptr;
         setCursor(Qt::ClosedHandCursor);
     }
     MapCamera camera = camera_;
@@ -429,6 +453,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
 void MapView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return QWidget::mouseDoubleClickEvent(event);
+    framing_ = nullptr;
     moveTo(camera_.zoomedAround(event->position(), std::floor(camera_.zoom + 1e-9) + 1), true);
 }
 
@@ -437,6 +462,7 @@ void MapView::wheelEvent(QWheelEvent* event) {
     if (notches == 0)
         return QWidget::wheelEvent(event);
     animation_.stop();
+    framing_ = nullptr;
     setCamera(camera_.zoomedAround(event->position(), camera_.zoom + notches * zoomPerWheelNotch),
               true);
     event->accept();
@@ -470,6 +496,7 @@ void MapView::keyPressEvent(QKeyEvent* event) {
     default:
         return QWidget::keyPressEvent(event);
     }
+    framing_ = nullptr;
     moveTo(target, true);
 }
 

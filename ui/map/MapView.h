@@ -11,6 +11,7 @@
 #include <QVariantAnimation>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -80,6 +81,9 @@ class MapView : public QWidget {
   private:
     void setCamera(const MapCamera& camera, bool settled);
     void moveTo(MapCamera target, bool animated);
+    // Moves to what the framing computes for the view's size, and again at each resize until
+    // the user moves the map.
+    void frame(std::function<MapCamera()> framing, bool animated);
     void animationStep(double progress);
     void requestTiles();
     void paintBase(QPainter& painter);
@@ -98,6 +102,7 @@ class MapView : public QWidget {
     std::optional<std::int64_t> selected_;
 
     MapCamera camera_;
+    std::function<MapCamera()> framing_;
     MapCamera animationStart_;
     MapCamera animationTarget_;
     QVariantAnimation animation_;

@@ -141,6 +141,8 @@ TEST(MapView, EnlargesALoadedTileWhileItsChildrenLoad) {
     }
 }
 
+void sendMouse(MapView& view, QEvent::Type type, QPoint at, Qt::MouseButtons held);
+
 class MapViewMarkers : public ::testing::Test {
   protected:
     MapViewMarkers() : view(offline()) {
@@ -259,6 +261,26 @@ TEST_F(MapViewMarkers, FitsPointsAcrossTheAntimeridian) {
         EXPECT_TRUE(
             view.rect().adjusted(20, 20, -20, -20).contains(view.pointPosition(id)->toPoint()))
             << id;
+}
+
+TEST_F(MapViewMarkers, FramedPointsStayFramedThroughResizesUntilTheUserMovesTheMap) {
+    view.setPoints({{1, {47.0, 8.0}, QStringLiteral("West"), QString()},
+                    {2, {47.0, 9.0}, QStringLiteral("East"), QString()}});
+    view.resize(100, 100); // framed before the layout gives the view its size
+    view.showAllPoints(false);
+    view.resize(800, 300);
+    for (const std::int64_t id : {1, 2})
+        EXPECT_TRUE(
+            view.rect().adjusted(20, 20, -20, -20).contains(view.pointPosition(id)->toPoint()))
+            << id;
+    EXPECT_GT(view.zoom(), 8);
+
+    sendMouse(view, QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseMove, {260, 150}, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseButtonRelease, {260, 150}, Qt::NoButton);
+    const double zoom = view.zoom();
+    view.resize(400, 300);
+    EXPECT_EQ(view.zoom(), zoom) << "after a drag the user's view is kept";
 }
 
 TEST_F(MapViewMarkers, ReplacingThePointsClearsTheSelection) {
