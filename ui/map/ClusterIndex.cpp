@@ -135,14 +135,15 @@ template <typename Tree> class SearchAround {
     explicit SearchAround(const Tree& tree) : tree_(tree) {}
 
     // Calls near(slot) for every other point closer than the radius; returns the squared
-    // distance to the nearest other point (infinite for none).
-    template <typename Near> double operator()(std::size_t self, double radius2, Near&& near) {
+    // distance to the nearest other point, or reach2 if none is closer than that.
+    template <typename Near>
+    double operator()(std::size_t self, double radius2, double reach2, Near&& near) {
         if (self < path_[depth_].begin || self >= path_[depth_].end) {
             descendTo(self);
         }
         seed_ = tree_.points[self];
         radius2_ = radius2;
-        nearest2_ = std::numeric_limits<double>::infinity();
+        nearest2_ = reach2;
         scan(path_[depth_].begin, self, near);
         scan(self + 1, path_[depth_].end, near);
         for (std::size_t level = depth_; level-- > 0;) {
@@ -285,6 +286,12 @@ void ClusterIndex::buildLevels(std::span<const WorldPoint> points) {
     std::vector<float> nextClear;
     std::vector<std::size_t> neighbours;
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    std::size_t liveNodes = entries.size();
+    // Where the zoom above merged almost nothing, a search goes on to the nearest node, which
+    // spares most nodes their search over the next zooms; elsewhere that would mostly scan
+    // nodes that merge at the next zoom anyway.
+    bool sparse = true;
     for (int zoom = options_.maxZoom; zoom >= options_.minZoom; --zoom) {
         const std::size_t aboveIndex =
             treeOfZoom_[static_cast<std::size_t>(zoom + 1 - options_.minZoom)];
@@ -293,32 +300,35 @@ void ClusterIndex::buildLevels(std::span<const WorldPoint> points) {
         const std::size_t slots = above.points.size();
         const double radius = options_.radiusPixels / std::ldexp(options_.tileSize, zoom);
         const double radius2 = radius * radius;
+        const double reach2 = sparse ? infinity : 9 * radius2;
         taken.assign(slots, 0);
-        nextClear.assign(slots, 0);
+        nextClear.resize(slots);
         // Copied at the first merge; until then this zoom shares the tree above.
         Tree level;
         bool merged = false;
         SearchAround search(above);
         double moved = 0; // how far a cluster lies from where its slot was built, per axis
+        std::size_t removed = 0;
         for (std::size_t i = 0; i < slots; ++i) {
-            const Point seed = above.points[i];
-            if (taken[i] || std::isnan(seed.x)) {
+            if (taken[i]) {
                 continue;
             }
             taken[i] = 1;
             // A new cluster lies within the radius of its seed, a node of the zoom above, so
             // an isolated node stays at least `clear - radius` from every node of this zoom.
+            // Empty slots are infinitely clear.
             if (clear[i] >= radius) {
                 nextClear[i] = lowerBound(clear[i] - radius);
                 continue;
             }
+            const Point seed = above.points[i];
             neighbours.clear();
             auto gather = [&](std::size_t j) {
                 if (!taken[j]) {
                     neighbours.push_back(j);
                 }
             };
-            const double nearest2 = search(i, radius2, gather);
+            const double nearest2 = search(i, radius2, reach2, gather);
             if (neighbours.empty()) {
                 nextClear[i] = lowerBound(std::sqrt(nearest2) - radius);
                 continue;
@@ -342,8 +352,9 @@ void ClusterIndex::buildLevels(std::span<const WorldPoint> points) {
                 sumY += child.y * childCount;
                 childIds_.push_back(childId);
                 level.points[j] = {nan, nan};
+                nextClear[j] = static_cast<float>(infinity);
             }
-            emptySlots += neighbours.size();
+            removed += neighbours.size();
             const auto id = static_cast<std::uint32_t>(nodeX_.size());
             const double x = sumX / count;
             const double y = sumY / count;
@@ -354,9 +365,13 @@ void ClusterIndex::buildLevels(std::span<const WorldPoint> points) {
             clusterZoom_.push_back(static_cast<std::uint8_t>(zoom));
             level.points[i] = {x, y};
             level.ids[i] = id;
+            nextClear[i] = 0;
             moved =
                 std::max({moved, std::abs(x - built.points[i].x), std::abs(y - built.points[i].y)});
         }
+        sparse = removed * 500 < liveNodes;
+        liveNodes -= removed;
+        emptySlots += removed;
         const auto slot = static_cast<std::size_t>(zoom - options_.minZoom);
         if (!merged) {
             clear.swap(nextClear);
