@@ -138,37 +138,61 @@ template <typename Tree> class SearchAround {
     // distance to the nearest other point, or reach2 if none is closer than that.
     template <typename Near>
     double operator()(std::size_t self, double radius2, double reach2, Near&& near) {
-        if (self < path_[depth_].begin || self >= path_[depth_].end) {
+        if (self < bucket_.begin || self >= bucket_.end) {
             descendTo(self);
         }
         seed_ = tree_.points[self];
         radius2_ = radius2;
         nearest2_ = reach2;
-        scan(path_[depth_].begin, self, near);
-        scan(self + 1, path_[depth_].end, near);
+        scan(bucket_.begin, self, near);
+        scan(self + 1, bucket_.end, near);
+        // Every other bucket lies beyond a side of this one's cell.
+        const double margin = std::min({seed_.x - cellLow_[0], cellHigh_[0] - seed_.x,
+                                        seed_.y - cellLow_[1], cellHigh_[1] - seed_.y}) -
+                              tree_.slack;
+        if (margin > 0 && margin * margin >= std::max(nearest2_, radius2_)) {
+            return nearest2_;
+        }
         for (std::size_t level = depth_; level-- > 0;) {
-            const Subtree& parent = path_[level];
-            const bool onLeft = path_[level + 1].node % 2 == 0;
-            const double split = tree_.splits[parent.node];
-            const double value = parent.axis == 0 ? seed_.x : seed_.y;
-            const double gap = onLeft ? split - tree_.slack - value : value - split - tree_.slack;
+            const Step& step = steps_[level];
+            const double value = step.sibling.axis == 0 ? seed_.y : seed_.x;
+            const double gap = step.siblingRight ? step.split - tree_.slack - value
+                                                 : value - step.split - tree_.slack;
             const double bound2 = gap > 0 ? gap * gap : 0;
             if (bound2 < std::max(nearest2_, radius2_)) {
-                visit(onLeft ? rightOf(parent) : leftOf(parent), bound2, near);
+                visit(step.sibling, bound2, near);
             }
         }
         return nearest2_;
     }
 
   private:
+    // One split on the way down to the current bucket, and the subtree on its other side.
+    struct Step {
+        Subtree sibling;
+        double split;
+        bool siblingRight;
+    };
+
     void descendTo(std::size_t slot) {
+        constexpr double infinity = std::numeric_limits<double>::infinity();
+        cellLow_ = {-infinity, -infinity};
+        cellHigh_ = {infinity, infinity};
         depth_ = 0;
-        path_[0] = {0, tree_.points.size(), 1, 0};
-        while (path_[depth_].end - path_[depth_].begin > bucketSize) {
-            const Subtree& t = path_[depth_];
-            path_[depth_ + 1] = slot < middleOf(t) ? leftOf(t) : rightOf(t);
-            ++depth_;
+        Subtree t{0, tree_.points.size(), 1, 0};
+        while (t.end - t.begin > bucketSize) {
+            const double split = tree_.splits[t.node];
+            const auto axis = static_cast<std::size_t>(t.axis);
+            const bool left = slot < middleOf(t);
+            if (left) {
+                cellHigh_[axis] = std::min(cellHigh_[axis], split);
+            } else {
+                cellLow_[axis] = std::max(cellLow_[axis], split);
+            }
+            steps_[depth_++] = {left ? rightOf(t) : leftOf(t), split, left};
+            t = left ? leftOf(t) : rightOf(t);
         }
+        bucket_ = t;
     }
 
     // bound2: no point of the subtree lies closer than this.
@@ -206,8 +230,11 @@ template <typename Tree> class SearchAround {
     }
 
     const Tree& tree_;
-    std::array<Subtree, maxDepth> path_{Subtree{0, 0, 1, 0}};
+    std::array<Step, maxDepth> steps_{};
     std::size_t depth_ = 0;
+    Subtree bucket_{0, 0, 1, 0};
+    std::array<double, 2> cellLow_{};
+    std::array<double, 2> cellHigh_{};
     decltype(Tree::points)::value_type seed_{};
     double radius2_ = 0;
     double nearest2_ = 0;
