@@ -11,8 +11,8 @@ namespace marklode::map {
 
 namespace {
 
-// Few enough that a bucket is scanned in one go, enough that the inner nodes stay small
-// enough for the cache.
+// Small enough that scanning a whole bucket costs little, large enough that the inner nodes
+// stay in the cache.
 constexpr std::size_t bucketSize = 24;
 
 // Each level of a tree adds at most one pending subtree to a search; 64 levels is far beyond
