@@ -57,16 +57,21 @@ class ClusterIndex {
     static constexpr int maxSupportedZoom = 30;
 
   private:
-    // One k-d tree entry; trees are flat arrays of these, ordered by the build.
-    struct Entry {
+    struct Point {
         double x;
         double y;
-        std::uint32_t id;
-        // While building: no other node of the level lies closer than this (0: not known).
-        // Lets isolated nodes skip the search at the next zooms; fills what would be padding.
-        float clear;
     };
-    using Tree = std::vector<Entry>;
+    // A static k-d tree over one zoom's nodes: median splits down to buckets of a few points,
+    // the points stored in tree order so that a search reads them in runs. A zoom where few
+    // nodes merged keeps the tree of the zoom above: each cluster takes its seed's slot, the
+    // other merged nodes leave theirs empty, and `slack` widens every split by how far a slot
+    // may since have moved.
+    struct Tree {
+        std::vector<Point> points; // an empty slot has x = NaN, which no search matches
+        std::vector<std::uint32_t> ids;
+        std::vector<double> splits; // per inner node, in heap order from 1
+        double slack = 0;
+    };
 
     void buildLevels(std::span<const WorldPoint> points);
     const Tree& treeAt(int zoom) const;

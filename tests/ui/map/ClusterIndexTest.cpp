@@ -51,6 +51,31 @@ std::vector<WorldPoint> blobs(std::size_t n, unsigned seed) {
     return points;
 }
 
+// A lone point, and a little over twice the radius at zoom z away a pair that merges at z into a
+// cluster within twice that radius of it: at z - 1 the lone point must look again.
+std::vector<WorldPoint> pairsMergingTowardsLonePoints(unsigned seed) {
+    std::mt19937_64 random(seed);
+    std::uniform_real_distribution<double> unit(0, 1);
+    std::uniform_real_distribution<double> angle(0, 6.283185307179586);
+    std::uniform_real_distribution<double> along(1.9, 1.99);
+    std::vector<WorldPoint> points;
+    for (int zoom = 3; zoom <= 18; ++zoom) {
+        const double radius = 40 / std::ldexp(256.0, zoom);
+        for (int k = 0; k < 40; ++k) {
+            const WorldPoint lone{unit(random), unit(random)};
+            const double a = angle(random);
+            const double d = along(random) * radius;
+            const double h = 0.45 * radius;
+            const double ux = std::cos(a);
+            const double uy = std::sin(a);
+            points.push_back(lone);
+            points.push_back({lone.x + d * ux - h * uy, lone.y + d * uy + h * ux});
+            points.push_back({lone.x + d * ux + h * uy, lone.y + d * uy - h * ux});
+        }
+    }
+    return points;
+}
+
 } // namespace
 
 TEST(ClusterIndexTest, EveryPointInExactlyOneNodePerZoomAndClustersHoldTheirChildren) {
@@ -193,4 +218,51 @@ TEST(ClusterIndexTest, RejectsOptionsItCannotIndexAndIdsItDidNotHandOut) {
     EXPECT_EQ(index.expansionZoom(0), -1) << "a single point never splits";
     EXPECT_THROW(index.children(1000), std::out_of_range);
     EXPECT_THROW(index.leaves(99), std::out_of_range);
+}
+
+// Greedy merging leaves no two nodes that a zoom carries over unchanged within the radius of
+// each other: whichever was visited first would have taken the other. Catches searches that
+// miss a node, whether the tree was built for the zoom or kept from the zoom above.
+TEST(ClusterIndexTest, NodesCarriedOverUnchangedStayARadiusApart) {
+    struct Case {
+        std::string name;
+        std::vector<WorldPoint> points;
+        ClusterIndex::Options options;
+    } cases[] = {
+        {"uniform", uniform(20000, 5), {}},
+        {"blobs", blobs(5000, 6), {}},
+        {"wide radius, small tiles", uniform(5000, 8), {0, 24, 90, 64}},
+        {"pairs merging towards lone points", pairsMergingTowardsLonePoints(9), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ClusterIndex index(c.points, c.options);
+        std::vector<ClusterIndex::Node> above = allNodes(index, c.options.maxZoom + 1);
+        for (int zoom = c.options.maxZoom; zoom >= c.options.minZoom; --zoom) {
+            const std::vector<ClusterIndex::Node> level = allNodes(index, zoom);
+            std::set<std::uint32_t> aboveIds;
+            for (const ClusterIndex::Node& n : above) {
+                aboveIds.insert(n.id);
+            }
+            std::vector<WorldPoint> carried;
+            for (const ClusterIndex::Node& n : level) {
+                if (aboveIds.contains(n.id)) {
+                    carried.push_back(n.position);
+                }
+            }
+            std::sort(carried.begin(), carried.end(),
+                      [](const WorldPoint& a, const WorldPoint& b) { return a.x < b.x; });
+            const double radius = c.options.radiusPixels / std::ldexp(c.options.tileSize, zoom);
+            for (std::size_t i = 0; i < carried.size(); ++i) {
+                for (std::size_t j = i + 1;
+                     j < carried.size() && carried[j].x - carried[i].x < radius; ++j) {
+                    const double dx = carried[j].x - carried[i].x;
+                    const double dy = carried[j].y - carried[i].y;
+                    ASSERT_GE(dx * dx + dy * dy, radius * radius)
+                        << "zoom " << zoom << " at " << carried[i].x << " " << carried[i].y;
+                }
+            }
+            above = level;
+        }
+    }
 }
