@@ -4,6 +4,12 @@ namespace marklode::background {
 
 namespace {
 
+struct WorkPool : QThreadPool {
+    WorkPool() { setMaxThreadCount(QThread::idealThreadCount()); }
+};
+
+Q_GLOBAL_STATIC(WorkPool, sharedWorkPool)
+
 // At most one eject per volume and one transfer run at a time, so a few threads are enough
 // even while an eject or a slow medium holds some of them.
 struct VolumePool : QThreadPool {
@@ -19,6 +25,10 @@ struct SavePool : QThreadPool {
 Q_GLOBAL_STATIC(SavePool, sharedSavePool)
 
 } // namespace
+
+QThreadPool* workPool() {
+    return sharedWorkPool();
+}
 
 QThreadPool* volumePool() {
     return sharedVolumePool();

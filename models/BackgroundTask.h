@@ -65,6 +65,11 @@ inline QFuture<void> thenAwait(QFuture<void> future, QObject* context,
     return done;
 }
 
+// Imports, exports and the freeing of large values run here. Not on Qt's global pool: Qt's
+// painting borrows its threads for large fills and image draws and waits for them, so a frame
+// would wait for an import of a million rows to let go of them.
+QThreadPool* workPool();
+
 // Slow calls on volumes (scans, transfers, ejects; an unmount may wait on the bus for minutes)
 // run here, apart from the global pool, so that they never hold the threads imports need.
 QThreadPool* volumePool();
@@ -78,7 +83,7 @@ QThreadPool* savePool();
 template <typename T> std::shared_ptr<const T> share(T value) {
     return std::shared_ptr<const T>(new T(std::move(value)), [](const T* gone) {
         QCoreApplication* application = QCoreApplication::instance();
-        QThreadPool* pool = QThreadPool::globalInstance();
+        QThreadPool* pool = workPool();
         if (application && pool && QThread::currentThread() == application->thread())
             pool->start([gone]() { delete gone; });
         else
@@ -104,10 +109,10 @@ QFuture<void> run(QThreadPool* pool, QObject* context, Work work, Apply apply) {
     });
 }
 
-// The same on the global pool.
+// The same on the work pool.
 template <typename Work, typename Apply>
 QFuture<void> run(QObject* context, Work work, Apply apply) {
-    return run(QThreadPool::globalInstance(), context, std::move(work), std::move(apply));
+    return run(workPool(), context, std::move(work), std::move(apply));
 }
 
 // Overlapping runs of one job (an import, a scan) of which only the newest may apply its

@@ -46,3 +46,25 @@ TEST(BackgroundTaskTest, SharedValuesAreFreedOffTheMainThread) {
         EXPECT_NE(where, std::this_thread::get_id()) << onMainThread;
     }
 }
+
+// Qt's painting borrows the global pool's threads for large fills and waits for them; work
+// of ours there would stall frames for as long as an import runs.
+TEST(BackgroundTaskTest, WorkLeavesQtsGlobalPoolToPainting) {
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    std::promise<void> started;
+    QObject context;
+    QFuture<void> running = background::run(
+        &context,
+        [&started, released] {
+            started.set_value();
+            released.wait();
+            return 1;
+        },
+        [](background::Outcome<int>) {});
+    started.get_future().wait();
+    EXPECT_EQ(QThreadPool::globalInstance()->activeThreadCount(), 0);
+    release.set_value();
+    while (!running.isFinished())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}

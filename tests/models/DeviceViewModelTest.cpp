@@ -290,7 +290,7 @@ TEST_F(DeviceViewModelTest, SendWaitsForPendingImports) {
 // An unmount may wait on the bus for minutes; meanwhile the volume takes no transfers and no
 // second eject, and imports still get threads.
 TEST_F(DeviceViewModelTest, AnEjectHoldsItsVolumeButNoImportThreads) {
-    int poolThreads = QThreadPool::globalInstance()->maxThreadCount();
+    int poolThreads = background::workPool()->maxThreadCount();
     for (int i = 0; i < poolThreads; ++i)
         plugIn("CARD" + std::to_string(i));
     await(model->refresh());

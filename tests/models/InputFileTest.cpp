@@ -137,13 +137,13 @@ TEST_F(InputFileTest, OnlyTheNewestOfOverlappingImportsApplies) {
 
         std::size_t newer = 1, older = 0;
         gate.open(newerFirst ? newer : older);
-        settle(QThreadPool::globalInstance(), 1);
+        settle(background::workPool(), 1);
         EXPECT_EQ(file->rows().at(0).poi.speedKmh, 50) << newerFirst;
         EXPECT_EQ(file->isLoading(), !newerFirst);
         EXPECT_EQ(file->whenImported().isFinished(), bool(newerFirst));
 
         gate.open(newerFirst ? older : newer);
-        settle(QThreadPool::globalInstance());
+        settle(background::workPool());
         EXPECT_EQ(file->rows().at(0).poi.speedKmh, 50) << newerFirst;
         EXPECT_FALSE(file->isLoading());
         EXPECT_TRUE(file->reloadTask().isFinished());

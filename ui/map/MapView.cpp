@@ -1,6 +1,7 @@
 #include "ui/map/MapView.h"
 
 #include "ui/map/Basemap.h"
+#include "ui/map/BasemapTiles.h"
 #include "ui/map/TileLoader.h"
 #include "ui/map/WebMercator.h"
 
@@ -23,7 +24,6 @@ constexpr double maxFitZoom = 17; // a single point is shown in its street, not 
 constexpr int animationMs = 350;
 constexpr double dragThreshold = 4;
 constexpr double zoomPerWheelNotch = 0.5;
-constexpr qsizetype basemapCacheBytes = 48LL * 1024 * 1024;
 constexpr int maxAncestorSteps = 4; // beyond, a 256-pixel tile would be stretched past 4096
 const QColor selectedColour(0xff, 0x3b, 0x30);
 
@@ -43,8 +43,9 @@ bool finite(WorldPoint point) {
 } // namespace
 
 MapView::MapView(TileSource source, QWidget* parent)
-    : QWidget(parent), tiles_(std::make_unique<TileLoader>(std::move(source))),
-      basemapTiles_(basemapCacheBytes) {
+    : QWidget(parent), tiles_(std::make_unique<TileLoader>(std::move(source))) {
+    connect(&BasemapTiles::shared(), &BasemapTiles::tileRendered, this,
+            qOverload<>(&QWidget::update));
     setAccessibleName(QStringLiteral("Map"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -248,10 +249,7 @@ void MapView::paintEvent(QPaintEvent*) {
 
 void MapView::paintBase(QPainter& painter) {
     const double ratio = devicePixelRatioF();
-    if (ratio != basemapRatio_) {
-        basemapTiles_.clear();
-        basemapRatio_ = ratio;
-    }
+    BasemapTiles& outlines = BasemapTiles::shared();
     painter.fillRect(rect(), Basemap::seaColour());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const bool online = tiles_->source().online();
@@ -259,15 +257,23 @@ void MapView::paintBase(QPainter& painter) {
         if (online && paintTile(painter, cell))
             continue;
         // Until the tile arrives, or for good when it can't.
-        const QImage* outline = basemapTiles_.object(cell.key);
-        if (!outline) {
-            auto rendered =
-                std::make_unique<QImage>(Basemap::builtIn().renderTile(cell.key, ratio));
-            const auto cost = rendered->sizeInBytes();
-            outline = rendered.get();
-            basemapTiles_.insert(cell.key, rendered.release(), cost);
+        if (const QImage* outline = outlines.tile(cell.key, ratio)) {
+            painter.drawImage(cell.target, *outline);
+            continue;
         }
-        painter.drawImage(cell.target, *outline);
+        // While it renders, an outline tile from a few levels up, enlarged.
+        for (int up = 1; up <= maxAncestorSteps && up <= cell.key.z; ++up) {
+            const QImage* above =
+                outlines.rendered({cell.key.z - up, cell.key.x >> up, cell.key.y >> up});
+            if (!above)
+                continue;
+            const double part = above->width() / double(1 << up);
+            const int mask = (1 << up) - 1;
+            painter.drawImage(
+                cell.target, *above,
+                QRectF((cell.key.x & mask) * part, (cell.key.y & mask) * part, part, part));
+            break;
+        }
     }
 }
 

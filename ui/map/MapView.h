@@ -108,8 +108,6 @@ class MapView : public QWidget {
     QVariantAnimation animation_;
 
     std::unique_ptr<TileLoader> tiles_;
-    QCache<TileKey, QImage> basemapTiles_;
-    double basemapRatio_ = 0;
     MarkerPainter markers_;
     QLabel* attribution_ = nullptr;
 

@@ -1,6 +1,7 @@
 #include "ui/map/MapView.h"
 
 #include "ui/map/Basemap.h"
+#include "ui/map/BasemapTiles.h"
 #include "ui/map/TileServer.h"
 #include "ui/map/WebMercator.h"
 
@@ -35,6 +36,13 @@ QPoint pixelOf(const MapView& view, Coordinate coordinate) {
         .toPoint();
 }
 
+// The view once the outline tiles it shows have been rendered.
+QImage settledGrab(MapView& view) {
+    view.grab();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !BasemapTiles::shared().isRendering(); }, 10000));
+    return view.grab().toImage();
+}
+
 struct Sample {
     const char* place;
     Coordinate coordinate;
@@ -52,7 +60,7 @@ void expectBasemap(MapView& view, const char* source) {
         {"Antarctica", {-80, 0}, true},
     };
     view.setRegion({0, 0}, 40'000'000, 40'000'000, false);
-    const QImage world = view.grab().toImage();
+    const QImage world = settledGrab(view);
     for (const auto& sample : worldView) {
         const QColor colour = world.pixelColor(pixelOf(view, sample.coordinate));
         EXPECT_TRUE(near(colour, sample.land ? Basemap::landColour() : Basemap::seaColour()))
@@ -61,7 +69,7 @@ void expectBasemap(MapView& view, const char* source) {
     const Sample streets[] = {{"Congo basin", {0, 20}, true}, {"Gulf of Guinea", {0, 0}, false}};
     for (const auto& sample : streets) {
         view.setRegion(sample.coordinate, 2000, 2000, false);
-        const QImage image = view.grab().toImage();
+        const QImage image = settledGrab(view);
         for (const QPoint corner : {QPoint(2, 2), QPoint(view.width() - 3, view.height() / 2)})
             EXPECT_TRUE(near(image.pixelColor(corner),
                              sample.land ? Basemap::landColour() : Basemap::seaColour()))

@@ -1,14 +1,24 @@
 // Renders the map offline with sample points (a dense cluster, singles, one selected with its
 // callout) to PNGs, to look at how it draws. Usage: marklode-map-screenshot OUT-PREFIX
 
+#include "ui/map/BasemapTiles.h"
 #include "ui/map/MapView.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QImage>
 #include <cmath>
 #include <cstdio>
 
 using namespace marklode::map;
+
+// The view once the outline tiles it shows have been rendered.
+static QPixmap settledGrab(MapView& view) {
+    view.grab();
+    while (BasemapTiles::shared().isRendering())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    return view.grab();
+}
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -46,12 +56,12 @@ int main(int argc, char** argv) {
     view.show();
     view.showAllPoints(false);
     view.selectPoint(id - 1, false);
-    view.grab().save(prefix + QStringLiteral("-region.png"));
+    settledGrab(view).save(prefix + QStringLiteral("-region.png"));
 
     view.setRegion({20, 10}, 12'000'000, 16'000'000, false);
-    view.grab().save(prefix + QStringLiteral("-world.png"));
+    settledGrab(view).save(prefix + QStringLiteral("-world.png"));
 
     view.setRegion({48.137, 11.575}, 2000, 2000, false);
-    view.grab().save(prefix + QStringLiteral("-streets.png"));
+    settledGrab(view).save(prefix + QStringLiteral("-streets.png"));
     return 0;
 }
