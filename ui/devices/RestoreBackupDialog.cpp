@@ -1,9 +1,9 @@
 #include "ui/devices/RestoreBackupDialog.h"
 
 #include "rules/TransferMessages.h"
+#include "ui/widgets/FactGrid.h"
 #include "ui/widgets/Icons.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -129,29 +129,11 @@ RestoreConfirmationSheet::RestoreConfirmationSheet(const BackupEntry& backup,
     heading->setFont(titleFont);
     layout->addWidget(heading);
 
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(6);
-    grid->setHorizontalSpacing(12);
-    const std::pair<QString, QString> facts[] = {
-        {QStringLiteral("Device"), deviceName},
-        {QStringLiteral("Backup"), shownBackupTime(backup, locale)},
-        {QStringLiteral("POIs"),
-         locale.toString(static_cast<qlonglong>(backup.poiCount.value_or(0)))},
-        {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")},
-    };
-    int row = 0;
-    for (const auto& [label, value] : facts) {
-        auto* name = new QLabel(label);
-        name->setForegroundRole(QPalette::PlaceholderText);
-        auto* shown = new QLabel(value);
-        shown->setObjectName(QStringLiteral("value") + label);
-        shown->setAccessibleName(label);
-        grid->addWidget(name, row, 0, Qt::AlignLeft);
-        grid->addWidget(shown, row, 1, Qt::AlignLeft);
-        ++row;
-    }
-    grid->setColumnStretch(1, 1);
-    layout->addLayout(grid);
+    layout->addLayout(factGrid({{QStringLiteral("Device"), deviceName},
+                                {QStringLiteral("Backup"), shownBackupTime(backup, locale)},
+                                {QStringLiteral("POIs"), locale.toString(static_cast<qlonglong>(
+                                                             backup.poiCount.value_or(0)))},
+                                {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")}}));
 
     QLabel* existing = nullptr;
     if (replacesExisting) {

@@ -1,8 +1,8 @@
 #include "ui/devices/SendConfirmationSheet.h"
 
+#include "ui/widgets/FactGrid.h"
 #include "ui/widgets/Icons.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -47,28 +47,11 @@ SendConfirmationSheet::SendConfirmationSheet(const SendPlan& plan, const QLocale
     titleFont.setBold(true);
     heading->setFont(titleFont);
 
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(6);
-    grid->setHorizontalSpacing(12);
-    const std::pair<QString, QString> facts[] = {
-        {QStringLiteral("Device"), plan.deviceName},
-        {QStringLiteral("Categories"), QString::number(plan.categoryCount)},
-        {QStringLiteral("POIs"), locale.toString(static_cast<qlonglong>(plan.poiCount))},
-        {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")},
-    };
-    int row = 0;
-    for (const auto& [label, value] : facts) {
-        auto* name = new QLabel(label);
-        name->setForegroundRole(QPalette::PlaceholderText);
-        auto* shown = new QLabel(value);
-        shown->setObjectName(QStringLiteral("value") + label);
-        shown->setAccessibleName(label);
-        grid->addWidget(name, row, 0, Qt::AlignLeft);
-        grid->addWidget(shown, row, 1, Qt::AlignLeft);
-        ++row;
-    }
-    grid->setColumnStretch(1, 1);
-    layout->addLayout(grid);
+    layout->addLayout(
+        factGrid({{QStringLiteral("Device"), plan.deviceName},
+                  {QStringLiteral("Categories"), QString::number(plan.categoryCount)},
+                  {QStringLiteral("POIs"), locale.toString(static_cast<qlonglong>(plan.poiCount))},
+                  {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")}}));
 
     QLabel* existing = nullptr;
     if (plan.replacesExisting) {
