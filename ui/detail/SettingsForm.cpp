@@ -119,6 +119,10 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     proximityLayout->addWidget(unit_);
     proximityLayout->addStretch(1);
     form->addRow(QStringLiteral("Proximity alerts"), proximityRow);
+    // Screen readers on Linux name a picker by its current item and find its label through
+    // the buddy relation.
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(proximityRow)))
+        label->setBuddy(proximity_);
 
     auto* iconRow = new QWidget;
     auto* iconLayout = new QHBoxLayout(iconRow);
