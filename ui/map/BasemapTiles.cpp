@@ -13,17 +13,17 @@ namespace {
 
 constexpr qsizetype cacheBytes = 48LL * 1024 * 1024;
 
-// Not Qt's global pool: the painting that waits for these tiles borrows that pool's threads
-// for its own fills and would wait behind them.
-struct RenderPool : QThreadPool {
-    RenderPool() { setMaxThreadCount(QThread::idealThreadCount()); }
-};
-
-Q_GLOBAL_STATIC(RenderPool, renderPool)
-
 } // namespace
 
-BasemapTiles::BasemapTiles() : cache_(cacheBytes) {}
+BasemapTiles::BasemapTiles() : cache_(cacheBytes) {
+    pool_.setMaxThreadCount(QThread::idealThreadCount());
+}
+
+BasemapTiles::~BasemapTiles() {
+    // Renders read the outlines, which static destruction frees once the program ends.
+    pool_.clear();
+    pool_.waitForDone();
+}
 
 BasemapTiles& BasemapTiles::shared() {
     // Lives as long as the application's objects; deleted with it rather than after it.
@@ -47,19 +47,20 @@ const QImage* BasemapTiles::tile(TileKey key, double devicePixelRatio) {
     if (pending_.contains(key))
         return nullptr;
     pending_.insert(key);
-    QPointer<BasemapTiles> self(this);
     const int generation = generation_;
-    renderPool()->start([self, key, devicePixelRatio, generation] {
+    // The renders finish before this object goes (see the destructor), so it can take their
+    // results; one that arrives after it went is dropped by Qt.
+    pool_.start([this, key, devicePixelRatio, generation] {
         QImage image = Basemap::builtIn().renderTile(key, devicePixelRatio);
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, key, generation, image = std::move(image)]() mutable {
-                if (!self || generation != self->generation_)
+            this,
+            [this, key, generation, image = std::move(image)]() mutable {
+                if (generation != generation_)
                     return;
-                self->pending_.remove(key);
+                pending_.remove(key);
                 const qsizetype cost = image.sizeInBytes();
-                self->cache_.insert(key, new QImage(std::move(image)), cost);
-                Q_EMIT self->tileRendered();
+                cache_.insert(key, new QImage(std::move(image)), cost);
+                Q_EMIT tileRendered();
             },
             Qt::QueuedConnection);
     });

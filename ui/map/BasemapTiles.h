@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QObject>
 #include <QSet>
+#include <QThreadPool>
 
 namespace marklode::map {
 
@@ -16,6 +17,7 @@ class BasemapTiles : public QObject {
     Q_OBJECT
   public:
     static BasemapTiles& shared();
+    ~BasemapTiles() override;
 
     // The tile when it has been rendered for this pixel ratio; otherwise starts rendering it
     // (once) and returns null.
@@ -30,6 +32,9 @@ class BasemapTiles : public QObject {
   private:
     BasemapTiles();
 
+    // Not Qt's global pool: the painting that waits for these tiles borrows that pool's
+    // threads for its own fills and would wait behind them.
+    QThreadPool pool_;
     QCache<TileKey, QImage> cache_;
     QSet<TileKey> pending_;
     double ratio_ = 0;
