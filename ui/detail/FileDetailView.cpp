@@ -38,8 +38,10 @@ FileDetailView::FileDetailView(InputFile& file, const QLocale& locale, map::Tile
     });
     connect(&file, &InputFile::loadErrorChanged, this, [this] {
         // Only a change between readable and unreadable swaps the contents.
-        if ((file_->loadError().has_value()) != (form_ == nullptr))
+        if ((file_->loadError().has_value()) != (form_ == nullptr)) {
             build();
+            Q_EMIT titleChanged();
+        }
     });
     build();
 }

@@ -39,6 +39,7 @@ class FileDetailView : public QWidget {
     POIMap* map() const { return map_; }
 
   Q_SIGNALS:
+    // The title, subtitle, or whether the file can be read (and searched) changed.
     void titleChanged();
 
   private:

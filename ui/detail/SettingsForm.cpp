@@ -193,7 +193,7 @@ void SettingsForm::showProximity() {
     showCase(proximity_, file_->proximityMode());
     showCase(unit_, file_->distanceUnit());
     if (!distance_->hasFocus())
-        distance_->setText(locale_.toString(file_->fixedProximity(), 'g', 15));
+        showDistance();
     bool fixed = file_->proximityMode() == ProximityMode::fixed;
     distance_->setVisible(fixed);
     unit_->setVisible(fixed);
@@ -207,6 +207,10 @@ void SettingsForm::commitDistance() {
     if (ok && value >= 0)
         file_->setFixedProximity(value);
     // An unusable entry goes back to the value in force.
+    showDistance();
+}
+
+void SettingsForm::showDistance() {
     distance_->setText(locale_.toString(file_->fixedProximity(), 'g', 15));
 }
 

@@ -39,6 +39,7 @@ class SettingsForm : public QWidget {
     void showProximity();
     void showIcon();
     void commitDistance();
+    void showDistance();
 
     QPointer<InputFile> file_;
     QLocale locale_;

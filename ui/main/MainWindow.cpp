@@ -194,7 +194,6 @@ void MainWindow::updateDetail() {
     if (file) {
         fileDetail_ = new FileDetailView(*file, library_.locale(), tiles_);
         connect(fileDetail_, &FileDetailView::titleChanged, this, &MainWindow::updateTitle);
-        connect(file, &InputFile::loadErrorChanged, fileDetail_, [this] { updateTitle(); });
         detail_->addWidget(fileDetail_);
         detail_->setCurrentWidget(fileDetail_);
     } else {

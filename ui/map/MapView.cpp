@@ -40,6 +40,25 @@ bool finite(WorldPoint point) {
     return std::isfinite(point.x) && std::isfinite(point.y);
 }
 
+// Draws the cell's tile, or while it loads the nearest loaded one a few levels up, enlarged:
+// blurred imagery rather than a flash at every zoom step. `loaded` gives a null image for a tile
+// that isn't there.
+template <typename Loaded>
+bool paintNearestLoaded(QPainter& painter, const TileCell& cell, Loaded loaded) {
+    for (int up = 0; up <= maxAncestorSteps && up <= cell.key.z; ++up) {
+        const QImage tile = loaded(TileKey{cell.key.z - up, cell.key.x >> up, cell.key.y >> up});
+        if (tile.isNull())
+            continue;
+        const double part = double(tile.width()) / (1 << up);
+        const int mask = (1 << up) - 1;
+        painter.drawImage(
+            cell.target, tile,
+            QRectF((cell.key.x & mask) * part, (cell.key.y & mask) * part, part, part));
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 MapView::MapView(TileSource source, QWidget* parent)
@@ -254,44 +273,17 @@ void MapView::paintBase(QPainter& painter) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const bool online = tiles_->source().online();
     for (const auto& cell : visibleTiles(camera_, tileZoomFor(camera_.zoom, ratio))) {
-        if (online && paintTile(painter, cell))
+        if (online &&
+            paintNearestLoaded(painter, cell, [&](TileKey key) { return tiles_->tile(key); }))
             continue;
-        // Until the tile arrives, or for good when it can't.
-        if (const QImage* outline = outlines.tile(cell.key, ratio)) {
-            painter.drawImage(cell.target, *outline);
-            continue;
-        }
-        // While it renders, an outline tile from a few levels up, enlarged.
-        for (int up = 1; up <= maxAncestorSteps && up <= cell.key.z; ++up) {
-            const QImage* above =
-                outlines.rendered({cell.key.z - up, cell.key.x >> up, cell.key.y >> up});
-            if (!above)
-                continue;
-            const double part = above->width() / double(1 << up);
-            const int mask = (1 << up) - 1;
-            painter.drawImage(
-                cell.target, *above,
-                QRectF((cell.key.x & mask) * part, (cell.key.y & mask) * part, part, part));
-            break;
-        }
+        // Until the tile arrives, or for good when it can't. Asking for the cell's own outline
+        // tile starts rendering it; the ones above are only taken when already there.
+        paintNearestLoaded(painter, cell, [&](TileKey key) {
+            const QImage* outline =
+                key == cell.key ? outlines.tile(key, ratio) : outlines.rendered(key);
+            return outline ? *outline : QImage();
+        });
     }
-}
-
-bool MapView::paintTile(QPainter& painter, const TileCell& cell) const {
-    // A loaded ancestor, enlarged, stands in while the tile itself loads: blurred imagery
-    // rather than a flash of outlines at every zoom step.
-    for (int up = 0; up <= maxAncestorSteps && up <= cell.key.z; ++up) {
-        const QImage tile = tiles_->tile({cell.key.z - up, cell.key.x >> up, cell.key.y >> up});
-        if (tile.isNull())
-            continue;
-        const double part = double(tile.width()) / (1 << up);
-        const int mask = (1 << up) - 1;
-        painter.drawImage(
-            cell.target, tile,
-            QRectF((cell.key.x & mask) * part, (cell.key.y & mask) * part, part, part));
-        return true;
-    }
-    return false;
 }
 
 std::vector<MapView::Marker> MapView::visibleMarkers() const {

@@ -87,7 +87,6 @@ class MapView : public QWidget {
     void animationStep(double progress);
     void requestTiles();
     void paintBase(QPainter& painter);
-    bool paintTile(QPainter& painter, const TileCell& cell) const;
     void paintMarkers(QPainter& painter);
     void click(QPointF position);
     void zoomToCluster(const ClusterIndex::Node& cluster);
