@@ -163,9 +163,4 @@ TEST(MapCamera, ZoomsToHoldARegionGivenInMetres) {
                 std::log2(mercator::earthCircumferenceMeters * 300 / (2000 * 256)), 1e-6);
 }
 
-TEST(MapCamera, FillsTileUrls) {
-    EXPECT_EQ(tileUrl(QStringLiteral("https://t.example/{z}/{x}/{y}.png"), {19, 524287, 3}),
-              QStringLiteral("https://t.example/19/524287/3.png"));
-}
-
 } // namespace
