@@ -249,9 +249,10 @@ TEST_F(UpdateCheckerTest, KeepsADownloadOnlyWhenItsSizeAndSignatureAreRight) {
             // the checker's timeout ends it. Either way nothing is kept and the user is told.
             bool retriedUntilTimeout =
                 c.mode == Mode::truncated && outcome.error.failure == UpdateFailure::timedOut;
-            if (!retriedUntilTimeout)
+            if (!retriedUntilTimeout) {
                 EXPECT_EQ(outcome.error.failure, *c.failure)
                     << c.name << ": " << outcome.error.detail;
+            }
         } else {
             EXPECT_EQ(outcome.kind, Outcome::verified) << c.name;
             EXPECT_EQ(QFileInfo(outcome.kept).fileName(), c.keptAs) << c.name;
