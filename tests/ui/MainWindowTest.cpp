@@ -17,7 +17,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QTreeView>
@@ -102,6 +104,15 @@ TEST_F(MainWindowTest, EachAlertClearsOnlyItsOwnMessage) {
             box->button(QMessageBox::Ok)->click();
     EXPECT_EQ(library->alertMessage(), std::nullopt);
     EXPECT_EQ(devices->errorMessage(), QStringLiteral("Device trouble"));
+    ASSERT_EQ(alerts().size(), 1u);
+
+    // A replaced alert still tells its watchers (the accessibility cache among them) it is gone.
+    QPointer<QMessageBox> replaced = alerts().front();
+    QSignalSpy gone(replaced.get(), &QObject::destroyed);
+    devices->setErrorMessage(QStringLiteral("Other trouble"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return replaced.isNull(); }));
+    EXPECT_EQ(gone.count(), 1);
+
     ASSERT_EQ(alerts().size(), 1u);
     alerts().front()->button(QMessageBox::Ok)->click();
     EXPECT_EQ(devices->errorMessage(), std::nullopt);

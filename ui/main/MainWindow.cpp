@@ -55,11 +55,13 @@ QMessageBox* openAlert(QWidget* parent, const QString& title, const QString& tex
 }
 
 // Closes an alert whose message was replaced or cleared by the model, without its closing
-// clearing the model's message again.
+// clearing the model's message again. Only our own connection goes: Qt's accessibility cache
+// listens for the alert's end, and a cache that missed it hands the next widget at that
+// address a dead interface.
 void dismissQuietly(QPointer<QMessageBox>& alert) {
     if (!alert)
         return;
-    alert->disconnect();
+    QObject::disconnect(alert, &QMessageBox::finished, alert->parentWidget(), nullptr);
     alert->close();
     alert = nullptr;
 }
