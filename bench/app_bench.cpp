@@ -122,10 +122,10 @@ int main(int argc, char** argv) {
     measure("device refresh", nullptr, [&] { return devices.refresh(); });
     const GarminDevice device = devices.devices().at(0);
     measure("send plan", nullptr, [&] {
-        SendPlan plan = devices.makeSendPlan(*library, device);
-        if (plan.poiCount == 0)
-            std::printf("nothing to send\n");
-        return background::finished();
+        return devices.planSend(*library, device, &devices, [](const SendPlan& plan) {
+            if (plan.poiCount == 0)
+                std::printf("nothing to send\n");
+        });
     });
     measure("send", nullptr, [&] { return devices.sendLibrary(*library, device); });
     measure(

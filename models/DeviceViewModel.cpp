@@ -124,10 +124,16 @@ QFuture<void> DeviceViewModel::refresh() {
     return scans_.settled();
 }
 
-SendPlan DeviceViewModel::makeSendPlan(const LibraryViewModel& library,
-                                       const GarminDevice& device) const {
-    return SendPlan{device.volumeURL, fromUtf8(device.displayName()), library.categoryCount(),
-                    library.poiCount(), hasCustomPOIs(device)};
+QFuture<void> DeviceViewModel::planSend(const LibraryViewModel& library, const GarminDevice& device,
+                                        QObject* context,
+                                        std::function<void(const SendPlan&)> then) const {
+    SendPlan plan{device.volumeURL, fromUtf8(device.displayName()), library.categoryCount(),
+                  library.poiCount(), false};
+    return checkCustomPOIs(device, context,
+                           [plan, then = std::move(then)](bool replacesExisting) mutable {
+                               plan.replacesExisting = replacesExisting;
+                               then(plan);
+                           });
 }
 
 bool DeviceViewModel::refusesWhileEjecting(const GarminDevice& device) {
@@ -193,9 +199,17 @@ std::optional<Path> DeviceViewModel::deviceBackups(const GarminDevice& device) c
     }
 }
 
-std::vector<BackupEntry> DeviceViewModel::backupsOf(const GarminDevice& device) const {
-    std::optional<Path> folder = deviceBackups(device);
-    return folder ? listBackups(*services_.fileSystem, *folder) : std::vector<BackupEntry>{};
+QFuture<void>
+DeviceViewModel::readBackups(const GarminDevice& device, QObject* context,
+                             std::function<void(std::vector<BackupEntry>)> then) const {
+    return background::run(
+        background::volumePool(), context,
+        [fileSystem = services_.fileSystem, folder = deviceBackups(device)]() {
+            return folder ? listBackups(*fileSystem, *folder) : std::vector<BackupEntry>{};
+        },
+        [then = std::move(then)](background::Outcome<std::vector<BackupEntry>> outcome) {
+            then(outcome.value.value_or(std::vector<BackupEntry>{}));
+        });
 }
 
 bool DeviceViewModel::hasBackups(const GarminDevice& device) const {
@@ -203,8 +217,17 @@ bool DeviceViewModel::hasBackups(const GarminDevice& device) const {
     return folder && !backupFolders(*services_.fileSystem, *folder).empty();
 }
 
-bool DeviceViewModel::hasCustomPOIs(const GarminDevice& device) const {
-    return services_.fileSystem->fileExists(device.poiFileURL());
+QFuture<void> DeviceViewModel::checkCustomPOIs(const GarminDevice& device, QObject* context,
+                                               std::function<void(bool)> then) const {
+    return background::run(
+        background::volumePool(), context,
+        [fileSystem = services_.fileSystem, file = device.poiFileURL()]() {
+            return fileSystem->fileExists(file);
+        },
+        // Not known means maybe: the confirmation then says what is there gets backed up.
+        [then = std::move(then)](background::Outcome<bool> outcome) {
+            then(outcome.value.value_or(true));
+        });
 }
 
 QFuture<void> DeviceViewModel::restoreBackup(const BackupEntry& backup,

@@ -89,20 +89,25 @@ class DeviceViewModel : public QObject {
     // Scans the volumes in the background; a medium that is slow to read never holds the main
     // thread. Only the newest refresh's result is applied; the future finishes then.
     QFuture<void> refresh();
-    // Counts; copies no POI.
-    SendPlan makeSendPlan(const LibraryViewModel& library, const GarminDevice& device) const;
+    // Counts, copying no POI, and hands the plan to `then` once the device has been looked at.
+    QFuture<void> planSend(const LibraryViewModel& library, const GarminDevice& device,
+                           QObject* context, std::function<void(const SendPlan&)> then) const;
     // Both finish when the transfer has ended; while one runs, further requests are ignored,
     // and a volume being ejected is refused. A send waits for the library's pending imports,
     // counting as busy meanwhile, then takes the library as it stands and builds the file off
     // the main thread.
     QFuture<void> sendLibrary(LibraryViewModel& library, const GarminDevice& device);
     QFuture<void> removeFromDevice(const GarminDevice& device);
-    // The device's backups, newest first, with their POI counts; reads each one. None when
-    // the backups root can't be had.
-    std::vector<BackupEntry> backupsOf(const GarminDevice& device) const;
-    // Looks at the folders only.
+    // These read the medium or the backups off the main thread, since a hung medium or large
+    // backups would hold the window, and hand their answer to `then` on the context's thread,
+    // unless the context has gone first. The device's backups come newest first, with their
+    // POI counts (each one is read); none when the backups root can't be had.
+    QFuture<void> readBackups(const GarminDevice& device, QObject* context,
+                              std::function<void(std::vector<BackupEntry>)> then) const;
+    QFuture<void> checkCustomPOIs(const GarminDevice& device, QObject* context,
+                                  std::function<void(bool)> then) const;
+    // Looks at the folders on the local disk only.
     bool hasBackups(const GarminDevice& device) const;
-    bool hasCustomPOIs(const GarminDevice& device) const;
     // Puts the backup back on the device as a send installs a file, the current one backed up
     // first; ignored while busy, refused while the volume is being ejected.
     QFuture<void> restoreBackup(const BackupEntry& backup, const GarminDevice& device);

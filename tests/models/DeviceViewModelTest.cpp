@@ -78,6 +78,12 @@ class DeviceViewModelTest : public ::testing::Test {
     void unplug(const Path& volume) { std::erase(volumes, volume); }
 
     GarminDevice device(std::size_t index) const { return model->devices().at(index); }
+    std::optional<SendPlan> planSend(std::size_t index) {
+        std::optional<SendPlan> plan;
+        await(model->planSend(library, device(index), model.get(),
+                              [&](const SendPlan& made) { plan = made; }));
+        return plan;
+    }
 
     void addToLibrary(const std::string& name, std::string_view csv) {
         await(library.add({files.write(name, csv)}));
@@ -138,8 +144,7 @@ TEST_F(DeviceViewModelTest, SendMessagesCountWithGroupingAndNoteTheBackup) {
     plugIn("NUVI");
     await(model->refresh());
     addToLibrary("one.csv", rows(1));
-    EXPECT_EQ(model->makeSendPlan(library, device(0)),
-              (SendPlan{device(0).volumeURL, QStringLiteral("NUVI"), 1, 1, false}));
+    EXPECT_EQ(planSend(0), (SendPlan{device(0).volumeURL, QStringLiteral("NUVI"), 1, 1, false}));
     await(model->sendLibrary(library, device(0)));
     EXPECT_EQ(text(model->resultMessage()),
               "Sent 1 POIs in 1 category to NUVI. The file was read back and checked.");
@@ -148,7 +153,7 @@ TEST_F(DeviceViewModelTest, SendMessagesCountWithGroupingAndNoteTheBackup) {
     EXPECT_FALSE(model->isBusy());
 
     addToLibrary("many.csv", rows(1233));
-    EXPECT_TRUE(model->makeSendPlan(library, device(0)).replacesExisting);
+    EXPECT_TRUE(planSend(0)->replacesExisting);
     await(model->sendLibrary(library, device(0)));
     ASSERT_TRUE(model->lastBackup());
     EXPECT_EQ(text(model->resultMessage()),

@@ -234,6 +234,13 @@ TEST_F(MainWindowTest, WhileWritingTheBarShowsProgressAndEjectWaits) {
     EXPECT_TRUE(send->isVisible());
     EXPECT_EQ(delegate->ejectTooltip(deviceRow), "Eject GPS");
 
+    send->click();
+    SendConfirmationSheet* sheet = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (sheet = window->findChild<SendConfirmationSheet*>()) != nullptr; }));
+    EXPECT_EQ(sheet->findChild<QLabel*>("valuePOIs")->text(), "1");
+    sheet->reject();
+
     QFuture<void> sending = devices->sendLibrary(*library, devices->devices().front());
     ASSERT_TRUE(gate.arrived(1));
     EXPECT_FALSE(send->isVisible());

@@ -47,7 +47,8 @@ DeviceActionBar::DeviceActionBar(LibraryViewModel& library, DeviceViewModel& dev
 
     connect(send_, &QPushButton::clicked, this, [this] {
         if (std::optional<GarminDevice> device = devices_.selectedDevice())
-            Q_EMIT sendRequested(devices_.makeSendPlan(library_, *device));
+            devices_.planSend(library_, *device, this,
+                              [this](const SendPlan& plan) { Q_EMIT sendRequested(plan); });
     });
     for (auto signal : {&DeviceViewModel::devicesChanged, &DeviceViewModel::selectionChanged,
                         &DeviceViewModel::isBusyChanged})

@@ -161,33 +161,53 @@ RestoreConfirmationSheet::RestoreConfirmationSheet(const BackupEntry& backup,
     confirm->setObjectName(QStringLiteral("confirmRestore"));
 }
 
+namespace {
+
+void confirmRestore(DeviceViewModel& devices, const GarminDevice& device, const BackupEntry& backup,
+                    bool replacesExisting, const QLocale& locale, QWidget* parent) {
+    auto* sheet = new RestoreConfirmationSheet(backup, fromUtf8(device.displayName()),
+                                               replacesExisting, locale, parent);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(sheet, &QDialog::accepted, parent, [&devices, device, backup] {
+        // The device is looked up again: it may have been unplugged while the user chose.
+        for (const GarminDevice& connected : devices.devices())
+            if (connected.volumeURL == device.volumeURL) {
+                devices.restoreBackup(backup, connected);
+                return;
+            }
+        devices.setErrorMessage(
+            QString::fromStdString(noLongerConnectedMessage(device.displayName())));
+    });
+    sheet->open();
+}
+
+void chooseBackup(DeviceViewModel& devices, const GarminDevice& device,
+                  std::vector<BackupEntry> backups, const QLocale& locale, QWidget* parent) {
+    auto* chooser =
+        new RestoreBackupDialog(std::move(backups), fromUtf8(device.displayName()), locale, parent);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(chooser, &QDialog::accepted, parent,
+                     [&devices, device, locale, parent, chooser] {
+                         std::optional<BackupEntry> backup = chooser->chosen();
+                         if (!backup)
+                             return;
+                         devices.checkCustomPOIs(
+                             device, parent,
+                             [&devices, device, backup = *backup, locale, parent](bool replaces) {
+                                 confirmRestore(devices, device, backup, replaces, locale, parent);
+                             });
+                     });
+    chooser->open();
+}
+
+} // namespace
+
 void askToRestore(DeviceViewModel& devices, const GarminDevice& device, const QLocale& locale,
                   QWidget* parent) {
-    QString deviceName = fromUtf8(device.displayName());
-    auto* chooser = new RestoreBackupDialog(devices.backupsOf(device), deviceName, locale, parent);
-    chooser->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(
-        chooser, &QDialog::accepted, parent,
-        [&devices, device, locale, parent, chooser, deviceName] {
-            std::optional<BackupEntry> backup = chooser->chosen();
-            if (!backup)
-                return;
-            auto* sheet = new RestoreConfirmationSheet(
-                *backup, deviceName, devices.hasCustomPOIs(device), locale, parent);
-            sheet->setAttribute(Qt::WA_DeleteOnClose);
-            QObject::connect(sheet, &QDialog::accepted, parent, [&devices, device, backup] {
-                // The device is looked up again: it may have been unplugged while the user chose.
-                for (const GarminDevice& connected : devices.devices())
-                    if (connected.volumeURL == device.volumeURL) {
-                        devices.restoreBackup(*backup, connected);
-                        return;
-                    }
-                devices.setErrorMessage(
-                    QString::fromStdString(noLongerConnectedMessage(device.displayName())));
-            });
-            sheet->open();
-        });
-    chooser->open();
+    devices.readBackups(device, parent,
+                        [&devices, device, locale, parent](std::vector<BackupEntry> backups) {
+                            chooseBackup(devices, device, std::move(backups), locale, parent);
+                        });
 }
 
 } // namespace marklode

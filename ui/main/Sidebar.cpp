@@ -112,7 +112,8 @@ void Sidebar::showContextMenu(const QPoint& at) {
     } else if (auto device = model_->deviceAt(index)) {
         GarminDevice target = *device;
         menu.addAction(QStringLiteral("Send to Device\u2026"), this, [this, target] {
-            Q_EMIT sendRequested(devices_.makeSendPlan(library_, target));
+            devices_.planSend(library_, target, this,
+                              [this](const SendPlan& plan) { Q_EMIT sendRequested(plan); });
         });
         menu.addAction(QStringLiteral("Remove Custom POIs from Device\u2026"), this,
                        [this, target] { confirmRemoval(target); });
