@@ -170,6 +170,20 @@ Path moveIntoPlace(const FileSystem& fs, const Path& partial, const Path& device
     }
 }
 
+constexpr std::string_view partialPrefix = ".incomplete-";
+
+// Every backup holds the device folder's lock while its hidden copy exists, so whatever hidden
+// copy the lock holder finds was left by a backup that was killed.
+void removeKilledCopies(const FileSystem& fs, const Path& deviceFolder) {
+    try {
+        for (const Path& entry : fs.contentsOfDirectory(deviceFolder))
+            if (entry.filename().string().starts_with(partialPrefix))
+                fs.remove(entry);
+    } catch (...) {
+        // A leftover never counts as a backup; the next backup tries again.
+    }
+}
+
 void discard(const FileSystem& fs, const Path& partialBackup) {
     try {
         if (fs.fileExists(partialBackup))
@@ -186,8 +200,20 @@ std::optional<Path> DeviceTransfer::backUpExisting(const GarminDevice& device,
     if (!fs->fileExists(device.poiFileURL()))
         return std::nullopt;
     Path deviceFolder = deviceBackupFolder(backupRoot, device);
+    // Two devices with one name share the folder; a backup for the other one, in any process,
+    // holds it as long as it writes, prunes or tidies there.
+    std::unique_ptr<DirectoryLock> held;
+    try {
+        fs->createDirectory(deviceFolder);
+        held = fs->tryLockDirectory(deviceFolder);
+    } catch (...) {
+        throw DeviceTransferError::backupFailed(errorDescription(std::current_exception()));
+    }
+    if (!held)
+        throw DeviceTransferError::busy(device.displayName());
+    removeKilledCopies(*fs, deviceFolder);
     // Hidden, so no backup-folder name: never counted, never pruned, never restored.
-    Path partial = deviceFolder / (".incomplete-" + uniqueNameSuffix());
+    Path partial = deviceFolder / (std::string(partialPrefix) + uniqueNameSuffix());
     Path folder;
     try {
         Bytes original = fs->readData(device.poiFileURL(), maxPOIFileBytes);

@@ -65,8 +65,9 @@ struct DeviceTransfer {
 
     // Copies the device's poi.gpi into a new stamped folder and verifies the copy; none if
     // there is no poi.gpi. The copy is made under a hidden name and renamed into place once
-    // complete, so an interrupted backup never looks like one. Throws DeviceTransferError
-    // (backupFailed). alsoKeep is passed on to prune.
+    // complete, so an interrupted backup never looks like one, and the copies killed backups
+    // left are removed. Throws DeviceTransferError (backupFailed, or busy while a backup for
+    // another device of the same name runs). alsoKeep is passed on to prune.
     std::optional<Path> backUpExisting(const GarminDevice& device,
                                        const std::optional<Path>& alsoKeep = std::nullopt) const;
     // Keeps newBackup, alsoKeep and the newest others, backupsToKeep in all; never fails.

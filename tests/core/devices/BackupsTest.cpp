@@ -190,10 +190,13 @@ TEST(BackupsTest, AnInterruptedBackupLeavesNothingThatCountsAndCostsNoOldBackup)
               DeviceTransferError::backupFailed(std::strerror(ENOSPC)));
     EXPECT_EQ(fs->namesIn("/b/v"), before);
 
+    // A backup killed midway leaves its hidden copy behind; the next backup tidies it away.
+    fs->addFile("/b/v/.incomplete-k1LLed/poi.gpi", "half");
     fs->addVolume("/b");
     auto latest = transfer.backUpExisting(device);
     ASSERT_TRUE(latest);
     auto after = fs->namesIn("/b/v");
+    EXPECT_FALSE(fs->exists("/b/v/.incomplete-k1LLed"));
     EXPECT_EQ(after.size(), 10u);
     EXPECT_EQ(after.front(), before[1]);
     EXPECT_EQ(after.back(), latest->filename());
@@ -207,12 +210,16 @@ TEST(BackupsTest, FailuresAroundTheCopy) {
         int nth;
         bool succeeds;
     };
-    // Reads: device file, then the copy. Listings: prune's device folder, then each candidate.
+    // Reads: device file, then the copy. Folders made: the device's, then the hidden copy's.
+    // Listings: the look for killed copies, prune's device folder, then each candidate.
     const Case cases[] = {
         {"device file unreadable", Op::readData, 1, false},
         {"copy unreadable", Op::readData, 2, false},
-        {"folder not creatable", Op::createDirectory, 1, false},
-        {"device folder not listable for pruning", Op::contentsOfDirectory, 1, true},
+        {"device folder not creatable", Op::createDirectory, 1, false},
+        {"device folder not lockable", Op::tryLockDirectory, 1, false},
+        {"copy folder not creatable", Op::createDirectory, 2, false},
+        {"device folder not listable for tidying", Op::contentsOfDirectory, 1, true},
+        {"device folder not listable for pruning", Op::contentsOfDirectory, 2, true},
         {"removing an old backup fails", Op::remove, 1, true},
     };
     for (const Case& c : cases) {

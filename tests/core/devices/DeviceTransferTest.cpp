@@ -273,6 +273,14 @@ TEST_F(TransferFixture, AnotherTransferHoldingTheDeviceMakesThisOneFailAsBusy) {
     EXPECT_EQ(busy.description(), "\u201CDrive 53\u201D is busy with another Marklode transfer, so "
                                   "nothing was changed. Try again when it has finished.");
 
+    // Another device of the same name, backing up into the same folder.
+    held.reset();
+    fs->addDirectory(deviceBackups);
+    held = fs->tryLockDirectory(deviceBackups);
+    EXPECT_EQ(transferError([&] { transfer.send(newFile, device); }), busy);
+    EXPECT_EQ(fs->file(target), text(oldFile));
+    EXPECT_TRUE(fs->namesIn(deviceBackups).empty());
+
     held.reset();
     EXPECT_EQ(transfer.send(newFile, device).verifiedPOICount, 3);
 }
