@@ -234,10 +234,14 @@ TEST_F(MainWindowTest, WhileWritingTheBarShowsProgressAndEjectWaits) {
     EXPECT_TRUE(send->isVisible());
     EXPECT_EQ(delegate->ejectTooltip(deviceRow), "Eject GPS");
 
+    // The plan is made off the main thread; a second click meanwhile brings no second sheet.
+    send->click();
     send->click();
     SendConfirmationSheet* sheet = nullptr;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return (sheet = window->findChild<SendConfirmationSheet*>()) != nullptr; }));
+    QTest::qWait(50);
+    EXPECT_EQ(window->findChildren<SendConfirmationSheet*>().size(), 1);
     EXPECT_EQ(sheet->findChild<QLabel*>("valuePOIs")->text(), "1");
     sheet->reject();
 

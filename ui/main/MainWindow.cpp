@@ -222,10 +222,13 @@ void MainWindow::updateStatus() {
 }
 
 void MainWindow::askToSend(const SendPlan& plan) {
-    auto* sheet = new SendConfirmationSheet(plan, library_.locale(), this);
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
-    connect(sheet, &QDialog::accepted, this, [this, plan] { confirmSend(plan); });
-    sheet->open();
+    // Plans arrive after a look at the device, so clicks made meanwhile may bring more.
+    if (sendSheet_)
+        return;
+    sendSheet_ = new SendConfirmationSheet(plan, library_.locale(), this);
+    sendSheet_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sendSheet_, &QDialog::accepted, this, [this, plan] { confirmSend(plan); });
+    sendSheet_->open();
 }
 
 void MainWindow::confirmSend(const SendPlan& plan) {

@@ -20,6 +20,7 @@ class DropZone;
 class FileDetailView;
 class InputFile;
 class LibraryViewModel;
+class SendConfirmationSheet;
 class Sidebar;
 
 // The main window: sidebar and detail column, the three file actions, the status line, the
@@ -75,6 +76,7 @@ class MainWindow : public QMainWindow {
     QPointer<InputFile> detailFile_;
     QLabel* status_;
     QPointer<QMessageBox> resultAlert_, errorAlert_, libraryAlert_;
+    QPointer<SendConfirmationSheet> sendSheet_;
     bool watching_ = false;
 };
 
