@@ -80,9 +80,13 @@ TEST_F(RestoreBackupTest, MenuListsTheBackupsAndAConfirmedRestoreWritesTheChosen
     addBackup("2025-03-01_09-15-00-2", "damaged");
     addBackup("2025-03-02_10-00-00", gpiText({{"A", 5}}));
     ASSERT_TRUE(chooseRestoreFromMenu());
+    // Asked again while the backups are read.
+    askToRestore(*devices, devices->devices().front(), QLocale(), window->sidebar());
 
     auto* chooser = openDialog<RestoreBackupDialog>();
     ASSERT_TRUE(chooser);
+    QTest::qWait(50);
+    EXPECT_EQ(window->findChildren<RestoreBackupDialog*>().size(), 1);
     QTreeWidget* list = chooser->list();
     ASSERT_EQ(list->topLevelItemCount(), 3);
     const QLocale english(QStringLiteral("en_US"));

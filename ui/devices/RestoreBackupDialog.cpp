@@ -183,6 +183,9 @@ void confirmRestore(DeviceViewModel& devices, const GarminDevice& device, const 
 
 void chooseBackup(DeviceViewModel& devices, const GarminDevice& device,
                   std::vector<BackupEntry> backups, const QLocale& locale, QWidget* parent) {
+    // The list arrives after the backups were read, so clicks made meanwhile may bring more.
+    if (parent->findChild<RestoreBackupDialog*>() || parent->findChild<RestoreConfirmationSheet*>())
+        return;
     auto* chooser =
         new RestoreBackupDialog(std::move(backups), fromUtf8(device.displayName()), locale, parent);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
