@@ -1,8 +1,6 @@
 #include "ui/devices/RestoreBackupDialog.h"
 
 #include "rules/TransferMessages.h"
-#include "ui/widgets/FactGrid.h"
-#include "ui/widgets/Icons.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,25 +17,21 @@ QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QHBoxLayout* cancelAndConfirm(QDialog* dialog, const QString& confirmText, QPushButton** confirm) {
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    *confirm = new QPushButton(confirmText);
-    (*confirm)->setDefault(true);
-    cancel->setAutoDefault(false);
-    buttons->addWidget(cancel);
-    buttons->addWidget(*confirm);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    QObject::connect(*confirm, &QPushButton::clicked, dialog, &QDialog::accept);
-    return buttons;
-}
-
-QLabel* secondary(const QString& text) {
-    auto* label = new QLabel(text);
-    label->setWordWrap(true);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
+ConfirmationSheet::Content restoreContent(const BackupEntry& backup, const QString& deviceName,
+                                          bool replacesExisting, const QLocale& locale) {
+    RestoreConfirmationTexts texts =
+        restoreConfirmationTexts(deviceName.toStdString(), replacesExisting);
+    return {fromUtf8(texts.title),
+            nullptr,
+            {{QStringLiteral("Device"), deviceName},
+             {QStringLiteral("Backup"), shownBackupTime(backup, locale)},
+             {QStringLiteral("POIs"),
+              locale.toString(static_cast<qlonglong>(backup.poiCount.value_or(0)))},
+             {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")}},
+            fromUtf8(texts.existing),
+            replacesExisting,
+            fromUtf8(texts.confirmButton),
+            QStringLiteral("confirmRestore")};
 }
 
 } // namespace
@@ -55,7 +49,7 @@ RestoreBackupDialog::RestoreBackupDialog(std::vector<BackupEntry> backups,
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(14);
-    layout->addWidget(secondary(
+    layout->addWidget(secondaryLabel(
         QStringLiteral("Choose the backup to put back on %1. Newest first.").arg(deviceName)));
 
     list_ = new QTreeWidget;
@@ -109,57 +103,8 @@ std::optional<BackupEntry> RestoreBackupDialog::chosen() const {
 RestoreConfirmationSheet::RestoreConfirmationSheet(const BackupEntry& backup,
                                                    const QString& deviceName, bool replacesExisting,
                                                    const QLocale& locale, QWidget* parent)
-    : QDialog(parent) {
-    RestoreConfirmationTexts texts =
-        restoreConfirmationTexts(deviceName.toStdString(), replacesExisting);
-    setWindowModality(Qt::WindowModal);
-    setObjectName(QStringLiteral("restoreConfirmationSheet"));
-    setWindowTitle(fromUtf8(texts.title));
-    setAccessibleName(fromUtf8(texts.title));
-    setFixedWidth(420);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 20, 20, 20);
-    layout->setSpacing(14);
-
-    auto* heading = new QLabel(fromUtf8(texts.title));
-    heading->setWordWrap(true);
-    QFont titleFont = heading->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
-    titleFont.setBold(true);
-    heading->setFont(titleFont);
-    layout->addWidget(heading);
-
-    layout->addLayout(factGrid({{QStringLiteral("Device"), deviceName},
-                                {QStringLiteral("Backup"), shownBackupTime(backup, locale)},
-                                {QStringLiteral("POIs"), locale.toString(static_cast<qlonglong>(
-                                                             backup.poiCount.value_or(0)))},
-                                {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")}}));
-
-    QLabel* existing = nullptr;
-    if (replacesExisting) {
-        auto* warning = new QWidget;
-        auto* line = new QHBoxLayout(warning);
-        line->setContentsMargins(0, 0, 0, 0);
-        auto* image = new QLabel;
-        image->setPixmap(themedIcon("dialog-warning").pixmap(18, 18));
-        existing = new QLabel(fromUtf8(texts.existing));
-        existing->setWordWrap(true);
-        existing->setStyleSheet(QStringLiteral("color: #e07b00;"));
-        line->addWidget(image, 0, Qt::AlignTop);
-        line->addWidget(existing, 1);
-        layout->addWidget(warning);
-    } else {
-        existing = secondary(fromUtf8(texts.existing));
-        layout->addWidget(existing);
-    }
-    existing->setObjectName(QStringLiteral("existingPOIs"));
-    layout->addWidget(
-        secondary(QStringLiteral("Don't disconnect the device until Marklode says it's done.")));
-
-    QPushButton* confirm = nullptr;
-    layout->addLayout(cancelAndConfirm(this, fromUtf8(texts.confirmButton), &confirm));
-    confirm->setObjectName(QStringLiteral("confirmRestore"));
-}
+    : ConfirmationSheet(QStringLiteral("restoreConfirmationSheet"),
+                        restoreContent(backup, deviceName, replacesExisting, locale), parent) {}
 
 namespace {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/DeviceViewModel.h"
+#include "ui/widgets/ConfirmationSheet.h"
 
 #include <QDialog>
 #include <QLocale>
@@ -29,9 +30,8 @@ class RestoreBackupDialog : public QDialog {
     QPushButton* choose_;
 };
 
-// "Restore the backup to NAME?", in the style of the send confirmation. Accepted means
-// confirmed.
-class RestoreConfirmationSheet : public QDialog {
+// "Restore the backup to NAME?", in the style of the send confirmation.
+class RestoreConfirmationSheet : public ConfirmationSheet {
     Q_OBJECT
   public:
     RestoreConfirmationSheet(const BackupEntry& backup, const QString& deviceName,

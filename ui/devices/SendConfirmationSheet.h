@@ -1,14 +1,12 @@
 #pragma once
 
 #include "models/DeviceViewModel.h"
-
-#include <QDialog>
+#include "ui/widgets/ConfirmationSheet.h"
 
 namespace marklode {
 
-// "Send to NAME?": what a send will write, window-modal over the main window. Accepted means
-// confirmed; rejected (Cancel, Escape) means cancelled.
-class SendConfirmationSheet : public QDialog {
+// "Send to NAME?": what a send will write.
+class SendConfirmationSheet : public ConfirmationSheet {
     Q_OBJECT
   public:
     SendConfirmationSheet(const SendPlan& plan, const QLocale& locale, QWidget* parent);
