@@ -1,5 +1,5 @@
+#include "DeviceFolderFixture.h"
 #include "cli/CliRunner.h"
-#include "support/TempDir.h"
 
 #include <cerrno>
 #include <cstring>
@@ -20,12 +20,9 @@ const std::string examples = MARKLODE_EXAMPLES;
 
 // A device at dir/GPS ("Drive 53") with three backups made by sends of the examples: the
 // newest holds 5 POIs, the one before 6, the oldest 11; the device holds the last send (6).
-class BackupCommandsTest : public testing::Test {
+class BackupCommandsTest : public marklode::test::DeviceFolderFixture {
   protected:
     void SetUp() override {
-        fs::create_directories(dir / "GPS/Garmin");
-        dir.write("GPS/Garmin/GarminDevice.xml",
-                  "<Device><Model><Description>Drive 53</Description></Model></Device>");
         for (auto stamp : {"2025-03-01_09-15-00", "2025-03-01_09-15-00-2", "2025-03-02_10-00-00"})
             fs::create_directories(deviceBackups / stamp);
         convert({"zurich-viewpoints.csv", "alpine-passes.gpx"},
@@ -44,18 +41,11 @@ class BackupCommandsTest : public testing::Test {
         ASSERT_EQ(run.status, 0) << run.err;
     }
 
-    std::vector<std::string> withDevice(std::vector<std::string> args) const {
-        args.insert(args.end(), {"--device", (dir / "GPS").string(), "--backup-root",
-                                 (dir / "backups").string()});
-        return args;
-    }
-    fs::path poiFile() const { return dir / "GPS/Garmin/POI/poi.gpi"; }
     std::size_t backupCount() const {
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(deviceBackups), fs::directory_iterator()));
     }
 
-    TempDir dir;
     fs::path deviceBackups = dir / "backups/Drive 53";
     std::map<std::string, std::string> utc = {{"TZ", "UTC"}};
 };

@@ -1,5 +1,5 @@
+#include "DeviceFolderFixture.h"
 #include "cli/CliRunner.h"
-#include "support/TempDir.h"
 
 #include <cerrno>
 #include <cstring>
@@ -18,23 +18,9 @@ namespace {
 
 const std::string examples = MARKLODE_EXAMPLES;
 
-class DeviceCommandsTest : public testing::Test {
+class DeviceCommandsTest : public marklode::test::DeviceFolderFixture {
   protected:
-    void SetUp() override {
-        fs::create_directories(dir / "GPS/Garmin");
-        dir.write("GPS/Garmin/GarminDevice.xml",
-                  "<Device><Model><Description>Drive 53</Description></Model></Device>");
-        fs::create_directories(dir / "USB stick/Photos");
-    }
-
-    std::vector<std::string> withDevice(std::vector<std::string> args) const {
-        args.insert(args.end(), {"--device", (dir / "GPS").string(), "--backup-root",
-                                 (dir / "backups").string()});
-        return args;
-    }
-    fs::path poiFile() const { return dir / "GPS/Garmin/POI/poi.gpi"; }
-
-    TempDir dir;
+    void SetUp() override { fs::create_directories(dir / "USB stick/Photos"); }
 };
 
 } // namespace
