@@ -21,11 +21,11 @@ void openFolder(const QString& path) {
 
 } // namespace
 
-void revealInFileManager(const Path& folder, const QDBusConnection& sessionBus) {
+QObject* revealInFileManager(const Path& folder, const QDBusConnection& sessionBus) {
     QString path = QString::fromStdString(folder.string());
     if (!sessionBus.isConnected()) {
         openFolder(path);
-        return;
+        return nullptr;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"),
@@ -38,6 +38,7 @@ void revealInFileManager(const Path& folder, const QDBusConnection& sessionBus) 
             openFolder(path);
         watcher->deleteLater();
     });
+    return watcher;
 }
 
 } // namespace marklode

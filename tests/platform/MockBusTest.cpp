@@ -8,6 +8,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -163,12 +164,14 @@ TEST_F(MockBusTest, RevealAsksTheFileManagerToShowTheFolder) {
               << QString();
     ASSERT_EQ(QDBusConnection(busName).call(addMethod).type(), QDBusMessage::ReplyMessage);
 
-    revealInFileManager(dir / "Backups" / "2024-05-01_10-00-00", QDBusConnection(busName));
+    QPointer<QObject> call =
+        revealInFileManager(dir / "Backups" / "2024-05-01_10-00-00", QDBusConnection(busName));
     std::string expected =
         "ShowItems [\"file://" + dir.path().string() + "/Backups/2024-05-01_10-00-00\"] \"\"";
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return readText(log).find(expected) != std::string::npos; }, 5000))
         << readText(log);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return call.isNull(); }, 5000)) << "answered, then freed";
 }
 
 } // namespace
