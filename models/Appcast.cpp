@@ -23,6 +23,9 @@ std::optional<std::vector<QStringView>> versionParts(QStringView version) {
     return parts;
 }
 
+// Real feeds nest a handful of elements; release notes as HTML inside CDATA add none.
+constexpr int maxDepth = 64;
+
 // Which feed field a text element fills.
 QString* textField(AppcastItem& item, QStringView name) {
     if (name == u"title")
@@ -55,28 +58,119 @@ void readEnclosure(const QXmlStreamAttributes& attributes, const QUrl& base, App
             attributes.value(QStringLiteral("sparkle:shortVersionString")).toString();
 }
 
-AppcastItem readItem(QXmlStreamReader& reader, const QUrl& base) {
-    AppcastItem item;
-    while (reader.readNextStartElement()) {
-        QStringView name = reader.qualifiedName();
-        if (QString* field = textField(item, name)) {
-            *field = reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+// The text element of an item being read: where its text goes and whether the text of its
+// child elements counts (it does for the notes, whose HTML may come as elements).
+struct OpenField {
+    enum class Kind { plain, notes, notesLink } kind = Kind::plain;
+    QString* target = nullptr;
+    int depth = 0;
+    QString text;
+};
+
+// Reads the feed one token at a time, never recursing, so a hostile feed's nesting costs
+// nothing but the depth check.
+class FeedReader {
+  public:
+    FeedReader(QByteArrayView xml, const QUrl& base) : reader_(xml.toByteArray()), base_(base) {
+        // Matched by prefix, so that any namespace address the publisher declares is accepted.
+        reader_.setNamespaceProcessing(false);
+    }
+
+    AppcastParse read() {
+        while (!reader_.atEnd() && !result_.error) {
+            switch (reader_.readNext()) {
+            case QXmlStreamReader::DTD:
+                result_.error = QStringLiteral("document type declarations are not allowed");
+                break;
+            case QXmlStreamReader::StartElement:
+                startElement();
+                break;
+            case QXmlStreamReader::Characters:
+                if (field_ && (field_->kind == OpenField::Kind::notes || depth_ == field_->depth))
+                    field_->text += reader_.text();
+                break;
+            case QXmlStreamReader::EndElement:
+                endElement();
+                break;
+            default:
+                break;
+            }
+        }
+        if (!result_.error && reader_.hasError())
+            result_.error =
+                QStringLiteral("line %1: %2").arg(reader_.lineNumber()).arg(reader_.errorString());
+        else if (!result_.error && depth_ < 0)
+            result_.error = QStringLiteral("the feed is empty");
+        if (result_.error)
+            result_.items.clear();
+        return std::move(result_);
+    }
+
+  private:
+    void startElement() {
+        if (depth_ < 0) {
+            if (reader_.qualifiedName() != u"rss") {
+                result_.error = QStringLiteral("not an RSS feed");
+                return;
+            }
+            depth_ = 0;
+        }
+        if (++depth_ > maxDepth) {
+            result_.error = QStringLiteral("line %1: elements nested deeper than %2")
+                                .arg(reader_.lineNumber())
+                                .arg(maxDepth);
+            return;
+        }
+        QStringView name = reader_.qualifiedName();
+        if (field_ || (item_ && depth_ > itemDepth_ + 1))
+            return;
+        if (!item_) {
+            if (name == u"item") {
+                item_.emplace();
+                itemDepth_ = depth_;
+            }
+        } else if (QString* target = textField(*item_, name)) {
+            field_.emplace(OpenField{OpenField::Kind::plain, target, depth_, {}});
         } else if (name == u"description") {
-            item.notesHtml = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            field_.emplace(OpenField{OpenField::Kind::notes, &item_->notesHtml, depth_, {}});
         } else if (name == u"sparkle:releaseNotesLink") {
-            item.notesLink = base.resolved(
-                QUrl(reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed()));
+            field_.emplace(OpenField{OpenField::Kind::notesLink, nullptr, depth_, {}});
         } else if (name == u"enclosure") {
-            readEnclosure(reader.attributes(), base, item);
-            reader.skipCurrentElement();
-        } else {
-            reader.skipCurrentElement();
+            readEnclosure(reader_.attributes(), base_, *item_);
         }
     }
-    if (item.shortVersion.isEmpty())
-        item.shortVersion = item.version;
-    return item;
-}
+
+    void endElement() {
+        if (field_ && depth_ == field_->depth) {
+            switch (field_->kind) {
+            case OpenField::Kind::plain:
+                *field_->target = field_->text.trimmed();
+                break;
+            case OpenField::Kind::notes:
+                *field_->target = field_->text;
+                break;
+            case OpenField::Kind::notesLink:
+                item_->notesLink = base_.resolved(QUrl(field_->text.trimmed()));
+                break;
+            }
+            field_.reset();
+        } else if (item_ && depth_ == itemDepth_) {
+            if (item_->shortVersion.isEmpty())
+                item_->shortVersion = item_->version;
+            result_.items.push_back(std::move(*item_));
+            item_.reset();
+        }
+        --depth_;
+    }
+
+    QXmlStreamReader reader_;
+    QUrl base_;
+    AppcastParse result_;
+    int depth_ = -1; // before the root element
+    std::optional<AppcastItem> item_;
+    int itemDepth_ = 0;
+    std::optional<OpenField> field_;
+};
 
 } // namespace
 
@@ -98,38 +192,7 @@ std::optional<int> compareVersions(QStringView left, QStringView right) {
 }
 
 AppcastParse parseAppcast(QByteArrayView xml, const QUrl& base) {
-    AppcastParse result;
-    QXmlStreamReader reader(xml.toByteArray());
-    // Matched by prefix, so that any namespace address the publisher declares is accepted.
-    reader.setNamespaceProcessing(false);
-    bool sawRoot = false;
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::DTD:
-            result.error = QStringLiteral("document type declarations are not allowed");
-            result.items.clear();
-            return result;
-        case QXmlStreamReader::StartElement:
-            if (!sawRoot && reader.qualifiedName() != u"rss") {
-                result.error = QStringLiteral("not an RSS feed");
-                return result;
-            }
-            sawRoot = true;
-            if (reader.qualifiedName() == u"item")
-                result.items.push_back(readItem(reader, base));
-            break;
-        default:
-            break;
-        }
-    }
-    if (reader.hasError()) {
-        result.error =
-            QStringLiteral("line %1: %2").arg(reader.lineNumber()).arg(reader.errorString());
-        result.items.clear();
-    } else if (!sawRoot) {
-        result.error = QStringLiteral("the feed is empty");
-    }
-    return result;
+    return FeedReader(xml, base).read();
 }
 
 bool isApplicable(const AppcastItem& item) {

@@ -24,12 +24,18 @@ QString safeFileName(const AppcastItem& release) {
     return name;
 }
 
+// Whether the name is taken; a symbolic link takes it too, even when it leads nowhere.
+bool isTaken(const QString& path) {
+    QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
 // "name.deb", else "name (2).deb" and so on: an earlier file of the user's is never replaced.
 QString freePath(const QDir& folder, const QString& name) {
     QFileInfo info(name);
     QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
     QString candidate = folder.filePath(name);
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
+    for (int n = 2; isTaken(candidate); ++n)
         candidate = folder.filePath(
             QStringLiteral("%1 (%2)%3").arg(info.completeBaseName()).arg(n).arg(suffix));
     return candidate;

@@ -137,6 +137,12 @@ TEST_F(UpdateCheckerTest, ChecksOfferOnlyANewerReleaseForLinuxFromAReadableHttps
                            "sparkle:edSignature='c2ln'")),
          Outcome::upToDate},
         {"unclosed", "<rss><channel><item>", Outcome::failed, {}, UpdateFailure::malformedFeed},
+        {"notes nested 60,000 deep",
+         feed("<item><description>" + QByteArray("<b>").repeated(60000) +
+              QByteArray("</b>").repeated(60000) + "</description></item>"),
+         Outcome::failed,
+         {},
+         UpdateFailure::malformedFeed},
         {"entity definitions", attacks, Outcome::failed, {}, UpdateFailure::malformedFeed},
         {"not a feed",
          "<html><body>hi</body></html>",
@@ -208,11 +214,14 @@ TEST_F(UpdateCheckerTest, KeepsADownloadOnlyWhenItsSizeAndSignatureAreRight) {
         std::optional<UpdateFailure> failure;
         QString keptAs = {};
         QString existing = {};
+        bool existingIsDanglingLink = false;
     };
     const Case cases[] = {
         {"good", Mode::whole, 0, true, std::nullopt, QStringLiteral("marklode_6_amd64.deb")},
         {"good, name taken", Mode::whole, 0, true, std::nullopt,
          QStringLiteral("marklode_6_amd64 (2).deb"), QStringLiteral("marklode_6_amd64.deb")},
+        {"good, name taken by a link to nowhere", Mode::whole, 0, true, std::nullopt,
+         QStringLiteral("marklode_6_amd64 (2).deb"), QStringLiteral("marklode_6_amd64.deb"), true},
         {"wrong signature", Mode::whole, 0, false, UpdateFailure::signatureMismatch},
         {"connection cut halfway", Mode::truncated, 0, true, UpdateFailure::network},
         {"shorter than announced", Mode::whole, 10, true, UpdateFailure::lengthMismatch},
@@ -221,8 +230,13 @@ TEST_F(UpdateCheckerTest, KeepsADownloadOnlyWhenItsSizeAndSignatureAreRight) {
     };
     for (const Case& c : cases) {
         std::filesystem::remove_all(dir / "Downloads");
-        if (!c.existing.isEmpty())
+        if (c.existingIsDanglingLink) {
+            std::filesystem::create_directories(dir / "Downloads");
+            std::filesystem::create_symlink(dir / "nowhere",
+                                            dir / "Downloads" / c.existing.toStdString());
+        } else if (!c.existing.isEmpty()) {
             dir.write("Downloads/" + c.existing.toStdString(), "the user's own");
+        }
         server.serve(QStringLiteral("/dl/marklode_6_amd64.deb"), {payload, 200, c.mode});
         AppcastItem release;
         release.version = release.shortVersion = QStringLiteral("6");
@@ -240,9 +254,12 @@ TEST_F(UpdateCheckerTest, KeepsADownloadOnlyWhenItsSizeAndSignatureAreRight) {
             checker.download(release);
             EXPECT_FALSE(checker.canCheckForUpdates()) << c.name;
         });
-        QStringList expectedFiles;
-        if (!c.existing.isEmpty())
+        QStringList expectedFiles; // a link to nowhere is not listed, and stays a link
+        if (!c.existing.isEmpty() && !c.existingIsDanglingLink)
             expectedFiles << c.existing;
+        if (c.existingIsDanglingLink) {
+            EXPECT_TRUE(std::filesystem::is_symlink(dir / "Downloads" / c.existing.toStdString()));
+        }
         if (c.failure) {
             EXPECT_EQ(outcome.kind, Outcome::failed) << c.name;
             // Under Qt 6.8 (Debian 13) a connection closed halfway ends in no error at all, so
@@ -262,7 +279,7 @@ TEST_F(UpdateCheckerTest, KeepsADownloadOnlyWhenItsSizeAndSignatureAreRight) {
         expectedFiles.sort();
         // Nothing unverified is left behind, and nothing of the user's is replaced.
         EXPECT_EQ(downloads(), expectedFiles) << c.name;
-        if (!c.existing.isEmpty()) {
+        if (!c.existing.isEmpty() && !c.existingIsDanglingLink) {
             EXPECT_EQ(readText(dir / "Downloads" / c.existing.toStdString()), "the user's own");
         }
     }
