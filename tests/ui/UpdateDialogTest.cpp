@@ -4,11 +4,14 @@
 #include "support/ReleaseKeys.h"
 #include "support/TempDir.h"
 #include "ui/shell/AppUpdater.h"
+#include "ui/shell/ReleaseNotesView.h"
 
 #include <QDir>
+#include <QImage>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <gtest/gtest.h>
 
 using namespace marklode;
@@ -156,6 +159,47 @@ TEST_F(UpdateDialogTest, EveryOtherEndIsToldInTheDialogAndNothingIsOpened) {
             QDir(downloads()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
             << c.name;
         EXPECT_TRUE(opened.empty()) << c.name;
+    }
+}
+
+// Notes come from whoever serves the feed: what they name is never loaded, and notes that would
+// take long to lay out are shown as their text.
+TEST(ReleaseNotesViewTest, ShowsNotesWithoutLoadingAnythingOrLayingOutHostileHtml) {
+    TempDir dir;
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QString local = QString::fromStdString((dir / "local.png").string());
+    ASSERT_TRUE(picture.save(local));
+    struct Case {
+        const char* name;
+        QString html;
+        QString text;
+        bool bold; // the last word, when shown as HTML
+    };
+    const Case cases[] = {
+        {"ordinary", "<p>Faster <b>maps</b></p>", "Faster maps", true},
+        {"a local image", "<p>Look <img src=\"" + local + "\"><b>here</b></p>",
+         QString::fromUtf16(u"Look \uFFFChere"), true},
+        {"nested deeper than notes need",
+         QString("<div>").repeated(ReleaseNotesView::maxNesting + 1) + "<b>deep</b>", "deep",
+         false},
+        {"too long", "<p title='>'>" + QString("a&amp;b ").repeated(100000) + "</p>",
+         QString("a&b ").repeated(100000).trimmed().first(ReleaseNotesView::maxPlainLength) +
+             u'\u2026',
+         false},
+    };
+    for (const Case& c : cases) {
+        ReleaseNotesView view;
+        view.showNotes(c.html);
+        EXPECT_EQ(view.toPlainText(), c.text) << c.name;
+        QTextCursor end(view.document());
+        end.movePosition(QTextCursor::End);
+        EXPECT_EQ(end.charFormat().fontWeight() == QFont::Bold, c.bold) << c.name;
+        view.document()->size(); // lays out, which asks for the images
+        QVariant image =
+            view.document()->resource(QTextDocument::ImageResource, QUrl::fromLocalFile(local));
+        EXPECT_TRUE(image.value<QImage>().isNull() && image.value<QByteArray>().isEmpty())
+            << c.name;
     }
 }
 

@@ -1,11 +1,12 @@
 #include "ui/shell/UpdateDialog.h"
 
+#include "ui/shell/ReleaseNotesView.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace marklode {
@@ -26,7 +27,7 @@ UpdateDialog::UpdateDialog(UpdateChecker& checker, QString currentVersion, Updat
                            QWidget* parent)
     : QDialog(parent), checker_(checker), currentVersion_(std::move(currentVersion)),
       actions_(std::move(actions)), title_(new QLabel), message_(new QLabel),
-      notes_(new QTextBrowser), notesLink_(new QLabel), progress_(new QProgressBar),
+      notes_(new ReleaseNotesView), notesLink_(new QLabel), progress_(new QProgressBar),
       buttons_(new QDialogButtonBox) {
     setWindowTitle(q(updateDialogTitle));
     setMinimumWidth(460);
@@ -39,8 +40,6 @@ UpdateDialog::UpdateDialog(UpdateChecker& checker, QString currentVersion, Updat
     message_->setWordWrap(true);
     message_->setTextFormat(Qt::PlainText);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Notes come from the network: shown, but nothing they name is fetched or run.
-    notes_->setOpenLinks(false);
     notes_->setMinimumHeight(160);
     connect(notes_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         if (url.scheme() == u"https" && actions_.openUrl)
@@ -123,7 +122,7 @@ void UpdateDialog::showOffer(const AppcastItem& release) {
               {{notNowButtonText, QDialogButtonBox::RejectRole, [this] { reject(); }},
                {downloadButtonText, QDialogButtonBox::AcceptRole, download}});
     if (!release.notesHtml.trimmed().isEmpty()) {
-        notes_->setHtml(release.notesHtml);
+        notes_->showNotes(release.notesHtml);
         notes_->show();
     }
     if (release.notesLink.isValid() && release.notesLink.scheme() == u"https") {

@@ -11,9 +11,10 @@
 
 class QLabel;
 class QProgressBar;
-class QTextBrowser;
 
 namespace marklode {
+
+class ReleaseNotesView;
 
 // What the dialog does outside the program; tests record instead.
 struct UpdateActions {
@@ -55,7 +56,7 @@ class UpdateDialog : public QDialog {
     AppcastItem offer_;
     QLabel* title_;
     QLabel* message_;
-    QTextBrowser* notes_;
+    ReleaseNotesView* notes_;
     QLabel* notesLink_;
     QProgressBar* progress_;
     QDialogButtonBox* buttons_;
