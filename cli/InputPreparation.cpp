@@ -4,6 +4,7 @@
 #include "cli/Environment.h"
 #include "cli/Printing.h"
 #include "core/text/NumberSyntax.h"
+#include "rules/ExportSettings.h"
 #include "rules/SidecarIcon.h"
 
 #include <charconv>
@@ -118,8 +119,7 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
 
     PreparedInput input;
     input.path = path;
-    input.categoryName =
-        settings.categoryName.value_or(std::filesystem::path(path).stem().string());
+    input.categoryName = settings.categoryName.value_or(proposedCategoryName(path));
     input.icon = settings.icon;
     if (!input.icon) {
         if (auto sidecar = findSidecarIcon(path)) {

@@ -1,52 +1,11 @@
 #include "cli/Printing.h"
 
-#include "core/text/TextDecoding.h"
 #include "rules/UserMessage.h"
 
 #include <cstdio>
 #include <ostream>
 
 namespace marklode::cli {
-
-namespace {
-
-// Non-ASCII scalars that drive terminals (C1), reorder text or break lines.
-bool needsEscape(char32_t scalar) {
-    return (scalar >= 0x80 && scalar <= 0x9F) || scalar == 0x061C || scalar == 0x200E ||
-           scalar == 0x200F || (scalar >= 0x2028 && scalar <= 0x202E) ||
-           (scalar >= 0x2066 && scalar <= 0x2069);
-}
-
-} // namespace
-
-std::string printable(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x20 && byte < 0x7F) {
-            out += text[i++];
-            continue;
-        }
-        DecodedScalar decoded = decodeScalarAt(text, i);
-        char32_t scalar = decoded.scalar;
-        bool malformed = scalar == 0xFFFD && decoded.length == 1;
-        char escape[16];
-        if (scalar == '\n' || scalar == '\r' || scalar == '\t') {
-            out += scalar == '\n' ? "\\n" : scalar == '\r' ? "\\r" : "\\t";
-        } else if (malformed || scalar < 0x80) {
-            std::snprintf(escape, sizeof escape, "\\x%02x", byte);
-            out += escape;
-        } else if (needsEscape(scalar)) {
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(scalar));
-            out += escape;
-        } else {
-            out.append(text.substr(i, decoded.length));
-        }
-        i += decoded.length;
-    }
-    return out;
-}
 
 void writePOI(JsonWriter& json, const POI& poi) {
     json.beginObject();

@@ -3,18 +3,13 @@
 #include "cli/Command.h"
 #include "cli/Json.h"
 #include "core/import/POI.h"
+#include "core/text/PrintableText.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace marklode::cli {
-
-// User data made safe to print for people: C0 and C1 controls, DEL, the bidirectional controls,
-// the line and paragraph separators and bytes that are not UTF-8 become escapes ("\n", "\x1b",
-// "\u202e"), so names and paths can neither drive the terminal nor start lines of their own.
-// Everything else, backslashes included, is kept. JSON output has its own escaping instead.
-std::string printable(std::string_view text);
 
 // The keyed form of a POI as one JSON object.
 void writePOI(JsonWriter& json, const POI& poi);

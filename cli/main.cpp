@@ -33,6 +33,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
 namespace {
 
 using namespace marklode::cli;
+using marklode::printable;
 
 void printOverview(std::ostream& out, const std::vector<std::unique_ptr<Command>>& commands) {
     out << "Usage: marklode-cli COMMAND [OPTIONS]\n\nCommands:\n";

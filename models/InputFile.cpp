@@ -54,7 +54,7 @@ InputFile::InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsSt
                      QObject* parent)
     : QObject(parent), id_(QUuid::createUuid()), url_(std::move(url)),
       kind_(lowercased(url_.extension().string()) == ".gpx" ? Kind::gpx : Kind::csv),
-      categoryName_(QString::fromStdString(url_.stem().string())),
+      categoryName_(QString::fromStdString(proposedCategoryName(url_))),
       settingsStore_(std::move(settingsStore)), contents_(background::share(ImportedContents{})) {
     ExportDefaults defaults;
     if (settingsStore_) {

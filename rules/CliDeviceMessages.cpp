@@ -1,6 +1,7 @@
 #include "rules/CliDeviceMessages.h"
 
 #include "core/text/CurlyQuotes.h"
+#include "core/text/PrintableText.h"
 
 namespace marklode {
 
@@ -9,16 +10,15 @@ std::string notAGarminDeviceMessage(std::string_view volume) {
 }
 
 std::string sendingToMessage(std::string_view deviceName) {
-    return "Sending to " + std::string(deviceName) + "\u2026";
+    return "Sending to " + printable(deviceName) + "\u2026";
 }
 
 std::string restoringToMessage(std::string_view deviceName) {
-    return "Restoring to " + std::string(deviceName) + "\u2026";
+    return "Restoring to " + printable(deviceName) + "\u2026";
 }
 
 std::string backupsHeading(std::string_view deviceName, std::string_view folder) {
-    return "Backups of " + std::string(deviceName) + ", newest first, in " + std::string(folder) +
-           ":";
+    return "Backups of " + printable(deviceName) + ", newest first, in " + printable(folder) + ":";
 }
 
 } // namespace marklode

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "core/import/SpeedUnit.h"
+#include "core/text/PrintableText.h"
 
+#include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace marklode {
@@ -23,6 +26,12 @@ constexpr SpeedUnit defaultSpeedUnit(std::string_view region) {
 
 constexpr DistanceUnit defaultDistanceUnit(std::string_view region) {
     return regionUsesImperialUnits(region) ? DistanceUnit::feet : DistanceUnit::meters;
+}
+
+// The category a file's POIs get unless the user names one: the file's name without its last
+// extension, with no character in it that could break or reorder the text it is shown in.
+inline std::string proposedCategoryName(const std::filesystem::path& input) {
+    return withoutControls(input.stem().string());
 }
 
 } // namespace marklode

@@ -1,6 +1,7 @@
 #include "rules/LibraryMessages.h"
 
 #include "core/text/CurlyQuotes.h"
+#include "core/text/PrintableText.h"
 
 namespace marklode {
 
@@ -19,11 +20,14 @@ std::string joined(const std::vector<std::string>& parts, std::string_view separ
 } // namespace
 
 std::string ignoredFilesMessage(const std::vector<std::string>& fileNames) {
-    return "Only .csv and .gpx files can be added. Ignored: " + joined(fileNames, ", ") + ".";
+    std::vector<std::string> shown;
+    for (const std::string& name : fileNames)
+        shown.push_back(printable(name));
+    return "Only .csv and .gpx files can be added. Ignored: " + joined(shown, ", ") + ".";
 }
 
 std::string fileProblemLine(std::string_view fileName, std::string_view problem) {
-    return std::string(fileName) + ": " + std::string(problem);
+    return printable(fileName) + ": " + std::string(problem);
 }
 
 std::string saveStatusMessage(std::size_t written, std::size_t skipped, bool cancelled) {
@@ -52,11 +56,11 @@ ReplacePromptTexts replacePromptTexts(std::string_view fileName) {
 }
 
 std::string cannotReadTitle(std::string_view fileName) {
-    return "Can't Read " + std::string(fileName);
+    return "Can't Read " + printable(fileName);
 }
 
 std::string sidecarIconText(std::string_view iconFileName) {
-    return "Found " + std::string(iconFileName) + " next to the file";
+    return "Found " + printable(iconFileName) + " next to the file";
 }
 
 std::string mapSampleCaption(std::string_view shown, std::string_view total) {

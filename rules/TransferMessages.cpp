@@ -1,6 +1,7 @@
 #include "rules/TransferMessages.h"
 
 #include "core/text/CurlyQuotes.h"
+#include "core/text/PrintableText.h"
 
 namespace marklode {
 
@@ -10,9 +11,10 @@ std::string sentMessage(std::string_view formattedPOICount, std::size_t category
     std::string message = "Sent " + std::string(formattedPOICount) + " POIs in " +
                           std::to_string(categoryCount) +
                           (categoryCount == 1 ? " category" : " categories") + " to " +
-                          std::string(deviceName) + ". The file was read back and checked.";
+                          printable(deviceName) + ". The file was read back and checked.";
     if (backupFolder)
-        message += "\n\nThe previous custom POIs were backed up to:\n" + backupFolder->string();
+        message +=
+            "\n\nThe previous custom POIs were backed up to:\n" + printable(backupFolder->string());
     return message;
 }
 
@@ -20,10 +22,11 @@ std::string restoredMessage(std::string_view formattedTime, std::string_view for
                             std::string_view deviceName,
                             const std::optional<std::filesystem::path>& backupFolder) {
     std::string message = "Restored the backup of " + std::string(formattedTime) + " to " +
-                          std::string(deviceName) + ": " + std::string(formattedPOICount) +
+                          printable(deviceName) + ": " + std::string(formattedPOICount) +
                           " POIs. The file was read back and checked.";
     if (backupFolder)
-        message += "\n\nThe custom POIs it replaced were backed up to:\n" + backupFolder->string();
+        message += "\n\nThe custom POIs it replaced were backed up to:\n" +
+                   printable(backupFolder->string());
     return message;
 }
 
@@ -34,7 +37,7 @@ std::string noBackupsMessage(std::string_view deviceName) {
 RestoreConfirmationTexts restoreConfirmationTexts(std::string_view deviceName,
                                                   bool replacesExisting) {
     return RestoreConfirmationTexts{
-        "Restore the backup to " + std::string(deviceName) + "?",
+        "Restore the backup to " + printable(deviceName) + "?",
         replacesExisting ? "The custom POIs now on this device will be replaced. Marklode backs "
                            "them up first."
                          : "This device has no custom POIs now.",
@@ -48,9 +51,9 @@ std::string damagedGPIFileMessage(std::string_view fileName) {
 
 std::string removedMessage(std::string_view deviceName,
                            const std::optional<std::filesystem::path>& backupFolder) {
-    std::string message = "Removed the custom POIs from " + std::string(deviceName) + ".";
+    std::string message = "Removed the custom POIs from " + printable(deviceName) + ".";
     if (backupFolder)
-        message += "\n\nA backup was saved to:\n" + backupFolder->string();
+        message += "\n\nA backup was saved to:\n" + printable(backupFolder->string());
     return message;
 }
 
@@ -59,8 +62,8 @@ std::string beingEjectedMessage(std::string_view deviceName) {
 }
 
 std::string ejectFailedMessage(std::string_view deviceName) {
-    return "\u201C" + std::string(deviceName) +
-           "\u201D couldn't be ejected. Close any files open on it and try again.";
+    return curlyQuoted(deviceName) +
+           " couldn't be ejected. Close any files open on it and try again.";
 }
 
 std::string noLongerConnectedMessage(std::string_view deviceName) {

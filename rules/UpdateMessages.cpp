@@ -1,6 +1,7 @@
 #include "rules/UpdateMessages.h"
 
 #include "core/text/CurlyQuotes.h"
+#include "core/text/PrintableText.h"
 
 namespace marklode {
 
@@ -68,7 +69,7 @@ UpdateDialogTexts downloadVerifiedTexts(std::string_view newVersion, std::string
                                         std::string_view folder) {
     return {product(newVersion) + " is ready to install",
             "The download was verified and saved as " + curlyQuoted(fileName) + " in " +
-                std::string(folder) + "."};
+                printable(folder) + "."};
 }
 
 UpdateDialogTexts checkFailedTexts(const UpdateError& error) {

@@ -2,6 +2,7 @@
 
 #include "core/text/ByteCount.h"
 #include "core/text/CurlyQuotes.h"
+#include "core/text/PrintableText.h"
 
 namespace marklode {
 
@@ -87,7 +88,7 @@ std::string DeviceTransferError::description() const {
                 return std::string("There are no custom POIs (Garmin/POI/poi.gpi) on this device.");
             },
             [](const SymbolicLink& e) {
-                return curlyQuoted(e.device) + " has a symbolic link at " + e.path +
+                return curlyQuoted(e.device) + " has a symbolic link at " + printable(e.path) +
                        ", so Marklode won't change its POIs. Replace the link with a real "
                        "folder or file and try again.";
             },

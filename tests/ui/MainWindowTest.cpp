@@ -289,3 +289,30 @@ TEST_F(MainWindowTest, TheSidebarWorksFromTheKeyboard) {
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_TRUE(library->files().isEmpty());
 }
+
+// A name may hold a line break or a direction control (U+202E shows "txt.exe.csv" backwards);
+// wherever the window shows it, they are made visible instead of acting.
+TEST_F(MainWindowTest, ControlAndDirectionCharactersInNamesAreShownNotObeyed) {
+    struct Case {
+        std::string name;
+        QString shown, category;
+    } cases[] = {
+        {"two\nlines.csv", "two\\nlines.csv", "two lines"},
+        {"\u202Etxt.exe.csv", "\\u202etxt.exe.csv", "txt.exe"},
+    };
+    for (int row = 0; row < 2; ++row) {
+        const Case& c = cases[row];
+        InputFile* file = addFile(c.name, std::string(oneRow));
+        library->setSelection(file->id());
+        EXPECT_EQ(fileRow(row).data().toString(), c.shown);
+        EXPECT_EQ(window->windowTitle(), c.shown + " \u2014 1 POIs");
+        EXPECT_EQ(file->categoryName(), c.category);
+    }
+    plugIn("GPS\u202E53");
+    SidebarModel* model = window->sidebar()->model();
+    EXPECT_EQ(model->index(0, 0, model->index(SidebarModel::devices, 0)).data().toString(),
+              "GPS\\u202e53");
+    SendConfirmationSheet sheet(SendPlan{volumes.back(), QStringLiteral("GPS\n53"), 1, 1, false},
+                                QLocale(QStringLiteral("en_US")), window.get());
+    EXPECT_EQ(sheet.windowTitle(), "Send to GPS\\n53?");
+}

@@ -6,6 +6,7 @@
 #include "ui/detail/POITable.h"
 #include "ui/detail/SettingsForm.h"
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,7 +21,7 @@ constexpr int upperPaneMinimum = 320;
 constexpr int lowerPaneMinimum = 200;
 
 QString fileName(const InputFile& file) {
-    return QString::fromStdString(file.url().filename().string());
+    return shownFileName(file.url());
 }
 
 } // namespace

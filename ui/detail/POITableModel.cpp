@@ -1,6 +1,7 @@
 #include "ui/detail/POITableModel.h"
 
 #include "models/InputFile.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -71,9 +72,9 @@ QVariant POITableModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole:
         switch (index.column()) {
         case name:
-            return QString::fromStdString(row.poi.name);
+            return shownText(row.poi.name);
         case comment:
-            return row.poi.comment ? QString::fromStdString(*row.poi.comment) : QString();
+            return row.poi.comment ? shownText(*row.poi.comment) : QString();
         case latitude:
             return locale_.toString(row.poi.latitude, 'f', 5);
         case longitude:

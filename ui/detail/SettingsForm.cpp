@@ -5,6 +5,7 @@
 #include "ui/detail/IconPreview.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -23,7 +24,7 @@ constexpr int formHeight = 230;
 constexpr int formHeightWithIconError = 260;
 
 QString fileName(const Path& url) {
-    return QString::fromStdString(url.filename().string());
+    return shownFileName(url);
 }
 
 // Picker items carry their case as data, so that the order of items is all the mapping there is.

@@ -2,6 +2,7 @@
 
 #include "models/LibraryViewModel.h"
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -64,7 +65,7 @@ void DeviceActionBar::update() {
     std::optional<GarminDevice> device = devices_.selectedDevice();
     send_->setEnabled(device && library_.hasCategories());
     QString tip = device ? QStringLiteral("Write all files to %1 as one poi.gpi.")
-                               .arg(QString::fromStdString(device->displayName()))
+                               .arg(shownText(device->displayName()))
                          : QStringLiteral("Connect a Garmin device or SD card first.");
     send_->setToolTip(tip);
     send_->setAccessibleDescription(tip);

@@ -1,6 +1,7 @@
 #include "ui/devices/RestoreBackupDialog.h"
 
 #include "rules/TransferMessages.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -110,7 +111,7 @@ namespace {
 
 void confirmRestore(DeviceViewModel& devices, const GarminDevice& device, const BackupEntry& backup,
                     bool replacesExisting, const QLocale& locale, QWidget* parent) {
-    auto* sheet = new RestoreConfirmationSheet(backup, fromUtf8(device.displayName()),
+    auto* sheet = new RestoreConfirmationSheet(backup, shownText(device.displayName()),
                                                replacesExisting, locale, parent);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(sheet, &QDialog::accepted, parent, [&devices, device, backup] {
@@ -131,8 +132,8 @@ void chooseBackup(DeviceViewModel& devices, const GarminDevice& device,
     // The list arrives after the backups were read, so clicks made meanwhile may bring more.
     if (parent->findChild<RestoreBackupDialog*>() || parent->findChild<RestoreConfirmationSheet*>())
         return;
-    auto* chooser =
-        new RestoreBackupDialog(std::move(backups), fromUtf8(device.displayName()), locale, parent);
+    auto* chooser = new RestoreBackupDialog(std::move(backups), shownText(device.displayName()),
+                                            locale, parent);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(chooser, &QDialog::accepted, parent,
                      [&devices, device, locale, parent, chooser] {

@@ -1,14 +1,16 @@
 #include "ui/devices/SendConfirmationSheet.h"
 
+#include "ui/widgets/ShownText.h"
+
 namespace marklode {
 
 SendConfirmationSheet::SendConfirmationSheet(const SendPlan& plan, const QLocale& locale,
                                              QWidget* parent)
     : ConfirmationSheet(
           QStringLiteral("sendConfirmationSheet"),
-          {QStringLiteral("Send to %1?").arg(plan.deviceName),
+          {QStringLiteral("Send to %1?").arg(shownText(plan.deviceName.toStdString())),
            "go-bottom",
-           {{QStringLiteral("Device"), plan.deviceName},
+           {{QStringLiteral("Device"), shownText(plan.deviceName.toStdString())},
             {QStringLiteral("Categories"), QString::number(plan.categoryCount)},
             {QStringLiteral("POIs"), locale.toString(static_cast<qlonglong>(plan.poiCount))},
             {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")}},

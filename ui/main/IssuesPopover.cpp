@@ -1,6 +1,7 @@
 #include "ui/main/IssuesPopover.h"
 
 #include "models/InputFile.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -15,7 +16,7 @@ IssuesPopover::IssuesPopover(const InputFile& file, QWidget* parent) : QFrame(pa
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameShape(QFrame::StyledPanel);
     setFixedSize(420, 300);
-    QString name = QString::fromStdString(file.url().filename().string());
+    QString name = shownFileName(file.url());
     setAccessibleName(QStringLiteral("Skipped rows in %1").arg(name));
 
     auto* layout = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 #include "ui/main/DropZone.h"
 #include "ui/main/Sidebar.h"
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -253,7 +254,7 @@ void MainWindow::showResultAlert() {
                              [this] { devices_.setResultMessage(std::nullopt); });
     if (auto device = devices_.lastDevice(); device && !devices_.isBusy()) {
         auto* eject = resultAlert_->addButton(
-            QStringLiteral("Eject %1").arg(QString::fromStdString(device->displayName())),
+            QStringLiteral("Eject %1").arg(shownText(device->displayName())),
             QMessageBox::AcceptRole);
         GarminDevice target = *device;
         connect(eject, &QPushButton::clicked, this, [this, target] { devices_.eject(target); });

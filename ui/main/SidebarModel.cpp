@@ -3,6 +3,7 @@
 #include "models/DeviceViewModel.h"
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
+#include "ui/widgets/ShownText.h"
 
 namespace marklode {
 
@@ -144,7 +145,7 @@ QVariant SidebarModel::data(const QModelIndex& index, int role) const {
         switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return QString::fromStdString(file->url().filename().string());
+            return shownFileName(file->url());
         case Qt::AccessibleDescriptionRole:
             return file->issues().empty()
                        ? detail()
@@ -163,13 +164,13 @@ QVariant SidebarModel::data(const QModelIndex& index, int role) const {
     }
     case RowKind::device: {
         GarminDevice device = *deviceAt(index);
-        QString volume = QString::fromStdString(device.volumeName());
+        QString volume = shownText(device.volumeName());
         QString caption = device.hasDeviceXML ? volume : QStringLiteral("SD card \u00B7 ") + volume;
         std::optional<GarminDevice> selected = devices_.selectedDevice();
         switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return QString::fromStdString(device.displayName());
+            return shownText(device.displayName());
         case Qt::AccessibleDescriptionRole:
         case detailRole:
             return caption;
