@@ -4,6 +4,7 @@
 #include "cli/Printing.h"
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
+#include "core/io/ReadFile.h"
 #include "core/text/TextClasses.h"
 #include "rules/ExportSettings.h"
 
@@ -23,18 +24,36 @@ SpeedUnit speedUnitOption(const Arguments& args) {
     throw UsageError("--speed-unit must be kmh or mph");
 }
 
-bool isGPXPath(const std::string& path) {
-    return lowercased(std::filesystem::path(path).extension().string()) == ".gpx";
+std::optional<InputKind> formatOption(const Arguments& args) {
+    auto value = args.value("format");
+    if (!value)
+        return std::nullopt;
+    if (*value == "csv")
+        return InputKind::csv;
+    if (*value == "gpx")
+        return InputKind::gpx;
+    throw UsageError("--format must be csv or gpx");
 }
 
-ImportResult importInput(const std::string& path, SpeedUnit speedUnit, Streams& io) {
+InputKind inputKind(const std::string& path, std::optional<InputKind> format) {
+    if (format)
+        return *format;
+    return lowercased(std::filesystem::path(path).extension().string()) == ".gpx" ? InputKind::gpx
+                                                                                  : InputKind::csv;
+}
+
+ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit speedUnit,
+                         Streams& io) {
     constexpr std::uintmax_t largeFile = 8'000'000;
     std::error_code ignored;
-    if (io.errIsTerminal && std::filesystem::file_size(path, ignored) >= largeFile && !ignored)
+    // Only files have a size to tell beforehand; "-" is standard input, not a file of that name.
+    if (io.errIsTerminal && path != standardInputName &&
+        std::filesystem::file_size(path, ignored) >= largeFile && !ignored)
         io.err << "Reading " << printable(path) << "…\n";
-    if (isGPXPath(path))
-        return GPXImporter().importFile(path);
-    return CSVImporter(speedUnit).importFile(path);
+    std::string bytes = readCommandLineInput(path);
+    if (kind == InputKind::gpx)
+        return GPXImporter().importData(bytes);
+    return CSVImporter(speedUnit).importData(bytes);
 }
 
 void printIssues(Streams& io, const std::string& path, const ImportResult& result) {

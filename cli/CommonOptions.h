@@ -4,6 +4,7 @@
 #include "core/import/ImportIssue.h"
 #include "core/import/SpeedUnit.h"
 
+#include <optional>
 #include <string>
 
 namespace marklode::cli {
@@ -11,12 +12,18 @@ namespace marklode::cli {
 // --speed-unit kmh|mph, defaulting by the locale rule.
 SpeedUnit speedUnitOption(const Arguments& args);
 
-// True when the lower-cased extension is ".gpx"; every other file is read as CSV.
-bool isGPXPath(const std::string& path);
+enum class InputKind { csv, gpx };
 
-// Imports a CSV or GPX file, chosen by its lower-cased extension. Throws what the importers throw.
+// --format csv|gpx, for inputs whose names don't tell (standard input, a pipe); nothing when not
+// given.
+std::optional<InputKind> formatOption(const Arguments& args);
+
+// The given format, else by the lower-cased extension: ".gpx" is GPX, every other file CSV.
+InputKind inputKind(const std::string& path, std::optional<InputKind> format);
+
+// Imports a CSV or GPX input read by readCommandLineInput. Throws what the importers throw.
 // Announces large files on a terminal's standard error, since they take a moment.
-ImportResult importInput(const std::string& path, SpeedUnit speedUnit, Streams& io);
+ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit speedUnit, Streams& io);
 
 // Skipped rows are warnings, not failures: "FILE: Line N: MESSAGE" on standard error.
 void printIssues(Streams& io, const std::string& path, const ImportResult& result);

@@ -52,6 +52,7 @@ class InspectCommand final : public Command {
         return "Usage: marklode-cli inspect FILE.gpi [--json]\n"
                "\n"
                "Reads a .gpi file back and lists its categories with their POI counts.\n"
+               "FILE.gpi - is standard input; a pipe, such as <(command), is read to its end.\n"
                "  --json  print {\"categories\":[{\"name\":...,\"poiCount\":N}],\"poiCount\":N}\n";
     }
     std::span<const OptionSpec> options() const override { return inspectOptions; }
@@ -63,7 +64,7 @@ class InspectCommand final : public Command {
         bool json = args.has("json");
         std::string bytes;
         try {
-            bytes = readFileBytes(path);
+            bytes = readCommandLineInput(path);
         } catch (...) {
             return reportCurrentFailure(io, json);
         }

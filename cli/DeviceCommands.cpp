@@ -28,8 +28,8 @@ bool isGPIPath(const std::string& path) {
 std::pair<Bytes, std::size_t> deviceFile(const std::vector<std::string>& inputs,
                                          const ConvertSettings& settings, Streams& io,
                                          bool& failed) {
-    if (inputs.size() == 1 && isGPIPath(inputs.front())) {
-        std::string text = readFileBytes(inputs.front());
+    if (inputs.size() == 1 && !settings.format && isGPIPath(inputs.front())) {
+        std::string text = readCommandLineInput(inputs.front());
         Bytes bytes(text.begin(), text.end());
         std::size_t categoryCount = 0;
         try {
@@ -121,7 +121,8 @@ class SendCommand final : public Command {
                "Builds one poi.gpi with a category per input that has POIs (or takes a single\n"
                "ready .gpi as it is), backs up the device's previous file, installs the new one\n"
                "atomically and reads it back to verify it. Without --device the one connected\n"
-               "Garmin is used. Convert options: see marklode-cli convert --help.\n";
+               "Garmin is used. An INPUT of - is standard input; a pipe is read to its end.\n"
+               "Convert options (--format among them): see marklode-cli convert --help.\n";
     }
     std::span<const OptionSpec> options() const override { return options_; }
 

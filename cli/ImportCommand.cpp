@@ -11,7 +11,8 @@ namespace marklode::cli {
 
 namespace {
 
-constexpr OptionSpec importOptions[] = {{"speed-unit", 0, true}, {"json", 0, false}};
+constexpr OptionSpec importOptions[] = {
+    {"format", 0, true}, {"speed-unit", 0, true}, {"json", 0, false}};
 
 // The human form lists this many POIs, then says how many more there are.
 constexpr std::size_t listedPOIs = 20;
@@ -50,11 +51,14 @@ class ImportCommand final : public Command {
         return "read one CSV or GPX file and show its POIs";
     }
     std::string_view help() const override {
-        return "Usage: marklode-cli import FILE [--speed-unit kmh|mph] [--json]\n"
+        return "Usage: marklode-cli import FILE [--format csv|gpx] [--speed-unit kmh|mph] "
+               "[--json]\n"
                "\n"
                "Reads FILE with the GPX importer when its extension is .gpx, else as CSV.\n"
+               "FILE - is standard input; a pipe, such as <(command), is read to its end.\n"
                "Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE.\n"
                "\n"
+               "  --format csv|gpx      read FILE as this kind, whatever its name\n"
                "  --speed-unit kmh|mph  unit of \"@\" speeds in CSV names (default by locale)\n"
                "  --json                print {\"pois\":[...],\"issues\":[...]} on standard "
                "output\n";
@@ -65,11 +69,12 @@ class ImportCommand final : public Command {
         if (args.positional().size() != 1)
             throw UsageError("import takes exactly one FILE");
         const std::string& path = args.positional().front();
+        InputKind kind = inputKind(path, formatOption(args));
         SpeedUnit speedUnit = speedUnitOption(args);
         bool json = args.has("json");
         ImportResult result;
         try {
-            result = importInput(path, speedUnit, io);
+            result = importInput(path, kind, speedUnit, io);
         } catch (...) {
             return reportCurrentFailure(io, json);
         }

@@ -1,8 +1,8 @@
 #include "cli/InputPreparation.h"
 
-#include "cli/CommonOptions.h"
 #include "cli/Environment.h"
 #include "cli/Printing.h"
+#include "core/io/ReadFile.h"
 #include "core/text/NumberSyntax.h"
 #include "rules/ExportSettings.h"
 #include "rules/SidecarIcon.h"
@@ -41,15 +41,16 @@ std::optional<GPIWriter::TimePoint> timestampOption(const Arguments& args) {
     return GPIWriter::TimePoint(std::chrono::seconds(*seconds));
 }
 
-ProximityMode proximityModeByKind(const std::string& path) {
-    return isGPXPath(path) ? ProximityMode::fromFile : ProximityMode::off;
+ProximityMode proximityModeByKind(InputKind kind) {
+    return kind == InputKind::gpx ? ProximityMode::fromFile : ProximityMode::off;
 }
 
 } // namespace
 
 std::vector<OptionSpec> withConvertSettingOptions(std::initializer_list<OptionSpec> own) {
     std::vector<OptionSpec> options(own);
-    options.insert(options.end(), {{"category", 0, true},
+    options.insert(options.end(), {{"format", 0, true},
+                                   {"category", 0, true},
                                    {"icon", 0, true},
                                    {"speed-unit", 0, true},
                                    {"proximity", 0, true},
@@ -61,6 +62,7 @@ std::vector<OptionSpec> withConvertSettingOptions(std::initializer_list<OptionSp
 
 ConvertSettings convertSettings(const Arguments& args) {
     ConvertSettings settings;
+    settings.format = formatOption(args);
     settings.speedUnit = speedUnitOption(args);
     std::string region = environmentRegion();
     settings.distanceUnit = defaultDistanceUnit(region);
@@ -108,9 +110,10 @@ std::optional<ConvertSettings> convertSettingsOrReport(const Arguments& args, St
 
 std::optional<PreparedInput> prepareInput(const std::string& path, const ConvertSettings& settings,
                                           Streams& io) {
+    const InputKind kind = inputKind(path, settings.format);
     ImportResult result;
     try {
-        result = importInput(path, settings.speedUnit, io);
+        result = importInput(path, kind, settings.speedUnit, io);
     } catch (...) {
         reportCurrentFailureOf(io, path);
         return std::nullopt;
@@ -121,7 +124,8 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
     input.path = path;
     input.categoryName = settings.categoryName.value_or(proposedCategoryName(path));
     input.icon = settings.icon;
-    if (!input.icon) {
+    // Standard input has no folder to hold an icon beside it.
+    if (!input.icon && path != standardInputName) {
         if (auto sidecar = findSidecarIcon(path)) {
             try {
                 input.icon = GPIIcon::contentsOf(*sidecar);
@@ -131,7 +135,7 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
             }
         }
     }
-    ProximitySettings proximity{settings.proximityMode.value_or(proximityModeByKind(path)),
+    ProximitySettings proximity{settings.proximityMode.value_or(proximityModeByKind(kind)),
                                 settings.fixedProximity, settings.distanceUnit};
     input.effectivePOIs.reserve(result.pois.size());
     for (POI& poi : result.pois)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Command.h"
+#include "cli/CommonOptions.h"
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIWriter.h"
 #include "rules/ProximityRule.h"
@@ -14,6 +15,7 @@ namespace marklode::cli {
 
 // The options shared by convert and send, as the application's per-file settings.
 struct ConvertSettings {
+    std::optional<InputKind> format; // absent: each input's by its name
     SpeedUnit speedUnit = SpeedUnit::kilometersPerHour;
     std::optional<ProximityMode> proximityMode; // absent: by the input's kind
     double fixedProximity = defaultFixedProximity;

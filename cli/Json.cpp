@@ -1,5 +1,7 @@
 #include "cli/Json.h"
 
+#include "core/text/TextDecoding.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -8,8 +10,19 @@ namespace marklode::cli {
 void appendJsonString(std::string& out, std::string_view text) {
     static constexpr char hex[] = "0123456789abcdef";
     out += '"';
-    for (char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
         auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80) {
+            // JSON text must be UTF-8.
+            DecodedScalar decoded = decodeScalarAt(text, i);
+            if (decoded.scalar == 0xFFFD && decoded.length == 1)
+                appendUTF8(out, 0xFFFD);
+            else
+                out.append(text.substr(i, decoded.length));
+            i += decoded.length - 1;
+            continue;
+        }
         switch (c) {
         case '"':
             out += "\\\"";

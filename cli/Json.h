@@ -33,6 +33,7 @@ class JsonWriter {
     bool afterKey_ = false;
 };
 
+// Quoted and escaped. Bytes that are not UTF-8 (paths may hold any) become U+FFFD, one for each.
 void appendJsonString(std::string& out, std::string_view text);
 void appendJsonNumber(std::string& out, double number);
 

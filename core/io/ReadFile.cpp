@@ -38,6 +38,28 @@ struct FileDescriptor {
     ~FileDescriptor() { ::close(fd); }
 };
 
+// Reads to the end rather than trusting a size: a file may grow meanwhile, a pipe has none.
+std::string readToEnd(int fd, const std::filesystem::path& path, std::uint64_t maxBytes,
+                      std::size_t expectedSize) {
+    std::string bytes;
+    bytes.reserve(expectedSize);
+    char chunk[1 << 16];
+    for (;;) {
+        ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            failWithErrno(path);
+        }
+        if (got == 0)
+            break;
+        if (bytes.size() + static_cast<std::size_t>(got) > maxBytes)
+            fail(path, FileProblem::tooLarge);
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    return bytes;
+}
+
 std::string readBytes(const std::filesystem::path& path, std::uint64_t maxBytes, bool fromMedium) {
     // Checked before opening too: opening a FIFO blocks, and opening some devices acts.
     struct stat info {};
@@ -67,25 +89,7 @@ std::string readBytes(const std::filesystem::path& path, std::uint64_t maxBytes,
             failWithErrno(path);
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
     }
-
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(size));
-    // Read to the end rather than trusting st_size: the file may grow meanwhile.
-    char chunk[1 << 16];
-    for (;;) {
-        ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            failWithErrno(path);
-        }
-        if (got == 0)
-            break;
-        if (bytes.size() + static_cast<std::size_t>(got) > maxBytes)
-            fail(path, FileProblem::tooLarge);
-        bytes.append(chunk, static_cast<std::size_t>(got));
-    }
-    return bytes;
+    return readToEnd(fd, path, maxBytes, static_cast<std::size_t>(size));
 }
 
 } // namespace
@@ -101,6 +105,26 @@ std::string readFileBytes(const std::filesystem::path& path, std::uint64_t maxBy
 
 std::string readFileBytesFromMedium(const std::filesystem::path& path, std::uint64_t maxBytes) {
     return readBytes(path, maxBytes, true);
+}
+
+std::string readCommandLineInput(const std::filesystem::path& path, std::uint64_t maxBytes) {
+    if (path == standardInputName)
+        return readToEnd(STDIN_FILENO, path, maxBytes, 0);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        failWithErrno(path);
+    if (!S_ISFIFO(info.st_mode))
+        return readFileBytes(path, maxBytes);
+    // Without O_NONBLOCK: the open waits for the pipe's writer, as whoever named the pipe means.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        failWithErrno(path);
+    FileDescriptor guard{fd};
+    if (::fstat(fd, &info) != 0)
+        failWithErrno(path);
+    if (!S_ISFIFO(info.st_mode))
+        fail(path, FileProblem::notRegularFile);
+    return readToEnd(fd, path, maxBytes, 0);
 }
 
 } // namespace marklode

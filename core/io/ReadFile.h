@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace marklode {
 
@@ -17,5 +18,14 @@ std::string readFileBytes(const std::filesystem::path& path, std::uint64_t maxBy
 // As readFileBytes, but first drops the file's cached pages so that the bytes come from the
 // storage device itself rather than from memory (where the file system allows).
 std::string readFileBytesFromMedium(const std::filesystem::path& path, std::uint64_t maxBytes);
+
+// How a command line names its standard input.
+inline constexpr std::string_view standardInputName = "-";
+
+// An input the user named on the command line: "-" is standard input, and a pipe (a process
+// substitution such as /dev/fd/63 too) is read to its end, both within maxBytes; anything else as
+// readFileBytes. Files found rather than named must go through readFileBytes.
+std::string readCommandLineInput(const std::filesystem::path& path,
+                                 std::uint64_t maxBytes = noReadLimit);
 
 } // namespace marklode

@@ -41,11 +41,9 @@ std::string programFor(std::optional<uid_t> asUser) {
     return copy.program.string();
 }
 
-} // namespace
-
-int spawnCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
-             int outFd, int errFd, std::optional<uid_t> asUser) {
-    const std::string program = programFor(asUser);
+int spawnProgram(const std::string& program, const std::vector<std::string>& args,
+                 const std::map<std::string, std::string>& env, int outFd, int errFd,
+                 std::optional<uid_t> asUser) {
     pid_t pid = ::fork();
     if (pid < 0)
         throw std::runtime_error("fork failed");
@@ -70,12 +68,12 @@ int spawnCli(const std::vector<std::string>& args, const std::map<std::string, s
     return pid;
 }
 
-CliRun runCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
-              std::optional<uid_t> asUser) {
+CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::map<std::string, std::string>& env, std::optional<uid_t> asUser) {
     int outPipe[2], errPipe[2];
     if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
-    pid_t pid = spawnCli(args, env, outPipe[1], errPipe[1], asUser);
+    pid_t pid = spawnProgram(program, args, env, outPipe[1], errPipe[1], asUser);
     ::close(outPipe[1]);
     ::close(errPipe[1]);
     CliRun run;
@@ -103,6 +101,23 @@ CliRun runCli(const std::vector<std::string>& args, const std::map<std::string, 
     ::waitpid(pid, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return run;
+}
+
+} // namespace
+
+int spawnCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
+             int outFd, int errFd, std::optional<uid_t> asUser) {
+    return spawnProgram(programFor(asUser), args, env, outFd, errFd, asUser);
+}
+
+CliRun runCli(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
+              std::optional<uid_t> asUser) {
+    return runProgram(programFor(asUser), args, env, asUser);
+}
+
+CliRun runShell(const std::string& script, std::map<std::string, std::string> env) {
+    env["cli"] = MARKLODE_CLI;
+    return runProgram("/bin/bash", {"-c", script}, env, std::nullopt);
 }
 
 } // namespace marklode::test

@@ -25,6 +25,10 @@ CliRun runCli(const std::vector<std::string>& args,
               const std::map<std::string, std::string>& env = {},
               std::optional<uid_t> asUser = std::nullopt);
 
+// Runs `bash -c SCRIPT`, in which "$cli" names marklode-cli, capturing both streams: for inputs
+// that reach the program through real pipes.
+CliRun runShell(const std::string& script, std::map<std::string, std::string> env = {});
+
 // The user "nobody", who owns nothing.
 inline constexpr uid_t nobody = 65534;
 

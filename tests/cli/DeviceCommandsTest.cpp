@@ -134,6 +134,33 @@ TEST_F(DeviceCommandsTest, FailuresLeaveTheDeviceAlone) {
     EXPECT_EQ(runCli({"remove", "extra"}).status, 2);
 }
 
+// Paths are bytes: JSON output must still parse (the parser refuses text that isn't UTF-8) and
+// shows what isn't UTF-8 as U+FFFD.
+TEST_F(DeviceCommandsTest, JsonStaysUTF8WhenPathsAreNot) {
+    const fs::path volume = dir / "Caf\xE9", backups = dir / "Backups\xE9";
+    fs::create_directories(volume / "Garmin");
+    dir.write("Backups\xE9/Drive 53/2025-03-01_09-15-00/poi.gpi", "not a gpi");
+    struct Case {
+        std::vector<std::string> args;
+        std::string key;
+        std::string expected;
+    } cases[] = {
+        {{"devices", "--volume", volume.string(), "--json"}, "displayName", "Caf\uFFFD"},
+        {{"devices", "--volume", volume.string(), "--json"},
+         "volume",
+         (dir / "Caf\uFFFD").string()},
+        {{"backups", "--device", (dir / "GPS").string(), "--backup-root", backups.string(),
+          "--json"},
+         "folder",
+         (dir / "Backups\uFFFD/Drive 53/2025-03-01_09-15-00").string()},
+    };
+    for (const Case& c : cases) {
+        auto run = runCli(c.args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(json::parse(run.out).at(0).at(c.key), c.expected) << run.out;
+    }
+}
+
 // A real volume: mounted, listed by the default volume source, sent to and cleaned again.
 TEST(DeviceCommandsMountTest, SendAndRemoveOnAMountedVolume) {
     if (::geteuid() != 0)
