@@ -75,6 +75,12 @@ void TileLoader::startRequests() {
         inFlight_.insert(key, reply);
         connect(reply, &QNetworkReply::finished, this,
                 [this, reply, key] { finished(reply, key); });
+        // The transfer timeout only notices silence; a body that never ends must be cut off.
+        connect(reply, &QNetworkReply::downloadProgress, this,
+                [this, reply, key](qint64 received, qint64 total) {
+                    if (std::max(received, total) > maxTileBytes)
+                        giveUp(reply, key);
+                });
     }
     scheduleRetry();
 }
@@ -101,6 +107,16 @@ void TileLoader::finished(QNetworkReply* reply, TileKey key) {
             recordFailure(key, 0);
         }
     }
+    startRequests();
+}
+
+// Aborting would read as a cancellation in finished(), but the tile failed and must back off.
+void TileLoader::giveUp(QNetworkReply* reply, TileKey key) {
+    disconnect(reply, nullptr, this, nullptr);
+    reply->abort();
+    reply->deleteLater();
+    inFlight_.remove(key);
+    recordFailure(key, 0);
     startRequests();
 }
 

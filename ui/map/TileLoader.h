@@ -23,6 +23,8 @@ class TileLoader : public QObject {
     Q_OBJECT
   public:
     static constexpr int maxRequestsInFlight = 4;
+    // Far above any real tile: a body past it is a server misbehaving, not a tile.
+    static constexpr qint64 maxTileBytes = 4LL * 1024 * 1024;
     static constexpr qsizetype memoryCacheBytes = 96LL * 1024 * 1024;
     static constexpr qint64 diskCacheBytes = 256LL * 1024 * 1024;
 
@@ -49,6 +51,7 @@ class TileLoader : public QObject {
 
     void startRequests();
     void finished(QNetworkReply* reply, TileKey key);
+    void giveUp(QNetworkReply* reply, TileKey key);
     void recordFailure(TileKey key, int httpStatus);
     void scheduleRetry();
 

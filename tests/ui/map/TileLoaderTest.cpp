@@ -3,8 +3,10 @@
 #include "support/TempDir.h"
 #include "ui/map/TileServer.h"
 
+#include <QDeadlineTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace marklode::map;
@@ -85,6 +87,34 @@ TEST_F(TileLoaderTest, RetriesAServerErrorLaterButNotAMissingTile) {
         EXPECT_EQ(loaded.wait(2500), c.recovers) << c.name;
         EXPECT_EQ(server.requests.size(), c.recovers ? 2u : 1u) << c.name;
         EXPECT_EQ(loader.tile(key).isNull(), !c.recovers) << c.name;
+    }
+}
+
+TEST_F(TileLoaderTest, GivesUpOnHostileTileBodiesAndBacksOff) {
+    using Answer = TileServer::Answer;
+    struct Case {
+        const char* name;
+        std::function<Answer(const QByteArray& path)> respond;
+        std::size_t requestsPerTile;
+    } cases[] = {
+        {"endless body", [](const QByteArray&) { return Answer::endlessBody(); }, 1},
+    };
+    // Two tiles: two huge ones would push each other out of the memory cache. No disk cache, so
+    // every attempt reaches the server.
+    const std::vector<TileKey> keys{{3, 1, 1}, {3, 2, 1}};
+    for (const auto& c : cases) {
+        server.requests.clear();
+        server.respond = c.respond;
+        TileLoader loader({server.urlTemplate(), QStringLiteral("Marklode/test"), QString()});
+        const QDeadlineTimer beforeFirstRetry(700);
+        loader.setWanted(keys);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return loader.requestsInFlight() == 0; }, 3000))
+            << c.name;
+        QTest::qWait(static_cast<int>(beforeFirstRetry.remainingTime()));
+        // A failed tile waits for its back-off rather than being asked for again at once.
+        EXPECT_LE(server.requests.size(), keys.size() * c.requestsPerTile) << c.name;
+        for (const auto& key : keys)
+            EXPECT_TRUE(loader.tile(key).isNull()) << c.name;
     }
 }
 
