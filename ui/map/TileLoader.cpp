@@ -1,5 +1,7 @@
 #include "ui/map/TileLoader.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QNetworkDiskCache>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -12,6 +14,12 @@ namespace {
 constexpr qint64 firstRetryMs = 1000;
 constexpr qint64 longestRetryMs = 5 * 60 * 1000;
 constexpr int transferTimeoutMs = 20000;
+
+// The sizes the map draws tiles at. Anything else is no map tile, and a big one would push the
+// others out of the memory cache, and itself with them, to be fetched again and again.
+bool isTileSize(QSize size) {
+    return size.width() == size.height() && (size.width() == 256 || size.width() == 512);
+}
 } // namespace
 
 TileLoader::TileLoader(TileSource source, QObject* parent)
@@ -96,8 +104,11 @@ void TileLoader::finished(QNetworkReply* reply, TileKey key) {
     } else if (reply->error() != QNetworkReply::NoError || (status != 0 && status != 200)) {
         recordFailure(key, status);
     } else {
+        QBuffer body;
+        body.setData(reply->readAll());
+        QImageReader reader(&body); // reads the size from the header, before decoding
         QImage image;
-        if (image.loadFromData(reply->readAll())) {
+        if (isTileSize(reader.size()) && reader.read(&image)) {
             image.convertTo(QImage::Format_ARGB32_Premultiplied);
             failures_.remove(key);
             const auto cost = std::max<qsizetype>(image.sizeInBytes(), 1);

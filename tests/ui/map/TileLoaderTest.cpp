@@ -92,12 +92,20 @@ TEST_F(TileLoaderTest, RetriesAServerErrorLaterButNotAMissingTile) {
 
 TEST_F(TileLoaderTest, GivesUpOnHostileTileBodiesAndBacksOff) {
     using Answer = TileServer::Answer;
+    const auto image = [](int side) {
+        Answer answer;
+        answer.body = TileServer::png(QSize(side, side));
+        return answer;
+    };
+    const Answer huge = image(4096), odd = image(300);
     struct Case {
         const char* name;
         std::function<Answer(const QByteArray& path)> respond;
         std::size_t requestsPerTile;
     } cases[] = {
         {"endless body", [](const QByteArray&) { return Answer::endlessBody(); }, 1},
+        {"4096 pixels square", [&](const QByteArray&) { return huge; }, 1},
+        {"300 pixels square", [&](const QByteArray&) { return odd; }, 1},
     };
     // Two tiles: two huge ones would push each other out of the memory cache. No disk cache, so
     // every attempt reaches the server.
