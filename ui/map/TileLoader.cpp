@@ -74,33 +74,47 @@ void TileLoader::startRequests() {
         if (const auto failure = failures_.constFind(key);
             failure != failures_.cend() && (failure->final || failure->retryAtMs > now))
             continue;
-        QNetworkRequest request(QUrl(tileUrl(source_.urlTemplate, key)));
-        request.setHeader(QNetworkRequest::UserAgentHeader, source_.userAgent);
-        request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                             QNetworkRequest::PreferCache);
-        request.setTransferTimeout(transferTimeoutMs);
-        QNetworkReply* reply = network_.get(request);
-        inFlight_.insert(key, reply);
-        connect(reply, &QNetworkReply::finished, this,
-                [this, reply, key] { finished(reply, key); });
-        // The transfer timeout only notices silence; a body that never ends must be cut off.
-        connect(reply, &QNetworkReply::downloadProgress, this,
-                [this, reply, key](qint64 received, qint64 total) {
-                    if (std::max(received, total) > maxTileBytes)
-                        giveUp(reply, key);
-                });
+        fetch(key, QUrl(tileUrl(source_.urlTemplate, key)), 0);
     }
     scheduleRetry();
 }
 
-void TileLoader::finished(QNetworkReply* reply, TileKey key) {
+void TileLoader::fetch(TileKey key, const QUrl& url, int redirects) {
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, source_.userAgent);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferCache);
+    // Redirects are followed in finished(), which checks their number and scheme before a hop.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(transferTimeoutMs);
+    QNetworkReply* reply = network_.get(request);
+    inFlight_.insert(key, reply);
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, key, redirects] { finished(reply, key, redirects); });
+    // The transfer timeout only notices silence; a body that never ends must be cut off.
+    connect(reply, &QNetworkReply::downloadProgress, this,
+            [this, reply, key](qint64 received, qint64 total) {
+                if (std::max(received, total) > maxTileBytes)
+                    giveUp(reply, key);
+            });
+}
+
+void TileLoader::finished(QNetworkReply* reply, TileKey key, int redirects) {
     reply->deleteLater();
     if (inFlight_.value(key) != reply)
         return;
     inFlight_.remove(key);
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QVariant redirect = reply->attribute(QNetworkRequest::RedirectionTargetAttribute);
     if (reply->error() == QNetworkReply::OperationCanceledError) {
         // Cancelled because the tile left the view: not the server's fault, ask again freely.
+    } else if (reply->error() == QNetworkReply::NoError && redirect.isValid()) {
+        // A loop, or a hop to another scheme, is a failed tile.
+        const QUrl target = reply->url().resolved(redirect.toUrl());
+        if (redirects < maxRedirects && target.scheme() == reply->url().scheme())
+            fetch(key, target, redirects + 1);
+        else
+            recordFailure(key, status);
     } else if (reply->error() != QNetworkReply::NoError || (status != 0 && status != 200)) {
         recordFailure(key, status);
     } else {

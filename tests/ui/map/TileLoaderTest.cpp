@@ -98,6 +98,8 @@ TEST_F(TileLoaderTest, GivesUpOnHostileTileBodiesAndBacksOff) {
         return answer;
     };
     const Answer huge = image(4096), odd = image(300);
+    const QByteArray httpsOrigin =
+        "https://127.0.0.1:" + QByteArray::number(QUrl(server.urlTemplate()).port());
     struct Case {
         const char* name;
         std::function<Answer(const QByteArray& path)> respond;
@@ -106,6 +108,10 @@ TEST_F(TileLoaderTest, GivesUpOnHostileTileBodiesAndBacksOff) {
         {"endless body", [](const QByteArray&) { return Answer::endlessBody(); }, 1},
         {"4096 pixels square", [&](const QByteArray&) { return huge; }, 1},
         {"300 pixels square", [&](const QByteArray&) { return odd; }, 1},
+        {"redirect loop", [](const QByteArray& path) { return Answer::redirect(path); },
+         1 + TileLoader::maxRedirects},
+        {"redirect to https",
+         [&](const QByteArray& path) { return Answer::redirect(httpsOrigin + path); }, 1},
     };
     // Two tiles: two huge ones would push each other out of the memory cache. No disk cache, so
     // every attempt reaches the server.
@@ -124,6 +130,19 @@ TEST_F(TileLoaderTest, GivesUpOnHostileTileBodiesAndBacksOff) {
         for (const auto& key : keys)
             EXPECT_TRUE(loader.tile(key).isNull()) << c.name;
     }
+}
+
+TEST_F(TileLoaderTest, FollowsATileThatMoved) {
+    server.respond = [](const QByteArray& path) -> TileServer::Answer {
+        return path.startsWith("/moved/") ? 200 : TileServer::Answer::redirect("/moved" + path);
+    };
+    TileLoader loader(source());
+    QSignalSpy loaded(&loader, &TileLoader::tileLoaded);
+    loader.setWanted({{3, 1, 1}});
+    ASSERT_TRUE(loaded.wait(5000));
+    EXPECT_EQ(loader.tile({3, 1, 1}).pixel(10, 10), TileServer::tileColour);
+    ASSERT_EQ(server.requests.size(), 2u);
+    EXPECT_EQ(server.requests[1].userAgent, "Marklode/0.1.0 (+https://marklode.test)");
 }
 
 TEST_F(TileLoaderTest, OfflineRequestsNothing) {
