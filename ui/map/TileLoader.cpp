@@ -1,5 +1,7 @@
 #include "ui/map/TileLoader.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QNetworkDiskCache>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -12,6 +14,12 @@ namespace {
 constexpr qint64 firstRetryMs = 1000;
 constexpr qint64 longestRetryMs = 5 * 60 * 1000;
 constexpr int transferTimeoutMs = 20000;
+
+// The sizes the map draws tiles at. Anything else is no map tile, and a big one would push the
+// others out of the memory cache, and itself with them, to be fetched again and again.
+bool isTileSize(QSize size) {
+    return size.width() == size.height() && (size.width() == 256 || size.width() == 512);
+}
 } // namespace
 
 TileLoader::TileLoader(TileSource source, QObject* parent)
@@ -66,32 +74,55 @@ void TileLoader::startRequests() {
         if (const auto failure = failures_.constFind(key);
             failure != failures_.cend() && (failure->final || failure->retryAtMs > now))
             continue;
-        QNetworkRequest request(QUrl(tileUrl(source_.urlTemplate, key)));
-        request.setHeader(QNetworkRequest::UserAgentHeader, source_.userAgent);
-        request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                             QNetworkRequest::PreferCache);
-        request.setTransferTimeout(transferTimeoutMs);
-        QNetworkReply* reply = network_.get(request);
-        inFlight_.insert(key, reply);
-        connect(reply, &QNetworkReply::finished, this,
-                [this, reply, key] { finished(reply, key); });
+        fetch(key, QUrl(tileUrl(source_.urlTemplate, key)), 0);
     }
     scheduleRetry();
 }
 
-void TileLoader::finished(QNetworkReply* reply, TileKey key) {
+void TileLoader::fetch(TileKey key, const QUrl& url, int redirects) {
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, source_.userAgent);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferCache);
+    // Redirects are followed in finished(), which checks their number and scheme before a hop.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(transferTimeoutMs);
+    QNetworkReply* reply = network_.get(request);
+    inFlight_.insert(key, reply);
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, key, redirects] { finished(reply, key, redirects); });
+    // The transfer timeout only notices silence; a body that never ends must be cut off.
+    connect(reply, &QNetworkReply::downloadProgress, this,
+            [this, reply, key](qint64 received, qint64 total) {
+                if (std::max(received, total) > maxTileBytes)
+                    giveUp(reply, key);
+            });
+}
+
+void TileLoader::finished(QNetworkReply* reply, TileKey key, int redirects) {
     reply->deleteLater();
     if (inFlight_.value(key) != reply)
         return;
     inFlight_.remove(key);
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QVariant redirect = reply->attribute(QNetworkRequest::RedirectionTargetAttribute);
     if (reply->error() == QNetworkReply::OperationCanceledError) {
         // Cancelled because the tile left the view: not the server's fault, ask again freely.
+    } else if (reply->error() == QNetworkReply::NoError && redirect.isValid()) {
+        // A loop, or a hop to another scheme, is a failed tile.
+        const QUrl target = reply->url().resolved(redirect.toUrl());
+        if (redirects < maxRedirects && target.scheme() == reply->url().scheme())
+            fetch(key, target, redirects + 1);
+        else
+            recordFailure(key, status);
     } else if (reply->error() != QNetworkReply::NoError || (status != 0 && status != 200)) {
         recordFailure(key, status);
     } else {
+        QBuffer body;
+        body.setData(reply->readAll());
+        QImageReader reader(&body); // reads the size from the header, before decoding
         QImage image;
-        if (image.loadFromData(reply->readAll())) {
+        if (isTileSize(reader.size()) && reader.read(&image)) {
             image.convertTo(QImage::Format_ARGB32_Premultiplied);
             failures_.remove(key);
             const auto cost = std::max<qsizetype>(image.sizeInBytes(), 1);
@@ -101,6 +132,16 @@ void TileLoader::finished(QNetworkReply* reply, TileKey key) {
             recordFailure(key, 0);
         }
     }
+    startRequests();
+}
+
+// Aborting would read as a cancellation in finished(), but the tile failed and must back off.
+void TileLoader::giveUp(QNetworkReply* reply, TileKey key) {
+    disconnect(reply, nullptr, this, nullptr);
+    reply->abort();
+    reply->deleteLater();
+    inFlight_.remove(key);
+    recordFailure(key, 0);
     startRequests();
 }
 

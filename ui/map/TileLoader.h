@@ -13,6 +13,7 @@
 #include <vector>
 
 class QNetworkReply;
+class QUrl;
 
 namespace marklode::map {
 
@@ -23,6 +24,10 @@ class TileLoader : public QObject {
     Q_OBJECT
   public:
     static constexpr int maxRequestsInFlight = 4;
+    // Enough to reach a tile that moved; a loop ends here.
+    static constexpr int maxRedirects = 3;
+    // Far above any real tile: a body past it is a server misbehaving, not a tile.
+    static constexpr qint64 maxTileBytes = 4LL * 1024 * 1024;
     static constexpr qsizetype memoryCacheBytes = 96LL * 1024 * 1024;
     static constexpr qint64 diskCacheBytes = 256LL * 1024 * 1024;
 
@@ -48,7 +53,9 @@ class TileLoader : public QObject {
     };
 
     void startRequests();
-    void finished(QNetworkReply* reply, TileKey key);
+    void fetch(TileKey key, const QUrl& url, int redirects);
+    void finished(QNetworkReply* reply, TileKey key, int redirects);
+    void giveUp(QNetworkReply* reply, TileKey key);
     void recordFailure(TileKey key, int httpStatus);
     void scheduleRetry();
 

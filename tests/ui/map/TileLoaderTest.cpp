@@ -3,8 +3,10 @@
 #include "support/TempDir.h"
 #include "ui/map/TileServer.h"
 
+#include <QDeadlineTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace marklode::map;
@@ -86,6 +88,61 @@ TEST_F(TileLoaderTest, RetriesAServerErrorLaterButNotAMissingTile) {
         EXPECT_EQ(server.requests.size(), c.recovers ? 2u : 1u) << c.name;
         EXPECT_EQ(loader.tile(key).isNull(), !c.recovers) << c.name;
     }
+}
+
+TEST_F(TileLoaderTest, GivesUpOnHostileTileBodiesAndBacksOff) {
+    using Answer = TileServer::Answer;
+    const auto image = [](int side) {
+        Answer answer;
+        answer.body = TileServer::png(QSize(side, side));
+        return answer;
+    };
+    const Answer huge = image(4096), odd = image(300);
+    const QByteArray httpsOrigin =
+        "https://127.0.0.1:" + QByteArray::number(QUrl(server.urlTemplate()).port());
+    struct Case {
+        const char* name;
+        std::function<Answer(const QByteArray& path)> respond;
+        std::size_t requestsPerTile;
+    } cases[] = {
+        {"endless body", [](const QByteArray&) { return Answer::endlessBody(); }, 1},
+        {"4096 pixels square", [&](const QByteArray&) { return huge; }, 1},
+        {"300 pixels square", [&](const QByteArray&) { return odd; }, 1},
+        {"redirect loop", [](const QByteArray& path) { return Answer::redirect(path); },
+         1 + TileLoader::maxRedirects},
+        {"redirect to https",
+         [&](const QByteArray& path) { return Answer::redirect(httpsOrigin + path); }, 1},
+    };
+    // Two tiles: two huge ones would push each other out of the memory cache. No disk cache, so
+    // every attempt reaches the server.
+    const std::vector<TileKey> keys{{3, 1, 1}, {3, 2, 1}};
+    for (const auto& c : cases) {
+        server.requests.clear();
+        server.respond = c.respond;
+        TileLoader loader({server.urlTemplate(), QStringLiteral("Marklode/test"), QString()});
+        const QDeadlineTimer beforeFirstRetry(700);
+        loader.setWanted(keys);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return loader.requestsInFlight() == 0; }, 3000))
+            << c.name;
+        QTest::qWait(static_cast<int>(beforeFirstRetry.remainingTime()));
+        // A failed tile waits for its back-off rather than being asked for again at once.
+        EXPECT_LE(server.requests.size(), keys.size() * c.requestsPerTile) << c.name;
+        for (const auto& key : keys)
+            EXPECT_TRUE(loader.tile(key).isNull()) << c.name;
+    }
+}
+
+TEST_F(TileLoaderTest, FollowsATileThatMoved) {
+    server.respond = [](const QByteArray& path) -> TileServer::Answer {
+        return path.startsWith("/moved/") ? 200 : TileServer::Answer::redirect("/moved" + path);
+    };
+    TileLoader loader(source());
+    QSignalSpy loaded(&loader, &TileLoader::tileLoaded);
+    loader.setWanted({{3, 1, 1}});
+    ASSERT_TRUE(loaded.wait(5000));
+    EXPECT_EQ(loader.tile({3, 1, 1}).pixel(10, 10), TileServer::tileColour);
+    ASSERT_EQ(server.requests.size(), 2u);
+    EXPECT_EQ(server.requests[1].userAgent, "Marklode/0.1.0 (+https://marklode.test)");
 }
 
 TEST_F(TileLoaderTest, OfflineRequestsNothing) {
