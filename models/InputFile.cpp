@@ -126,24 +126,45 @@ QFuture<void> InputFile::reload() {
     return startImport(false);
 }
 
+// An icon as read from its file: the icon, or the built-in one with the reason.
+struct InputFile::IconRead {
+    std::optional<GPIIcon> icon;
+    IconSource source;
+    std::optional<QString> error;
+};
+
+// What one import hands back to the main thread.
+struct InputFile::Imported {
+    std::shared_ptr<const ImportedContents> contents;
+    std::optional<IconRead> sidecarIcon;
+};
+
 QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
     std::uint64_t run = imports_.start();
     sidecarIconPending_ = sidecarIconPending_ || thenSidecarIcon;
     setLoading(true);
     background::run(
         this,
-        [read = readInput, url = url_, kind = kind_, unit = speedUnit_]() {
-            return importFile(read, url, kind, unit);
+        // Finding and reading the icon lists the file's folder, which may hold thousands.
+        [read = readInput, find = sidecarIconPending_ ? findSidecar : SidecarFinder(), url = url_,
+         kind = kind_, unit = speedUnit_]() {
+            Imported imported{importFile(read, url, kind, unit), std::nullopt};
+            if (find)
+                if (std::optional<Path> sidecar = find(url))
+                    imported.sidecarIcon = readIcon(IconSource::sidecar(*sidecar));
+            return imported;
         },
-        [this, run](background::Outcome<std::shared_ptr<const ImportedContents>> outcome) {
+        [this, run](background::Outcome<Imported> outcome) {
             // An older import read the file in a unit that is no longer chosen.
             if (!imports_.isNewest(run))
                 return;
             // Released after the signals, so observers never see a half state; whatever was
             // shown before is freed off the main thread.
             std::shared_ptr<const ImportedContents> previous = std::move(contents_);
+            std::optional<IconRead> sidecarIcon;
             if (outcome.value) {
-                contents_ = std::move(*outcome.value);
+                contents_ = std::move(outcome.value->contents);
+                sidecarIcon = std::move(outcome.value->sidecarIcon);
                 loadError_.reset();
             } else {
                 contents_ = background::share(ImportedContents{});
@@ -154,41 +175,38 @@ QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
             Q_EMIT issuesChanged();
             Q_EMIT loadErrorChanged();
             Q_EMIT isLoadingChanged();
-            if (std::exchange(sidecarIconPending_, false) &&
+            // An icon chosen meanwhile wins.
+            if (std::exchange(sidecarIconPending_, false) && sidecarIcon &&
                 iconSource_.kind == IconSource::Kind::builtIn)
-                if (std::optional<Path> sidecar = findSidecarIcon())
-                    applyIconSource(IconSource::sidecar(*sidecar));
+                setIcon(std::move(*sidecarIcon));
             imports_.settle();
         });
     return imports_.settled();
 }
 
-void InputFile::setIcon(std::optional<GPIIcon> icon, IconSource source,
-                        std::optional<QString> error) {
-    icon_ = std::move(icon);
-    iconSource_ = std::move(source);
-    iconError_ = std::move(error);
+void InputFile::setIcon(IconRead read) {
+    icon_ = std::move(read.icon);
+    iconSource_ = std::move(read.source);
+    iconError_ = std::move(read.error);
     Q_EMIT iconChanged();
     Q_EMIT iconSourceChanged();
     Q_EMIT iconErrorChanged();
 }
 
-void InputFile::applyIconSource(const IconSource& source) {
-    if (source.kind == IconSource::Kind::builtIn) {
-        setIcon(std::nullopt, IconSource::builtIn(), std::nullopt);
-        return;
-    }
+InputFile::IconRead InputFile::readIcon(const IconSource& source) {
+    if (source.kind == IconSource::Kind::builtIn)
+        return {std::nullopt, IconSource::builtIn(), std::nullopt};
     try {
-        setIcon(GPIIcon::contentsOf(source.url), source, std::nullopt);
+        return {GPIIcon::contentsOf(source.url), source, std::nullopt};
     } catch (...) {
-        setIcon(std::nullopt, IconSource::builtIn(),
+        return {std::nullopt, IconSource::builtIn(),
                 QString::fromStdString(fileProblemLine(source.url.filename().string(),
-                                                       userMessage(std::current_exception()))));
+                                                       userMessage(std::current_exception())))};
     }
 }
 
-std::optional<Path> InputFile::findSidecarIcon() const {
-    return marklode::findSidecarIcon(url_);
+void InputFile::applyIconSource(const IconSource& source) {
+    setIcon(readIcon(source));
 }
 
 ProximitySettings InputFile::proximitySettings() const {

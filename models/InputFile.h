@@ -11,6 +11,7 @@
 #include "models/SettingsStore.h"
 #include "rules/ExportSettings.h"
 #include "rules/ProximityRule.h"
+#include "rules/SidecarIcon.h"
 
 #include <QFuture>
 #include <QLocale>
@@ -42,6 +43,9 @@ struct IconSource {
 // Reads an input file's bytes; called off the main thread. Tests hold imports back with their
 // own.
 using InputReader = std::function<std::string(const Path&)>;
+
+// Finds the BMP next to an input file that becomes its icon; called off the main thread.
+using SidecarFinder = std::function<std::optional<Path>(const Path&)>;
 
 // One CSV or GPX file of the library: its import, its own export settings and what the views
 // show of it. Lives on the main thread; its import, and the .gpi built from it for a save or a
@@ -102,7 +106,8 @@ class InputFile : public QObject {
     const std::optional<QString>& loadError() const { return loadError_; }
     bool isLoading() const { return isLoading_; }
 
-    // The first import: reload, then the sidecar icon unless one was chosen meanwhile.
+    // The first import: reload, and the sidecar icon (found and read with the import) unless one
+    // was chosen meanwhile.
     QFuture<void> load();
     // Reads and imports the file afresh in the background; failures end in loadError. When
     // imports overlap, only the newest one's result is applied, and isLoading stays set until
@@ -112,7 +117,6 @@ class InputFile : public QObject {
     QFuture<void> whenImported() const { return imports_.settled(); }
     // Failures fall back to the built-in icon and leave their reason in iconError.
     void applyIconSource(const IconSource& source);
-    std::optional<Path> findSidecarIcon() const;
 
     POI effectivePOI(const POIRow& row) const;
     // Each POI is copied once.
@@ -131,8 +135,9 @@ class InputFile : public QObject {
     // The filtered rows with the proximity rule applied, keeping their ids.
     std::vector<POIRow> displayRows(std::string_view search) const;
 
-    // How the file is read; set before the first load.
+    // How the file is read and its sidecar icon found; set before the first load.
     InputReader readInput = [](const Path& url) { return readFileBytes(url); };
+    SidecarFinder findSidecar = [](const Path& url) { return findSidecarIcon(url); };
 
   Q_SIGNALS:
     void categoryNameChanged();
@@ -150,7 +155,10 @@ class InputFile : public QObject {
     void isLoadingChanged();
 
   private:
-    void setIcon(std::optional<GPIIcon> icon, IconSource source, std::optional<QString> error);
+    struct IconRead;
+    struct Imported;
+    static IconRead readIcon(const IconSource& source);
+    void setIcon(IconRead read);
     void setLoading(bool loading);
     QFuture<void> startImport(bool thenSidecarIcon);
     void rememberSettings();

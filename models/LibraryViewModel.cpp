@@ -8,14 +8,18 @@
 #include "rules/LibraryMessages.h"
 #include "rules/LoadError.h"
 #include "rules/SaveNames.h"
+#include "rules/SidecarIcon.h"
 #include "rules/UserMessage.h"
 
 #include <QPointer>
 #include <QPromise>
 #include <QStringList>
+#include <QTimer>
 #include <algorithm>
 #include <filesystem>
-#include <set>
+#include <iterator>
+#include <map>
+#include <unordered_set>
 
 namespace marklode {
 
@@ -49,8 +53,9 @@ bool isCategory(const InputFile& file) {
     return !file.loadError() && !file.rows().empty();
 }
 
-// The input files directly in the folder, hidden ones and subfolders left out.
-std::vector<Path> folderInputs(const Path& folder, const QLocale& locale) {
+// The input files directly in the folder, hidden ones and subfolders left out; the same
+// listing notes the folder's BMPs for their icons.
+std::vector<Path> folderInputs(const Path& folder, const QLocale& locale, SidecarIcons& icons) {
     std::vector<Path> inputs;
     std::error_code error;
     std::filesystem::directory_iterator entries(folder, error);
@@ -58,6 +63,7 @@ std::vector<Path> folderInputs(const Path& folder, const QLocale& locale) {
         return inputs;
     for (const auto& entry : entries) {
         const Path& path = entry.path();
+        icons.note(path);
         std::error_code ignored;
         if (path.filename().string().starts_with('.') || entry.is_directory(ignored))
             continue;
@@ -70,7 +76,63 @@ std::vector<Path> folderInputs(const Path& folder, const QLocale& locale) {
 
 } // namespace
 
+// What was given, sorted out off the main thread: the input files with their icons, each folder
+// listed once however many of its files were given, and the names of what isn't an input.
+struct AddScan {
+    struct Input {
+        Path url;
+        Path key; // standardized
+        std::optional<Path> sidecarIcon;
+    };
+    std::vector<Input> inputs;
+    std::vector<std::string> ignored;
+};
+
+namespace {
+
+// One spelling per folder, so that a folder given and the folder of a file given are one.
+Path folderKey(const Path& folder) {
+    return (folder / "").lexically_normal();
+}
+
+AddScan scanAdded(const std::vector<Path>& urls, const QLocale& locale) {
+    AddScan scan;
+    std::map<Path, SidecarIcons> listed;
+    std::vector<Path> accepted;
+    for (const Path& url : urls) {
+        std::error_code error;
+        if (std::filesystem::is_directory(url, error)) {
+            Path key = folderKey(url);
+            SidecarIcons icons;
+            std::vector<Path> inputs = folderInputs(url, locale, icons);
+            listed.try_emplace(key, std::move(icons));
+            std::move(inputs.begin(), inputs.end(), std::back_inserter(accepted));
+        } else if (hasInputExtension(url)) {
+            accepted.push_back(url);
+        } else {
+            scan.ignored.push_back(url.filename().string());
+        }
+    }
+    scan.inputs.reserve(accepted.size());
+    for (Path& url : accepted) {
+        Path folder = folderKey(url.parent_path());
+        auto icons = listed.find(folder);
+        if (icons == listed.end())
+            icons = listed.emplace(folder, SidecarIcons::inFolder(folder)).first;
+        Path key = standardized(url);
+        std::optional<Path> sidecarIcon = icons->second.of(url);
+        scan.inputs.push_back({std::move(url), std::move(key), std::move(sidecarIcon)});
+    }
+    return scan;
+}
+
+} // namespace
+
 struct LibraryViewModel::AddRun {
+    // Until every file found has been listed; then they load one after another.
+    bool listing = true;
+    AddScan scan;
+    std::size_t listed = 0;
     std::vector<QPointer<InputFile>> newFiles;
     QStringList messages;
     std::size_t next = 0;
@@ -109,35 +171,37 @@ bool LibraryViewModel::holds(const InputFile* file) const {
 }
 
 QFuture<void> LibraryViewModel::add(const std::vector<Path>& urls) {
-    std::vector<Path> accepted;
-    std::vector<std::string> ignored;
-    for (const Path& url : urls) {
-        std::error_code error;
-        if (std::filesystem::is_directory(url, error)) {
-            for (Path& input : folderInputs(url, locale_))
-                accepted.push_back(std::move(input));
-        } else if (hasInputExtension(url)) {
-            accepted.push_back(url);
-        } else {
-            ignored.push_back(url.filename().string());
-        }
-    }
-
     auto run = std::make_shared<AddRun>();
-    if (!ignored.empty())
-        run->messages << fromUtf8(ignoredFilesMessage(ignored));
-    else if (accepted.empty() && !urls.empty())
-        run->messages << fromUtf8(std::string(noInputFilesMessage));
+    run->done.start();
+    QFuture<void> done = run->done.future();
+    adding_.push_back(run);
+    background::run(
+        this, [urls, locale = locale_]() { return scanAdded(urls, locale); },
+        [this, run, given = !urls.empty()](background::Outcome<AddScan> outcome) {
+            if (outcome.value)
+                run->scan = std::move(*outcome.value);
+            if (!run->scan.ignored.empty())
+                run->messages << fromUtf8(ignoredFilesMessage(run->scan.ignored));
+            else if (run->scan.inputs.empty() && given)
+                run->messages << fromUtf8(std::string(noInputFilesMessage));
+            listNext(run);
+        });
+    return done;
+}
 
-    std::set<Path> known;
-    for (const InputFile* file : files_)
-        known.insert(standardized(file->url()));
+// A slice of the files found at a time, so that a folder of thousands never holds the window
+// for long; the files of one add are listed before the first of them loads.
+void LibraryViewModel::listNext(const std::shared_ptr<AddRun>& run) {
+    constexpr std::size_t filesPerTurn = 1000;
+    std::size_t end = std::min(run->scan.inputs.size(), run->listed + filesPerTurn);
     QList<InputFile*> created;
-    for (const Path& url : accepted) {
-        if (!known.insert(standardized(url)).second)
+    for (; run->listed < end; ++run->listed) {
+        AddScan::Input& input = run->scan.inputs[run->listed];
+        if (!listedKeys_.insert(input.key.native()).second)
             continue;
-        auto* file = new InputFile(url, locale_, settingsStore_, this);
+        auto* file = new InputFile(input.url, locale_, settingsStore_, this);
         file->readInput = readInput;
+        file->findSidecar = [icon = std::move(input.sidecarIcon)](const Path&) { return icon; };
         connect(file, &InputFile::rowsChanged, this, &LibraryViewModel::updateHasCategories);
         connect(file, &InputFile::loadErrorChanged, this, &LibraryViewModel::updateHasCategories);
         created << file;
@@ -149,12 +213,13 @@ QFuture<void> LibraryViewModel::add(const std::vector<Path>& urls) {
         if (!selection_)
             setSelection(created.front()->id());
     }
-
-    run->done.start();
-    QFuture<void> done = run->done.future();
-    adding_.push_back(run);
+    if (run->listed < run->scan.inputs.size()) {
+        QTimer::singleShot(0, this, [this, run]() { listNext(run); });
+        return;
+    }
+    run->listing = false;
+    run->scan = {};
     loadNext(run);
-    return done;
 }
 
 // One import after another, in list order; files removed meanwhile are passed over.
@@ -189,6 +254,8 @@ void LibraryViewModel::remove(const QUuid& id) {
     if (gone.isEmpty())
         return;
     files_.removeIf([&](const InputFile* file) { return file->id() == id; });
+    for (const InputFile* file : gone)
+        listedKeys_.erase(standardized(file->url()).native());
     Q_EMIT filesChanged();
     if (selection_ == id)
         setSelection(files_.isEmpty() ? std::nullopt : std::optional(files_.front()->id()));
@@ -247,18 +314,26 @@ QFuture<void> LibraryViewModel::pendingImport(const InputFile* file) const {
 }
 
 bool LibraryViewModel::isImporting() const {
-    return std::any_of(files_.begin(), files_.end(),
+    return std::any_of(adding_.begin(), adding_.end(),
+                       [](const std::shared_ptr<AddRun>& run) { return run->listing; }) ||
+           std::any_of(files_.begin(), files_.end(),
                        [&](const InputFile* file) { return pendingImport(file).isValid(); });
 }
 
 void LibraryViewModel::afterImports(std::function<std::vector<InputFile*>()> files,
-                                    std::function<void()> then) {
+                                    std::function<void()> then, bool alsoListing) {
+    auto again = [this, files, then, alsoListing]() { afterImports(files, then, alsoListing); };
+    if (alsoListing)
+        for (const std::shared_ptr<AddRun>& run : adding_)
+            if (run->listing) {
+                background::whenFinished(run->done.future(), this, again);
+                return;
+            }
     for (InputFile* file : files()) {
         QFuture<void> pending = pendingImport(file);
         if (!pending.isValid())
             continue;
-        background::whenFinished(pending, this,
-                                 [this, files, then]() { afterImports(files, then); });
+        background::whenFinished(pending, this, again);
         return;
     }
     then();
@@ -269,7 +344,7 @@ QFuture<void> LibraryViewModel::whenImported() {
     done->start();
     QFuture<void> settled = done->future();
     afterImports([this]() { return std::vector<InputFile*>(files_.begin(), files_.end()); },
-                 [done]() { done->finish(); });
+                 [done]() { done->finish(); }, true);
     return settled;
 }
 

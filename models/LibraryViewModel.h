@@ -17,6 +17,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace marklode {
@@ -30,6 +32,9 @@ struct SaveSummary {
 };
 
 enum class ReplaceDecision { replace, skip, stop };
+
+// What an add finds off the main thread.
+struct AddScan;
 
 // The files of the library, the selected one, and saving .gpi files from them. Owns its
 // input files; a removed file is deleted, and whatever it was still importing is dropped.
@@ -63,8 +68,9 @@ class LibraryViewModel : public QObject {
 
     InputFile* selectedFile() const;
 
-    // Files and folders as dropped or chosen. The new files are listed at once; the future
-    // finishes after they have loaded, one after another, and the alert is set.
+    // Files and folders as dropped or chosen. The new files are listed once their folders have
+    // been read off the main thread; the future finishes after they have loaded, one after
+    // another, and the alert is set.
     QFuture<void> add(const std::vector<Path>& urls);
     void remove(const QUuid& id);
     // One category per file that loaded and has POIs, in library order. Copies every POI: for
@@ -108,6 +114,7 @@ class LibraryViewModel : public QObject {
 
   private:
     struct AddRun;
+    void listNext(const std::shared_ptr<AddRun>& run);
     struct SaveRun;
     void loadNext(const std::shared_ptr<AddRun>& run);
     void finishAdd(const AddRun& run);
@@ -115,8 +122,10 @@ class LibraryViewModel : public QObject {
     // Finishes when the file's import has been applied, or when the add run that holds it
     // waiting for its first import has ended; invalid when neither is pending.
     QFuture<void> pendingImport(const InputFile* file) const;
-    // Calls `then` on the main thread in the same step that finds none of the files importing.
-    void afterImports(std::function<std::vector<InputFile*>()> files, std::function<void()> then);
+    // Calls `then` on the main thread in the same step that finds none of the files importing
+    // (and, when asked, no add still listing its files).
+    void afterImports(std::function<std::vector<InputFile*>()> files, std::function<void()> then,
+                      bool alsoListing = false);
     void saveNext(const std::shared_ptr<SaveRun>& run);
     // Builds and writes off the main thread; `then` gets the failure line, if any, back on it.
     void startWrite(const InputFile& file, const Path& target,
@@ -130,6 +139,8 @@ class LibraryViewModel : public QObject {
     QLocale locale_;
     std::shared_ptr<SettingsStore> settingsStore_;
     std::vector<std::shared_ptr<AddRun>> adding_;
+    // The files listed, each by the one spelling of its path, so that none is listed twice.
+    std::unordered_set<std::string> listedKeys_;
     bool hasCategories_ = false;
 };
 

@@ -4,20 +4,31 @@
 
 namespace marklode {
 
-std::optional<std::filesystem::path> findSidecarIcon(const std::filesystem::path& input) {
-    std::string base = lowercased(input.stem().string());
+SidecarIcons SidecarIcons::inFolder(const std::filesystem::path& folder) {
+    SidecarIcons icons;
     std::error_code error;
-    std::filesystem::path folder = input.has_parent_path() ? input.parent_path() : ".";
-    std::filesystem::directory_iterator entries(folder, error);
+    std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
     if (error)
+        return icons;
+    for (const auto& entry : entries)
+        icons.note(entry.path());
+    return icons;
+}
+
+void SidecarIcons::note(const std::filesystem::path& entry) {
+    if (lowercased(entry.extension().string()) == ".bmp")
+        byBaseName_.try_emplace(lowercased(entry.stem().string()), entry);
+}
+
+std::optional<std::filesystem::path> SidecarIcons::of(const std::filesystem::path& input) const {
+    auto found = byBaseName_.find(lowercased(input.stem().string()));
+    if (found == byBaseName_.end())
         return std::nullopt;
-    for (const auto& entry : entries) {
-        const std::filesystem::path& path = entry.path();
-        if (lowercased(path.extension().string()) == ".bmp" &&
-            lowercased(path.stem().string()) == base)
-            return path;
-    }
-    return std::nullopt;
+    return found->second;
+}
+
+std::optional<std::filesystem::path> findSidecarIcon(const std::filesystem::path& input) {
+    return SidecarIcons::inFolder(input.parent_path()).of(input);
 }
 
 } // namespace marklode

@@ -281,6 +281,7 @@ TEST_F(DeviceViewModelTest, SendWaitsForPendingImports) {
     Gate gate;
     library.readInput = heldReader(gate);
     QFuture<void> adding = library.add({files.write("one.csv", rows(1))});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return library.files().size() == 1; }));
     ASSERT_TRUE(gate.arrived(1));
     QFuture<void> sending = model->sendLibrary(library, device(0));
     EXPECT_TRUE(model->isBusy()) << "no eject or second transfer while waiting";

@@ -4,6 +4,7 @@
 #include "core/io/FileError.h"
 #include "core/io/LocalFileSystem.h"
 #include "support/ForwardingFileSystem.h"
+#include "support/GPITestSupport.h"
 #include "support/QtTestSupport.h"
 #include "support/TempDir.h"
 
@@ -83,10 +84,19 @@ TEST_F(LibraryViewModelTest, FolderContributesItsInputFilesInNaturalOrder) {
         dir.write(std::string("in/") + name,
                   std::string_view(name).ends_with(".gpx") ? gpxRow : oneRow);
     dir.write("in/sub/deeper.csv", oneRow);
-    add({dir / "in"});
+    // Each file's icon comes from the one listing of its folder.
+    dir.write("in/b.bmp", "not a picture");
+    ByteVector icon = makeBMP(BMPSpec{2, 2}, [](std::size_t, std::size_t) { return BGR{}; });
+    dir.write("in/A.BMP", std::string(icon.begin(), icon.end()));
+    QFuture<void> adding = library.add({dir / "in"});
+    EXPECT_TRUE(library.files().isEmpty()) << "the folder is read off the main thread";
+    await(adding);
     EXPECT_EQ(names(), (std::vector<std::string>{"a.csv", "B.gpx", "Stop 9.CSV", "stop 10.csv"}));
     EXPECT_FALSE(library.alertMessage()) << text(library.alertMessage());
     EXPECT_EQ(file(1)->rows().size(), 1u);
+    EXPECT_EQ(file(0)->iconSource(), IconSource::sidecar(dir / "in" / "A.BMP"));
+    EXPECT_TRUE(text(file(1)->iconError()).starts_with("b.bmp: ")) << text(file(1)->iconError());
+    EXPECT_EQ(file(2)->iconSource(), IconSource::builtIn());
 }
 
 TEST_F(LibraryViewModelTest, IgnoredFilesEmptyFoldersAndFailedImportsMakeOneAlert) {
@@ -147,7 +157,7 @@ TEST_F(LibraryViewModelTest, SelectionFollowsAddAndRemove) {
 TEST_F(LibraryViewModelTest, RemovedFileLoadingLateChangesNothing) {
     QSignalSpy alerts(&library, &LibraryViewModel::alertMessageChanged);
     QFuture<void> adding = library.add({dir / "vanishing.csv"});
-    ASSERT_EQ(library.files().size(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return library.files().size() == 1; }));
     QPointer<InputFile> vanishing = file(0);
     library.remove(vanishing->id());
     await(adding);
@@ -272,6 +282,7 @@ TEST_F(LibraryViewModelTest, SavingWaitsForPendingImports) {
         Gate gate;
         fresh.readInput = heldReader(gate);
         QFuture<void> adding = fresh.add({a, b});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fresh.files().size() == 2; }));
         ASSERT_TRUE(gate.arrived(1));
         TempDir folder;
         QFuture<SaveSummary> saving =

@@ -66,20 +66,27 @@ QRect SidebarDelegate::ejectButtonRect(const QStyleOptionViewItem& option,
     return QRect(row.right() - margin - 22, row.center().y() - 11, 22, 22);
 }
 
+const SidebarDelegate::Heights& SidebarDelegate::heightsIn(const QFont& font) const {
+    if (!heights_ || heights_->font != font) {
+        int text = QFontMetrics(font).height();
+        int caption = QFontMetrics(captionFont(font)).height();
+        heights_ = Heights{font, 4 + text + 2 + caption + 4, text + 10, text + 8};
+    }
+    return *heights_;
+}
+
 QSize SidebarDelegate::sizeHint(const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
-    QFontMetrics text(option.font);
-    QFontMetrics caption(captionFont(option.font));
     switch (kindOf(index)) {
     case Kind::file:
     case Kind::device:
-        return {200, 4 + text.height() + 2 + caption.height() + 4};
+        return {200, heightsIn(option.font).twoLines};
     case Kind::section:
-        return {200, text.height() + 10};
+        return {200, heightsIn(option.font).section};
     case Kind::noDevice:
         return QStyledItemDelegate::sizeHint(option, index);
     case Kind::noFiles:
-        return {200, text.height() + 8};
+        return {200, heightsIn(option.font).noFiles};
     }
     return QStyledItemDelegate::sizeHint(option, index);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QStyledItemDelegate>
 #include <functional>
+#include <optional>
 
 namespace marklode {
 
@@ -32,6 +34,19 @@ class SidebarDelegate : public QStyledItemDelegate {
   Q_SIGNALS:
     void issuesClicked(const QModelIndex& index, const QRect& button);
     void ejectClicked(const QModelIndex& index);
+
+  private:
+    // The rows' heights in the font last asked about: the view asks once per row, and measuring
+    // fonts for each of ten thousand files held the window.
+    struct Heights {
+        QFont font;
+        int twoLines = 0; // a file or a device
+        int section = 0;
+        int noFiles = 0;
+    };
+    const Heights& heightsIn(const QFont& font) const;
+
+    mutable std::optional<Heights> heights_;
 };
 
 } // namespace marklode

@@ -21,8 +21,8 @@ SidebarModel::SidebarModel(LibraryViewModel& library, DeviceViewModel& deviceMod
     : QAbstractItemModel(parent), library_(library), devices_(deviceModel) {
     connect(&library_, &LibraryViewModel::filesChanged, this, [this] {
         beginResetModel();
-        endResetModel();
         watchFiles();
+        endResetModel();
     });
     auto devicesChanged = [this] {
         beginResetModel();
@@ -40,15 +40,25 @@ SidebarModel::SidebarModel(LibraryViewModel& library, DeviceViewModel& deviceMod
     watchFiles();
 }
 
+// Each file tells its own row: asking sender() which file spoke walks every connection of the
+// model, tens of thousands with a large library.
 void SidebarModel::watchFiles() {
-    for (InputFile* file : library_.files())
+    QHash<const InputFile*, int> rows;
+    const QList<InputFile*>& files = library_.files();
+    for (int row = 0; row < files.size(); ++row) {
+        InputFile* file = files[row];
+        rows.insert(file, row);
+        if (rows_.contains(file))
+            continue;
         for (auto signal : {&InputFile::rowsChanged, &InputFile::issuesChanged,
                             &InputFile::loadErrorChanged, &InputFile::isLoadingChanged})
-            connect(file, signal, this, &SidebarModel::fileChanged, Qt::UniqueConnection);
+            connect(file, signal, this, [this, file] { fileChanged(file); });
+    }
+    rows_ = std::move(rows);
 }
 
-void SidebarModel::fileChanged() {
-    QModelIndex at = indexOfFile(qobject_cast<const InputFile*>(sender()));
+void SidebarModel::fileChanged(const InputFile* file) {
+    QModelIndex at = indexOfFile(file);
     if (at.isValid())
         Q_EMIT dataChanged(at, at);
 }
@@ -100,8 +110,8 @@ std::optional<GarminDevice> SidebarModel::deviceAt(const QModelIndex& index) con
 }
 
 QModelIndex SidebarModel::indexOfFile(const InputFile* file) const {
-    auto row = static_cast<int>(library_.files().indexOf(const_cast<InputFile*>(file)));
-    return row < 0 ? QModelIndex() : index(row, 0, index(files, 0));
+    auto row = rows_.find(file);
+    return row == rows_.end() ? QModelIndex() : index(*row, 0, index(files, 0));
 }
 
 QString SidebarModel::poiCountText(std::size_t count, const QLocale& locale) {

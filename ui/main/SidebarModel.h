@@ -3,6 +3,7 @@
 #include "core/devices/GarminDevice.h"
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QLocale>
 #include <QPointer>
 
@@ -49,10 +50,11 @@ class SidebarModel : public QAbstractItemModel {
 
   private:
     void watchFiles();
-    void fileChanged(); // from one of the files' signals
+    void fileChanged(const InputFile* file);
 
     LibraryViewModel& library_;
     DeviceViewModel& devices_;
+    QHash<const InputFile*, int> rows_; // the files watched, by their rows
 };
 
 } // namespace marklode
