@@ -1,20 +1,16 @@
 #include "ui/shell/ReleaseNotesView.h"
 
-#include <QSet>
-
 namespace marklode {
 
 namespace {
 
 // Elements that never hold others, or whose end the HTML parser implies; they add no depth.
 bool addsNoDepth(QStringView name) {
-    static const QSet<QString> names{
-        QStringLiteral("br"),   QStringLiteral("hr"),    QStringLiteral("img"),
-        QStringLiteral("meta"), QStringLiteral("link"),  QStringLiteral("input"),
-        QStringLiteral("p"),    QStringLiteral("li"),    QStringLiteral("dt"),
-        QStringLiteral("dd"),   QStringLiteral("tr"),    QStringLiteral("td"),
-        QStringLiteral("th"),   QStringLiteral("option")};
-    return names.contains(name.toString().toLower());
+    for (QStringView flat : {u"br", u"hr", u"img", u"meta", u"link", u"input", u"p", u"li", u"dt",
+                             u"dd", u"tr", u"td", u"th", u"option"})
+        if (name.compare(flat, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 
 // The text between the tags and the deepest nesting of elements, as far as a plain scan can
@@ -26,6 +22,7 @@ struct ScannedHtml {
 
 ScannedHtml scan(QStringView html) {
     ScannedHtml scanned;
+    scanned.text.reserve(html.size());
     int depth = 0;
     for (qsizetype i = 0; i < html.size();) {
         if (html[i] != u'<') {
