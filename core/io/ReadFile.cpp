@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,6 +50,13 @@ std::string readToEnd(int fd, const std::filesystem::path& path, std::uint64_t m
         if (got < 0) {
             if (errno == EINTR)
                 continue;
+            // A standard input handed over non-blocking: wait for its writer as a blocking one
+            // would.
+            if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                pollfd ready{fd, POLLIN, 0};
+                if (::poll(&ready, 1, -1) >= 0 || errno == EINTR)
+                    continue;
+            }
             failWithErrno(path);
         }
         if (got == 0)

@@ -67,6 +67,11 @@ TEST_F(PipedInputTest, StandardInputAndPipesAreReadWhenNamed) {
         // No icon is looked for beside standard input: this one would be a warning.
         {R"(cd "$d" && printf 'BM junk' >./-.bmp && csv | "$cli" convert - -o out.gpi)", 0,
          "out.gpi: 2 POIs in 1 category\n", ""},
+        // Standard input may come non-blocking from the caller; the rows arriving late still count.
+        {R"({ sleep 0.3; csv; } | python3 -c 'import fcntl, os, sys
+fcntl.fcntl(0, fcntl.F_SETFL, fcntl.fcntl(0, fcntl.F_GETFL) | os.O_NONBLOCK)
+os.execv(sys.argv[1], sys.argv[1:])' "$cli" convert - --category N -o "$d/n.gpi")",
+         0, d + "/n.gpi: 2 POIs in 1 category\n", ""},
         {R"(csv | "$cli" convert - --format xml -o "$d/x.gpi")", 2, "",
          "marklode-cli convert: --format must be csv or gpx\n"
          "Run marklode-cli convert --help for its options.\n"},
