@@ -8,6 +8,7 @@
 #include "ui/main/Sidebar.h"
 #include "ui/main/SidebarDelegate.h"
 #include "ui/main/SidebarModel.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/NextAnswer.h"
 
 #include <QAction>
@@ -315,4 +316,21 @@ TEST_F(MainWindowTest, ControlAndDirectionCharactersInNamesAreShownNotObeyed) {
     SendConfirmationSheet sheet(SendPlan{volumes.back(), QStringLiteral("GPS\n53"), 1, 1, false},
                                 QLocale(QStringLiteral("en_US")), window.get());
     EXPECT_EQ(sheet.windowTitle(), "Send to GPS\\n53?");
+}
+
+// Return must not do what can't be undone; and Ctrl+Shift+S saves all whatever the desktop.
+TEST_F(MainWindowTest, ReturnCancelsADestructiveQuestionAndCtrlShiftSSavesAll) {
+    QTimer::singleShot(0,
+                       [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    EXPECT_EQ(askQuestion(window.get(), "Remove?", "Gone for good.",
+                          {{"Back Up and Remove", QMessageBox::DestructiveRole},
+                           {"Cancel", QMessageBox::RejectRole}}),
+              "Cancel");
+
+    addFile("stops.csv", std::string(oneRow));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    NextAnswer::set(std::optional<QStringList>());
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(NextAnswer::take()) << "the Save All panel was asked for a folder";
 }

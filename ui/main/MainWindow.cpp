@@ -86,6 +86,12 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     saveAll_ = fileAction(this, "folder-new", QStringLiteral("Save All\u2026"),
                           QStringLiteral("Save one .gpi file per input file into a folder"),
                           QKeySequence::SaveAs);
+    // The platform's Save As is empty outside GNOME and XFCE; Ctrl+Shift+S works everywhere.
+    QList<QKeySequence> saveAllKeys = saveAll_->shortcuts();
+    const QKeySequence ctrlShiftS(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    if (!saveAllKeys.contains(ctrlShiftS))
+        saveAllKeys.append(ctrlShiftS);
+    saveAll_->setShortcuts(saveAllKeys);
     connect(addFiles_, &QAction::triggered, this, [this] { presentAddFilesPanel(library_, this); });
     connect(saveFile_, &QAction::triggered, this, [this] {
         if (InputFile* file = library_.selectedFile())

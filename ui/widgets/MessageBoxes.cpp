@@ -3,6 +3,7 @@
 #include "ui/widgets/NextAnswer.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 
 namespace marklode {
 
@@ -17,8 +18,20 @@ QString askQuestion(QWidget* parent, const QString& title, const QString& text,
     box.setText(title);
     box.setInformativeText(text);
     box.setAccessibleName(title);
-    for (const auto& [label, role] : buttons)
-        box.addButton(label, role);
+    QPushButton* reject = nullptr;
+    bool destructive = false;
+    for (const auto& [label, role] : buttons) {
+        QPushButton* button = box.addButton(label, role);
+        if (role == QMessageBox::RejectRole)
+            reject = button;
+        destructive = destructive || role == QMessageBox::DestructiveRole;
+    }
+    // Return and Enter never do what can't be undone: beside a destructive button, the
+    // cancelling one is the default.
+    if (destructive && reject) {
+        box.setDefaultButton(reject);
+        box.setEscapeButton(reject);
+    }
     box.exec();
     return box.clickedButton() ? box.clickedButton()->text().remove(QLatin1Char('&')) : QString();
 }
