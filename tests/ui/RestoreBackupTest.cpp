@@ -80,8 +80,9 @@ TEST_F(RestoreBackupTest, MenuListsTheBackupsAndAConfirmedRestoreWritesTheChosen
     addBackup("2025-03-01_09-15-00-2", "damaged");
     addBackup("2025-03-02_10-00-00", gpiText({{"A", 5}}));
     ASSERT_TRUE(chooseRestoreFromMenu());
-    // Asked again while the backups are read.
-    askToRestore(*devices, devices->devices().front(), QLocale(), window->sidebar());
+    // Asked again while the backups are read; either answer may arrive first, so both show
+    // the window's locale.
+    askToRestore(*devices, devices->devices().front(), library->locale(), window->sidebar());
 
     auto* chooser = openDialog<RestoreBackupDialog>();
     ASSERT_TRUE(chooser);
