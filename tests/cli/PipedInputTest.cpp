@@ -72,9 +72,6 @@ TEST_F(PipedInputTest, StandardInputAndPipesAreReadWhenNamed) {
 fcntl.fcntl(0, fcntl.F_SETFL, fcntl.fcntl(0, fcntl.F_GETFL) | os.O_NONBLOCK)
 os.execv(sys.argv[1], sys.argv[1:])' "$cli" convert - --category N -o "$d/n.gpi")",
          0, d + "/n.gpi: 2 POIs in 1 category\n", ""},
-        {R"(csv | "$cli" convert - --format xml -o "$d/x.gpi")", 2, "",
-         "marklode-cli convert: --format must be csv or gpx\n"
-         "Run marklode-cli convert --help for its options.\n"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove_all(dir / "backups");

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -175,44 +174,6 @@ TEST(LocalFileSystemTest, ReadsOnlyRegularFilesWithinTheLimit) {
         }
     }
     EXPECT_EQ(fs.readData(dir / "link-to-big", 1001).size(), 1001u);
-}
-
-// A pipe named on the command line is read to its end, within the same limit as a file; a device
-// is still refused.
-TEST(LocalFileSystemTest, CommandLineInputsMayBePipesWithinTheLimit) {
-    TempDir dir;
-    std::filesystem::create_symlink("/dev/zero", dir / "zeros");
-    struct Case {
-        std::size_t written;
-        std::error_code refusal; // none: read
-    };
-    const Case cases[] = {{1000, {}}, {1001, make_error_code(FileProblem::tooLarge)}};
-    for (const Case& c : cases) {
-        Path pipe = dir / ("pipe" + std::to_string(c.written));
-        ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-        pid_t writer = ::fork();
-        ASSERT_GE(writer, 0);
-        if (writer == 0) {
-            std::string bytes(c.written, 'x');
-            int fd = ::open(pipe.c_str(), O_WRONLY);
-            ::_exit(fd >= 0 && ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size())
-                        ? 0
-                        : 1);
-        }
-        try {
-            EXPECT_EQ(readCommandLineInput(pipe, 1000).size(), c.written);
-            EXPECT_FALSE(c.refusal) << c.written;
-        } catch (const FileError& error) {
-            EXPECT_EQ(error.code(), c.refusal) << c.written;
-        }
-        ::waitpid(writer, nullptr, 0);
-    }
-    try {
-        readCommandLineInput(dir / "zeros", 1000);
-        ADD_FAILURE() << "a device was read";
-    } catch (const FileError& error) {
-        EXPECT_EQ(error.code(), make_error_code(FileProblem::notRegularFile));
-    }
 }
 
 TEST(LocalFileSystemTest, DirectoryLockExcludesEveryOtherHolderUntilReleased) {
