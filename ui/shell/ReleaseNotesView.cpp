@@ -58,7 +58,6 @@ ScannedHtml scan(QStringView html) {
 
 ReleaseNotesView::ReleaseNotesView(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
-    setOpenExternalLinks(false);
 }
 
 void ReleaseNotesView::showNotes(const QString& html) {
