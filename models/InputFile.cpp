@@ -113,6 +113,13 @@ void InputFile::rememberSettings() {
         settingsStore_->save({speedUnit_, proximityMode_, distanceUnit_, fixedProximity_});
 }
 
+void InputFile::setDeletedOnDisk(bool deleted) {
+    if (deleted == isDeletedOnDisk_)
+        return;
+    isDeletedOnDisk_ = deleted;
+    Q_EMIT isDeletedOnDiskChanged();
+}
+
 void InputFile::setLoading(bool loading) {
     isLoading_ = loading;
     Q_EMIT isLoadingChanged();
@@ -179,6 +186,8 @@ QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
             if (std::exchange(sidecarIconPending_, false) && sidecarIcon &&
                 iconSource_.kind == IconSource::Kind::builtIn)
                 setIcon(std::move(*sidecarIcon));
+            if (outcome.value)
+                setDeletedOnDisk(false);
             imports_.settle();
         });
     return imports_.settled();

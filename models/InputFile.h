@@ -70,6 +70,8 @@ class InputFile : public QObject {
     Q_PROPERTY(std::vector<marklode::ImportIssue> issues READ issues NOTIFY issuesChanged)
     Q_PROPERTY(std::optional<QString> loadError READ loadError NOTIFY loadErrorChanged)
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
+    Q_PROPERTY(bool isDeletedOnDisk READ isDeletedOnDisk WRITE setDeletedOnDisk NOTIFY
+                   isDeletedOnDiskChanged)
 
   public:
     enum class Kind { csv, gpx };
@@ -105,6 +107,9 @@ class InputFile : public QObject {
     const std::vector<ImportIssue>& issues() const { return contents_->issues; }
     const std::optional<QString>& loadError() const { return loadError_; }
     bool isLoading() const { return isLoading_; }
+    // The file is gone from the disk; what it held stays. Cleared once it has been read again.
+    bool isDeletedOnDisk() const { return isDeletedOnDisk_; }
+    void setDeletedOnDisk(bool deleted);
 
     // The first import: reload, and the sidecar icon (found and read with the import) unless one
     // was chosen meanwhile.
@@ -153,6 +158,7 @@ class InputFile : public QObject {
     void issuesChanged();
     void loadErrorChanged();
     void isLoadingChanged();
+    void isDeletedOnDiskChanged();
 
   private:
     struct IconRead;
@@ -181,6 +187,7 @@ class InputFile : public QObject {
     std::shared_ptr<const ImportedContents> contents_;
     std::optional<QString> loadError_;
     bool isLoading_ = false;
+    bool isDeletedOnDisk_ = false;
     background::NewestWins imports_;
     bool sidecarIconPending_ = false;
 };

@@ -82,6 +82,7 @@ struct AddScan {
     struct Input {
         Path url;
         Path key; // standardized
+        FileStamp stamp;
         std::optional<Path> sidecarIcon;
     };
     std::vector<Input> inputs;
@@ -121,7 +122,9 @@ AddScan scanAdded(const std::vector<Path>& urls, const QLocale& locale) {
             icons = listed.emplace(folder, SidecarIcons::inFolder(folder)).first;
         Path key = standardized(url);
         std::optional<Path> sidecarIcon = icons->second.of(url);
-        scan.inputs.push_back({std::move(url), std::move(key), std::move(sidecarIcon)});
+        FileStamp stamp = FileStamp::of(url);
+        scan.inputs.push_back(
+            {std::move(url), std::move(key), std::move(stamp), std::move(sidecarIcon)});
     }
     return scan;
 }
@@ -134,6 +137,9 @@ struct LibraryViewModel::AddRun {
     AddScan scan;
     std::size_t listed = 0;
     std::vector<QPointer<InputFile>> newFiles;
+    // Files given again, which are read afresh.
+    std::vector<QPointer<InputFile>> rereads;
+    std::unordered_set<const InputFile*> reread;
     QStringList messages;
     std::size_t next = 0;
     QPromise<void> done;
@@ -141,7 +147,18 @@ struct LibraryViewModel::AddRun {
 
 LibraryViewModel::LibraryViewModel(const QLocale& locale,
                                    std::shared_ptr<SettingsStore> settingsStore, QObject* parent)
-    : QObject(parent), locale_(locale), settingsStore_(std::move(settingsStore)) {}
+    : QObject(parent), locale_(locale), settingsStore_(std::move(settingsStore)),
+      watcher_(new InputFileWatcher(
+          [this](const Path& key, bool exists) {
+              auto listed = listed_.find(key.native());
+              if (listed == listed_.end())
+                  return;
+              if (exists)
+                  reread(*listed->second);
+              else
+                  listed->second->setDeletedOnDisk(true);
+          },
+          this)) {}
 
 void LibraryViewModel::setSelection(const std::optional<QUuid>& selection) {
     selection_ = selection;
@@ -195,11 +212,22 @@ void LibraryViewModel::listNext(const std::shared_ptr<AddRun>& run) {
     constexpr std::size_t filesPerTurn = 1000;
     std::size_t end = std::min(run->scan.inputs.size(), run->listed + filesPerTurn);
     QList<InputFile*> created;
+    std::vector<std::pair<Path, FileStamp>> watched;
     for (; run->listed < end; ++run->listed) {
         AddScan::Input& input = run->scan.inputs[run->listed];
-        if (!listedKeys_.insert(input.key.native()).second)
+        auto [listed, isNew] = listed_.try_emplace(input.key.native(), nullptr);
+        if (!isNew) {
+            // One given twice in this add, or still waiting in another, is read once anyway.
+            if (!unread_.contains(listed->second) && run->reread.insert(listed->second).second) {
+                run->rereads.emplace_back(listed->second);
+                reread(*listed->second);
+            }
             continue;
+        }
         auto* file = new InputFile(input.url, locale_, settingsStore_, this);
+        listed->second = file;
+        unread_.insert(file);
+        watched.emplace_back(std::move(input.key), input.stamp);
         file->readInput = readInput;
         file->findSidecar = [icon = std::move(input.sidecarIcon)](const Path&) { return icon; };
         connect(file, &InputFile::rowsChanged, this, &LibraryViewModel::updateHasCategories);
@@ -207,6 +235,7 @@ void LibraryViewModel::listNext(const std::shared_ptr<AddRun>& run) {
         created << file;
         run->newFiles.emplace_back(file);
     }
+    watcher_->watch(watched);
     if (!created.isEmpty()) {
         files_ << created;
         Q_EMIT filesChanged();
@@ -222,15 +251,22 @@ void LibraryViewModel::listNext(const std::shared_ptr<AddRun>& run) {
     loadNext(run);
 }
 
-// One import after another, in list order; files removed meanwhile are passed over.
+// One import after another, in list order; files removed meanwhile are passed over. The run
+// ends once the files given again have been read too.
 void LibraryViewModel::loadNext(const std::shared_ptr<AddRun>& run) {
     while (run->next < run->newFiles.size()) {
         QPointer<InputFile> file = run->newFiles[run->next++];
         if (!file || !holds(file))
             continue;
+        unread_.erase(file);
         background::whenFinished(file->load(), this, [this, run]() { loadNext(run); });
         return;
     }
+    for (const QPointer<InputFile>& file : run->rereads)
+        if (file && file->isLoading()) {
+            background::whenFinished(file->whenImported(), this, [this, run]() { loadNext(run); });
+            return;
+        }
     std::erase(adding_, run);
     finishAdd(*run);
     run->done.finish();
@@ -238,10 +274,11 @@ void LibraryViewModel::loadNext(const std::shared_ptr<AddRun>& run) {
 
 void LibraryViewModel::finishAdd(const AddRun& run) {
     QStringList messages = run.messages;
-    for (const QPointer<InputFile>& file : run.newFiles)
-        if (file && holds(file) && file->loadError())
-            messages << fromUtf8(
-                fileProblemLine(file->url().filename().string(), file->loadError()->toStdString()));
+    for (const auto* files : {&run.newFiles, &run.rereads})
+        for (const QPointer<InputFile>& file : *files)
+            if (file && file->loadError() && holds(file))
+                messages << fromUtf8(fileProblemLine(file->url().filename().string(),
+                                                     file->loadError()->toStdString()));
     if (!messages.isEmpty())
         setAlertMessage(messages.join(QStringLiteral("\n\n")));
 }
@@ -254,8 +291,12 @@ void LibraryViewModel::remove(const QUuid& id) {
     if (gone.isEmpty())
         return;
     files_.removeIf([&](const InputFile* file) { return file->id() == id; });
-    for (const InputFile* file : gone)
-        listedKeys_.erase(standardized(file->url()).native());
+    for (const InputFile* file : gone) {
+        Path key = standardized(file->url());
+        listed_.erase(key.native());
+        unread_.erase(file);
+        watcher_->forget(key);
+    }
     Q_EMIT filesChanged();
     if (selection_ == id)
         setSelection(files_.isEmpty() ? std::nullopt : std::optional(files_.front()->id()));
@@ -300,6 +341,16 @@ void LibraryViewModel::updateHasCategories() {
         return;
     hasCategories_ = has;
     Q_EMIT hasCategoriesChanged();
+}
+
+void LibraryViewModel::reread(InputFile& file) {
+    // Its first import will read it as it is now.
+    if (unread_.contains(&file))
+        return;
+    if (!FileStamp::of(file.url()).exists)
+        file.setDeletedOnDisk(true);
+    else
+        file.reload();
 }
 
 QFuture<void> LibraryViewModel::pendingImport(const InputFile* file) const {

@@ -4,6 +4,7 @@
 #include "core/io/LocalFileSystem.h"
 #include "models/FileExport.h"
 #include "models/InputFile.h"
+#include "models/InputFileWatcher.h"
 #include "models/SettingsStore.h"
 
 #include <QFuture>
@@ -18,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -73,6 +75,10 @@ class LibraryViewModel : public QObject {
     // another, and the alert is set.
     QFuture<void> add(const std::vector<Path>& urls);
     void remove(const QUuid& id);
+    // Reads a listed file afresh, keeping its settings; one deleted on disk keeps what it
+    // showed and is marked so. Files also are read again when given again, and by themselves
+    // when they change on disk.
+    void reread(InputFile& file);
     // One category per file that loaded and has POIs, in library order. Copies every POI: for
     // the main thread, the counts and categoryExports serve.
     std::vector<GPICategory> categories() const;
@@ -140,7 +146,10 @@ class LibraryViewModel : public QObject {
     std::shared_ptr<SettingsStore> settingsStore_;
     std::vector<std::shared_ptr<AddRun>> adding_;
     // The files listed, each by the one spelling of its path, so that none is listed twice.
-    std::unordered_set<std::string> listedKeys_;
+    std::unordered_map<std::string, InputFile*> listed_;
+    // Listed files whose first import has not started yet.
+    std::unordered_set<const InputFile*> unread_;
+    InputFileWatcher* watcher_;
     bool hasCategories_ = false;
 };
 

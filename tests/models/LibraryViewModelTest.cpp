@@ -10,6 +10,7 @@
 
 #include <QPointer>
 #include <QSignalSpy>
+#include <atomic>
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <mutex>
@@ -133,6 +134,59 @@ TEST_F(LibraryViewModelTest, DuplicatesAreSkippedSilently) {
     add({dir / "sub" / ".." / "stops.csv", dir / "." / "stops.csv"});
     EXPECT_EQ(names(), std::vector<std::string>{"stops.csv"});
     EXPECT_FALSE(library.alertMessage());
+}
+
+// Given again, changed in place, replaced by a rename, deleted and back: each time the file
+// shows what the disk holds, with its own settings, and a burst of writes is read once.
+TEST_F(LibraryViewModelTest, AListedFileIsReadAgainWhenGivenAgainOrChangedOnDisk) {
+    auto rows = [](int count) {
+        std::string csv = "Name,Latitude,Longitude\n";
+        for (int i = 0; i < count; ++i)
+            csv += "P" + std::to_string(i) + ",47,8\n";
+        return csv;
+    };
+    std::atomic<int> reads = 0;
+    library.readInput = [&](const Path& url) {
+        ++reads;
+        return readFileBytes(url);
+    };
+    Path stops = dir.write("stops.csv", rows(1));
+    add({stops});
+    file(0)->setCategoryName(QStringLiteral("Mine"));
+    auto shows = [&](std::size_t count) {
+        return QTest::qWaitFor(
+            [&] { return !file(0)->isLoading() && file(0)->rows().size() == count; });
+    };
+
+    dir.write("stops.csv", rows(2));
+    add({dir / "." / "stops.csv"});
+    EXPECT_EQ(file(0)->rows().size(), 2u) << "read again once the add has finished";
+    EXPECT_EQ(file(0)->categoryName(), QStringLiteral("Mine"));
+    QTest::qWait(500); // the watcher's own look finds nothing new to read
+    int before = reads;
+    for (int count = 3; count <= 12; ++count) {
+        dir.write("stops.csv", rows(count));
+        QTest::qWait(20);
+    }
+    EXPECT_TRUE(shows(12)) << "written in place";
+    QTest::qWait(500);
+    // Once, or twice on a machine so loaded that a pause outlasts the settling time.
+    EXPECT_LE(reads - before, 2) << "a burst of ten writes is not read ten times";
+
+    Path saved = dir.write(".stops.csv.swp", rows(4));
+    std::filesystem::rename(saved, stops);
+    EXPECT_TRUE(shows(4)) << "replaced by a rename";
+
+    std::filesystem::remove(stops);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return file(0)->isDeletedOnDisk(); }));
+    library.reread(*file(0));
+    EXPECT_EQ(file(0)->rows().size(), 4u) << "a deleted file keeps its last contents";
+    EXPECT_FALSE(file(0)->loadError());
+
+    dir.write("stops.csv", rows(5));
+    EXPECT_TRUE(shows(5)) << "back again";
+    EXPECT_FALSE(file(0)->isDeletedOnDisk());
+    EXPECT_EQ(file(0)->categoryName(), QStringLiteral("Mine"));
 }
 
 TEST_F(LibraryViewModelTest, SelectionFollowsAddAndRemove) {

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QSettings>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 // Readable texts in failure messages.
@@ -65,9 +66,14 @@ class WindowFixture : public ::testing::Test {
         return open;
     }
 
+    // In their order on screen, left to right.
     static QStringList buttonTexts(QMessageBox* box) {
+        QList<QAbstractButton*> buttons = box->buttons();
+        std::sort(buttons.begin(), buttons.end(), [box](QAbstractButton* a, QAbstractButton* b) {
+            return a->mapTo(box, QPoint()).x() < b->mapTo(box, QPoint()).x();
+        });
         QStringList texts;
-        for (QAbstractButton* button : box->buttons())
+        for (QAbstractButton* button : buttons)
             texts << button->text().remove(QLatin1Char('&'));
         return texts;
     }

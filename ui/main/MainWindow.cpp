@@ -92,7 +92,16 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     if (!saveAllKeys.contains(ctrlShiftS))
         saveAllKeys.append(ctrlShiftS);
     saveAll_->setShortcuts(saveAllKeys);
+    reloadFile_ =
+        fileAction(this, "view-refresh", tr("Reload"),
+                   tr("Read the selected file again from the disk"), QKeySequence(Qt::Key_F5));
     connect(addFiles_, &QAction::triggered, this, [this] { presentAddFilesPanel(library_, this); });
+    // Not on the toolbar: the window holds it so that its key works without the menu too.
+    addAction(reloadFile_);
+    connect(reloadFile_, &QAction::triggered, this, [this] {
+        if (InputFile* file = library_.selectedFile())
+            library_.reread(*file);
+    });
     connect(saveFile_, &QAction::triggered, this, [this] {
         if (InputFile* file = library_.selectedFile())
             presentSaveFilePanel(*file, library_, this);
@@ -185,6 +194,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::updateActions() {
     saveFile_->setEnabled(library_.selectedFile() != nullptr);
+    reloadFile_->setEnabled(library_.selectedFile() != nullptr);
     saveAll_->setEnabled(!library_.files().isEmpty());
 }
 
@@ -258,10 +268,12 @@ void MainWindow::showResultAlert() {
         return;
     resultAlert_ = openAlert(this, QStringLiteral("Done"), *message,
                              [this] { devices_.setResultMessage(std::nullopt); });
+    // One role for all three: every platform's layout keeps the buttons of one role in the
+    // order they were added, where different roles would be ordered by the platform.
     if (auto device = devices_.lastDevice(); device && !devices_.isBusy()) {
         auto* eject = resultAlert_->addButton(
             QStringLiteral("Eject %1").arg(shownText(device->displayName())),
-            QMessageBox::AcceptRole);
+            QMessageBox::ActionRole);
         GarminDevice target = *device;
         connect(eject, &QPushButton::clicked, this, [this, target] { devices_.eject(target); });
     }
@@ -270,8 +282,9 @@ void MainWindow::showResultAlert() {
                                                QMessageBox::ActionRole);
         connect(reveal, &QPushButton::clicked, this, [this] { devices_.revealLastBackup(); });
     }
-    resultAlert_->setDefaultButton(resultAlert_->addButton(QMessageBox::Ok));
-    resultAlert_->setEscapeButton(resultAlert_->button(QMessageBox::Ok));
+    QPushButton* ok = resultAlert_->addButton(QMessageBox::tr("OK"), QMessageBox::ActionRole);
+    resultAlert_->setDefaultButton(ok);
+    resultAlert_->setEscapeButton(ok);
     resultAlert_->open();
 }
 

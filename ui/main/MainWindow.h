@@ -33,6 +33,7 @@ class MainWindow : public QMainWindow {
                QWidget* parent = nullptr);
 
     QAction* addFilesAction() const { return addFiles_; }
+    QAction* reloadFileAction() const { return reloadFile_; }
     QAction* saveFileAction() const { return saveFile_; }
     QAction* saveAllAction() const { return saveAll_; }
     Sidebar* sidebar() const { return sidebar_; }
@@ -65,6 +66,7 @@ class MainWindow : public QMainWindow {
     DeviceViewModel& devices_;
     map::TileSource tiles_;
     QAction* addFiles_;
+    QAction* reloadFile_;
     QAction* saveFile_;
     QAction* saveAll_;
     Sidebar* sidebar_;

@@ -50,8 +50,9 @@ void SidebarModel::watchFiles() {
         rows.insert(file, row);
         if (rows_.contains(file))
             continue;
-        for (auto signal : {&InputFile::rowsChanged, &InputFile::issuesChanged,
-                            &InputFile::loadErrorChanged, &InputFile::isLoadingChanged})
+        for (auto signal :
+             {&InputFile::rowsChanged, &InputFile::issuesChanged, &InputFile::loadErrorChanged,
+              &InputFile::isLoadingChanged, &InputFile::isDeletedOnDiskChanged})
             connect(file, signal, this, [this, file] { fileChanged(file); });
     }
     rows_ = std::move(rows);
@@ -150,7 +151,12 @@ QVariant SidebarModel::data(const QModelIndex& index, int role) const {
                 return QStringLiteral("Reading\u2026");
             if (file->loadError())
                 return QStringLiteral("Could not read file");
-            return poiCountText(file->rows().size(), library_.locale());
+            QString count = poiCountText(file->rows().size(), library_.locale());
+            if (file->isDeletedOnDisk())
+                //: A file's POI count, then that the file is gone from the disk: "12 POIs ·
+                //: deleted on disk".
+                return tr("%1 \u00B7 deleted on disk").arg(count);
+            return count;
         };
         switch (role) {
         case Qt::DisplayRole:

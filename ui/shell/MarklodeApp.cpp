@@ -64,7 +64,9 @@ MarklodeApp::~MarklodeApp() {
 void MarklodeApp::installMenus(MainWindow& window) {
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->addActions({window.addFilesAction(), window.saveFileAction(), window.saveAllAction()});
+    file->addActions({window.addFilesAction(), window.reloadFileAction()});
+    file->addSeparator();
+    file->addActions({window.saveFileAction(), window.saveAllAction()});
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("Quit"), qApp, &QApplication::quit);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
