@@ -5,6 +5,7 @@
 #include "core/io/ReadFile.h"
 #include "core/text/NumberSyntax.h"
 #include "rules/ExportSettings.h"
+#include "rules/ProximityRule.h"
 #include "rules/SidecarIcon.h"
 
 #include <charconv>
@@ -90,6 +91,11 @@ ConvertSettings convertSettings(const Arguments& args) {
         else
             throw UsageError("--distance-unit must be m or ft");
     }
+    // The setting is at fault, not the first POI the writer would meet with it.
+    if (!isUsableFixedProximity(settings.fixedProximity, settings.distanceUnit))
+        throw UsageError(settings.distanceUnit == DistanceUnit::feet
+                             ? "--distance must be from 0 to 215000 ft"
+                             : "--distance must be from 0 to 65535 m");
     settings.categoryName = args.value("category");
     settings.timestamp = timestampOption(args);
     if (auto icon = args.value("icon"))

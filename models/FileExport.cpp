@@ -13,10 +13,12 @@ std::vector<POI> FileExport::effectivePOIs() const {
 }
 
 GPICategory FileExport::category() const {
+    checkFixedProximity(proximity);
     return GPICategory{categoryName, effectivePOIs(), icon};
 }
 
 Bytes FileExport::gpiData() const {
+    checkFixedProximity(proximity);
     return ownFileWriter(categoryName, icon).dataFor(effectivePOIs());
 }
 

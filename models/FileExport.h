@@ -40,11 +40,13 @@ struct FileExport {
     // Each POI is copied once, with the proximity rule applied.
     std::vector<POI> effectivePOIs() const;
     GPICategory category() const;
+    // Both throw FixedProximityError for a distance the settings can't hold.
     // This file alone as a .gpi file. Throws GPIWriterError.
     Bytes gpiData() const;
 };
 
-// The combined device file: one category per file, in the given order. Throws GPIWriterError.
+// The combined device file: one category per file, in the given order. Throws GPIWriterError
+// and FixedProximityError.
 Bytes deviceFileData(const std::vector<FileExport>& files);
 
 } // namespace marklode

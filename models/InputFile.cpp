@@ -97,6 +97,8 @@ void InputFile::setProximityMode(ProximityMode mode) {
 }
 
 void InputFile::setFixedProximity(double distance) {
+    if (!isUsableFixedProximity(distance, distanceUnit_))
+        return;
     fixedProximity_ = distance;
     Q_EMIT fixedProximityChanged();
     rememberSettings();
@@ -105,6 +107,11 @@ void InputFile::setFixedProximity(double distance) {
 void InputFile::setDistanceUnit(DistanceUnit unit) {
     distanceUnit_ = unit;
     Q_EMIT distanceUnitChanged();
+    // 200,000 ft become the most metres a .gpi holds, not 200,000 m.
+    if (fixedProximity_ > maxFixedProximity(unit)) {
+        fixedProximity_ = maxFixedProximity(unit);
+        Q_EMIT fixedProximityChanged();
+    }
     rememberSettings();
 }
 

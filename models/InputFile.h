@@ -95,8 +95,10 @@ class InputFile : public QObject {
     ProximityMode proximityMode() const { return proximityMode_; }
     void setProximityMode(ProximityMode mode);
     double fixedProximity() const { return fixedProximity_; }
+    // A distance a .gpi can't hold in the current unit is refused.
     void setFixedProximity(double distance);
-    // Does not convert fixedProximity: 300 stays 300 in the other unit.
+    // Does not convert fixedProximity: 300 stays 300 in the other unit, and only a distance
+    // the new unit can't hold becomes the most it can.
     DistanceUnit distanceUnit() const { return distanceUnit_; }
     void setDistanceUnit(DistanceUnit unit);
 

@@ -1,6 +1,7 @@
 #include "models/SettingsStore.h"
 
 #include "rules/LocaleRegion.h"
+#include "rules/ProximityRule.h"
 
 namespace marklode {
 
@@ -80,8 +81,12 @@ ExportDefaults SettingsStore::load() const {
     else
         settings.distanceUnit = imperial ? DistanceUnit::feet : DistanceUnit::meters;
 
-    QVariant fixed = defaults_->value(fixedProximityKey);
-    settings.fixedProximity = fixed.isValid() ? fixed.toDouble() : defaultFixedProximity;
+    // A distance a .gpi can't hold, remembered by an older release, would fail every save.
+    bool isNumber = false;
+    double fixed = defaults_->value(fixedProximityKey).toDouble(&isNumber);
+    settings.fixedProximity = isNumber && isUsableFixedProximity(fixed, settings.distanceUnit)
+                                  ? fixed
+                                  : defaultFixedProximity;
     return settings;
 }
 
@@ -89,7 +94,8 @@ void SettingsStore::save(const ExportDefaults& settings) {
     defaults_->setValue(speedUnitKey, speedUnitText(settings.speedUnit));
     defaults_->setValue(proximityModeKey, proximityModeText(settings.proximityMode));
     defaults_->setValue(distanceUnitKey, distanceUnitText(settings.distanceUnit));
-    defaults_->setValue(fixedProximityKey, settings.fixedProximity);
+    if (isUsableFixedProximity(settings.fixedProximity, settings.distanceUnit))
+        defaults_->setValue(fixedProximityKey, settings.fixedProximity);
 }
 
 } // namespace marklode

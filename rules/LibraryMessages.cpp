@@ -26,6 +26,11 @@ std::string ignoredFilesMessage(const std::vector<std::string>& fileNames) {
     return "Only .csv and .gpx files can be added. Ignored: " + joined(shown, ", ") + ".";
 }
 
+std::string fixedProximityRangeMessage(DistanceUnit unit) {
+    return std::string("The distance for ") + curlyQuoted("One distance for all") +
+           " must be from 0 to " + (unit == DistanceUnit::feet ? "215,000 ft." : "65,535 m.");
+}
+
 std::string fileProblemLine(std::string_view fileName, std::string_view problem) {
     return printable(fileName) + ": " + std::string(problem);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/ExportSettings.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -33,6 +35,10 @@ struct ReplacePromptTexts {
     bool operator==(const ReplacePromptTexts&) const = default;
 };
 ReplacePromptTexts replacePromptTexts(std::string_view fileName);
+
+// The range of "One distance for all", for the field that refuses more and for a save that
+// finds more: "The distance for “One distance for all” must be from 0 to 65,535 m."
+std::string fixedProximityRangeMessage(DistanceUnit unit);
 
 // The detail view's title for a file that could not be read: "Can't Read stops.csv".
 std::string cannotReadTitle(std::string_view fileName);

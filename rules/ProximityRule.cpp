@@ -2,6 +2,12 @@
 
 namespace marklode {
 
+void checkFixedProximity(const ProximitySettings& settings) {
+    if (settings.mode == ProximityMode::fixed &&
+        !isUsableFixedProximity(settings.fixedProximity, settings.distanceUnit))
+        throw FixedProximityError{settings.distanceUnit};
+}
+
 POI effectivePOI(POI poi, const ProximitySettings& settings) {
     switch (settings.mode) {
     case ProximityMode::off:

@@ -19,6 +19,24 @@ struct ProximitySettings {
     bool operator==(const ProximitySettings&) const = default;
 };
 
+// The longest fixed distance a .gpi holds: 65,535 m, or in feet the round number below it.
+constexpr double maxFixedProximity(DistanceUnit unit) {
+    return unit == DistanceUnit::feet ? 215000 : 65535;
+}
+
+constexpr bool isUsableFixedProximity(double distance, DistanceUnit unit) {
+    return distance >= 0 && distance <= maxFixedProximity(unit);
+}
+
+// One distance for all is set beyond what a .gpi holds: the setting is at fault, not a POI.
+struct FixedProximityError {
+    DistanceUnit unit;
+    bool operator==(const FixedProximityError&) const = default;
+};
+
+// Throws FixedProximityError when the settings would write a distance a .gpi can't hold.
+void checkFixedProximity(const ProximitySettings& settings);
+
 // The POI as it is written: its proximity distance replaced according to the file's mode.
 POI effectivePOI(POI poi, const ProximitySettings& settings);
 

@@ -11,7 +11,9 @@
 #include "core/io/FileError.h"
 #include "core/text/ByteCount.h"
 #include "core/text/CurlyQuotes.h"
+#include "rules/LibraryMessages.h"
 #include "rules/LoadError.h"
+#include "rules/ProximityRule.h"
 #include "rules/TransferMessages.h"
 
 namespace marklode {
@@ -106,6 +108,8 @@ std::string userMessage(std::exception_ptr error) {
                "this.";
     } catch (const LoadError& loadError) {
         return loadError.message;
+    } catch (const FixedProximityError& proximityError) {
+        return fixedProximityRangeMessage(proximityError.unit);
     } catch (const std::exception& other) {
         return std::string("Something went wrong: ") + other.what();
     } catch (...) {

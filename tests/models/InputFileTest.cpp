@@ -98,6 +98,21 @@ TEST_F(InputFileTest, ProximityModesDecideTheWrittenDistance) {
     // Every assignment becomes the default for the next file.
     EXPECT_EQ(store->load(), (ExportDefaults{SpeedUnit::kilometersPerHour, ProximityMode::fixed,
                                              DistanceUnit::meters, 0.5}));
+
+    // A distance a .gpi can't hold is refused; one that got past fails the save naming the
+    // setting, not a POI.
+    file->setFixedProximity(65536);
+    EXPECT_EQ(file->fixedProximity(), 0.5);
+    FileExport tooFar = file->exportSnapshot();
+    tooFar.proximity.fixedProximity = 65536;
+    std::string message;
+    try {
+        tooFar.gpiData();
+    } catch (...) {
+        message = userMessage(std::current_exception());
+    }
+    EXPECT_EQ(message,
+              "The distance for \u201cOne distance for all\u201d must be from 0 to 65,535 m.");
 }
 
 TEST_F(InputFileTest, SpeedUnitChangeReimportsInTheNewUnit) {

@@ -48,7 +48,9 @@ TEST_F(SettingsStoreTest, UnrecognisedTextsFallBackToTheDefaults) {
     put("speedUnit", QStringLiteral("MPH"));
     put("proximityMode", QStringLiteral("Fixed"));
     put("distanceUnit", QStringLiteral("foot"));
+    put("fixedProximity", 300000); // more than a .gpi holds
     ExportDefaults us = store("en_US").load();
+    EXPECT_EQ(us.fixedProximity, 300);
     EXPECT_EQ(us.speedUnit, SpeedUnit::milesPerHour);
     EXPECT_EQ(us.proximityMode, ProximityMode::fromFile);
     EXPECT_EQ(us.distanceUnit, DistanceUnit::feet);

@@ -108,13 +108,30 @@ TEST_F(FileDetailViewTest, TheFormShowsWhatAppliesToTheFile) {
     EXPECT_EQ(csv->proximityMode(), ProximityMode::fixed);
     EXPECT_TRUE(form->distanceField()->isVisibleTo(form));
     EXPECT_TRUE(form->unitPicker()->isVisibleTo(form));
-    form->distanceField()->setText("1,250");
-    Q_EMIT form->distanceField()->editingFinished();
+    auto enter = [&](const char* distance) {
+        form->distanceField()->setText(distance);
+        Q_EMIT form->distanceField()->editingFinished();
+    };
+    enter("1,250");
     EXPECT_EQ(csv->fixedProximity(), 1250.0);
+    // More than a .gpi holds is refused, saying why, and never remembered.
+    enter("300000");
+    EXPECT_EQ(csv->fixedProximity(), 1250.0);
+    EXPECT_EQ(form->distanceField()->text(), "1250");
+    EXPECT_TRUE(form->distanceErrorLabel()->isVisibleTo(form));
+    EXPECT_EQ(form->distanceErrorLabel()->text(),
+              "The distance for \u201cOne distance for all\u201d must be from 0 to 215,000 ft.");
     pick(form->unitPicker(), "Feet");
+    EXPECT_FALSE(form->distanceErrorLabel()->isVisibleTo(form));
     EXPECT_EQ(csv->distanceUnit(), DistanceUnit::feet);
     EXPECT_EQ(view()->table()->model()->index(0, POITableModel::alert).data().toString(),
               "1250 ft");
+    enter("200000");
+    pick(form->unitPicker(), "Metres");
+    EXPECT_EQ(form->distanceField()->text(), "65535") << "200,000 ft is more metres than fit";
+    EXPECT_EQ(addFile("next.csv", csvRows(1))->fixedProximity(), 65535.0)
+        << "the remembered default is the distance in force, never a refused one";
+    pick(form->unitPicker(), "Feet");
     pick(form->proximityPicker(), "Off");
     EXPECT_FALSE(form->distanceField()->isVisibleTo(form));
 

@@ -36,6 +36,26 @@ template <typename Enum> Enum currentCase(const QComboBox* picker) {
     return static_cast<Enum>(picker->currentData().toInt());
 }
 
+// A short red note under a row, read out with it.
+QLabel* callout() {
+    auto* label = new QLabel;
+    label->setWordWrap(true);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, QColor(0xd7, 0x26, 0x1e));
+    label->setPalette(red);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    label->setFont(font);
+    label->hide();
+    return label;
+}
+
+void showCallout(QLabel* label, const std::optional<QString>& text) {
+    label->setText(text.value_or(QString()));
+    label->setAccessibleName(text.value_or(QString()));
+    label->setVisible(text.has_value());
+}
+
 template <typename Enum> void showCase(QComboBox* picker, Enum value) {
     picker->setCurrentIndex(picker->findData(static_cast<int>(value)));
 }
@@ -112,6 +132,7 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     addItem(unit_, QStringLiteral("Metres"), DistanceUnit::meters);
     addItem(unit_, QStringLiteral("Feet"), DistanceUnit::feet);
     connect(unit_, &QComboBox::activated, this, [this] {
+        showCallout(distanceError_, std::nullopt);
         if (file_)
             file_->setDistanceUnit(currentCase<DistanceUnit>(unit_));
     });
@@ -124,6 +145,9 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     // the buddy relation.
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(proximityRow)))
         label->setBuddy(proximity_);
+    distanceError_ = callout();
+    distanceError_->setObjectName(QStringLiteral("distanceError"));
+    form->addRow(QString(), distanceError_);
 
     auto* iconRow = new QWidget;
     auto* iconLayout = new QHBoxLayout(iconRow);
@@ -152,15 +176,8 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     iconLayout->addStretch(1);
     form->addRow(QStringLiteral("Icon"), iconRow);
 
-    iconError_ = new QLabel;
+    iconError_ = callout();
     iconError_->setObjectName(QStringLiteral("iconError"));
-    iconError_->setWordWrap(true);
-    QPalette red = iconError_->palette();
-    red.setColor(QPalette::WindowText, QColor(0xd7, 0x26, 0x1e));
-    iconError_->setPalette(red);
-    QFont callout = iconError_->font();
-    callout.setPointSizeF(callout.pointSizeF() * 0.9);
-    iconError_->setFont(callout);
     form->addRow(iconError_);
 
     connect(&file, &InputFile::categoryNameChanged, this, &SettingsForm::showCategory);
@@ -205,9 +222,14 @@ void SettingsForm::commitDistance() {
         return;
     bool ok = false;
     double value = locale_.toDouble(distance_->text(), &ok);
-    if (ok && value >= 0)
+    DistanceUnit unit = file_->distanceUnit();
+    bool usable = ok && isUsableFixedProximity(value, unit);
+    if (usable)
         file_->setFixedProximity(value);
-    // An unusable entry goes back to the value in force.
+    // An unusable entry goes back to the value in force, saying why.
+    showCallout(distanceError_,
+                usable ? std::nullopt
+                       : std::optional(QString::fromStdString(fixedProximityRangeMessage(unit))));
     showDistance();
 }
 
@@ -235,11 +257,8 @@ void SettingsForm::showIcon() {
     }
     iconSourceText_->setAccessibleName(iconSourceText_->text());
     useDefaultIcon_->setVisible(source.kind != IconSource::Kind::builtIn);
-    const std::optional<QString>& error = file_->iconError();
-    iconError_->setText(error.value_or(QString()));
-    iconError_->setAccessibleName(error.value_or(QString()));
-    iconError_->setVisible(error.has_value());
-    setFixedHeight(error ? formHeightWithIconError : formHeight);
+    showCallout(iconError_, file_->iconError());
+    setFixedHeight(file_->iconError() ? formHeightWithIconError : formHeight);
 }
 
 } // namespace marklode

@@ -32,6 +32,7 @@ class SettingsForm : public QWidget {
     QPushButton* chooseIconButton() const { return chooseIcon_; }
     QPushButton* useDefaultIconButton() const { return useDefaultIcon_; }
     QLabel* iconErrorLabel() const { return iconError_; }
+    QLabel* distanceErrorLabel() const { return distanceError_; }
 
   private:
     void showCategory();
@@ -54,6 +55,7 @@ class SettingsForm : public QWidget {
     QPushButton* chooseIcon_;
     QPushButton* useDefaultIcon_;
     QLabel* iconError_;
+    QLabel* distanceError_;
 };
 
 } // namespace marklode
