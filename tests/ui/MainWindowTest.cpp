@@ -2,12 +2,16 @@
 
 #include "WindowFixture.h"
 #include "models/InputFile.h"
+#include "support/GPITestSupport.h"
+#include "ui/detail/FileDetailView.h"
+#include "ui/detail/SettingsForm.h"
 #include "ui/devices/SendConfirmationSheet.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
 #include "ui/main/Sidebar.h"
 #include "ui/main/SidebarDelegate.h"
 #include "ui/main/SidebarModel.h"
+#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/NextAnswer.h"
 
@@ -113,6 +117,26 @@ TEST_F(MainWindowTest, F5ReadsTheSelectedFileAgainAndADeletedFileSaysSo) {
         return fileRow(0).data(SidebarModel::detailRole) ==
                QStringLiteral("1 POI \u00B7 deleted on disk");
     }));
+}
+
+// A scale of 2 on a 1600 × 1000 screen leaves 800 × 500: every control must still be on it.
+TEST_F(MainWindowTest, TheWindowFitsSevenTwentyByFourEightyWithEveryControlOnIt) {
+    InputFile* file = addFile("stops.csv", std::string(oneRow));
+    ByteVector bmp = makeBMP(BMPSpec{2, 2}, [](std::size_t, std::size_t) { return BGR{}; });
+    file->applyIconSource(
+        IconSource::custom(dir.write("an icon whose name is far too long for the row.bmp",
+                                     std::string(bmp.begin(), bmp.end()))));
+    window->resize(720, 480);
+    QTest::qWait(50);
+    EXPECT_EQ(window->size(), QSize(720, 480));
+    for (const char* name : {"sendToDevice", "settingsScroll", "detailSplit"}) {
+        auto* control = window->findChild<QWidget*>(name);
+        QRect shown(control->mapTo(window.get(), QPoint()), control->size());
+        EXPECT_TRUE(window->rect().contains(shown)) << name;
+    }
+    auto* detail = qobject_cast<FileDetailView*>(this->detail());
+    ElidedLabel* source = detail->settingsForm()->iconSourceLabel();
+    EXPECT_EQ(source->toolTip(), source->text()) << "cut short, the whole name is its tooltip";
 }
 
 TEST_F(MainWindowTest, EachAlertClearsOnlyItsOwnMessage) {

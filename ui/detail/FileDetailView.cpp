@@ -10,6 +10,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -17,8 +18,26 @@ namespace marklode {
 
 namespace {
 
-constexpr int upperPaneMinimum = 320;
-constexpr int lowerPaneMinimum = 200;
+// Small enough for the whole window to fit 720 × 480: the form scrolls above a few rows.
+constexpr int upperPaneMinimum = 180;
+constexpr int lowerPaneMinimum = 140;
+
+// Asks for the height its widget wants, again whenever that changes (a note shown or hidden);
+// Qt's own keeps the first answer.
+class FittingScrollArea : public QScrollArea {
+  public:
+    QSize sizeHint() const override {
+        int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame, frame);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
 
 QString fileName(const InputFile& file) {
     return shownFileName(file.url());
@@ -128,7 +147,15 @@ void FileDetailView::buildContents() {
     divider->setFrameShadow(QFrame::Sunken);
     table_ = new POITable(*file_, locale_);
     table_->setSearch(search_);
-    column->addWidget(form_);
+    // As tall as the form where there is room, a scrolled view of it where there is not.
+    auto* formView = new FittingScrollArea;
+    formView->setObjectName(QStringLiteral("settingsScroll"));
+    formView->setWidget(form_);
+    formView->setWidgetResizable(true);
+    formView->setFrameShape(QFrame::NoFrame);
+    formView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    formView->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    column->addWidget(formView);
     column->addWidget(divider);
     column->addWidget(table_, 1);
 

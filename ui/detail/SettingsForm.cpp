@@ -4,6 +4,7 @@
 #include "rules/LibraryMessages.h"
 #include "ui/detail/IconPreview.h"
 #include "ui/dialogs/FileDialogs.h"
+#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/ShownText.h"
 
@@ -19,9 +20,6 @@
 namespace marklode {
 
 namespace {
-
-constexpr int formHeight = 230;
-constexpr int formHeightWithIconError = 260;
 
 QString fileName(const Path& url) {
     return shownFileName(url);
@@ -68,6 +66,8 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     setObjectName(QStringLiteral("settingsForm"));
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    // A narrow window puts the labels above their fields rather than cutting them off.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setContentsMargins(20, 16, 20, 12);
     form->setVerticalSpacing(12);
@@ -156,8 +156,7 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     iconPreview_ = new IconPreview;
     iconSourceMark_ = new QLabel;
     iconSourceMark_->setPixmap(themedIcon("emblem-default").pixmap(16, 16));
-    iconSourceText_ = new QLabel;
-    iconSourceText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    iconSourceText_ = new ElidedLabel;
     chooseIcon_ = new QPushButton(QStringLiteral("Choose BMP\u2026"));
     chooseIcon_->setAccessibleName(chooseIcon_->text());
     connect(chooseIcon_, &QPushButton::clicked, this, [this] {
@@ -258,7 +257,6 @@ void SettingsForm::showIcon() {
     iconSourceText_->setAccessibleName(iconSourceText_->text());
     useDefaultIcon_->setVisible(source.kind != IconSource::Kind::builtIn);
     showCallout(iconError_, file_->iconError());
-    setFixedHeight(file_->iconError() ? formHeightWithIconError : formHeight);
 }
 
 } // namespace marklode

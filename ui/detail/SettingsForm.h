@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace marklode {
 
+class ElidedLabel;
 class IconPreview;
 class InputFile;
 
@@ -28,7 +29,7 @@ class SettingsForm : public QWidget {
     QComboBox* proximityPicker() const { return proximity_; }
     QLineEdit* distanceField() const { return distance_; }
     QComboBox* unitPicker() const { return unit_; }
-    QLabel* iconSourceLabel() const { return iconSourceText_; }
+    ElidedLabel* iconSourceLabel() const { return iconSourceText_; }
     QPushButton* chooseIconButton() const { return chooseIcon_; }
     QPushButton* useDefaultIconButton() const { return useDefaultIcon_; }
     QLabel* iconErrorLabel() const { return iconError_; }
@@ -51,7 +52,7 @@ class SettingsForm : public QWidget {
     QComboBox* unit_;
     IconPreview* iconPreview_;
     QLabel* iconSourceMark_;
-    QLabel* iconSourceText_;
+    ElidedLabel* iconSourceText_;
     QPushButton* chooseIcon_;
     QPushButton* useDefaultIcon_;
     QLabel* iconError_;

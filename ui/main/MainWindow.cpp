@@ -74,7 +74,7 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     : QMainWindow(parent), library_(library), devices_(devices), tiles_(std::move(tiles)) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Marklode"));
-    setMinimumSize(900, 600);
+    setMinimumSize(720, 480);
     setAcceptDrops(true);
 
     addFiles_ =

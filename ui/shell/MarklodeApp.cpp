@@ -26,7 +26,7 @@ MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
         auto* running = new QLabel(QStringLiteral("Running tests"));
         running->setAlignment(Qt::AlignCenter);
         running->setWindowTitle(QStringLiteral("Marklode"));
-        running->setMinimumSize(900, 600);
+        running->setMinimumSize(720, 480);
         window_.reset(running);
         return;
     }
