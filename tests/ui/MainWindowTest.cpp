@@ -139,6 +139,22 @@ TEST_F(MainWindowTest, TheWindowFitsSevenTwentyByFourEightyWithEveryControlOnIt)
     EXPECT_EQ(source->toolTip(), source->text()) << "cut short, the whole name is its tooltip";
 }
 
+TEST_F(MainWindowTest, TheAddDialogTakesAFolderAsWellAsFiles) {
+    std::filesystem::create_directories(dir / "routes");
+    dir.write("stops.csv", std::string(oneRow));
+    for (const char* chosen : {"routes", "stops.csv"}) {
+        FilesAndFoldersDialog dialog(window.get());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        dialog.setDirectory(QString::fromStdString(dir.path().string()));
+        dialog.selectFile(QString::fromUtf8(chosen));
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << chosen;
+        EXPECT_EQ(dialog.selectedFiles(),
+                  QStringList{QString::fromStdString((dir / chosen).string())});
+    }
+}
+
 TEST_F(MainWindowTest, EachAlertClearsOnlyItsOwnMessage) {
     library->setAlertMessage(QStringLiteral("Library trouble"));
     devices->setErrorMessage(QStringLiteral("Device trouble"));

@@ -5,8 +5,11 @@
 #include "ui/widgets/NextAnswer.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace marklode {
@@ -20,6 +23,7 @@ struct PanelOptions {
     QStringList filters;
     QString confirmText;
     QString proposedName;
+    bool takesFolders = false;
 };
 
 // Runs the dialog, or takes a test's next answer instead. None: cancelled.
@@ -27,21 +31,23 @@ std::optional<QStringList> run(const PanelOptions& options, QWidget* parent) {
     if (auto answer = NextAnswer::take())
         if (auto* paths = std::get_if<std::optional<QStringList>>(&*answer))
             return *paths;
-    QFileDialog dialog(parent, options.title);
-    dialog.setFileMode(options.mode);
-    dialog.setAcceptMode(options.accept);
+    auto dialog = options.takesFolders
+                      ? std::make_unique<FilesAndFoldersDialog>(parent, options.title)
+                      : std::make_unique<QFileDialog>(parent, options.title);
+    dialog->setFileMode(options.mode);
+    dialog->setAcceptMode(options.accept);
     if (!options.filters.isEmpty())
-        dialog.setNameFilters(options.filters);
+        dialog->setNameFilters(options.filters);
     if (options.mode == QFileDialog::Directory)
-        dialog.setOption(QFileDialog::ShowDirsOnly);
+        dialog->setOption(QFileDialog::ShowDirsOnly);
     if (!options.confirmText.isEmpty())
-        dialog.setLabelText(QFileDialog::Accept, options.confirmText);
+        dialog->setLabelText(QFileDialog::Accept, options.confirmText);
     if (!options.proposedName.isEmpty())
-        dialog.selectFile(options.proposedName);
-    dialog.setAccessibleName(options.title);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        dialog->selectFile(options.proposedName);
+    dialog->setAccessibleName(options.title);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles();
+    return dialog->selectedFiles();
 }
 
 std::vector<Path> paths(const QStringList& files) {
@@ -58,6 +64,16 @@ template <typename Work> void afterwards(QObject* context, Work work) {
 
 } // namespace
 
+void FilesAndFoldersDialog::accept() {
+    QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty() && std::all_of(chosen.begin(), chosen.end(), [](const QString& path) {
+            return QFileInfo::exists(path);
+        }))
+        QDialog::accept();
+    else
+        QFileDialog::accept();
+}
+
 QString proposedGPIName(const InputFile& file) {
     return QString::fromStdString(file.url().stem().string()) + QStringLiteral(".gpi");
 }
@@ -71,7 +87,8 @@ void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent) {
         {QStringLiteral("CSV or GPX files (*.csv *.CSV *.gpx *.GPX)"),
          QStringLiteral("All files (*)")},
         QStringLiteral("Add"),
-        {}};
+        {},
+        true};
     if (auto chosen = run(options, parent))
         afterwards(&library, [&library, urls = paths(*chosen)] { library.add(urls); });
 }

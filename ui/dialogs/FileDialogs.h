@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QWidget>
 
 namespace marklode {
@@ -13,6 +14,16 @@ void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent);
 void presentSaveFilePanel(InputFile& file, LibraryViewModel& library, QWidget* parent);
 void presentSaveAllPanel(LibraryViewModel& library, QWidget* parent);
 void presentIconPanel(InputFile& file, QWidget* parent);
+
+// Qt's own dialog, asked for existing files, opens a folder that is chosen (selected or typed)
+// instead of choosing it; this one takes folders and files alike. Native dialogs choose
+// what they choose.
+class FilesAndFoldersDialog : public QFileDialog {
+    Q_OBJECT
+  public:
+    using QFileDialog::QFileDialog;
+    void accept() override;
+};
 
 // "stops.csv" proposes "stops.gpi": only the last extension is replaced.
 QString proposedGPIName(const InputFile& file);
