@@ -148,6 +148,9 @@ TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
         EXPECT_EQ(sheet.windowTitle(), "Send to Drive 53?");
         EXPECT_EQ(sheet.findChild<QLabel*>("valueCategories")->text(), "1234");
         EXPECT_EQ(sheet.findChild<QLabel*>("valuePOIs")->text(), "12,345");
+        for (QString fact :
+             {"Device Drive 53", "Categories 1234", "POIs 12,345", "File Garmin/POI/poi.gpi"})
+            EXPECT_EQ(spoken(sheet.findChild<QLabel*>("value" + fact.section(' ', 0, 0))), fact);
         EXPECT_EQ(sheet.findChild<QPushButton*>("confirmSend")->text(),
                   replaces ? "Back Up and Replace" : "Send");
         EXPECT_EQ(sheet.findChild<QLabel*>("existingPOIs")->text(),
