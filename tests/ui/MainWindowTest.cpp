@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTimer>
@@ -400,4 +401,29 @@ TEST_F(MainWindowTest, PopoversAreAnnouncedAndEscapeGivesTheFocusBack) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return popover.isNull(); }));
     EXPECT_EQ(QApplication::focusWidget(), search);
+}
+
+// The skipped rows open just below their button, their right edge at the button's, or their left
+// edge when the button is too near the screen's left edge; above it when there is no room below.
+TEST_F(MainWindowTest, SkippedRowsOpenAtTheirButtonWithoutCoveringIt) {
+    addFile("none.csv", "Name,Latitude,Longitude\nBad,x,8\n");
+    const int bottom = window->screen()->availableGeometry().bottom();
+    const struct {
+        QPoint window;
+        bool rightEdges, below;
+    } cases[] = {{{0, 0}, false, true}, {{500, 0}, true, true}, {{500, bottom - 150}, true, false}};
+    for (const auto& c : cases) {
+        window->move(c.window);
+        QRect button = issueButton();
+        IssuesPopover* popover = clickIssueButton();
+        ASSERT_TRUE(popover);
+        QRect at = popover->geometry();
+        EXPECT_EQ(c.rightEdges ? at.right() : at.left(),
+                  c.rightEdges ? button.right() : button.left());
+        int gap = c.below ? at.top() - button.bottom() : button.top() - at.bottom();
+        EXPECT_TRUE(gap > 0 && gap < 10) << gap;
+        QPointer<IssuesPopover> closing = popover;
+        popover->close();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return closing.isNull(); }));
+    }
 }

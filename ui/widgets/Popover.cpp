@@ -11,6 +11,21 @@ namespace marklode {
 
 namespace {
 
+constexpr int gap = 4;
+
+QRect placeBelow(const QRect& anchor, QSize size, const QRect& available) {
+    int x = anchor.x() + anchor.width() - size.width();
+    // Only slid into the screen it would part from its anchor and lie over the anchor's row.
+    if (x < available.left())
+        x = anchor.left();
+    x = std::max(available.left(), std::min(x, available.x() + available.width() - size.width()));
+    int y = anchor.y() + anchor.height() + gap;
+    int above = anchor.top() - gap - size.height();
+    if (y + size.height() > available.y() + available.height() && above >= available.top())
+        y = above;
+    return QRect(QPoint(x, y), size);
+}
+
 QWidget* firstControl(QWidget* window) {
     for (QWidget* widget = window->nextInFocusChain(); widget != window;
          widget = widget->nextInFocusChain())
@@ -31,14 +46,10 @@ Popover::Popover(const QString& title, QWidget* opener)
 
 void Popover::showBelow(const QRect& globalAnchor) {
     adjustSize();
-    QPoint topLeft(globalAnchor.right() - width(), globalAnchor.bottom() + 4);
-    if (QScreen* screen = QWidget::screen()) {
-        QRect available = screen->availableGeometry();
-        topLeft.setX(std::clamp(topLeft.x(), available.left(), available.right() - width()));
-        if (topLeft.y() + height() > available.bottom())
-            topLeft.setY(globalAnchor.top() - height() - 4);
-    }
-    showAt(topLeft);
+    QScreen* screen = QGuiApplication::screenAt(globalAnchor.center());
+    if (!screen)
+        screen = QWidget::screen();
+    showAt(placeBelow(globalAnchor, size(), screen->availableGeometry()).topLeft());
 }
 
 void Popover::showAt(const QPoint& globalTopLeft) {

@@ -15,7 +15,8 @@ class Popover : public QDialog {
   public:
     Popover(const QString& title, QWidget* opener);
 
-    // Shows it below-left of the anchor (global), its right edge at the anchor's.
+    // Shows it just below the anchor (global), right edges aligned; left edges aligned when that
+    // would leave the screen, and above the anchor when there is no room below.
     void showBelow(const QRect& globalAnchor);
     // Shows it with its top-left corner there.
     void showAt(const QPoint& globalTopLeft);
