@@ -8,6 +8,7 @@
 #include "ui/devices/SendConfirmationSheet.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
+#include "ui/main/IssuesPopover.h"
 #include "ui/main/Sidebar.h"
 #include "ui/main/SidebarDelegate.h"
 #include "ui/main/SidebarModel.h"
@@ -24,6 +25,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTimer>
@@ -46,6 +48,21 @@ class MainWindowTest : public WindowFixture {
     QModelIndex fileRow(int row) const {
         SidebarModel* model = window->sidebar()->model();
         return model->index(row, 0, model->index(SidebarModel::files, 0));
+    }
+    // Where the first file's skipped-rows button is on the screen.
+    QRect issueButton() const {
+        QTreeView* list = window->sidebar()->list();
+        QStyleOptionViewItem option;
+        option.rect = list->visualRect(fileRow(0));
+        option.font = list->font();
+        QRect button = SidebarDelegate::issueButtonRect(option, fileRow(0));
+        return QRect(list->viewport()->mapToGlobal(button.topLeft()), button.size());
+    }
+    IssuesPopover* clickIssueButton() const {
+        QWidget* viewport = window->sidebar()->list()->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {},
+                          viewport->mapFromGlobal(issueButton().center()));
+        return window->findChild<IssuesPopover*>();
     }
 };
 
@@ -205,6 +222,9 @@ TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
         EXPECT_EQ(sheet.windowTitle(), "Send to Drive 53?");
         EXPECT_EQ(sheet.findChild<QLabel*>("valueCategories")->text(), "1234");
         EXPECT_EQ(sheet.findChild<QLabel*>("valuePOIs")->text(), "12,345");
+        for (QString fact :
+             {"Device Drive 53", "Categories 1234", "POIs 12,345", "File Garmin/POI/poi.gpi"})
+            EXPECT_EQ(spoken(sheet.findChild<QLabel*>("value" + fact.section(' ', 0, 0))), fact);
         EXPECT_EQ(sheet.findChild<QPushButton*>("confirmSend")->text(),
                   replaces ? "Back Up and Replace" : "Send");
         EXPECT_EQ(sheet.findChild<QLabel*>("existingPOIs")->text(),
@@ -390,4 +410,77 @@ TEST_F(MainWindowTest, ReturnCancelsADestructiveQuestionAndCtrlShiftSSavesAll) {
     NextAnswer::set(std::optional<QStringList>());
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(NextAnswer::take()) << "the Save All panel was asked for a folder";
+}
+
+// A popover is a dialog in the accessibility tree and takes the focus, so a screen reader says
+// that it opened; Escape closes it and gives the focus back to what opened it.
+TEST_F(MainWindowTest, PopoversAreAnnouncedAndEscapeGivesTheFocusBack) {
+    addFile("none.csv", "Name,Latitude,Longitude\nBad,x,8\n");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* why = window->findChild<QPushButton*>("whyNoGarmin");
+    struct Case {
+        QWidget* opener;
+        std::function<QWidget*()> open;
+        const char* name;
+    } cases[] = {
+        {window->sidebar()->list(), [&] { return clickIssueButton(); }, "Skipped rows in none.csv"},
+        {why,
+         [&] {
+             QTest::mouseClick(why, Qt::LeftButton);
+             return window->findChild<QWidget*>("noDeviceHelpPopup");
+         },
+         "Your Garmin may use MTP mode"},
+    };
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    for (const Case& c : cases) {
+        QPointer<QWidget> popover = c.open();
+        ASSERT_TRUE(popover) << c.name;
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(popover);
+        EXPECT_EQ(shown->role(), QAccessible::Dialog) << c.name;
+        EXPECT_EQ(shown->text(QAccessible::Name), c.name);
+        EXPECT_GE(application->indexOfChild(shown), 0) << c.name << " is not in the tree";
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            QWidget* focus = QApplication::focusWidget();
+            return focus && (focus == popover || popover->isAncestorOf(focus));
+        })) << c.name
+            << " did not take the focus";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return popover.isNull(); })) << c.name;
+        EXPECT_EQ(QApplication::focusWidget(), c.opener) << c.name;
+    }
+
+    // Activating the window elsewhere closes it as a popup would, leaving the focus there.
+    QPointer<QWidget> popover = clickIssueButton();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == popover; }));
+    auto* search = window->findChild<QWidget*>("search");
+    search->setFocus();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popover.isNull(); }));
+    EXPECT_EQ(QApplication::focusWidget(), search);
+}
+
+// The skipped rows open just below their button, their right edge at the button's, or their left
+// edge when the button is too near the screen's left edge; above it when there is no room below.
+TEST_F(MainWindowTest, SkippedRowsOpenAtTheirButtonWithoutCoveringIt) {
+    addFile("none.csv", "Name,Latitude,Longitude\nBad,x,8\n");
+    const int bottom = window->screen()->availableGeometry().bottom();
+    const struct {
+        QPoint window;
+        bool rightEdges, below;
+    } cases[] = {{{0, 0}, false, true}, {{500, 0}, true, true}, {{500, bottom - 150}, true, false}};
+    for (const auto& c : cases) {
+        window->move(c.window);
+        QRect button = issueButton();
+        IssuesPopover* popover = clickIssueButton();
+        ASSERT_TRUE(popover);
+        QRect at = popover->geometry();
+        EXPECT_EQ(c.rightEdges ? at.right() : at.left(),
+                  c.rightEdges ? button.right() : button.left());
+        int gap = c.below ? at.top() - button.bottom() : button.top() - at.bottom();
+        EXPECT_TRUE(gap > 0 && gap < 10) << gap;
+        QPointer<IssuesPopover> closing = popover;
+        popover->close();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return closing.isNull(); }));
+    }
 }

@@ -109,6 +109,7 @@ TEST_F(RestoreBackupTest, MenuListsTheBackupsAndAConfirmedRestoreWritesTheChosen
     auto* sheet = openDialog<RestoreConfirmationSheet>();
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->findChild<QLabel*>("valuePOIs")->text(), "1,234");
+    EXPECT_EQ(spoken(sheet->findChild<QLabel*>("valueDevice")), "Device GPS");
     EXPECT_EQ(sheet->findChild<QLabel*>("existingPOIs")->text(),
               "The custom POIs now on this device will be replaced. Marklode backs them up "
               "first.");

@@ -9,6 +9,7 @@
 #include "ui/main/MainWindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QMessageBox>
 #include <QSettings>
 #include <algorithm>
@@ -76,6 +77,16 @@ class WindowFixture : public ::testing::Test {
         for (QAbstractButton* button : buttons)
             texts << button->text().remove(QLatin1Char('&'));
         return texts;
+    }
+
+    // What a screen reader says for a widget: the names of the labels that label it, then its
+    // own name.
+    static QString spoken(QWidget* widget) {
+        QAccessibleInterface* self = QAccessible::queryAccessibleInterface(widget);
+        QStringList words;
+        for (const auto& [label, relation] : self->relations(QAccessible::Label))
+            words << label->text(QAccessible::Name);
+        return (words << self->text(QAccessible::Name)).join(QLatin1Char(' '));
     }
 
     // The local disk; writes wait at the gate while a test holds it.

@@ -1,8 +1,8 @@
 #include "ui/devices/NoDeviceHelp.h"
 
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/Popover.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -37,11 +37,9 @@ NoDeviceHelp::NoDeviceHelp(QWidget* parent) : QWidget(parent) {
 }
 
 QWidget* NoDeviceHelp::showHelp() {
-    auto* popup = new QFrame(this, Qt::Popup);
+    auto* why = findChild<QPushButton*>(QStringLiteral("whyNoGarmin"));
+    auto* popup = new Popover(QStringLiteral("Your Garmin may use MTP mode"), why);
     popup->setObjectName(QStringLiteral("noDeviceHelpPopup"));
-    popup->setAttribute(Qt::WA_DeleteOnClose);
-    popup->setFrameShape(QFrame::StyledPanel);
-    popup->setAccessibleName(QStringLiteral("Your Garmin may use MTP mode"));
     popup->setFixedWidth(320);
     auto* layout = new QVBoxLayout(popup);
     layout->setSpacing(10);
@@ -59,11 +57,7 @@ QWidget* NoDeviceHelp::showHelp() {
         label->setWordWrap(true);
         layout->addWidget(label);
     }
-    auto* why = findChild<QPushButton*>(QStringLiteral("whyNoGarmin"));
-    QPoint anchor = why->mapToGlobal(QPoint(why->width() + 4, 0));
-    popup->adjustSize();
-    popup->move(anchor);
-    popup->show();
+    popup->showAt(why->mapToGlobal(QPoint(why->width() + 4, 0)));
     return popup;
 }
 

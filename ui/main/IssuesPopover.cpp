@@ -6,18 +6,15 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace marklode {
 
-IssuesPopover::IssuesPopover(const InputFile& file, QWidget* parent) : QFrame(parent, Qt::Popup) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFrameShape(QFrame::StyledPanel);
+IssuesPopover::IssuesPopover(const InputFile& file, QWidget* opener)
+    : Popover(QStringLiteral("Skipped rows in %1").arg(shownFileName(file.url())), opener) {
     setFixedSize(420, 300);
     QString name = shownFileName(file.url());
-    setAccessibleName(QStringLiteral("Skipped rows in %1").arg(name));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
@@ -52,18 +49,6 @@ IssuesPopover::IssuesPopover(const InputFile& file, QWidget* parent) : QFrame(pa
     layout->addWidget(title);
     layout->addWidget(hint);
     layout->addWidget(table, 1);
-}
-
-void IssuesPopover::showAt(const QRect& globalButton) {
-    QPoint topLeft(globalButton.right() - width(), globalButton.bottom() + 4);
-    if (QScreen* screen = QWidget::screen()) {
-        QRect available = screen->availableGeometry();
-        topLeft.setX(std::clamp(topLeft.x(), available.left(), available.right() - width()));
-        if (topLeft.y() + height() > available.bottom())
-            topLeft.setY(globalButton.top() - height() - 4);
-    }
-    move(topLeft);
-    show();
 }
 
 } // namespace marklode

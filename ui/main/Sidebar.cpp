@@ -144,8 +144,8 @@ void Sidebar::confirmRemoval(const GarminDevice& device) {
 
 void Sidebar::showIssues(const QModelIndex& index, const QRect& button) {
     if (InputFile* file = model_->fileAt(index)) {
-        auto* popover = new IssuesPopover(*file, this);
-        popover->showAt(QRect(list_->viewport()->mapToGlobal(button.topLeft()), button.size()));
+        auto* popover = new IssuesPopover(*file, list_);
+        popover->showBelow(QRect(list_->viewport()->mapToGlobal(button.topLeft()), button.size()));
     }
 }
 

@@ -34,7 +34,9 @@ QGridLayout* factGrid(const std::vector<std::pair<QString, QString>>& facts) {
         name->setForegroundRole(QPalette::PlaceholderText);
         auto* shown = new QLabel(value);
         shown->setObjectName(QStringLiteral("value") + label);
-        shown->setAccessibleName(label);
+        // The value keeps its own text as its name and is labelled by its row's label, so a
+        // screen reader says "Device Drive 53" where naming it after the label said "Device".
+        name->setBuddy(shown);
         grid->addWidget(name, row, 0, Qt::AlignLeft);
         grid->addWidget(shown, row, 1, Qt::AlignLeft);
         ++row;

@@ -21,7 +21,7 @@ class ConfirmationSheet : public QDialog {
     struct Content {
         QString title;
         const char* headingIcon = nullptr; // a theme icon name, or none
-        // Each value is named by its label for screen readers and found by the object name
+        // Each value is labelled by its label for screen readers and found by the object name
         // "value" + label.
         std::vector<std::pair<QString, QString>> facts;
         QString existing; // object name "existingPOIs"
