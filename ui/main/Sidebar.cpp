@@ -167,6 +167,15 @@ bool Sidebar::eventFilter(QObject* watched, QEvent* event) {
                 help->showHelp();
             return true;
         }
+        // The row's skipped-rows button is painted, so the keyboard reaches it through its row.
+        QStyleOptionViewItem row;
+        row.initFrom(list_);
+        row.rect = list_->visualRect(current);
+        if (QRect button = SidebarDelegate::issueButtonRect(row, current);
+            activate && !button.isNull()) {
+            showIssues(current, button);
+            return true;
+        }
     }
     // The menu key opens the current row's menu, wherever the mouse is.
     if (event->type() == QEvent::ContextMenu &&
