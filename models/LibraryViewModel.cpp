@@ -9,6 +9,7 @@
 #include "rules/LoadError.h"
 #include "rules/SaveNames.h"
 #include "rules/SidecarIcon.h"
+#include "rules/TransferMessages.h"
 #include "rules/UserMessage.h"
 
 #include <QPointer>
@@ -404,18 +405,26 @@ void LibraryViewModel::startWrite(const InputFile& file, const Path& target,
     std::optional<std::string> loadError;
     if (file.loadError())
         loadError = file.loadError()->toStdString();
-    background::run(
-        background::savePool(), this,
-        [exported = file.exportSnapshot(), loadError = std::move(loadError), target,
-         fileSystem = fileSystem]() {
+    startWrite(
+        [exported = file.exportSnapshot(), loadError = std::move(loadError)]() {
             // A file that could not be read would come out as an empty .gpi.
             if (loadError)
                 throw LoadError{*loadError};
-            writeAtomically(exported.gpiData(), target, *fileSystem);
+            return exported.gpiData();
+        },
+        target, file.url().filename().string(), std::move(then));
+}
+
+void LibraryViewModel::startWrite(std::function<Bytes()> build, const Path& target,
+                                  std::string name,
+                                  std::function<void(std::optional<QString> failure)> then) {
+    background::run(
+        background::savePool(), this,
+        [build = std::move(build), target, fileSystem = fileSystem]() {
+            writeAtomically(build(), target, *fileSystem);
             return true;
         },
-        [name = file.url().filename().string(),
-         then = std::move(then)](background::Outcome<bool> outcome) {
+        [name = std::move(name), then = std::move(then)](background::Outcome<bool> outcome) {
             if (outcome.error)
                 then(fromUtf8(fileProblemLine(name, userMessage(outcome.error))));
             else
@@ -446,6 +455,31 @@ QFuture<SaveSummary> LibraryViewModel::write(InputFile& file, const Path& target
                            done->finish();
                        });
         });
+    return result;
+}
+
+QFuture<SaveSummary> LibraryViewModel::saveCombined(const Path& target) {
+    auto done = std::make_shared<QPromise<SaveSummary>>();
+    done->start();
+    QFuture<SaveSummary> result = done->future();
+    auto finish = [this, done, target](std::optional<QString> failure) {
+        SaveSummary summary;
+        record(summary, target, std::move(failure));
+        report(summary);
+        done->addResult(summary);
+        done->finish();
+    };
+    afterImports([this]() { return std::vector<InputFile*>(files_.begin(), files_.end()); },
+                 [this, target, finish]() {
+                     std::vector<FileExport> files = categoryExports();
+                     std::string name = target.filename().string();
+                     if (files.empty())
+                         return finish(
+                             fromUtf8(fileProblemLine(name, std::string(noPOIsToSendMessage))));
+                     startWrite([files = std::move(files)]() { return deviceFileData(files); },
+                                target, name, finish);
+                 },
+                 true);
     return result;
 }
 

@@ -103,6 +103,10 @@ class LibraryViewModel : public QObject {
     // the main thread before replacing; reports and hands back the summary. Each file is
     // written as write() does, once its pending import has been applied.
     QFuture<SaveSummary> saveAll(const Path& folder);
+    // Once every file's import has been applied, writes one .gpi with one category per file
+    // that loaded and has POIs, in library order, as a device gets it; reports and hands back
+    // the summary.
+    QFuture<SaveSummary> saveCombined(const Path& target);
     void report(const SaveSummary& summary);
 
     ReplacePrompt confirmReplace;
@@ -135,6 +139,9 @@ class LibraryViewModel : public QObject {
     void saveNext(const std::shared_ptr<SaveRun>& run);
     // Builds and writes off the main thread; `then` gets the failure line, if any, back on it.
     void startWrite(const InputFile& file, const Path& target,
+                    std::function<void(std::optional<QString> failure)> then);
+    // The same for any bytes; a failure line names the file as given.
+    void startWrite(std::function<Bytes()> build, const Path& target, std::string name,
                     std::function<void(std::optional<QString> failure)> then);
     void updateHasCategories();
 

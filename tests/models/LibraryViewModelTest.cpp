@@ -360,6 +360,26 @@ TEST_F(LibraryViewModelTest, SavingWaitsForPendingImports) {
     }
 }
 
+TEST_F(LibraryViewModelTest, SaveCombinedWritesTheDeviceFileOfTheWholeLibrary) {
+    auto saveCombined = [&](const Path& target) {
+        QFuture<SaveSummary> saving = library.saveCombined(target);
+        await(saving);
+        return saving.result();
+    };
+    SaveSummary none = saveCombined(out / "poi.gpi");
+    EXPECT_EQ(none.failures, std::vector<QString>{QStringLiteral(
+                                 "poi.gpi: Add at least one file with POIs first.")});
+    EXPECT_FALSE(std::filesystem::exists(out / "poi.gpi"));
+
+    library.add({dir.write("a.csv", oneRow), dir / "missing.csv"});
+    library.add({dir.write("w.gpx", gpxRow)}); // still importing when the save is asked for
+    SaveSummary both = saveCombined(out / "poi.gpi");
+    EXPECT_EQ(both.written, std::vector<Path>{out / "poi.gpi"});
+    EXPECT_EQ(text(library.statusMessage()), "Saved 1 file.");
+    GPIContents saved = GPIReader::read(fileSystem.readData(out / "poi.gpi", noReadLimit));
+    EXPECT_EQ(saved.categories, (std::vector<GPIContents::Category>{{"a", 1}, {"w", 1}}));
+}
+
 TEST_F(LibraryViewModelTest, SaveFailuresAreListedAndTheRestIsSaved) {
     add({dir.write("stops.csv", oneRow), dir.write("nameless.csv", oneRow)});
     file(1)->setCategoryName(QString());

@@ -4,6 +4,7 @@
 #include "models/LibraryViewModel.h"
 #include "ui/widgets/NextAnswer.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPointer>
@@ -123,6 +124,18 @@ void presentSaveAllPanel(LibraryViewModel& library, QWidget* parent) {
         {}};
     if (auto chosen = run(options, parent))
         afterwards(&library, [&library, folder = paths(*chosen)[0]] { library.saveAll(folder); });
+}
+
+void presentSaveCombinedPanel(LibraryViewModel& library, QWidget* parent) {
+    PanelOptions options{QFileDialog::AnyFile,
+                         QFileDialog::AcceptSave,
+                         QCoreApplication::translate("FileDialogs", "Save as One File"),
+                         {QStringLiteral("Garmin POI files (*.gpi)")},
+                         {},
+                         QStringLiteral("poi.gpi")};
+    if (auto chosen = run(options, parent))
+        afterwards(&library,
+                   [&library, target = paths(*chosen)[0]] { library.saveCombined(target); });
 }
 
 void presentIconPanel(InputFile& file, QWidget* parent) {

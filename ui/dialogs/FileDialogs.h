@@ -13,6 +13,8 @@ class LibraryViewModel;
 void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent);
 void presentSaveFilePanel(InputFile& file, LibraryViewModel& library, QWidget* parent);
 void presentSaveAllPanel(LibraryViewModel& library, QWidget* parent);
+// One .gpi with a category per file, as a device gets it, proposed as the device names it.
+void presentSaveCombinedPanel(LibraryViewModel& library, QWidget* parent);
 void presentIconPanel(InputFile& file, QWidget* parent);
 
 // Qt's own dialog, asked for existing files, opens a folder that is chosen (selected or typed)

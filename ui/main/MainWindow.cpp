@@ -86,6 +86,13 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     saveAll_ = fileAction(this, "folder-new", QStringLiteral("Save All\u2026"),
                           QStringLiteral("Save one .gpi file per input file into a folder"),
                           QKeySequence::SaveAs);
+    saveCombined_ = fileAction(
+        this, "document-save-as", tr("Save as One File\u2026"),
+        tr("Save one .gpi file with a category for each input file, as a device gets it"),
+        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    addAction(saveCombined_);
+    connect(saveCombined_, &QAction::triggered, this,
+            [this] { presentSaveCombinedPanel(library_, this); });
     // The platform's Save As is empty outside GNOME and XFCE; Ctrl+Shift+S works everywhere.
     QList<QKeySequence> saveAllKeys = saveAll_->shortcuts();
     const QKeySequence ctrlShiftS(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
@@ -196,6 +203,7 @@ void MainWindow::updateActions() {
     saveFile_->setEnabled(library_.selectedFile() != nullptr);
     reloadFile_->setEnabled(library_.selectedFile() != nullptr);
     saveAll_->setEnabled(!library_.files().isEmpty());
+    saveCombined_->setEnabled(!library_.files().isEmpty());
 }
 
 void MainWindow::updateDetail() {

@@ -36,6 +36,7 @@ class MainWindow : public QMainWindow {
     QAction* reloadFileAction() const { return reloadFile_; }
     QAction* saveFileAction() const { return saveFile_; }
     QAction* saveAllAction() const { return saveAll_; }
+    QAction* saveCombinedAction() const { return saveCombined_; }
     Sidebar* sidebar() const { return sidebar_; }
     QLineEdit* searchField() const { return search_; }
     // The selected file's view; null while the drop zone shows.
@@ -69,6 +70,7 @@ class MainWindow : public QMainWindow {
     QAction* reloadFile_;
     QAction* saveFile_;
     QAction* saveAll_;
+    QAction* saveCombined_;
     Sidebar* sidebar_;
     QStackedWidget* detail_;
     DropZone* dropZone_;

@@ -66,7 +66,8 @@ void MarklodeApp::installMenus(MainWindow& window) {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->addActions({window.addFilesAction(), window.reloadFileAction()});
     file->addSeparator();
-    file->addActions({window.saveFileAction(), window.saveAllAction()});
+    file->addActions(
+        {window.saveFileAction(), window.saveAllAction(), window.saveCombinedAction()});
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("Quit"), qApp, &QApplication::quit);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
