@@ -128,12 +128,42 @@ QFuture<void> DeviceViewModel::planSend(const LibraryViewModel& library, const G
                                         QObject* context,
                                         std::function<void(const SendPlan&)> then) const {
     SendPlan plan{device.volumeURL, fromUtf8(device.displayName()), library.categoryCount(),
-                  library.poiCount(), false};
-    return checkCustomPOIs(device, context,
-                           [plan, then = std::move(then)](bool replacesExisting) mutable {
-                               plan.replacesExisting = replacesExisting;
-                               then(plan);
-                           });
+                  library.poiCount()};
+    struct Measured {
+        bool replacesExisting = true; // not known means maybe
+        std::optional<std::int64_t> fileSize;
+        std::optional<std::int64_t> freeSpace;
+    };
+    // The file is built to be measured, since whether it fits depends on its size; the medium
+    // is asked off the main thread, as it may hang.
+    return background::run(
+        background::volumePool(), context,
+        [files = library.categoryExports(), fileSystem = services_.fileSystem, device]() {
+            Measured measured;
+            try {
+                if (!files.empty())
+                    measured.fileSize = static_cast<std::int64_t>(deviceFileData(files).size());
+            } catch (...) {
+                // The send reports what keeps the file from being built.
+            }
+            try {
+                measured.replacesExisting = fileSystem->fileExists(device.poiFileURL());
+                measured.freeSpace = fileSystem->availableCapacity(device.volumeURL);
+            } catch (...) {
+            }
+            return measured;
+        },
+        [plan, then = std::move(then)](background::Outcome<Measured> outcome) mutable {
+            Measured measured = outcome.value.value_or(Measured{});
+            plan.replacesExisting = measured.replacesExisting;
+            plan.fileSize = measured.fileSize;
+            plan.freeSpace = measured.freeSpace;
+            then(plan);
+        });
+}
+
+bool SendPlan::fits() const {
+    return !fileSize || !freeSpace || *freeSpace >= *fileSize + DeviceTransfer::spaceMargin;
 }
 
 bool DeviceViewModel::refusesWhileEjecting(const GarminDevice& device) {

@@ -32,7 +32,13 @@ struct SendPlan {
     std::int64_t categoryCount = 0;
     std::int64_t poiCount = 0;
     bool replacesExisting = false;
+    // The file that would be sent, and the free space on the device; none when not known.
+    std::optional<std::int64_t> fileSize = std::nullopt;
+    std::optional<std::int64_t> freeSpace = std::nullopt;
     bool operator==(const SendPlan&) const = default;
+
+    // What the transfer will ask of the device; false only when both sizes are known.
+    bool fits() const;
 };
 
 // A backup's time as the user's locale writes it, or its folder name when it has none.

@@ -144,8 +144,13 @@ TEST_F(DeviceViewModelTest, SendMessagesCountWithGroupingAndNoteTheBackup) {
     plugIn("NUVI");
     await(model->refresh());
     addToLibrary("one.csv", rows(1));
-    EXPECT_EQ(planSend(0), (SendPlan{device(0).volumeURL, QStringLiteral("NUVI"), 1, 1, false}));
+    SendPlan plan = *planSend(0);
+    EXPECT_EQ(plan, (SendPlan{device(0).volumeURL, QStringLiteral("NUVI"), 1, 1, false,
+                              plan.fileSize, plan.freeSpace}));
+    EXPECT_TRUE(plan.freeSpace);
     await(model->sendLibrary(library, device(0)));
+    EXPECT_EQ(plan.fileSize, std::int64_t(std::filesystem::file_size(device(0).poiFileURL())))
+        << "the plan measured the file the send wrote";
     EXPECT_EQ(text(model->resultMessage()),
               "Sent 1 POIs in 1 category to NUVI. The file was read back and checked.");
     EXPECT_FALSE(model->lastBackup());

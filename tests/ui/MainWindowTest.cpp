@@ -216,9 +216,28 @@ TEST_F(MainWindowTest, DoneAlertOffersEjectAndTheBackupOnlyWhenTheyApply) {
 }
 
 TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
-    for (bool replaces : {false, true}) {
-        SendPlan plan{dir / "GPS", QStringLiteral("Drive 53"), 1234, 12345, replaces};
+    struct Case {
+        bool replaces;
+        std::int64_t size, free;
+        QString facts, refusal;
+    } cases[] = {
+        {false, 1'200'000, 3'400'000'000, "Size 1.2 MB,Free space 3.4 GB", ""},
+        {true, 2'000'000, 1'000'000, "Size 2 MB,Free space 1 MB",
+         "\u201CDrive 53\u201D doesn't have enough free space. Marklode needs 2.1 MB, but only 1 "
+         "MB "
+         "is free."},
+    };
+    for (const Case& c : cases) {
+        bool replaces = c.replaces;
+        SendPlan plan{dir / "GPS", QStringLiteral("Drive 53"), 1234, 12345, replaces, c.size,
+                      c.free};
         SendConfirmationSheet sheet(plan, QLocale(QStringLiteral("en_US")), window.get());
+        for (QString fact : c.facts.split(','))
+            EXPECT_EQ(spoken(sheet.findChild<QLabel*>("value" + fact.section(' ', 0, -3))), fact);
+        // Told before confirming, in the words the transfer would refuse it with.
+        auto* refusal = sheet.findChild<QLabel*>("cannotConfirm");
+        EXPECT_EQ(refusal ? refusal->text() : QString(), c.refusal);
+        EXPECT_EQ(sheet.findChild<QPushButton*>("confirmSend")->isEnabled(), c.refusal.isEmpty());
         EXPECT_EQ(sheet.windowTitle(), "Send to Drive 53?");
         EXPECT_EQ(sheet.findChild<QLabel*>("valueCategories")->text(), "1234");
         EXPECT_EQ(sheet.findChild<QLabel*>("valuePOIs")->text(), "12,345");

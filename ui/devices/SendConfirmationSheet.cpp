@@ -1,25 +1,52 @@
 #include "ui/devices/SendConfirmationSheet.h"
 
+#include "core/devices/DeviceTransfer.h"
+#include "core/devices/DeviceTransferError.h"
+#include "core/text/ByteCount.h"
+#include "rules/UserMessage.h"
 #include "ui/widgets/ShownText.h"
 
 namespace marklode {
 
+namespace {
+
+QString byteCount(std::int64_t bytes) {
+    return QString::fromStdString(formattedByteCount(bytes));
+}
+
+ConfirmationSheet::Content content(const SendPlan& plan, const QLocale& locale) {
+    QString device = shownText(plan.deviceName.toStdString());
+    ConfirmationSheet::Content content{
+        QStringLiteral("Send to %1?").arg(device),
+        "go-bottom",
+        {{QStringLiteral("Device"), device},
+         {QStringLiteral("Categories"), QString::number(plan.categoryCount)},
+         {QStringLiteral("POIs"), locale.toString(static_cast<qlonglong>(plan.poiCount))},
+         {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")}},
+        plan.replacesExisting ? QStringLiteral("The custom POIs already on this device will be "
+                                               "replaced. Marklode backs them up first.")
+                              : QStringLiteral("This device has no custom POIs yet."),
+        plan.replacesExisting,
+        plan.replacesExisting ? QStringLiteral("Back Up and Replace") : QStringLiteral("Send"),
+        QStringLiteral("confirmSend")};
+    if (plan.fileSize)
+        content.facts.emplace_back(SendConfirmationSheet::tr("Size"), byteCount(*plan.fileSize));
+    if (plan.freeSpace)
+        content.facts.emplace_back(SendConfirmationSheet::tr("Free space"),
+                                   byteCount(*plan.freeSpace));
+    // The transfer would refuse it in these words; better before the user confirms.
+    if (!plan.fits())
+        content.refusal = QString::fromStdString(
+            userMessage(std::make_exception_ptr(DeviceTransferError::notEnoughSpace(
+                plan.deviceName.toStdString(), *plan.fileSize + DeviceTransfer::spaceMargin,
+                *plan.freeSpace))));
+    return content;
+}
+
+} // namespace
+
 SendConfirmationSheet::SendConfirmationSheet(const SendPlan& plan, const QLocale& locale,
                                              QWidget* parent)
-    : ConfirmationSheet(
-          QStringLiteral("sendConfirmationSheet"),
-          {QStringLiteral("Send to %1?").arg(shownText(plan.deviceName.toStdString())),
-           "go-bottom",
-           {{QStringLiteral("Device"), shownText(plan.deviceName.toStdString())},
-            {QStringLiteral("Categories"), QString::number(plan.categoryCount)},
-            {QStringLiteral("POIs"), locale.toString(static_cast<qlonglong>(plan.poiCount))},
-            {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")}},
-           plan.replacesExisting ? QStringLiteral("The custom POIs already on this device will be "
-                                                  "replaced. Marklode backs them up first.")
-                                 : QStringLiteral("This device has no custom POIs yet."),
-           plan.replacesExisting,
-           plan.replacesExisting ? QStringLiteral("Back Up and Replace") : QStringLiteral("Send"),
-           QStringLiteral("confirmSend")},
-          parent) {}
+    : ConfirmationSheet(QStringLiteral("sendConfirmationSheet"), content(plan, locale), parent) {}
 
 } // namespace marklode

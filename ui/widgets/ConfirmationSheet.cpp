@@ -24,6 +24,11 @@ QWidget* iconLabel(const char* icon, QLabel* text) {
     return row;
 }
 
+QWidget* warning(QLabel* text) {
+    text->setStyleSheet(QStringLiteral("color: #e07b00;"));
+    return iconLabel("dialog-warning", text);
+}
+
 QGridLayout* factGrid(const std::vector<std::pair<QString, QString>>& facts) {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(6);
@@ -93,8 +98,7 @@ ConfirmationSheet::ConfirmationSheet(const QString& objectName, const Content& c
     QLabel* existing = nullptr;
     if (content.replacesExisting) {
         existing = new QLabel(content.existing);
-        existing->setStyleSheet(QStringLiteral("color: #e07b00;"));
-        layout->addWidget(iconLabel("dialog-warning", existing));
+        layout->addWidget(warning(existing));
     } else {
         existing = secondaryLabel(content.existing);
         layout->addWidget(existing);
@@ -103,9 +107,16 @@ ConfirmationSheet::ConfirmationSheet(const QString& objectName, const Content& c
     layout->addWidget(secondaryLabel(
         QStringLiteral("Don't disconnect the device until Marklode says it's done.")));
 
+    if (!content.refusal.isEmpty()) {
+        auto* refusal = new QLabel(content.refusal);
+        refusal->setObjectName(QStringLiteral("cannotConfirm"));
+        layout->addWidget(warning(refusal));
+    }
+
     QPushButton* confirm = nullptr;
     layout->addLayout(cancelAndConfirm(this, content.confirmText, &confirm));
     confirm->setObjectName(content.confirmName);
+    confirm->setEnabled(content.refusal.isEmpty());
 }
 
 } // namespace marklode

@@ -28,6 +28,9 @@ class ConfirmationSheet : public QDialog {
         bool replacesExisting = false;
         QString confirmText;
         QString confirmName;
+        // Why it can't be confirmed (orange beside a warning sign, object name "cannotConfirm");
+        // none when it can.
+        QString refusal = {};
     };
     ConfirmationSheet(const QString& objectName, const Content& content, QWidget* parent);
 };
