@@ -371,7 +371,7 @@ TEST_F(LibraryViewModelTest, SaveCombinedWritesTheDeviceFileOfTheWholeLibrary) {
                                  "poi.gpi: Add at least one file with POIs first.")});
     EXPECT_FALSE(std::filesystem::exists(out / "poi.gpi"));
 
-    library.add({dir.write("a.csv", oneRow), dir / "missing.csv"});
+    add({dir.write("a.csv", oneRow), dir / "missing.csv"});
     library.add({dir.write("w.gpx", gpxRow)}); // still importing when the save is asked for
     SaveSummary both = saveCombined(out / "poi.gpi");
     EXPECT_EQ(both.written, std::vector<Path>{out / "poi.gpi"});
