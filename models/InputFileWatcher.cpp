@@ -30,11 +30,27 @@ FileStamp FileStamp::of(const Path& file) {
 }
 
 InputFileWatcher::InputFileWatcher(ChangeHandler changed, QObject* parent)
-    : QObject(parent), changed_(std::move(changed)) {
+    : QObject(parent), changed_(std::move(changed)), watcher_(new QFileSystemWatcher) {
     settle_.setSingleShot(true);
     connect(&settle_, &QTimer::timeout, this, &InputFileWatcher::check);
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &InputFileWatcher::noteFile);
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &InputFileWatcher::noteFolder);
+    watcher_->moveToThread(&thread_);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, &InputFileWatcher::noteFile);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &InputFileWatcher::noteFolder);
+    thread_.start();
+}
+
+InputFileWatcher::~InputFileWatcher() {
+    thread_.quit();
+    thread_.wait();
+    delete watcher_;
+}
+
+void InputFileWatcher::add(const QStringList& paths) {
+    QMetaObject::invokeMethod(watcher_, [watcher = watcher_, paths] { watcher->addPaths(paths); });
+}
+
+void InputFileWatcher::remove(const QString& path) {
+    QMetaObject::invokeMethod(watcher_, [watcher = watcher_, path] { watcher->removePath(path); });
 }
 
 void InputFileWatcher::watch(const std::vector<std::pair<Path, FileStamp>>& files) {
@@ -52,7 +68,7 @@ void InputFileWatcher::watch(const std::vector<std::pair<Path, FileStamp>>& file
     }
     // Past the system's limit on watches, the folders' events still tell of replacements.
     if (!paths.isEmpty())
-        watcher_.addPaths(paths);
+        add(paths);
 }
 
 void InputFileWatcher::forget(const Path& file) {
@@ -60,14 +76,14 @@ void InputFileWatcher::forget(const Path& file) {
     if (stamps_.erase(path) == 0)
         return;
     pendingFiles_.erase(path);
-    watcher_.removePath(watched(path));
+    remove(watched(path));
     std::string folderPath = folderOf(path);
     auto folder = folders_.find(folderPath);
     folder->second.erase(path);
     if (folder->second.empty()) {
         folders_.erase(folder);
         pendingFolders_.erase(folderPath);
-        watcher_.removePath(watched(folderPath));
+        remove(watched(folderPath));
     }
 }
 
@@ -125,8 +141,8 @@ void InputFileWatcher::check() {
                 known->second = stamp;
                 if (stamp.exists) {
                     // A file renamed over it is another file: its watch is a new one.
-                    watcher_.removePath(watched(path));
-                    watcher_.addPath(watched(path));
+                    remove(watched(path));
+                    add({watched(path)});
                 }
                 changed_(path, stamp.exists);
             }

@@ -4,6 +4,7 @@
 
 #include <QFileSystemWatcher>
 #include <QObject>
+#include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <cstdint>
@@ -39,6 +40,7 @@ class InputFileWatcher : public QObject {
     using ChangeHandler = std::function<void(const Path& file, bool exists)>;
 
     explicit InputFileWatcher(ChangeHandler changed, QObject* parent = nullptr);
+    ~InputFileWatcher() override;
 
     // Each file by its one spelling, with how it stands now.
     void watch(const std::vector<std::pair<Path, FileStamp>>& files);
@@ -53,9 +55,14 @@ class InputFileWatcher : public QObject {
     void noteFolder(const QString& path);
     void schedule();
     void check();
+    void add(const QStringList& paths);
+    void remove(const QString& path);
 
     ChangeHandler changed_;
-    QFileSystemWatcher watcher_;
+    // On a thread of its own: adding the watches of thousands of files takes long enough to
+    // be felt in the window.
+    QThread thread_;
+    QFileSystemWatcher* watcher_;
     QTimer settle_;
     std::chrono::steady_clock::time_point firstEvent_;
     std::unordered_map<std::string, FileStamp> stamps_;

@@ -127,7 +127,7 @@ TEST_F(LibraryViewModelTest, IgnoredFilesEmptyFoldersAndFailedImportsMakeOneAler
     }
 }
 
-TEST_F(LibraryViewModelTest, DuplicatesAreSkippedSilently) {
+TEST_F(LibraryViewModelTest, DuplicatesAreListedOnce) {
     Path stops = dir.write("stops.csv", oneRow);
     std::filesystem::create_directories(dir / "sub");
     add({stops, stops});
