@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -75,6 +76,11 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Marklode"));
     setMinimumSize(720, 480);
+    // Roomy where the screen allows; the minimum is what fits a laptop at a scale of 2.
+    QSize roomy(1100, 720);
+    if (QScreen* shownOn = screen())
+        roomy = roomy.boundedTo(shownOn->availableGeometry().size());
+    resize(roomy.expandedTo(minimumSize()));
     setAcceptDrops(true);
 
     addFiles_ =
