@@ -140,7 +140,7 @@ struct LibraryViewModel::AddRun {
     std::vector<QPointer<InputFile>> newFiles;
     // Files given again, which are read afresh.
     std::vector<QPointer<InputFile>> rereads;
-    std::unordered_set<const InputFile*> reread;
+    std::unordered_set<const InputFile*> rereadOnce;
     QStringList messages;
     std::size_t next = 0;
     QPromise<void> done;
@@ -219,7 +219,8 @@ void LibraryViewModel::listNext(const std::shared_ptr<AddRun>& run) {
         auto [listed, isNew] = listed_.try_emplace(input.key.native(), nullptr);
         if (!isNew) {
             // One given twice in this add, or still waiting in another, is read once anyway.
-            if (!unread_.contains(listed->second) && run->reread.insert(listed->second).second) {
+            if (!unread_.contains(listed->second) &&
+                run->rereadOnce.insert(listed->second).second) {
                 run->rereads.emplace_back(listed->second);
                 reread(*listed->second);
             }
