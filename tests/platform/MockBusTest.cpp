@@ -3,6 +3,7 @@
 #include "platform/FolderRevealer.h"
 #include "platform/PlatformServices.h"
 #include "platform/UDisksEjector.h"
+#include "support/PrivateBus.h"
 #include "support/QtTestSupport.h"
 #include "support/TempDir.h"
 
@@ -18,7 +19,7 @@ using namespace marklode::test;
 
 namespace {
 
-const QString busName = QStringLiteral("marklode-mock-udisks");
+const QString busName = PrivateBus::name;
 const std::string block = "/org/freedesktop/UDisks2/block_devices/sdz1";
 const std::string drive = "/org/freedesktop/UDisks2/drives/Card_Reader_0001";
 
@@ -27,25 +28,11 @@ const std::string drive = "/org/freedesktop/UDisks2/drives/Card_Reader_0001";
 class MockBusTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (QProcess::execute(QStringLiteral("/usr/bin/python3"),
-                              {QStringLiteral("-c"), QStringLiteral("import dbusmock")}) != 0)
-            GTEST_SKIP() << "python3-dbusmock is not installed (scripts/bootstrap installs it)";
-        daemon.start(QStringLiteral("dbus-daemon"),
-                     {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                      QStringLiteral("--print-address=1")});
-        if (!daemon.waitForStarted(5000))
-            GTEST_SKIP() << "dbus-daemon can't be started (scripts/bootstrap installs it)";
-        ASSERT_TRUE(daemon.waitForReadyRead(5000));
-        address = QString::fromUtf8(daemon.readLine()).trimmed();
+        if (auto unavailable = bus.start())
+            GTEST_SKIP() << *unavailable;
     }
 
-    void TearDown() override {
-        QDBusConnection::disconnectFromBus(busName);
-        for (QProcess* process : {&mock, &daemon}) {
-            process->kill();
-            process->waitForFinished(5000);
-        }
-    }
+    void TearDown() override { bus.stop(); }
 
     void startMock(const QString& parameters) {
         startMock({QStringLiteral("-t"), QStringLiteral(MARKLODE_TEST_DATA "/app/udisks2_mock.py"),
@@ -54,31 +41,9 @@ class MockBusTest : public ::testing::Test {
                   QStringLiteral("Unmount"));
     }
 
-    // The name appears on the bus before the template has added its objects, so readiness is
-    // the last object introspecting with its last method.
     void startMock(const QStringList& arguments, const QString& service, const QString& readyPath,
                    const QString& readyMethod) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
-        mock.setProcessEnvironment(environment);
-        mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        mock.start(QStringLiteral("/usr/bin/python3"),
-                   QStringList{QStringLiteral("-m"), QStringLiteral("dbusmock"),
-                               QStringLiteral("--session"), QStringLiteral("-l"),
-                               QString::fromStdString(log.string())} +
-                       arguments);
-        QDBusConnection bus = QDBusConnection::connectToBus(address, busName);
-        ASSERT_TRUE(bus.isConnected());
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                QDBusMessage reply = bus.call(QDBusMessage::createMethodCall(
-                    service, readyPath, QStringLiteral("org.freedesktop.DBus.Introspectable"),
-                    QStringLiteral("Introspect")));
-                return reply.type() == QDBusMessage::ReplyMessage &&
-                       reply.arguments().value(0).toString().contains(readyMethod);
-            },
-            10000))
-            << "the mock did not appear on the bus";
+        ASSERT_TRUE(bus.startMock(arguments, log, service, readyPath, readyMethod));
     }
 
     UDisksEjector ejector() const {
@@ -95,9 +60,7 @@ class MockBusTest : public ::testing::Test {
         return found;
     }
 
-    QProcess daemon;
-    QProcess mock;
-    QString address;
+    PrivateBus bus;
     TempDir dir;
     Path log = dir / "calls.log";
 };

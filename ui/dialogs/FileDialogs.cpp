@@ -2,11 +2,13 @@
 
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
+#include "platform/FileChooserPortal.h"
 #include "ui/widgets/NextAnswer.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
@@ -27,11 +29,73 @@ struct PanelOptions {
     bool takesFolders = false;
 };
 
-// Runs the dialog, or takes a test's next answer instead. None: cancelled.
-std::optional<QStringList> run(const PanelOptions& options, QWidget* parent) {
+// Blocks input to the parent's window while the desktop's chooser is open, as Qt does for its
+// native dialogs: a modal window that is never shown on screen.
+class ModalGuard {
+  public:
+    explicit ModalGuard(QWidget* parent)
+        : window_(parent ? parent->window() : nullptr, Qt::Dialog) {
+        window_.setAttribute(Qt::WA_DontShowOnScreen);
+        window_.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+        window_.show();
+    }
+    ~ModalGuard() { window_.hide(); }
+    ModalGuard(const ModalGuard&) = delete;
+    ModalGuard& operator=(const ModalGuard&) = delete;
+
+  private:
+    QWidget window_;
+};
+
+// Only X11 windows can be named to the portal without asking the compositor for a handle.
+QString portalParent(QWidget* parent) {
+    if (!parent || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return {};
+    return QStringLiteral("x11:") + QString::number(parent->window()->winId(), 16);
+}
+
+// Each folder once, in the order its first file was chosen.
+QStringList foldersOf(const QStringList& files) {
+    QStringList folders;
+    for (const QString& file : files)
+        if (QString folder = QFileInfo(file).absolutePath(); !folders.contains(folder))
+            folders.append(folder);
+    return folders;
+}
+
+// The portal's chooser has no mode for files and folders alike and opens a folder that is
+// chosen, so a checkbox asks for the folders of the files chosen in them instead.
+FileChooserAnswer askPortal(const PanelOptions& options, QWidget* parent,
+                            const QDBusConnection& bus) {
+    FileChooserRequest request{
+        portalParent(parent),
+        options.title,
+        options.confirmText,
+        options.filters,
+        options.mode == QFileDialog::ExistingFiles,
+        FilesAndFoldersDialog::tr("Add the folders instead of the files chosen in them")};
+    ModalGuard guard(parent);
+    FileChooserAnswer answer = FileChooserPortal(bus).openFiles(request);
+    if (answer.checked)
+        answer.paths = foldersOf(answer.paths);
+    return answer;
+}
+
+// Runs the dialog, or takes a test's next answer instead. None: cancelled. Given a bus, a
+// dialog that takes folders asks the desktop's portal there first.
+std::optional<QStringList> run(const PanelOptions& options, QWidget* parent,
+                               const std::optional<QDBusConnection>& portalBus = std::nullopt) {
     if (auto answer = NextAnswer::take())
         if (auto* paths = std::get_if<std::optional<QStringList>>(&*answer))
             return *paths;
+    if (options.takesFolders && portalBus) {
+        FileChooserAnswer answer = askPortal(options, parent, *portalBus);
+        if (answer.outcome == FileChooserAnswer::chosen)
+            return answer.paths;
+        if (answer.outcome == FileChooserAnswer::cancelled)
+            return std::nullopt;
+        // Unavailable: Qt's own dialog instead.
+    }
     auto dialog = options.takesFolders
                       ? std::make_unique<FilesAndFoldersDialog>(parent, options.title)
                       : std::make_unique<QFileDialog>(parent, options.title);
@@ -80,6 +144,13 @@ QString proposedGPIName(const InputFile& file) {
 }
 
 void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent) {
+    presentAddFilesPanel(library, parent,
+                         fileDialogsUsePortal() ? std::optional(QDBusConnection::sessionBus())
+                                                : std::nullopt);
+}
+
+void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent,
+                          const std::optional<QDBusConnection>& portalBus) {
     // Files and folders both: the add operation expands folders and filters by type.
     PanelOptions options{
         QFileDialog::ExistingFiles,
@@ -90,7 +161,7 @@ void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent) {
         QStringLiteral("Add"),
         {},
         true};
-    if (auto chosen = run(options, parent))
+    if (auto chosen = run(options, parent, portalBus))
         afterwards(&library, [&library, urls = paths(*chosen)] { library.add(urls); });
 }
 
