@@ -26,9 +26,9 @@ void presentIconPanel(InputFile& file, QWidget* parent);
 
 // Qt's own dialog, asked for existing files, opens a folder that is chosen (selected or typed)
 // instead of choosing it; this one takes folders and files alike. Native dialogs choose
-// what they choose.
+// what they choose. No Q_OBJECT: Qt offers the native dialog only to classes named
+// QFileDialog.
 class FilesAndFoldersDialog : public QFileDialog {
-    Q_OBJECT
   public:
     using QFileDialog::QFileDialog;
     void accept() override;
