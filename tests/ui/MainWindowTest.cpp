@@ -172,6 +172,33 @@ TEST_F(MainWindowTest, TheAddDialogTakesAFolderAsWellAsFiles) {
     }
 }
 
+// Rows come and go one by one: the view keeps its current row and the help beside "No Garmin
+// found" while files are added and removed, and the help goes and comes back with a device.
+TEST_F(MainWindowTest, TheSidebarChangesOnlyTheRowsThatChange) {
+    SidebarModel* model = window->sidebar()->model();
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+    addFile("a.csv", std::string(oneRow));
+    QPointer<QWidget> help = window->findChild<QPushButton*>("whyNoGarmin");
+    ASSERT_TRUE(help);
+    addFile("b.csv", std::string(oneRow));
+    library->setSelection(library->files()[1]->id());
+    addFile("c.csv", std::string(oneRow));
+    library->remove(library->files()[0]->id());
+    EXPECT_EQ(window->sidebar()->list()->currentIndex(), fileRow(0)) << "b stays current";
+    EXPECT_EQ(library->selectedFile(), library->files()[0]);
+    library->remove(library->selectedFile()->id());
+    EXPECT_EQ(library->selectedFile(), library->files()[0]) << "the library picks the next";
+    EXPECT_EQ(window->sidebar()->list()->currentIndex(), fileRow(0));
+    EXPECT_TRUE(help) << "the help was left alone";
+
+    plugIn("GPS");
+    EXPECT_FALSE(help) << "a device takes the help's row";
+    volumes.clear();
+    await(devices->refresh());
+    EXPECT_TRUE(window->findChild<QPushButton*>("whyNoGarmin"));
+    EXPECT_EQ(resets.count(), 0);
+}
+
 TEST_F(MainWindowTest, EachAlertClearsOnlyItsOwnMessage) {
     library->setAlertMessage(QStringLiteral("Library trouble"));
     devices->setErrorMessage(QStringLiteral("Device trouble"));

@@ -59,14 +59,23 @@ Sidebar::Sidebar(LibraryViewModel& library, DeviceViewModel& devices, QWidget* p
     layout->addWidget(actionBar);
     connect(actionBar, &DeviceActionBar::sendRequested, this, &Sidebar::sendRequested);
 
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-        list_->expandAll();
+    // A removed current row moves the view's current row to a neighbour; the library, not the
+    // view, decides what is selected next.
+    connect(model_, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this] { followingModel_ = true; });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        followingModel_ = false;
+        selectFromLibrary();
+    });
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] {
         placeNoDeviceHelp();
         selectFromLibrary();
     });
     connect(&library_, &LibraryViewModel::selectionChanged, this, &Sidebar::selectFromLibrary);
     connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
+                if (followingModel_)
+                    return;
                 if (InputFile* file = model_->fileAt(current))
                     library_.setSelection(file->id());
                 else if (auto device = model_->deviceAt(current))

@@ -41,6 +41,7 @@ class Sidebar : public QWidget {
     QTreeView* list_;
     SidebarModel* model_;
     SidebarDelegate* delegate_;
+    bool followingModel_ = false;
 };
 
 } // namespace marklode

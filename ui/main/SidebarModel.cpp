@@ -18,17 +18,12 @@ quintptr rowId(int section) {
 } // namespace
 
 SidebarModel::SidebarModel(LibraryViewModel& library, DeviceViewModel& deviceModel, QObject* parent)
-    : QAbstractItemModel(parent), library_(library), devices_(deviceModel) {
-    connect(&library_, &LibraryViewModel::filesChanged, this, [this] {
-        beginResetModel();
-        watchFiles();
-        endResetModel();
-    });
-    auto devicesChanged = [this] {
-        beginResetModel();
-        endResetModel();
-    };
-    connect(&devices_, &DeviceViewModel::devicesChanged, this, devicesChanged);
+    : QAbstractItemModel(parent), library_(library), devices_(deviceModel),
+      fileRows_(currentFileRows()), deviceRows_(currentDeviceRows()) {
+    connect(&library_, &LibraryViewModel::filesChanged, this,
+            [this] { follow(files, fileRows_, currentFileRows()); });
+    connect(&devices_, &DeviceViewModel::devicesChanged, this,
+            [this] { follow(devices, deviceRows_, currentDeviceRows()); });
     auto repaintDevices = [this] {
         int count = rowCount(index(devices, 0));
         if (count > 0)
@@ -40,13 +35,60 @@ SidebarModel::SidebarModel(LibraryViewModel& library, DeviceViewModel& deviceMod
     watchFiles();
 }
 
+std::vector<InputFile*> SidebarModel::currentFileRows() const {
+    const QList<InputFile*>& files = library_.files();
+    if (files.isEmpty())
+        return {nullptr};
+    return {files.begin(), files.end()};
+}
+
+std::vector<std::optional<GarminDevice>> SidebarModel::currentDeviceRows() const {
+    const std::vector<GarminDevice>& devices = devices_.devices();
+    if (devices.empty())
+        return {std::nullopt};
+    return {devices.begin(), devices.end()};
+}
+
+// Only the rows that came or went are told, so that the view keeps what it shows around
+// them: the rows in between, the current row, the help beside "No Garmin found".
+template <typename Row>
+void SidebarModel::follow(Section section, std::vector<Row>& rows, std::vector<Row> now) {
+    std::size_t same = 0;
+    while (same < rows.size() && same < now.size() && rows[same] == now[same])
+        ++same;
+    std::size_t sameAtEnd = 0;
+    while (same + sameAtEnd < rows.size() && same + sameAtEnd < now.size() &&
+           rows[rows.size() - 1 - sameAtEnd] == now[now.size() - 1 - sameAtEnd])
+        ++sameAtEnd;
+    auto first = static_cast<int>(same);
+    auto removed = static_cast<int>(rows.size() - same - sameAtEnd);
+    auto inserted = static_cast<int>(now.size() - same - sameAtEnd);
+    QModelIndex parent = index(section, 0);
+    if (removed > 0) {
+        beginRemoveRows(parent, first, first + removed - 1);
+        rows.erase(rows.begin() + first, rows.begin() + first + removed);
+        if (section == files)
+            watchFiles();
+        endRemoveRows();
+    }
+    if (inserted > 0) {
+        beginInsertRows(parent, first, first + inserted - 1);
+        rows.insert(rows.begin() + first, std::make_move_iterator(now.begin() + first),
+                    std::make_move_iterator(now.begin() + first + inserted));
+        if (section == files)
+            watchFiles();
+        endInsertRows();
+    }
+}
+
 // Each file tells its own row: asking sender() which file spoke walks every connection of the
 // model, tens of thousands with a large library.
 void SidebarModel::watchFiles() {
     QHash<const InputFile*, int> rows;
-    const QList<InputFile*>& files = library_.files();
-    for (int row = 0; row < files.size(); ++row) {
-        InputFile* file = files[row];
+    for (int row = 0; row < static_cast<int>(fileRows_.size()); ++row) {
+        InputFile* file = fileRows_[static_cast<std::size_t>(row)];
+        if (!file)
+            continue;
         rows.insert(file, row);
         if (rows_.contains(file))
             continue;
@@ -83,9 +125,7 @@ int SidebarModel::rowCount(const QModelIndex& parent) const {
         return 2;
     if (parent.internalId() != sectionId)
         return 0;
-    if (parent.row() == files)
-        return std::max<int>(1, static_cast<int>(library_.files().size()));
-    return std::max<int>(1, static_cast<int>(devices_.devices().size()));
+    return static_cast<int>(parent.row() == files ? fileRows_.size() : deviceRows_.size());
 }
 
 int SidebarModel::columnCount(const QModelIndex&) const {
@@ -95,19 +135,21 @@ int SidebarModel::columnCount(const QModelIndex&) const {
 SidebarModel::RowKind SidebarModel::kindOf(const QModelIndex& index) const {
     if (!index.isValid() || index.internalId() == sectionId)
         return RowKind::section;
-    if (index.parent().row() == files)
-        return library_.files().isEmpty() ? RowKind::noFiles : RowKind::file;
-    return devices_.devices().empty() ? RowKind::noDevice : RowKind::device;
+    auto row = static_cast<std::size_t>(index.row());
+    if (index.internalId() == rowId(files))
+        return fileRows_.at(row) ? RowKind::file : RowKind::noFiles;
+    return deviceRows_.at(row) ? RowKind::device : RowKind::noDevice;
 }
 
 InputFile* SidebarModel::fileAt(const QModelIndex& index) const {
-    return kindOf(index) == RowKind::file ? library_.files().value(index.row()) : nullptr;
+    return kindOf(index) == RowKind::file ? fileRows_[static_cast<std::size_t>(index.row())]
+                                          : nullptr;
 }
 
 std::optional<GarminDevice> SidebarModel::deviceAt(const QModelIndex& index) const {
     if (kindOf(index) != RowKind::device)
         return std::nullopt;
-    return devices_.devices().at(static_cast<std::size_t>(index.row()));
+    return deviceRows_[static_cast<std::size_t>(index.row())];
 }
 
 QModelIndex SidebarModel::indexOfFile(const InputFile* file) const {

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QLocale>
 #include <QPointer>
+#include <optional>
+#include <vector>
 
 namespace marklode {
 
@@ -49,11 +51,19 @@ class SidebarModel : public QAbstractItemModel {
     static QString issueTooltip(std::size_t count);
 
   private:
+    // The rows as the models hold them now; one empty row stands for none.
+    std::vector<InputFile*> currentFileRows() const;
+    std::vector<std::optional<GarminDevice>> currentDeviceRows() const;
+    template <typename Row>
+    void follow(Section section, std::vector<Row>& rows, std::vector<Row> now);
     void watchFiles();
     void fileChanged(const InputFile* file);
 
     LibraryViewModel& library_;
     DeviceViewModel& devices_;
+    // The rows as last told to the views.
+    std::vector<InputFile*> fileRows_;
+    std::vector<std::optional<GarminDevice>> deviceRows_;
     QHash<const InputFile*, int> rows_; // the files watched, by their rows
 };
 
