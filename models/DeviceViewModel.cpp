@@ -5,6 +5,7 @@
 #include "models/BackgroundTask.h"
 #include "models/FileExport.h"
 #include "models/LibraryViewModel.h"
+#include "models/QtText.h"
 #include "rules/LoadError.h"
 #include "rules/TransferMessages.h"
 #include "rules/UserMessage.h"
@@ -17,10 +18,6 @@
 namespace marklode {
 
 namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QFuture<void> done() {
     return background::finished();

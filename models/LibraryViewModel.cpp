@@ -5,6 +5,7 @@
 #include "core/text/TextClasses.h"
 #include "models/BackgroundTask.h"
 #include "models/NaturalOrder.h"
+#include "models/QtText.h"
 #include "rules/LibraryMessages.h"
 #include "rules/LoadError.h"
 #include "rules/SaveNames.h"
@@ -36,10 +37,6 @@ Path standardized(const Path& url) {
     std::error_code ignored;
     Path absolute = std::filesystem::absolute(url, ignored);
     return (absolute.empty() ? url : absolute).lexically_normal();
-}
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 void record(SaveSummary& summary, const Path& target, std::optional<QString> failure) {

@@ -1,5 +1,6 @@
 #include "ui/devices/RestoreBackupDialog.h"
 
+#include "models/QtText.h"
 #include "rules/TransferMessages.h"
 #include "ui/widgets/ShownText.h"
 
@@ -13,10 +14,6 @@
 namespace marklode {
 
 namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 ConfirmationSheet::Content restoreContent(const BackupEntry& backup, const QString& deviceName,
                                           bool replacesExisting, const QLocale& locale) {

@@ -2,6 +2,7 @@
 
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
+#include "models/QtText.h"
 #include "rules/TransferMessages.h"
 #include "ui/devices/DeviceActionBar.h"
 #include "ui/devices/NoDeviceHelp.h"
@@ -143,11 +144,10 @@ void Sidebar::showContextMenu(const QPoint& at) {
 
 void Sidebar::confirmRemoval(const GarminDevice& device) {
     RemoveConfirmationTexts texts = removeConfirmationTexts(device.displayName());
-    auto q = [](const std::string& text) { return QString::fromStdString(text); };
-    QString answer = askQuestion(this, q(texts.title), q(texts.message),
-                                 {{q(texts.confirmButton), QMessageBox::DestructiveRole},
+    QString answer = askQuestion(this, fromUtf8(texts.title), fromUtf8(texts.message),
+                                 {{fromUtf8(texts.confirmButton), QMessageBox::DestructiveRole},
                                   {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
-    if (answer == q(texts.confirmButton))
+    if (answer == fromUtf8(texts.confirmButton))
         devices_.removeFromDevice(device);
 }
 

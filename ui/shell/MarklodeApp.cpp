@@ -1,5 +1,6 @@
 #include "ui/shell/MarklodeApp.h"
 
+#include "models/QtText.h"
 #include "rules/LibraryMessages.h"
 #include "rules/UpdateMessages.h"
 #include "ui/main/MainWindow.h"
@@ -35,14 +36,14 @@ MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
     main_ = window.get();
     library_->confirmReplace = [this](const Path& target) {
         ReplacePromptTexts texts = replacePromptTexts(target.filename().string());
-        auto q = [](const std::string& text) { return QString::fromStdString(text); };
-        QString answer = askQuestion(main_, q(texts.message), q(texts.informativeText),
-                                     {{q(texts.replaceButton), QMessageBox::DestructiveRole},
-                                      {q(texts.skipButton), QMessageBox::NoRole},
-                                      {q(texts.stopButton), QMessageBox::RejectRole}});
-        if (answer == q(texts.replaceButton))
+        QString answer =
+            askQuestion(main_, fromUtf8(texts.message), fromUtf8(texts.informativeText),
+                        {{fromUtf8(texts.replaceButton), QMessageBox::DestructiveRole},
+                         {fromUtf8(texts.skipButton), QMessageBox::NoRole},
+                         {fromUtf8(texts.stopButton), QMessageBox::RejectRole}});
+        if (answer == fromUtf8(texts.replaceButton))
             return ReplaceDecision::replace;
-        return answer == q(texts.skipButton) ? ReplaceDecision::skip : ReplaceDecision::stop;
+        return answer == fromUtf8(texts.skipButton) ? ReplaceDecision::skip : ReplaceDecision::stop;
     };
     installMenus(*window);
     window_ = std::move(window);
@@ -75,10 +76,8 @@ void MarklodeApp::installMenus(MainWindow& window) {
     help->addAction(QStringLiteral("About Marklode"), this, [this] { showAbout(); });
     // "Check for Updates…" only in builds that name a feed and a key.
     if (updater_->isEnabled()) {
-        QAction* check = help->addAction(
-            QString::fromUtf8(checkForUpdatesMenuText.data(),
-                              static_cast<qsizetype>(checkForUpdatesMenuText.size())),
-            updater_.get(), &AppUpdater::checkForUpdates);
+        QAction* check = help->addAction(fromUtf8(checkForUpdatesMenuText), updater_.get(),
+                                         &AppUpdater::checkForUpdates);
         check->setEnabled(updater_->canCheckForUpdates());
         connect(updater_.get(), &AppUpdater::canCheckForUpdatesChanged, check,
                 [this, check] { check->setEnabled(updater_->canCheckForUpdates()); });
