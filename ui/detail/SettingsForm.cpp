@@ -1,6 +1,7 @@
 #include "ui/detail/SettingsForm.h"
 
 #include "models/InputFile.h"
+#include "models/QtText.h"
 #include "rules/LibraryMessages.h"
 #include "ui/detail/IconPreview.h"
 #include "ui/dialogs/FileDialogs.h"
@@ -227,8 +228,7 @@ void SettingsForm::commitDistance() {
         file_->setFixedProximity(value);
     // An unusable entry goes back to the value in force, saying why.
     showCallout(distanceError_,
-                usable ? std::nullopt
-                       : std::optional(QString::fromStdString(fixedProximityRangeMessage(unit))));
+                usable ? std::nullopt : std::optional(fromUtf8(fixedProximityRangeMessage(unit))));
     showDistance();
 }
 

@@ -3,6 +3,7 @@
 #include "core/devices/DeviceTransfer.h"
 #include "core/devices/DeviceTransferError.h"
 #include "core/text/ByteCount.h"
+#include "models/QtText.h"
 #include "rules/UserMessage.h"
 #include "ui/widgets/ShownText.h"
 
@@ -11,7 +12,7 @@ namespace marklode {
 namespace {
 
 QString byteCount(std::int64_t bytes) {
-    return QString::fromStdString(formattedByteCount(bytes));
+    return fromUtf8(formattedByteCount(bytes));
 }
 
 ConfirmationSheet::Content content(const SendPlan& plan, const QLocale& locale) {
@@ -36,8 +37,8 @@ ConfirmationSheet::Content content(const SendPlan& plan, const QLocale& locale) 
                                    byteCount(*plan.freeSpace));
     // The transfer would refuse it in these words; better before the user confirms.
     if (!plan.fits())
-        content.refusal = QString::fromStdString(
-            userMessage(std::make_exception_ptr(DeviceTransferError::notEnoughSpace(
+        content.refusal =
+            fromUtf8(userMessage(std::make_exception_ptr(DeviceTransferError::notEnoughSpace(
                 plan.deviceName.toStdString(), *plan.fileSize + DeviceTransfer::spaceMargin,
                 *plan.freeSpace))));
     return content;

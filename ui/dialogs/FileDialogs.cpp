@@ -73,7 +73,8 @@ FileChooserAnswer askPortal(const PanelOptions& options, QWidget* parent,
         options.confirmText,
         options.filters,
         options.mode == QFileDialog::ExistingFiles,
-        FilesAndFoldersDialog::tr("Add the folders instead of the files chosen in them")};
+        QCoreApplication::translate("FileDialogs",
+                                    "Add the folders instead of the files chosen in them")};
     ModalGuard guard(parent);
     FileChooserAnswer answer = FileChooserPortal(bus).openFiles(request);
     if (answer.checked)
