@@ -90,9 +90,15 @@ int main(int argc, char** argv) {
     });
 
     const QLocale locale(QStringLiteral("en_US"));
-    auto library = std::make_unique<LibraryViewModel>(locale, nullptr);
+    // Saving again into the same folder replaces what the run before saved.
+    LibraryServices libraryServices;
+    libraryServices.confirmReplace = [](const Path&, std::function<void(ReplaceDecision)> answer) {
+        answer(ReplaceDecision::replace);
+    };
+    auto library = std::make_unique<LibraryViewModel>(locale, nullptr, libraryServices);
     measure(
-        "add", [&] { library = std::make_unique<LibraryViewModel>(locale, nullptr); },
+        "add",
+        [&] { library = std::make_unique<LibraryViewModel>(locale, nullptr, libraryServices); },
         [&] { return library->add({csv}); });
     InputFile& file = *library->files().front();
     std::printf("rows loaded: %zu\n", file.rows().size());
@@ -104,7 +110,6 @@ int main(int argc, char** argv) {
         return file.reloadTask();
     });
 
-    library->confirmReplace = [](const Path&) { return ReplaceDecision::replace; };
     measure("save one", nullptr,
             [&] { return QFuture<void>(library->write(file, folder / "saved" / "one.gpi")); });
     measure("save all", nullptr, [&] { return QFuture<void>(library->saveAll(folder / "saved")); });

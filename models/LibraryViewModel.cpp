@@ -144,19 +144,20 @@ struct LibraryViewModel::AddRun {
 };
 
 LibraryViewModel::LibraryViewModel(const QLocale& locale,
-                                   std::shared_ptr<SettingsStore> settingsStore, QObject* parent)
-    : QObject(parent), locale_(locale), settingsStore_(std::move(settingsStore)),
-      watcher_(new InputFileWatcher(
-          [this](const Path& key, bool exists) {
-              auto listed = listed_.find(key.native());
-              if (listed == listed_.end())
-                  return;
-              if (exists)
-                  reread(*listed->second);
-              else
-                  listed->second->setDeletedOnDisk(true);
-          },
-          this)) {}
+                                   std::shared_ptr<SettingsStore> settingsStore,
+                                   LibraryServices services, QObject* parent)
+    : QObject(parent), services_(std::move(services)), locale_(locale),
+      settingsStore_(std::move(settingsStore)), watcher_(new InputFileWatcher(
+                                                    [this](const Path& key, bool exists) {
+                                                        auto listed = listed_.find(key.native());
+                                                        if (listed == listed_.end())
+                                                            return;
+                                                        if (exists)
+                                                            reread(*listed->second);
+                                                        else
+                                                            listed->second->setDeletedOnDisk(true);
+                                                    },
+                                                    this)) {}
 
 void LibraryViewModel::setSelection(const std::optional<QUuid>& selection) {
     selection_ = selection;
@@ -227,7 +228,7 @@ void LibraryViewModel::listNext(const std::shared_ptr<AddRun>& run) {
         listed->second = file;
         unread_.insert(file);
         watched.emplace_back(std::move(input.key), input.stamp);
-        file->readInput = readInput;
+        file->readInput = services_.readInput;
         file->findSidecar = [icon = std::move(input.sidecarIcon)](const Path&) { return icon; };
         connect(file, &InputFile::rowsChanged, this, &LibraryViewModel::updateHasCategories);
         connect(file, &InputFile::loadErrorChanged, this, &LibraryViewModel::updateHasCategories);
@@ -418,7 +419,7 @@ void LibraryViewModel::startWrite(std::function<Bytes()> build, const Path& targ
                                   std::function<void(std::optional<QString> failure)> then) {
     background::run(
         background::savePool(), this,
-        [build = std::move(build), target, fileSystem = fileSystem]() {
+        [build = std::move(build), target, fileSystem = services_.fileSystem]() {
             writeAtomically(build(), target, *fileSystem);
             return true;
         },
@@ -483,7 +484,7 @@ QFuture<SaveSummary> LibraryViewModel::saveCombined(const Path& target) {
 
 struct LibraryViewModel::SaveRun {
     Path folder;
-    // The prompt may run an event loop in which files are removed.
+    // Files may be removed while the prompt is open or a write runs.
     std::vector<QPointer<InputFile>> files;
     std::size_t next = 0;
     std::optional<Path> target; // of files[next], once named and confirmed
@@ -503,8 +504,8 @@ QFuture<SaveSummary> LibraryViewModel::saveAll(const Path& folder) {
 }
 
 // One file after another, each once its import has been applied and the one before has been
-// written; the prompt's event loop may start another import, so that is checked again before
-// writing.
+// written. Whatever waited (an import, the prompt, a write) comes back here, so a file removed
+// or being read again meanwhile is seen before it is written.
 void LibraryViewModel::saveNext(const std::shared_ptr<SaveRun>& run) {
     while (run->next < run->files.size()) {
         QPointer<InputFile> file = run->files[run->next];
@@ -535,21 +536,40 @@ void LibraryViewModel::saveNext(const std::shared_ptr<SaveRun>& run) {
             continue;
         }
         Path target = run->folder / run->names.next(file->url().stem().string());
-        if (fileSystem->fileExists(target)) {
-            ReplaceDecision decision =
-                confirmReplace ? confirmReplace(target) : ReplaceDecision::stop;
-            if (decision == ReplaceDecision::skip) {
-                run->summary.skipped.push_back(target);
-                ++run->next;
-                continue;
-            }
-            if (decision == ReplaceDecision::stop) {
-                run->summary.cancelled = true;
-                break;
-            }
+        if (!services_.fileSystem->fileExists(target)) {
+            run->target = target;
+            continue;
         }
-        run->target = target;
+        if (!services_.confirmReplace)
+            return decided(run, target, ReplaceDecision::stop);
+        services_.confirmReplace(
+            target, [this, guard = QPointer(this), run, target](ReplaceDecision decision) {
+                if (guard)
+                    decided(run, target, decision);
+            });
+        return;
     }
+    finishSave(run);
+}
+
+void LibraryViewModel::decided(const std::shared_ptr<SaveRun>& run, const Path& target,
+                               ReplaceDecision decision) {
+    switch (decision) {
+    case ReplaceDecision::replace:
+        run->target = target;
+        break;
+    case ReplaceDecision::skip:
+        run->summary.skipped.push_back(target);
+        ++run->next;
+        break;
+    case ReplaceDecision::stop:
+        run->summary.cancelled = true;
+        return finishSave(run);
+    }
+    saveNext(run);
+}
+
+void LibraryViewModel::finishSave(const std::shared_ptr<SaveRun>& run) {
     report(run->summary);
     run->done.addResult(run->summary);
     run->done.finish();

@@ -35,6 +35,21 @@ struct SaveSummary {
 
 enum class ReplaceDecision { replace, skip, stop };
 
+// Everything slow or external the library calls; tests substitute their own.
+struct LibraryServices {
+    // Asks whether an existing target may be replaced and hands the decision to `answer` later,
+    // on the main thread; the UI shows an alert meanwhile. Without one, nothing is replaced and
+    // the save-all stops.
+    using ReplacePrompt =
+        std::function<void(const Path& target, std::function<void(ReplaceDecision)> answer)>;
+
+    // Where saved files are written.
+    FileSystemHandle fileSystem = localFileSystem();
+    // Handed to every new input file.
+    InputReader readInput = [](const Path& url) { return readFileBytes(url); };
+    ReplacePrompt confirmReplace;
+};
+
 // What an add finds off the main thread.
 struct AddScan;
 
@@ -52,12 +67,8 @@ class LibraryViewModel : public QObject {
     Q_PROPERTY(bool hasCategories READ hasCategories NOTIFY hasCategoriesChanged)
 
   public:
-    // Asks whether an existing target may be replaced; the UI shows a modal alert. Without
-    // one, nothing is replaced and the save-all stops.
-    using ReplacePrompt = std::function<ReplaceDecision(const Path& target)>;
-
     LibraryViewModel(const QLocale& locale, std::shared_ptr<SettingsStore> settingsStore,
-                     QObject* parent = nullptr);
+                     LibraryServices services = {}, QObject* parent = nullptr);
 
     const QList<InputFile*>& files() const { return files_; }
     const std::optional<QUuid>& selection() const { return selection_; }
@@ -109,12 +120,6 @@ class LibraryViewModel : public QObject {
     QFuture<SaveSummary> saveCombined(const Path& target);
     void report(const SaveSummary& summary);
 
-    ReplacePrompt confirmReplace;
-    // Where saved files are written.
-    FileSystemHandle fileSystem = localFileSystem();
-    // Handed to every new input file.
-    InputReader readInput = [](const Path& url) { return readFileBytes(url); };
-
   Q_SIGNALS:
     void filesChanged();
     void selectionChanged();
@@ -137,6 +142,8 @@ class LibraryViewModel : public QObject {
     void afterImports(std::function<std::vector<InputFile*>()> files, std::function<void()> then,
                       bool alsoListing = false);
     void saveNext(const std::shared_ptr<SaveRun>& run);
+    void decided(const std::shared_ptr<SaveRun>& run, const Path& target, ReplaceDecision decision);
+    void finishSave(const std::shared_ptr<SaveRun>& run);
     // Builds and writes off the main thread; `then` gets the failure line, if any, back on it.
     void startWrite(const InputFile& file, const Path& target,
                     std::function<void(std::optional<QString> failure)> then);
@@ -145,6 +152,7 @@ class LibraryViewModel : public QObject {
                     std::function<void(std::optional<QString> failure)> then);
     void updateHasCategories();
 
+    LibraryServices services_;
     QList<InputFile*> files_;
     std::optional<QUuid> selection_;
     std::optional<QString> alertMessage_;

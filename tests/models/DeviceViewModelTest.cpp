@@ -98,7 +98,10 @@ class DeviceViewModelTest : public ::testing::Test {
     std::shared_future<void>* backupRootGate = nullptr;
     std::atomic<bool> backupRootFails = false;
     std::shared_ptr<FakeEjector> ejector = std::make_shared<FakeEjector>();
-    LibraryViewModel library{QLocale(QStringLiteral("en_US")), nullptr};
+    InputReader readInput = [](const Path& url) { return readFileBytes(url); };
+    LibraryViewModel library{
+        QLocale(QStringLiteral("en_US")), nullptr,
+        LibraryServices{localFileSystem(), [this](const Path& url) { return readInput(url); }, {}}};
     std::unique_ptr<DeviceViewModel> model;
 };
 
@@ -284,7 +287,7 @@ TEST_F(DeviceViewModelTest, SendWaitsForPendingImports) {
     plugIn("NUVI");
     await(model->refresh());
     Gate gate;
-    library.readInput = heldReader(gate);
+    readInput = heldReader(gate);
     QFuture<void> adding = library.add({files.write("one.csv", rows(1))});
     ASSERT_TRUE(QTest::qWaitFor([&] { return library.files().size() == 1; }));
     ASSERT_TRUE(gate.arrived(1));

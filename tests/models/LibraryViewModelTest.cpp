@@ -54,6 +54,15 @@ class HeldFileSystem final : public ForwardingFileSystem {
     mutable std::vector<std::string> written_;
 };
 
+// The local disk, whose writes go where the test points them.
+class PointedFileSystem final : public ForwardingFileSystem {
+  public:
+    void writeAndSync(std::span<const std::uint8_t> data, const Path& p) const override {
+        writes->writeAndSync(data, p);
+    }
+    FileSystemHandle writes = localFileSystem();
+};
+
 class LibraryViewModelTest : public ::testing::Test {
   protected:
     void add(std::vector<Path> urls) { await(library.add(urls)); }
@@ -77,7 +86,19 @@ class LibraryViewModelTest : public ::testing::Test {
 
     TempDir dir;
     TempDir out;
-    LibraryViewModel library{QLocale(QStringLiteral("en_US")), nullptr};
+    // What the library is given, changed by the tests on the way.
+    std::shared_ptr<PointedFileSystem> disk = std::make_shared<PointedFileSystem>();
+    InputReader readInput = [](const Path& url) { return readFileBytes(url); };
+    LibraryServices::ReplacePrompt confirmReplace;
+    LibraryViewModel library{
+        QLocale(QStringLiteral("en_US")), nullptr,
+        LibraryServices{disk, [this](const Path& url) { return readInput(url); },
+                        [this](const Path& target, std::function<void(ReplaceDecision)> answer) {
+                            if (confirmReplace)
+                                confirmReplace(target, std::move(answer));
+                            else
+                                answer(ReplaceDecision::stop);
+                        }}};
 };
 
 TEST_F(LibraryViewModelTest, FolderContributesItsInputFilesInNaturalOrder) {
@@ -146,7 +167,7 @@ TEST_F(LibraryViewModelTest, AListedFileIsReadAgainWhenGivenAgainOrChangedOnDisk
         return csv;
     };
     std::atomic<int> reads = 0;
-    library.readInput = [&](const Path& url) {
+    readInput = [&](const Path& url) {
         ++reads;
         return readFileBytes(url);
     };
@@ -268,7 +289,7 @@ TEST_F(LibraryViewModelTest, SavesAreWrittenOffTheMainThreadAsTheFileWas) {
         TempDir folder;
         Gate gate;
         auto held = std::make_shared<HeldFileSystem>(gate.waiter());
-        library.fileSystem = held;
+        disk->writes = held;
         QFuture<SaveSummary> saving =
             all ? library.saveAll(folder.path()) : library.write(*file(0), folder / "a.gpi");
         ASSERT_TRUE(gate.arrived(1));
@@ -315,11 +336,17 @@ TEST_F(LibraryViewModelTest, ReplacePromptDecidesEachExistingTarget) {
         TempDir folder;
         folder.write("b.gpi", "old");
         std::vector<Path> asked;
-        library.confirmReplace = [&](const Path& target) {
+        std::function<void(ReplaceDecision)> answerLater;
+        confirmReplace = [&](const Path& target, std::function<void(ReplaceDecision)> answer) {
             asked.push_back(target);
-            return c.answer;
+            answerLater = std::move(answer);
         };
-        saveAll(folder.path());
+        QFuture<SaveSummary> saving = library.saveAll(folder.path());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return bool(answerLater); }));
+        QTest::qWait(20);
+        EXPECT_FALSE(saving.isFinished()) << "the save goes on once answered";
+        answerLater(c.answer);
+        await(saving);
         EXPECT_EQ(asked, std::vector<Path>{folder / "b.gpi"});
         EXPECT_EQ(text(library.statusMessage()), c.status);
         EXPECT_EQ(readText(folder / "b.gpi") == "old", c.answer != ReplaceDecision::replace);
@@ -332,9 +359,9 @@ TEST_F(LibraryViewModelTest, ReplacePromptDecidesEachExistingTarget) {
 TEST_F(LibraryViewModelTest, SavingWaitsForPendingImports) {
     Path a = dir.write("a.csv", oneRow), b = dir.write("b.gpx", gpxRow);
     for (bool all : {true, false}) {
-        LibraryViewModel fresh(QLocale(QStringLiteral("en_US")), nullptr);
         Gate gate;
-        fresh.readInput = heldReader(gate);
+        LibraryViewModel fresh(QLocale(QStringLiteral("en_US")), nullptr,
+                               LibraryServices{localFileSystem(), heldReader(gate), {}});
         QFuture<void> adding = fresh.add({a, b});
         ASSERT_TRUE(QTest::qWaitFor([&] { return fresh.files().size() == 2; }));
         ASSERT_TRUE(gate.arrived(1));
@@ -390,7 +417,7 @@ TEST_F(LibraryViewModelTest, SaveFailuresAreListedAndTheRestIsSaved) {
         text(library.alertMessage()),
         "Some files could not be saved:\n\nnameless.csv: Enter a category name before saving.");
 
-    library.fileSystem = std::make_shared<RefusingFileSystem>();
+    disk->writes = std::make_shared<RefusingFileSystem>();
     QFuture<SaveSummary> writing = library.write(*file(0), out / "x.gpi");
     await(writing);
     library.report(writing.result());
@@ -400,7 +427,7 @@ TEST_F(LibraryViewModelTest, SaveFailuresAreListedAndTheRestIsSaved) {
     EXPECT_FALSE(library.statusMessage()) << "nothing saved, nothing to say in the status line";
 
     // A file that could not be read is not saved as an empty one.
-    library.fileSystem = localFileSystem();
+    disk->writes = localFileSystem();
     add({dir / "missing.csv"});
     QFuture<SaveSummary> missing = library.write(*file(2), out / "missing.gpi");
     await(missing);

@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, FileRowsShowCountsErrorsAndSkippedRows) {
 
 TEST_F(MainWindowTest, F5ReadsTheSelectedFileAgainAndADeletedFileSaysSo) {
     int reads = 0;
-    library->readInput = [&](const Path& url) {
+    readInput = [&](const Path& url) {
         ++reads;
         return readFileBytes(url);
     };
@@ -288,11 +288,11 @@ TEST_F(MainWindowTest, RemovalHappensOnlyWhenConfirmed) {
     std::ofstream(volume / "Garmin/POI/poi.gpi") << "old";
     GarminDevice device = devices->devices().front();
 
-    NextAnswer::set(QStringLiteral("Cancel"));
+    NextAnswer::set(QMessageBox::RejectRole);
     window->sidebar()->confirmRemoval(device);
     EXPECT_TRUE(std::filesystem::exists(volume / "Garmin/POI/poi.gpi"));
 
-    NextAnswer::set(QStringLiteral("Back Up and Remove"));
+    NextAnswer::set(QMessageBox::DestructiveRole);
     window->sidebar()->confirmRemoval(device);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !devices->isBusy() && devices->resultMessage(); }));
     EXPECT_FALSE(std::filesystem::exists(volume / "Garmin/POI/poi.gpi"));
@@ -443,12 +443,13 @@ TEST_F(MainWindowTest, ControlAndDirectionCharactersInNamesAreShownNotObeyed) {
 
 // Return must not do what can't be undone; and Ctrl+Shift+S saves all whatever the desktop.
 TEST_F(MainWindowTest, ReturnCancelsADestructiveQuestionAndTheSaveKeysWorkEverywhere) {
-    QTimer::singleShot(0,
-                       [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
-    EXPECT_EQ(askQuestion(window.get(), "Remove?", "Gone for good.",
-                          {{"Back Up and Remove", QMessageBox::DestructiveRole},
-                           {"Cancel", QMessageBox::RejectRole}}),
-              "Cancel");
+    QMessageBox::ButtonRole answer = QMessageBox::NoRole;
+    QMessageBox* question = askQuestion(
+        window.get(), "Remove?", "Gone for good.",
+        {{"Back Up and Remove", QMessageBox::DestructiveRole}, {"Cancel", QMessageBox::RejectRole}},
+        [&](QMessageBox::ButtonRole role) { answer = role; });
+    QTest::keyClick(question, Qt::Key_Return);
+    EXPECT_EQ(answer, QMessageBox::RejectRole);
 
     addFile("stops.csv", std::string(oneRow));
     window->activateWindow();

@@ -31,7 +31,9 @@ class WindowFixture : public ::testing::Test {
             QString::fromStdString((dir / "settings.ini").string()), QSettings::IniFormat);
         library = std::make_unique<LibraryViewModel>(
             QLocale(QStringLiteral("en_US")),
-            std::make_shared<SettingsStore>(std::move(settings), "en_US.UTF-8"));
+            std::make_shared<SettingsStore>(std::move(settings), "en_US.UTF-8"),
+            LibraryServices{
+                localFileSystem(), [this](const Path& url) { return readInput(url); }, {}});
         DeviceServices services{
             fileSystem,
             [this] { return volumes; },
@@ -103,6 +105,7 @@ class WindowFixture : public ::testing::Test {
     std::shared_ptr<HeldWrites> fileSystem = std::make_shared<HeldWrites>();
     std::vector<Path> volumes;
     std::vector<Path> revealed;
+    InputReader readInput = [](const Path& url) { return readFileBytes(url); };
     std::unique_ptr<LibraryViewModel> library;
     std::unique_ptr<DeviceViewModel> devices;
     std::unique_ptr<MainWindow> window;

@@ -144,11 +144,13 @@ void Sidebar::showContextMenu(const QPoint& at) {
 
 void Sidebar::confirmRemoval(const GarminDevice& device) {
     RemoveConfirmationTexts texts = removeConfirmationTexts(device.displayName());
-    QString answer = askQuestion(this, fromUtf8(texts.title), fromUtf8(texts.message),
-                                 {{fromUtf8(texts.confirmButton), QMessageBox::DestructiveRole},
-                                  {QStringLiteral("Cancel"), QMessageBox::RejectRole}});
-    if (answer == fromUtf8(texts.confirmButton))
-        devices_.removeFromDevice(device);
+    askQuestion(this, fromUtf8(texts.title), fromUtf8(texts.message),
+                {{fromUtf8(texts.confirmButton), QMessageBox::DestructiveRole},
+                 {QStringLiteral("Cancel"), QMessageBox::RejectRole}},
+                [this, device](QMessageBox::ButtonRole role) {
+                    if (role == QMessageBox::DestructiveRole)
+                        devices_.removeFromDevice(device);
+                });
 }
 
 void Sidebar::showIssues(const QModelIndex& index, const QRect& button) {

@@ -19,7 +19,22 @@ namespace marklode {
 MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
     : QObject(parent), settings_(QStringLiteral("Marklode"), QStringLiteral("Marklode")) {
     auto revealFile = deviceServices.revealFolder;
-    library_ = std::make_unique<LibraryViewModel>(QLocale(), std::make_shared<SettingsStore>());
+    LibraryServices libraryServices;
+    libraryServices.confirmReplace = [this](const Path& target,
+                                            std::function<void(ReplaceDecision)> answer) {
+        ReplacePromptTexts texts = replacePromptTexts(target.filename().string());
+        askQuestion(main_, fromUtf8(texts.message), fromUtf8(texts.informativeText),
+                    {{fromUtf8(texts.replaceButton), QMessageBox::DestructiveRole},
+                     {fromUtf8(texts.skipButton), QMessageBox::NoRole},
+                     {fromUtf8(texts.stopButton), QMessageBox::RejectRole}},
+                    [answer = std::move(answer)](QMessageBox::ButtonRole role) {
+                        answer(role == QMessageBox::DestructiveRole ? ReplaceDecision::replace
+                               : role == QMessageBox::NoRole        ? ReplaceDecision::skip
+                                                                    : ReplaceDecision::stop);
+                    });
+    };
+    library_ = std::make_unique<LibraryViewModel>(QLocale(), std::make_shared<SettingsStore>(),
+                                                  std::move(libraryServices));
     devices_ = std::make_unique<DeviceViewModel>(std::move(deviceServices), QLocale());
     updater_ = std::make_unique<AppUpdater>(AppConfig::shared(), isHostedByTestRunner(), settings_,
                                             UpdaterEnvironment::standard(std::move(revealFile)));
@@ -34,17 +49,6 @@ MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
     auto window = std::make_unique<MainWindow>(*library_, *devices_,
                                                map::TileSource::fromEnvironment(tileUserAgent()));
     main_ = window.get();
-    library_->confirmReplace = [this](const Path& target) {
-        ReplacePromptTexts texts = replacePromptTexts(target.filename().string());
-        QString answer =
-            askQuestion(main_, fromUtf8(texts.message), fromUtf8(texts.informativeText),
-                        {{fromUtf8(texts.replaceButton), QMessageBox::DestructiveRole},
-                         {fromUtf8(texts.skipButton), QMessageBox::NoRole},
-                         {fromUtf8(texts.stopButton), QMessageBox::RejectRole}});
-        if (answer == fromUtf8(texts.replaceButton))
-            return ReplaceDecision::replace;
-        return answer == fromUtf8(texts.skipButton) ? ReplaceDecision::skip : ReplaceDecision::stop;
-    };
     installMenus(*window);
     window_ = std::move(window);
 }

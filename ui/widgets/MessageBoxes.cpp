@@ -7,21 +7,26 @@
 
 namespace marklode {
 
-QString askQuestion(QWidget* parent, const QString& title, const QString& text,
-                    const std::vector<std::pair<QString, QMessageBox::ButtonRole>>& buttons) {
-    if (auto answer = NextAnswer::take())
-        if (auto* button = std::get_if<QString>(&*answer))
-            return *button;
-    QMessageBox box(parent);
-    box.setIcon(QMessageBox::Warning);
-    box.setWindowTitle(title);
-    box.setText(title);
-    box.setInformativeText(text);
-    box.setAccessibleName(title);
+QMessageBox* askQuestion(QWidget* parent, const QString& title, const QString& text,
+                         const QuestionButtons& buttons,
+                         std::function<void(QMessageBox::ButtonRole)> answer) {
+    if (auto next = NextAnswer::take())
+        if (auto* role = std::get_if<QMessageBox::ButtonRole>(&*next)) {
+            answer(*role);
+            return nullptr;
+        }
+    auto* box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->setIcon(QMessageBox::Warning);
+    box->setWindowTitle(title);
+    box->setText(title);
+    box->setInformativeText(text);
+    box->setAccessibleName(title);
     QPushButton* reject = nullptr;
     bool destructive = false;
     for (const auto& [label, role] : buttons) {
-        QPushButton* button = box.addButton(label, role);
+        QPushButton* button = box->addButton(label, role);
         if (role == QMessageBox::RejectRole)
             reject = button;
         destructive = destructive || role == QMessageBox::DestructiveRole;
@@ -29,11 +34,15 @@ QString askQuestion(QWidget* parent, const QString& title, const QString& text,
     // Return and Enter never do what can't be undone: beside a destructive button, the
     // cancelling one is the default.
     if (destructive && reject) {
-        box.setDefaultButton(reject);
-        box.setEscapeButton(reject);
+        box->setDefaultButton(reject);
+        box->setEscapeButton(reject);
     }
-    box.exec();
-    return box.clickedButton() ? box.clickedButton()->text().remove(QLatin1Char('&')) : QString();
+    QObject::connect(box, &QMessageBox::finished, box, [box, answer = std::move(answer)] {
+        QAbstractButton* clicked = box->clickedButton();
+        answer(clicked ? box->buttonRole(clicked) : QMessageBox::RejectRole);
+    });
+    box->open();
+    return box;
 }
 
 } // namespace marklode

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QStringList>
 #include <optional>
 #include <variant>
@@ -10,8 +11,8 @@ namespace marklode {
 // that no test ever blocks on a window nobody can click.
 class NextAnswer {
   public:
-    // The text of the button to press, or the paths to choose (none: cancel).
-    using Answer = std::variant<QString, std::optional<QStringList>>;
+    // The role of the button to press, or the paths to choose (none: cancel).
+    using Answer = std::variant<QMessageBox::ButtonRole, std::optional<QStringList>>;
 
     static void set(Answer answer) { pending() = std::move(answer); }
     static std::optional<Answer> take() {
