@@ -23,6 +23,16 @@ QFuture<void> done() {
     return background::finished();
 }
 
+// Whether the device holds custom POIs now; not known means maybe, so that a confirmation says
+// what is there gets backed up. May hang on a slow medium, so only off the main thread.
+bool holdsCustomPOIs(const FileSystem& fileSystem, const GarminDevice& device) {
+    try {
+        return fileSystem.fileExists(device.poiFileURL());
+    } catch (...) {
+        return true;
+    }
+}
+
 // A write of the value a field already holds notifies nobody.
 template <typename Field, typename Value>
 void assignNotifying(DeviceViewModel* model, Field& field, Value&& value,
@@ -74,16 +84,17 @@ void DeviceViewModel::setLastDevice(const std::optional<GarminDevice>& device) {
     assignNotifying(this, lastDevice_, device, &DeviceViewModel::lastDeviceChanged);
 }
 
-bool DeviceViewModel::isConnected(const Path& volume) const {
-    return std::any_of(devices_.begin(), devices_.end(),
-                       [&](const GarminDevice& device) { return device.volumeURL == volume; });
+std::optional<GarminDevice> DeviceViewModel::connectedDevice(const Path& volume) const {
+    for (const GarminDevice& device : devices_)
+        if (device.volumeURL == volume)
+            return device;
+    return std::nullopt;
 }
 
 std::optional<GarminDevice> DeviceViewModel::selectedDevice() const {
     if (selection_)
-        for (const GarminDevice& device : devices_)
-            if (device.volumeURL == *selection_)
-                return device;
+        if (auto selected = connectedDevice(*selection_))
+            return selected;
     if (devices_.size() == 1)
         return devices_.front();
     return std::nullopt;
@@ -110,11 +121,11 @@ QFuture<void> DeviceViewModel::refresh() {
                 return;
             if (outcome.value)
                 setDevices(std::move(*outcome.value));
-            if (selection_ && !isConnected(*selection_))
+            if (selection_ && !connectedDevice(*selection_))
                 setSelection(std::nullopt);
             if (!selection_ && !devices_.empty())
                 setSelection(devices_.front().volumeURL);
-            if (lastDevice_ && !isConnected(lastDevice_->volumeURL))
+            if (lastDevice_ && !connectedDevice(lastDevice_->volumeURL))
                 setLastDevice(std::nullopt);
             scans_.settle();
         });
@@ -143,8 +154,8 @@ QFuture<void> DeviceViewModel::planSend(const LibraryViewModel& library, const G
             } catch (...) {
                 // The send reports what keeps the file from being built.
             }
+            measured.replacesExisting = holdsCustomPOIs(*fileSystem, device);
             try {
-                measured.replacesExisting = fileSystem->fileExists(device.poiFileURL());
                 measured.freeSpace = fileSystem->availableCapacity(device.volumeURL);
             } catch (...) {
             }
@@ -248,10 +259,9 @@ QFuture<void> DeviceViewModel::checkCustomPOIs(const GarminDevice& device, QObje
                                                std::function<void(bool)> then) const {
     return background::run(
         background::volumePool(), context,
-        [fileSystem = services_.fileSystem, file = device.poiFileURL()]() {
-            return fileSystem->fileExists(file);
+        [fileSystem = services_.fileSystem, device]() {
+            return holdsCustomPOIs(*fileSystem, device);
         },
-        // Not known means maybe: the confirmation then says what is there gets backed up.
         [then = std::move(then)](background::Outcome<bool> outcome) {
             then(outcome.value.value_or(true));
         });

@@ -89,6 +89,8 @@ class DeviceViewModel : public QObject {
 
     // The selected device, or the only one when exactly one is connected.
     std::optional<GarminDevice> selectedDevice() const;
+    // The device on the volume as connected now; none once it has gone.
+    std::optional<GarminDevice> connectedDevice(const Path& volume) const;
 
     // Once per model: refresh on every volume change from now on, and now.
     void startWatchingVolumes();
@@ -152,7 +154,6 @@ class DeviceViewModel : public QObject {
     void setBusy(bool busy);
     void setLastBackup(const std::optional<Path>& folder);
     void setLastDevice(const std::optional<GarminDevice>& device);
-    bool isConnected(const Path& volume) const;
 
     DeviceServices services_;
     QLocale locale_;

@@ -5,6 +5,7 @@
 #include "support/GPITestSupport.h"
 #include "ui/detail/FileDetailView.h"
 #include "ui/detail/SettingsForm.h"
+#include "ui/devices/DeviceActions.h"
 #include "ui/devices/SendConfirmationSheet.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
@@ -278,7 +279,9 @@ TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
                              "backs them up first."
                            : "This device has no custom POIs yet.");
     }
-    window->confirmSend(SendPlan{dir / "gone", QStringLiteral("Drive 53"), 1, 1, false});
+    window->deviceActions()->askToSend(
+        SendPlan{dir / "gone", QStringLiteral("Drive 53"), 1, 1, false});
+    window->findChild<SendConfirmationSheet*>()->accept();
     EXPECT_EQ(devices->errorMessage(), "\u201CDrive 53\u201D is no longer connected.");
 }
 
@@ -289,11 +292,25 @@ TEST_F(MainWindowTest, RemovalHappensOnlyWhenConfirmed) {
     GarminDevice device = devices->devices().front();
 
     NextAnswer::set(QMessageBox::RejectRole);
-    window->sidebar()->confirmRemoval(device);
+    window->deviceActions()->removeCustomPOIs(device);
     EXPECT_TRUE(std::filesystem::exists(volume / "Garmin/POI/poi.gpi"));
 
+    // A device unplugged while the question is open is reported, not written to.
+    window->deviceActions()->removeCustomPOIs(device);
+    ASSERT_EQ(alerts().size(), 1u);
+    QMessageBox* question = alerts().front();
+    volumes.clear();
+    await(devices->refresh());
+    for (QAbstractButton* button : question->buttons())
+        if (question->buttonRole(button) == QMessageBox::DestructiveRole)
+            button->click();
+    EXPECT_EQ(devices->errorMessage(), "\u201CGPS\u201D is no longer connected.");
+    devices->setErrorMessage(std::nullopt);
+    volumes.push_back(volume);
+    await(devices->refresh());
+
     NextAnswer::set(QMessageBox::DestructiveRole);
-    window->sidebar()->confirmRemoval(device);
+    window->deviceActions()->removeCustomPOIs(device);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !devices->isBusy() && devices->resultMessage(); }));
     EXPECT_FALSE(std::filesystem::exists(volume / "Garmin/POI/poi.gpi"));
     EXPECT_TRUE(devices->lastBackup());

@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 #include "core/devices/Backups.h"
 #include "core/devices/GPIBytes.h"
+#include "ui/devices/DeviceActions.h"
 #include "ui/devices/RestoreBackupDialog.h"
 #include "ui/main/Sidebar.h"
 #include "ui/main/SidebarModel.h"
@@ -82,7 +83,7 @@ TEST_F(RestoreBackupTest, MenuListsTheBackupsAndAConfirmedRestoreWritesTheChosen
     ASSERT_TRUE(chooseRestoreFromMenu());
     // Asked again while the backups are read; either answer may arrive first, so both show
     // the window's locale.
-    askToRestore(*devices, devices->devices().front(), library->locale(), window->sidebar());
+    window->deviceActions()->restoreBackup(devices->devices().front());
 
     auto* chooser = openDialog<RestoreBackupDialog>();
     ASSERT_TRUE(chooser);

@@ -1,6 +1,7 @@
 #include "ui/devices/DeviceActionBar.h"
 
 #include "models/LibraryViewModel.h"
+#include "ui/devices/DeviceActions.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/ShownText.h"
 
@@ -14,8 +15,8 @@
 namespace marklode {
 
 DeviceActionBar::DeviceActionBar(LibraryViewModel& library, DeviceViewModel& devices,
-                                 QWidget* parent)
-    : QWidget(parent), library_(library), devices_(devices) {
+                                 DeviceActions& actions, QWidget* parent)
+    : QWidget(parent), library_(library), devices_(devices), actions_(actions) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 0, 10, 10);
     layout->setSpacing(6);
@@ -48,8 +49,7 @@ DeviceActionBar::DeviceActionBar(LibraryViewModel& library, DeviceViewModel& dev
 
     connect(send_, &QPushButton::clicked, this, [this] {
         if (std::optional<GarminDevice> device = devices_.selectedDevice())
-            devices_.planSend(library_, *device, this,
-                              [this](const SendPlan& plan) { Q_EMIT sendRequested(plan); });
+            actions_.send(*device);
     });
     for (auto signal : {&DeviceViewModel::devicesChanged, &DeviceViewModel::selectionChanged,
                         &DeviceViewModel::isBusyChanged})
@@ -63,7 +63,7 @@ void DeviceActionBar::update() {
     send_->setVisible(!busy);
     progress_->setVisible(busy);
     std::optional<GarminDevice> device = devices_.selectedDevice();
-    send_->setEnabled(device && library_.hasCategories());
+    send_->setEnabled(actions_.canSend(device));
     QString tip = device ? QStringLiteral("Write all files to %1 as one poi.gpi.")
                                .arg(shownText(device->displayName()))
                          : QStringLiteral("Connect a Garmin device or SD card first.");

@@ -10,22 +10,22 @@ class QLabel;
 
 namespace marklode {
 
+class DeviceActions;
 class LibraryViewModel;
 
 // The bottom of the sidebar: "Send to Device…", or a progress row while a transfer runs.
 class DeviceActionBar : public QWidget {
     Q_OBJECT
   public:
-    DeviceActionBar(LibraryViewModel& library, DeviceViewModel& devices, QWidget* parent = nullptr);
-
-  Q_SIGNALS:
-    void sendRequested(const marklode::SendPlan& plan);
+    DeviceActionBar(LibraryViewModel& library, DeviceViewModel& devices, DeviceActions& actions,
+                    QWidget* parent = nullptr);
 
   private:
     void update();
 
     LibraryViewModel& library_;
     DeviceViewModel& devices_;
+    DeviceActions& actions_;
     QPushButton* send_;
     QWidget* progress_;
 };

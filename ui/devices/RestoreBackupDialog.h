@@ -38,9 +38,4 @@ class RestoreConfirmationSheet : public ConfirmationSheet {
                              bool replacesExisting, const QLocale& locale, QWidget* parent);
 };
 
-// Chooses a backup, confirms, and has the model restore it; nothing is written until the user
-// confirms, and a device unplugged meanwhile is reported instead.
-void askToRestore(DeviceViewModel& devices, const GarminDevice& device, const QLocale& locale,
-                  QWidget* parent);
-
 } // namespace marklode

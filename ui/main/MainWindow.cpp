@@ -2,14 +2,13 @@
 
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
-#include "rules/TransferMessages.h"
 #include "ui/detail/FileDetailView.h"
-#include "ui/devices/SendConfirmationSheet.h"
+#include "ui/devices/DeviceActions.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
 #include "ui/main/Sidebar.h"
 #include "ui/widgets/Icons.h"
-#include "ui/widgets/ShownText.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -18,7 +17,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -39,33 +37,6 @@ QAction* fileAction(QObject* parent, const char* icon, const QString& title, con
     action->setStatusTip(tip);
     action->setShortcut(shortcut);
     return action;
-}
-
-// An alert shown while its message is set; any way of closing it clears that message.
-QMessageBox* openAlert(QWidget* parent, const QString& title, const QString& text,
-                       std::function<void()> clear) {
-    auto* box = new QMessageBox(parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->setWindowTitle(title);
-    box->setText(title);
-    box->setInformativeText(text);
-    box->setAccessibleName(title);
-    box->setAccessibleDescription(text);
-    QObject::connect(box, &QMessageBox::finished, parent, [clear = std::move(clear)] { clear(); });
-    return box;
-}
-
-// Closes an alert whose message was replaced or cleared by the model, without its closing
-// clearing the model's message again. Only our own connection goes: Qt's accessibility cache
-// listens for the alert's end, and a cache that missed it hands the next widget at that
-// address a dead interface.
-void dismissQuietly(QPointer<QMessageBox>& alert) {
-    if (!alert)
-        return;
-    QObject::disconnect(alert, &QMessageBox::finished, alert->parentWidget(), nullptr);
-    alert->close();
-    alert = nullptr;
 }
 
 } // namespace
@@ -156,7 +127,8 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     auto* split = new QSplitter(Qt::Horizontal);
     split->setObjectName(QStringLiteral("split"));
     split->setChildrenCollapsible(false);
-    sidebar_ = new Sidebar(library_, devices_);
+    deviceActions_ = new DeviceActions(library_, devices_, this);
+    sidebar_ = new Sidebar(library_, devices_, *deviceActions_);
     detail_ = new QStackedWidget;
     dropZone_ = new DropZone(library_);
     detail_->addWidget(dropZone_);
@@ -172,7 +144,6 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
 
-    connect(sidebar_, &Sidebar::sendRequested, this, &MainWindow::askToSend);
     connect(&library_, &LibraryViewModel::filesChanged, this, [this] {
         updateActions();
         updateDetail();
@@ -183,15 +154,6 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     });
     connect(&library_, &LibraryViewModel::statusMessageChanged, this, &MainWindow::updateStatus);
     connect(&library_, &LibraryViewModel::alertMessageChanged, this, &MainWindow::showLibraryAlert);
-    connect(&devices_, &DeviceViewModel::resultMessageChanged, this, &MainWindow::showResultAlert);
-    // The Done alert's buttons follow the model while it is open.
-    for (auto signal : {&DeviceViewModel::isBusyChanged, &DeviceViewModel::lastDeviceChanged,
-                        &DeviceViewModel::lastBackupChanged})
-        connect(&devices_, signal, this, [this] {
-            if (resultAlert_)
-                showResultAlert();
-        });
-    connect(&devices_, &DeviceViewModel::errorMessageChanged, this, &MainWindow::showErrorAlert);
     updateActions();
     updateDetail();
     updateStatus();
@@ -252,75 +214,9 @@ void MainWindow::updateStatus() {
     statusBar()->setVisible(message.has_value());
 }
 
-void MainWindow::askToSend(const SendPlan& plan) {
-    // Plans arrive after a look at the device, so clicks made meanwhile may bring more.
-    if (sendSheet_)
-        return;
-    sendSheet_ = new SendConfirmationSheet(plan, library_.locale(), this);
-    sendSheet_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(sendSheet_, &QDialog::accepted, this, [this, plan] { confirmSend(plan); });
-    sendSheet_->open();
-}
-
-void MainWindow::confirmSend(const SendPlan& plan) {
-    for (const GarminDevice& device : devices_.devices()) {
-        if (device.volumeURL == plan.deviceID) {
-            GarminDevice target = device;
-            QTimer::singleShot(0, &devices_,
-                               [this, target] { devices_.sendLibrary(library_, target); });
-            return;
-        }
-    }
-    devices_.setErrorMessage(
-        QString::fromStdString(noLongerConnectedMessage(plan.deviceName.toStdString())));
-}
-
-void MainWindow::showResultAlert() {
-    const std::optional<QString>& message = devices_.resultMessage();
-    dismissQuietly(resultAlert_);
-    if (!message)
-        return;
-    resultAlert_ = openAlert(this, QStringLiteral("Done"), *message,
-                             [this] { devices_.setResultMessage(std::nullopt); });
-    // One role for all three: every platform's layout keeps the buttons of one role in the
-    // order they were added, where different roles would be ordered by the platform.
-    if (auto device = devices_.lastDevice(); device && !devices_.isBusy()) {
-        auto* eject = resultAlert_->addButton(
-            QStringLiteral("Eject %1").arg(shownText(device->displayName())),
-            QMessageBox::ActionRole);
-        GarminDevice target = *device;
-        connect(eject, &QPushButton::clicked, this, [this, target] { devices_.eject(target); });
-    }
-    if (devices_.lastBackup()) {
-        auto* reveal = resultAlert_->addButton(QStringLiteral("Show Backup in File Manager"),
-                                               QMessageBox::ActionRole);
-        connect(reveal, &QPushButton::clicked, this, [this] { devices_.revealLastBackup(); });
-    }
-    QPushButton* ok = resultAlert_->addButton(QMessageBox::tr("OK"), QMessageBox::ActionRole);
-    resultAlert_->setDefaultButton(ok);
-    resultAlert_->setEscapeButton(ok);
-    resultAlert_->open();
-}
-
-void MainWindow::showErrorAlert() {
-    showWarning(errorAlert_, devices_.errorMessage(),
-                [this] { devices_.setErrorMessage(std::nullopt); });
-}
-
 void MainWindow::showLibraryAlert() {
-    showWarning(libraryAlert_, library_.alertMessage(),
+    showWarning(libraryAlert_, this, library_.alertMessage(),
                 [this] { library_.setAlertMessage(std::nullopt); });
-}
-
-void MainWindow::showWarning(QPointer<QMessageBox>& alert, const std::optional<QString>& message,
-                             std::function<void()> clear) {
-    dismissQuietly(alert);
-    if (!message)
-        return;
-    alert = openAlert(this, QStringLiteral("Marklode"), *message, std::move(clear));
-    alert->setIcon(QMessageBox::Warning);
-    alert->addButton(QMessageBox::Ok);
-    alert->open();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

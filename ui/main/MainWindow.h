@@ -16,15 +16,15 @@ class QStackedWidget;
 
 namespace marklode {
 
+class DeviceActions;
 class DropZone;
 class FileDetailView;
 class InputFile;
 class LibraryViewModel;
-class SendConfirmationSheet;
 class Sidebar;
 
-// The main window: sidebar and detail column, the three file actions, the status line, the
-// send confirmation and the three alerts that show what the models report.
+// The main window: sidebar and detail column, the file actions, the status line and the
+// library's alert; the device actions show their own questions and results on it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -42,9 +42,7 @@ class MainWindow : public QMainWindow {
     // The selected file's view; null while the drop zone shows.
     FileDetailView* fileDetail() const { return fileDetail_; }
 
-    // Shows the send sheet for the plan; confirming sends, or reports a device gone meanwhile.
-    void askToSend(const SendPlan& plan);
-    void confirmSend(const SendPlan& plan);
+    DeviceActions* deviceActions() const { return deviceActions_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -56,12 +54,7 @@ class MainWindow : public QMainWindow {
     void updateDetail();
     void updateStatus();
     void updateTitle();
-    void showResultAlert();
-    void showErrorAlert();
     void showLibraryAlert();
-    // A "Marklode" alert with OK, shown while the message is set; closing it calls clear.
-    void showWarning(QPointer<QMessageBox>& alert, const std::optional<QString>& message,
-                     std::function<void()> clear);
 
     LibraryViewModel& library_;
     DeviceViewModel& devices_;
@@ -79,8 +72,8 @@ class MainWindow : public QMainWindow {
     FileDetailView* fileDetail_ = nullptr;
     QPointer<InputFile> detailFile_;
     QLabel* status_;
-    QPointer<QMessageBox> resultAlert_, errorAlert_, libraryAlert_;
-    QPointer<SendConfirmationSheet> sendSheet_;
+    DeviceActions* deviceActions_;
+    QPointer<QMessageBox> libraryAlert_;
     bool watching_ = false;
 };
 

@@ -2,15 +2,12 @@
 
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
-#include "models/QtText.h"
-#include "rules/TransferMessages.h"
 #include "ui/devices/DeviceActionBar.h"
+#include "ui/devices/DeviceActions.h"
 #include "ui/devices/NoDeviceHelp.h"
-#include "ui/devices/RestoreBackupDialog.h"
 #include "ui/main/IssuesPopover.h"
 #include "ui/main/SidebarDelegate.h"
 #include "ui/main/SidebarModel.h"
-#include "ui/widgets/MessageBoxes.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -25,8 +22,9 @@ namespace marklode {
 
 using Kind = SidebarModel::RowKind;
 
-Sidebar::Sidebar(LibraryViewModel& library, DeviceViewModel& devices, QWidget* parent)
-    : QWidget(parent), library_(library), devices_(devices) {
+Sidebar::Sidebar(LibraryViewModel& library, DeviceViewModel& devices, DeviceActions& actions,
+                 QWidget* parent)
+    : QWidget(parent), library_(library), devices_(devices), actions_(actions) {
     setMinimumWidth(220);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -34,10 +32,10 @@ Sidebar::Sidebar(LibraryViewModel& library, DeviceViewModel& devices, QWidget* p
 
     model_ = new SidebarModel(library, devices, this);
     delegate_ = new SidebarDelegate(this);
-    delegate_->ejectEnabled = [this] { return !devices_.isBusy(); };
+    delegate_->ejectEnabled = [this] { return actions_.canEject(); };
     delegate_->ejectTooltip = [this](const QModelIndex& index) {
-        return devices_.isBusy() ? QStringLiteral("Wait until writing has finished.")
-                                 : QStringLiteral("Eject %1").arg(index.data().toString());
+        return !actions_.canEject() ? QStringLiteral("Wait until writing has finished.")
+                                    : QStringLiteral("Eject %1").arg(index.data().toString());
     };
     list_ = new QTreeView;
     list_->setObjectName(QStringLiteral("sidebarList"));
@@ -56,9 +54,7 @@ Sidebar::Sidebar(LibraryViewModel& library, DeviceViewModel& devices, QWidget* p
     list_->expandAll();
     layout->addWidget(list_, 1);
 
-    auto* actionBar = new DeviceActionBar(library, devices);
-    layout->addWidget(actionBar);
-    connect(actionBar, &DeviceActionBar::sendRequested, this, &Sidebar::sendRequested);
+    layout->addWidget(new DeviceActionBar(library, devices, actions));
 
     // A removed current row moves the view's current row to a neighbour; the library, not the
     // view, decides what is selected next.
@@ -90,7 +86,7 @@ Sidebar::Sidebar(LibraryViewModel& library, DeviceViewModel& devices, QWidget* p
     connect(delegate_, &SidebarDelegate::issuesClicked, this, &Sidebar::showIssues);
     connect(delegate_, &SidebarDelegate::ejectClicked, this, [this](const QModelIndex& index) {
         if (auto device = model_->deviceAt(index))
-            devices_.eject(*device);
+            actions_.eject(*device);
     });
     placeNoDeviceHelp();
 }
@@ -120,37 +116,11 @@ void Sidebar::showContextMenu(const QPoint& at) {
         menu.addAction(QStringLiteral("Remove from List"), this,
                        [this, id] { library_.remove(id); });
     } else if (auto device = model_->deviceAt(index)) {
-        GarminDevice target = *device;
-        menu.addAction(QStringLiteral("Send to Device\u2026"), this, [this, target] {
-            devices_.planSend(library_, target, this,
-                              [this](const SendPlan& plan) { Q_EMIT sendRequested(plan); });
-        });
-        menu.addAction(QStringLiteral("Remove Custom POIs from Device\u2026"), this,
-                       [this, target] { confirmRemoval(target); });
-        QAction* restore =
-            menu.addAction(QStringLiteral("Restore Backup\u2026"), this, [this, target] {
-                askToRestore(devices_, target, library_.locale(), this);
-            });
-        restore->setEnabled(!devices_.isBusy() && devices_.hasBackups(target));
-        menu.addSeparator();
-        QAction* eject = menu.addAction(QStringLiteral("Eject"), this,
-                                        [this, target] { devices_.eject(target); });
-        eject->setEnabled(!devices_.isBusy());
+        actions_.addTo(menu, *device);
     } else {
         return;
     }
     menu.exec(list_->viewport()->mapToGlobal(at));
-}
-
-void Sidebar::confirmRemoval(const GarminDevice& device) {
-    RemoveConfirmationTexts texts = removeConfirmationTexts(device.displayName());
-    askQuestion(this, fromUtf8(texts.title), fromUtf8(texts.message),
-                {{fromUtf8(texts.confirmButton), QMessageBox::DestructiveRole},
-                 {QStringLiteral("Cancel"), QMessageBox::RejectRole}},
-                [this, device](QMessageBox::ButtonRole role) {
-                    if (role == QMessageBox::DestructiveRole)
-                        devices_.removeFromDevice(device);
-                });
 }
 
 void Sidebar::showIssues(const QModelIndex& index, const QRect& button) {

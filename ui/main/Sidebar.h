@@ -8,24 +8,21 @@ class QTreeView;
 
 namespace marklode {
 
+class DeviceActions;
 class LibraryViewModel;
 class SidebarModel;
 class SidebarDelegate;
 
 // The sidebar: the files and devices list, bound to the library's selection, and the device
-// action bar at its bottom. Sends are only asked for (sendRequested); the window confirms.
+// action bar at its bottom; what is done to a device, the device actions do.
 class Sidebar : public QWidget {
     Q_OBJECT
   public:
-    Sidebar(LibraryViewModel& library, DeviceViewModel& devices, QWidget* parent = nullptr);
+    Sidebar(LibraryViewModel& library, DeviceViewModel& devices, DeviceActions& actions,
+            QWidget* parent = nullptr);
 
     QTreeView* list() const { return list_; }
     SidebarModel* model() const { return model_; }
-    // Asks "Remove custom POIs from NAME?" and removes them when confirmed.
-    void confirmRemoval(const GarminDevice& device);
-
-  Q_SIGNALS:
-    void sendRequested(const marklode::SendPlan& plan);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +35,7 @@ class Sidebar : public QWidget {
 
     LibraryViewModel& library_;
     DeviceViewModel& devices_;
+    DeviceActions& actions_;
     QTreeView* list_;
     SidebarModel* model_;
     SidebarDelegate* delegate_;

@@ -45,4 +45,39 @@ QMessageBox* askQuestion(QWidget* parent, const QString& title, const QString& t
     return box;
 }
 
+QMessageBox* openAlert(QWidget* parent, const QString& title, const QString& text,
+                       std::function<void()> clear) {
+    auto* box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->setWindowTitle(title);
+    box->setText(title);
+    box->setInformativeText(text);
+    box->setAccessibleName(title);
+    box->setAccessibleDescription(text);
+    QObject::connect(box, &QMessageBox::finished, parent, [clear = std::move(clear)] { clear(); });
+    return box;
+}
+
+// Only our own connection goes: Qt's accessibility cache listens for the alert's end, and a
+// cache that missed it hands the next widget at that address a dead interface.
+void dismissQuietly(QPointer<QMessageBox>& alert) {
+    if (!alert)
+        return;
+    QObject::disconnect(alert, &QMessageBox::finished, alert->parentWidget(), nullptr);
+    alert->close();
+    alert = nullptr;
+}
+
+void showWarning(QPointer<QMessageBox>& alert, QWidget* parent,
+                 const std::optional<QString>& message, std::function<void()> clear) {
+    dismissQuietly(alert);
+    if (!message)
+        return;
+    alert = openAlert(parent, QStringLiteral("Marklode"), *message, std::move(clear));
+    alert->setIcon(QMessageBox::Warning);
+    alert->addButton(QMessageBox::Ok);
+    alert->open();
+}
+
 } // namespace marklode
