@@ -169,9 +169,9 @@ class RestoreCommand final : public Command {
             TransferResult result = transfer.restore(folder, device);
             BackupEntry restored{folder, backups::stampTime(folder.filename().string()),
                                  result.verifiedPOICount};
-            io.out << restoredMessage(
-                          printable(shownTime(restored)), localeGrouped(result.verifiedPOICount),
-                          printable(device.displayName()), printablePath(result.backupFolder))
+            io.out << restoredMessage(printable(shownTime(restored)), result.verifiedPOICount,
+                                      printable(device.displayName()),
+                                      printablePath(result.backupFolder), localeGrouped)
                    << '\n';
             return exitSuccess;
         } catch (...) {

@@ -143,9 +143,9 @@ class SendCommand final : public Command {
             if (io.errIsTerminal)
                 io.err << sendingToMessage(printable(device.displayName())) << '\n';
             TransferResult result = transferFor(fileSystem, args).send(bytes, device);
-            io.out << sentMessage(localeGrouped(result.verifiedPOICount), categoryCount,
+            io.out << sentMessage(result.verifiedPOICount, categoryCount,
                                   printable(device.displayName()),
-                                  printablePath(result.backupFolder))
+                                  printablePath(result.backupFolder), localeGrouped)
                    << '\n';
             return inputFailed ? exitFailure : exitSuccess;
         } catch (...) {

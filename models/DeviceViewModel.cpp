@@ -6,7 +6,6 @@
 #include "models/FileExport.h"
 #include "models/LibraryViewModel.h"
 #include "models/QtText.h"
-#include "rules/LoadError.h"
 #include "rules/TransferMessages.h"
 #include "rules/UserMessage.h"
 
@@ -135,7 +134,7 @@ QFuture<void> DeviceViewModel::refresh() {
 QFuture<void> DeviceViewModel::planSend(const LibraryViewModel& library, const GarminDevice& device,
                                         QObject* context,
                                         std::function<void(const SendPlan&)> then) const {
-    SendPlan plan{device.volumeURL, fromUtf8(device.displayName()), library.categoryCount(),
+    SendPlan plan{device.volumeURL, device.displayName(), library.categoryCount(),
                   library.poiCount()};
     struct Measured {
         bool replacesExisting = true; // not known means maybe
@@ -199,8 +198,7 @@ QFuture<void> DeviceViewModel::sendOnceImported(QPointer<LibraryViewModel> libra
     std::vector<FileExport> files =
         library ? library->categoryExports() : std::vector<FileExport>{};
     if (files.empty()) {
-        setErrorMessage(fromUtf8(
-            userMessage(std::make_exception_ptr(LoadError{std::string(noPOIsToSendMessage)}))));
+        setErrorMessage(fromUtf8(noPOIsToSendMessage));
         setBusy(false);
         return done();
     }
@@ -209,10 +207,9 @@ QFuture<void> DeviceViewModel::sendOnceImported(QPointer<LibraryViewModel> libra
         return
             [data, categoryCount = files.size(), device, locale](const DeviceTransfer& transfer) {
                 TransferResult result = transfer.send(*data, device);
-                std::string count =
-                    locale.toString(static_cast<qint64>(result.verifiedPOICount)).toStdString();
-                return Transferred{fromUtf8(sentMessage(count, categoryCount, device.displayName(),
-                                                        result.backupFolder)),
+                return Transferred{fromUtf8(sentMessage(result.verifiedPOICount, categoryCount,
+                                                        device.displayName(), result.backupFolder,
+                                                        countFormat(locale))),
                                    result};
             };
     };
@@ -275,10 +272,9 @@ QFuture<void> DeviceViewModel::restoreBackup(const BackupEntry& backup,
     return runTransfer(device, [device, folder = backup.folder, when = when.toStdString(),
                                 locale = locale_](const DeviceTransfer& transfer) {
         TransferResult result = transfer.restore(folder, device);
-        std::string count =
-            locale.toString(static_cast<qint64>(result.verifiedPOICount)).toStdString();
         return Transferred{
-            fromUtf8(restoredMessage(when, count, device.displayName(), result.backupFolder)),
+            fromUtf8(restoredMessage(when, result.verifiedPOICount, device.displayName(),
+                                     result.backupFolder, countFormat(locale))),
             result};
     });
 }

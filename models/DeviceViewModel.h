@@ -28,7 +28,7 @@ class LibraryViewModel;
 
 struct SendPlan {
     Path deviceID; // the device's volume, looked up again on confirmation
-    QString deviceName;
+    std::string deviceName;
     std::int64_t categoryCount = 0;
     std::int64_t poiCount = 0;
     bool replacesExisting = false;

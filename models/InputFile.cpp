@@ -5,6 +5,7 @@
 #include "core/io/ReadFile.h"
 #include "core/text/TextClasses.h"
 #include "models/BackgroundTask.h"
+#include "models/QtText.h"
 #include "rules/LibraryMessages.h"
 #include "rules/ProximityRule.h"
 #include "rules/SidecarIcon.h"
@@ -54,8 +55,8 @@ InputFile::InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsSt
                      QObject* parent)
     : QObject(parent), id_(QUuid::createUuid()), url_(std::move(url)),
       kind_(lowercased(url_.extension().string()) == ".gpx" ? Kind::gpx : Kind::csv),
-      categoryName_(QString::fromStdString(proposedCategoryName(url_))),
-      settingsStore_(std::move(settingsStore)), contents_(background::share(ImportedContents{})) {
+      categoryName_(fromUtf8(proposedCategoryName(url_))), settingsStore_(std::move(settingsStore)),
+      contents_(background::share(ImportedContents{})) {
     ExportDefaults defaults;
     if (settingsStore_) {
         defaults = settingsStore_->load();
@@ -182,7 +183,7 @@ QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
                 loadError_.reset();
             } else {
                 contents_ = background::share(ImportedContents{});
-                loadError_ = QString::fromStdString(userMessage(outcome.error));
+                loadError_ = fromUtf8(userMessage(outcome.error));
             }
             isLoading_ = false;
             Q_EMIT rowsChanged();
@@ -216,8 +217,8 @@ InputFile::IconRead InputFile::readIcon(const IconSource& source) {
         return {GPIIcon::contentsOf(source.url), source, std::nullopt};
     } catch (...) {
         return {std::nullopt, IconSource::builtIn(),
-                QString::fromStdString(fileProblemLine(source.url.filename().string(),
-                                                       userMessage(std::current_exception())))};
+                fromUtf8(fileProblemLine(source.url.filename().string(),
+                                         userMessage(std::current_exception())))};
     }
 }
 

@@ -1,13 +1,14 @@
 #include "models/InputFileWatcher.h"
 
 #include "models/BackgroundTask.h"
+#include "models/QtText.h"
 
 namespace marklode {
 
 namespace {
 
 QString watched(const std::string& path) {
-    return QString::fromStdString(path);
+    return fromUtf8(path);
 }
 
 std::string folderOf(const std::string& file) {

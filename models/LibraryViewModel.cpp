@@ -7,7 +7,6 @@
 #include "models/NaturalOrder.h"
 #include "models/QtText.h"
 #include "rules/LibraryMessages.h"
-#include "rules/LoadError.h"
 #include "rules/SaveNames.h"
 #include "rules/SidecarIcon.h"
 #include "rules/TransferMessages.h"
@@ -401,17 +400,12 @@ QFuture<void> LibraryViewModel::whenImported() {
 
 void LibraryViewModel::startWrite(const InputFile& file, const Path& target,
                                   std::function<void(std::optional<QString> failure)> then) {
-    std::optional<std::string> loadError;
+    // A file that could not be read would come out as an empty .gpi.
     if (file.loadError())
-        loadError = file.loadError()->toStdString();
-    startWrite(
-        [exported = file.exportSnapshot(), loadError = std::move(loadError)]() {
-            // A file that could not be read would come out as an empty .gpi.
-            if (loadError)
-                throw LoadError{*loadError};
-            return exported.gpiData();
-        },
-        target, file.url().filename().string(), std::move(then));
+        return then(fromUtf8(
+            fileProblemLine(file.url().filename().string(), file.loadError()->toStdString())));
+    startWrite([exported = file.exportSnapshot()]() { return exported.gpiData(); }, target,
+               file.url().filename().string(), std::move(then));
 }
 
 void LibraryViewModel::startWrite(std::function<Bytes()> build, const Path& target,

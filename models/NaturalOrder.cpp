@@ -1,5 +1,7 @@
 #include "models/NaturalOrder.h"
 
+#include "models/QtText.h"
+
 #include <QCollator>
 #include <QString>
 #include <algorithm>
@@ -59,7 +61,7 @@ void sortByNaturalName(std::vector<Path>& paths, const QLocale& locale) {
     std::vector<Named> named;
     named.reserve(paths.size());
     for (Path& path : paths) {
-        QString name = QString::fromStdString(path.filename().string());
+        QString name = fromUtf8(path.filename().string());
         std::vector<Run> parts = runs(name);
         named.push_back(Named{std::move(name), std::move(parts), std::move(path)});
     }

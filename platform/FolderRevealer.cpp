@@ -1,5 +1,7 @@
 #include "platform/FolderRevealer.h"
 
+#include "models/QtText.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -22,7 +24,7 @@ void openFolder(const QString& path) {
 } // namespace
 
 QObject* revealInFileManager(const Path& folder, const QDBusConnection& sessionBus) {
-    QString path = QString::fromStdString(folder.string());
+    QString path = fromUtf8(folder.string());
     if (!sessionBus.isConnected()) {
         openFolder(path);
         return nullptr;

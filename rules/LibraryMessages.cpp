@@ -68,8 +68,8 @@ std::string sidecarIconText(std::string_view iconFileName) {
     return "Found " + printable(iconFileName) + " next to the file";
 }
 
-std::string mapSampleCaption(std::string_view shown, std::string_view total) {
-    return "Showing " + std::string(shown) + " of " + std::string(total) + " POIs on the map.";
+std::string mapSampleCaption(std::int64_t shown, std::int64_t total, const CountFormat& count) {
+    return "Showing " + count(shown) + " of " + count(total) + " POIs on the map.";
 }
 
 } // namespace marklode

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "rules/CountFormat.h"
 #include "rules/ExportSettings.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,7 +49,7 @@ std::string cannotReadTitle(std::string_view fileName);
 std::string sidecarIconText(std::string_view iconFileName);
 
 // Over a map that shows a sample of a large file's rows: "Showing 2,000 of 5,000 POIs on the
-// map.", with both numbers already formatted for the user's locale.
-std::string mapSampleCaption(std::string_view shown, std::string_view total);
+// map."
+std::string mapSampleCaption(std::int64_t shown, std::int64_t total, const CountFormat& count);
 
 } // namespace marklode

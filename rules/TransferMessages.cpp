@@ -5,11 +5,11 @@
 
 namespace marklode {
 
-std::string sentMessage(std::string_view formattedPOICount, std::size_t categoryCount,
+std::string sentMessage(std::int64_t poiCount, std::size_t categoryCount,
                         std::string_view deviceName,
-                        const std::optional<std::filesystem::path>& backupFolder) {
-    std::string message = "Sent " + std::string(formattedPOICount) + " POIs in " +
-                          std::to_string(categoryCount) +
+                        const std::optional<std::filesystem::path>& backupFolder,
+                        const CountFormat& count) {
+    std::string message = "Sent " + count(poiCount) + " POIs in " + std::to_string(categoryCount) +
                           (categoryCount == 1 ? " category" : " categories") + " to " +
                           printable(deviceName) + ". The file was read back and checked.";
     if (backupFolder)
@@ -18,11 +18,12 @@ std::string sentMessage(std::string_view formattedPOICount, std::size_t category
     return message;
 }
 
-std::string restoredMessage(std::string_view formattedTime, std::string_view formattedPOICount,
+std::string restoredMessage(std::string_view formattedTime, std::int64_t poiCount,
                             std::string_view deviceName,
-                            const std::optional<std::filesystem::path>& backupFolder) {
+                            const std::optional<std::filesystem::path>& backupFolder,
+                            const CountFormat& count) {
     std::string message = "Restored the backup of " + std::string(formattedTime) + " to " +
-                          printable(deviceName) + ": " + std::string(formattedPOICount) +
+                          printable(deviceName) + ": " + count(poiCount) +
                           " POIs. The file was read back and checked.";
     if (backupFolder)
         message += "\n\nThe custom POIs it replaced were backed up to:\n" +

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "rules/CountFormat.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,11 +12,11 @@
 namespace marklode {
 
 // "Sent 1,234 POIs in 2 categories to Device. The file was read back and checked." with the
-// backup folder appended when there was a previous file. The count arrives formatted for the
-// user's locale; "POIs" stays plural even for one.
-std::string sentMessage(std::string_view formattedPOICount, std::size_t categoryCount,
+// backup folder appended when there was a previous file; "POIs" stays plural even for one.
+std::string sentMessage(std::int64_t poiCount, std::size_t categoryCount,
                         std::string_view deviceName,
-                        const std::optional<std::filesystem::path>& backupFolder);
+                        const std::optional<std::filesystem::path>& backupFolder,
+                        const CountFormat& count);
 
 // "Removed the custom POIs from Device." with the backup folder when one was made.
 std::string removedMessage(std::string_view deviceName,
@@ -21,10 +24,11 @@ std::string removedMessage(std::string_view deviceName,
 
 // "Restored the backup of 01/03/2025 09:15 to Device: 1,234 POIs. The file was read back and
 // checked." with the folder the replaced file was backed up to, when there was one. The time
-// and count arrive formatted for the user's locale.
-std::string restoredMessage(std::string_view formattedTime, std::string_view formattedPOICount,
+// arrives formatted for the user's locale.
+std::string restoredMessage(std::string_view formattedTime, std::int64_t poiCount,
                             std::string_view deviceName,
-                            const std::optional<std::filesystem::path>& backupFolder);
+                            const std::optional<std::filesystem::path>& backupFolder,
+                            const CountFormat& count);
 
 // A device without any backup to restore.
 std::string noBackupsMessage(std::string_view deviceName);

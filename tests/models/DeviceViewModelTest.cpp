@@ -148,8 +148,8 @@ TEST_F(DeviceViewModelTest, SendMessagesCountWithGroupingAndNoteTheBackup) {
     await(model->refresh());
     addToLibrary("one.csv", rows(1));
     SendPlan plan = *planSend(0);
-    EXPECT_EQ(plan, (SendPlan{device(0).volumeURL, QStringLiteral("NUVI"), 1, 1, false,
-                              plan.fileSize, plan.freeSpace}));
+    EXPECT_EQ(plan,
+              (SendPlan{device(0).volumeURL, "NUVI", 1, 1, false, plan.fileSize, plan.freeSpace}));
     EXPECT_TRUE(plan.freeSpace);
     await(model->sendLibrary(library, device(0)));
     EXPECT_EQ(plan.fileSize, std::int64_t(std::filesystem::file_size(device(0).poiFileURL())))

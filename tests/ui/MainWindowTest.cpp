@@ -257,8 +257,7 @@ TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
     };
     for (const Case& c : cases) {
         bool replaces = c.replaces;
-        SendPlan plan{dir / "GPS", QStringLiteral("Drive 53"), 1234, 12345, replaces, c.size,
-                      c.free};
+        SendPlan plan{dir / "GPS", "Drive 53", 1234, 12345, replaces, c.size, c.free};
         SendConfirmationSheet sheet(plan, QLocale(QStringLiteral("en_US")), window.get());
         for (QString fact : c.facts.split(','))
             EXPECT_EQ(spoken(sheet.findChild<QLabel*>("value" + fact.section(' ', 0, -3))), fact);
@@ -279,8 +278,7 @@ TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
                              "backs them up first."
                            : "This device has no custom POIs yet.");
     }
-    window->deviceActions()->askToSend(
-        SendPlan{dir / "gone", QStringLiteral("Drive 53"), 1, 1, false});
+    window->deviceActions()->askToSend(SendPlan{dir / "gone", "Drive 53", 1, 1, false});
     window->findChild<SendConfirmationSheet*>()->accept();
     EXPECT_EQ(devices->errorMessage(), "\u201CDrive 53\u201D is no longer connected.");
 }
@@ -453,7 +451,7 @@ TEST_F(MainWindowTest, ControlAndDirectionCharactersInNamesAreShownNotObeyed) {
     SidebarModel* model = window->sidebar()->model();
     EXPECT_EQ(model->index(0, 0, model->index(SidebarModel::devices, 0)).data().toString(),
               "GPS\\u202e53");
-    SendConfirmationSheet sheet(SendPlan{volumes.back(), QStringLiteral("GPS\n53"), 1, 1, false},
+    SendConfirmationSheet sheet(SendPlan{volumes.back(), "GPS\n53", 1, 1, false},
                                 QLocale(QStringLiteral("en_US")), window.get());
     EXPECT_EQ(sheet.windowTitle(), "Send to GPS\\n53?");
 }

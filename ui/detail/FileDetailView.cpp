@@ -112,7 +112,7 @@ void FileDetailView::buildPlaceholder() {
     auto* symbol = new QLabel;
     symbol->setPixmap(themedIcon("dialog-warning").pixmap(48, 48));
     symbol->setAlignment(Qt::AlignCenter);
-    auto* heading = new QLabel(QString::fromStdString(cannotReadTitle(title().toStdString())));
+    auto* heading = new QLabel(shownText(cannotReadTitle(file_->url().filename().string())));
     QFont headingFont = heading->font();
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
     headingFont.setBold(true);

@@ -1,6 +1,7 @@
 #include "ui/detail/POIMap.h"
 
 #include "models/InputFile.h"
+#include "models/QtText.h"
 #include "rules/LibraryMessages.h"
 #include "ui/detail/MarkerSample.h"
 
@@ -59,11 +60,10 @@ void POIMap::refresh(std::optional<std::int64_t> selection) {
         points.reserve(sample.size());
         for (std::size_t position : sample) {
             const POI& poi = rows[position].poi;
-            points.push_back(
-                map::MapPoint{rows[position].id,
-                              {poi.latitude, poi.longitude},
-                              QString::fromStdString(poi.name),
-                              poi.comment ? QString::fromStdString(*poi.comment) : QString()});
+            points.push_back(map::MapPoint{rows[position].id,
+                                           {poi.latitude, poi.longitude},
+                                           fromUtf8(poi.name),
+                                           poi.comment ? fromUtf8(*poi.comment) : QString()});
         }
         map_->setPoints(std::move(points));
         shownIDs_ = std::move(ids);
@@ -100,9 +100,9 @@ void POIMap::showCaption() {
     caption_->setVisible(count > maxMapMarkers);
     if (count <= maxMapMarkers)
         return;
-    caption_->setText(QString::fromStdString(
-        mapSampleCaption(locale_.toString(static_cast<qulonglong>(maxMapMarkers)).toStdString(),
-                         locale_.toString(static_cast<qulonglong>(count)).toStdString())));
+    caption_->setText(
+        fromUtf8(mapSampleCaption(static_cast<std::int64_t>(maxMapMarkers),
+                                  static_cast<std::int64_t>(count), countFormat(locale_))));
     caption_->setAccessibleName(caption_->text());
     placeCaption();
 }

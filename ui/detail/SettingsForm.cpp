@@ -244,8 +244,7 @@ void SettingsForm::showIcon() {
     iconSourceMark_->setVisible(source.kind == IconSource::Kind::sidecar);
     switch (source.kind) {
     case IconSource::Kind::sidecar:
-        iconSourceText_->setText(
-            QString::fromStdString(sidecarIconText(source.url.filename().string())));
+        iconSourceText_->setText(fromUtf8(sidecarIconText(source.url.filename().string())));
         break;
     case IconSource::Kind::custom:
         iconSourceText_->setText(fileName(source.url));

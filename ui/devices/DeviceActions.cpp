@@ -81,8 +81,8 @@ void DeviceActions::askToSend(const SendPlan& plan) {
     // Plans arrive after a look at the device, so clicks made meanwhile may bring more.
     if (question_)
         return;
-    ask(new SendConfirmationSheet(plan, library_.locale(), window_), plan.deviceID,
-        plan.deviceName.toStdString(), [this](const GarminDevice& device) {
+    ask(new SendConfirmationSheet(plan, library_.locale(), window_), plan.deviceID, plan.deviceName,
+        [this](const GarminDevice& device) {
             QTimer::singleShot(0, &devices_,
                                [this, device] { devices_.sendLibrary(library_, device); });
         });
@@ -132,7 +132,7 @@ void DeviceActions::chooseBackup(const GarminDevice& device, std::vector<BackupE
 
 void DeviceActions::confirmRestore(const GarminDevice& device, const BackupEntry& backup,
                                    bool replacesExisting) {
-    ask(new RestoreConfirmationSheet(backup, shownText(device.displayName()), replacesExisting,
+    ask(new RestoreConfirmationSheet(backup, device.displayName(), replacesExisting,
                                      library_.locale(), window_),
         device.volumeURL, device.displayName(), [this, backup](const GarminDevice& connected) {
             devices_.restoreBackup(backup, connected);

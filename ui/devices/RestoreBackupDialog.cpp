@@ -15,13 +15,12 @@ namespace marklode {
 
 namespace {
 
-ConfirmationSheet::Content restoreContent(const BackupEntry& backup, const QString& deviceName,
+ConfirmationSheet::Content restoreContent(const BackupEntry& backup, std::string_view deviceName,
                                           bool replacesExisting, const QLocale& locale) {
-    RestoreConfirmationTexts texts =
-        restoreConfirmationTexts(deviceName.toStdString(), replacesExisting);
+    RestoreConfirmationTexts texts = restoreConfirmationTexts(deviceName, replacesExisting);
     return {fromUtf8(texts.title),
             nullptr,
-            {{QStringLiteral("Device"), deviceName},
+            {{QStringLiteral("Device"), shownText(deviceName)},
              {QStringLiteral("Backup"), shownBackupTime(backup, locale)},
              {QStringLiteral("POIs"),
               locale.toString(static_cast<qlonglong>(backup.poiCount.value_or(0)))},
@@ -66,7 +65,7 @@ RestoreBackupDialog::RestoreBackupDialog(std::vector<BackupEntry> backups,
                     backup.poiCount ? locale.toString(static_cast<qlonglong>(*backup.poiCount))
                                     : QStringLiteral("Damaged")});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        item->setToolTip(0, QString::fromStdString(backup.folder.string()));
+        item->setToolTip(0, fromUtf8(backup.folder.string()));
         if (backup.isDamaged())
             item->setFlags(Qt::NoItemFlags); // can't be restored, so can't be chosen
         else if (!first)
@@ -99,8 +98,9 @@ std::optional<BackupEntry> RestoreBackupDialog::chosen() const {
 }
 
 RestoreConfirmationSheet::RestoreConfirmationSheet(const BackupEntry& backup,
-                                                   const QString& deviceName, bool replacesExisting,
-                                                   const QLocale& locale, QWidget* parent)
+                                                   std::string_view deviceName,
+                                                   bool replacesExisting, const QLocale& locale,
+                                                   QWidget* parent)
     : ConfirmationSheet(QStringLiteral("restoreConfirmationSheet"),
                         restoreContent(backup, deviceName, replacesExisting, locale), parent) {}
 

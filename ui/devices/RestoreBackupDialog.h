@@ -34,7 +34,7 @@ class RestoreBackupDialog : public QDialog {
 class RestoreConfirmationSheet : public ConfirmationSheet {
     Q_OBJECT
   public:
-    RestoreConfirmationSheet(const BackupEntry& backup, const QString& deviceName,
+    RestoreConfirmationSheet(const BackupEntry& backup, std::string_view deviceName,
                              bool replacesExisting, const QLocale& locale, QWidget* parent);
 };
 

@@ -16,7 +16,7 @@ QString byteCount(std::int64_t bytes) {
 }
 
 ConfirmationSheet::Content content(const SendPlan& plan, const QLocale& locale) {
-    QString device = shownText(plan.deviceName.toStdString());
+    QString device = shownText(plan.deviceName);
     ConfirmationSheet::Content content{
         QStringLiteral("Send to %1?").arg(device),
         "go-bottom",
@@ -39,8 +39,7 @@ ConfirmationSheet::Content content(const SendPlan& plan, const QLocale& locale) 
     if (!plan.fits())
         content.refusal =
             fromUtf8(userMessage(std::make_exception_ptr(DeviceTransferError::notEnoughSpace(
-                plan.deviceName.toStdString(), *plan.fileSize + DeviceTransfer::spaceMargin,
-                *plan.freeSpace))));
+                plan.deviceName, *plan.fileSize + DeviceTransfer::spaceMargin, *plan.freeSpace))));
     return content;
 }
 

@@ -2,6 +2,7 @@
 
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
+#include "models/QtText.h"
 #include "platform/FileChooserPortal.h"
 #include "ui/widgets/NextAnswer.h"
 
@@ -141,7 +142,7 @@ void FilesAndFoldersDialog::accept() {
 }
 
 QString proposedGPIName(const InputFile& file) {
-    return QString::fromStdString(file.url().stem().string()) + QStringLiteral(".gpi");
+    return fromUtf8(file.url().stem().string()) + QStringLiteral(".gpi");
 }
 
 void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent) {

@@ -1,6 +1,7 @@
 #include "ui/main/IssuesPopover.h"
 
 #include "models/InputFile.h"
+#include "models/QtText.h"
 #include "ui/widgets/ShownText.h"
 
 #include <QFontDatabase>
@@ -44,7 +45,7 @@ IssuesPopover::IssuesPopover(const InputFile& file, QWidget* opener)
         line->setFont(digits);
         line->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, 0, line);
-        table->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(issue.message)));
+        table->setItem(row, 1, new QTableWidgetItem(fromUtf8(issue.message)));
     }
     layout->addWidget(title);
     layout->addWidget(hint);

@@ -1,5 +1,7 @@
 #include "ui/shell/AppUpdater.h"
 
+#include "models/QtText.h"
+
 #include <QDesktopServices>
 #include <QTimer>
 
@@ -28,8 +30,7 @@ UpdaterEnvironment UpdaterEnvironment::standard(std::function<void(const Path&)>
     environment.shownVersion = info.value(QStringLiteral("CFBundleShortVersionString"));
     environment.actions.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     environment.actions.revealFile = revealFile ? std::move(revealFile) : [](const Path& file) {
-        QDesktopServices::openUrl(
-            QUrl::fromLocalFile(QString::fromStdString(file.parent_path().string())));
+        QDesktopServices::openUrl(QUrl::fromLocalFile(fromUtf8(file.parent_path().string())));
     };
     return environment;
 }

@@ -1,5 +1,6 @@
 #include "ui/shell/UpdateDialog.h"
 
+#include "models/QtText.h"
 #include "ui/shell/ReleaseNotesView.h"
 
 #include <QDir>
@@ -13,10 +14,6 @@ namespace marklode {
 
 namespace {
 
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string s(const QString& text) {
     return text.toStdString();
 }
@@ -29,7 +26,7 @@ UpdateDialog::UpdateDialog(UpdateChecker& checker, QString currentVersion, Updat
       actions_(std::move(actions)), title_(new QLabel), message_(new QLabel),
       notes_(new ReleaseNotesView), notesLink_(new QLabel), progress_(new QProgressBar),
       buttons_(new QDialogButtonBox) {
-    setWindowTitle(q(updateDialogTitle));
+    setWindowTitle(fromUtf8(updateDialogTitle));
     setMinimumWidth(460);
     QFont bold = title_->font();
     bold.setBold(true);
@@ -93,15 +90,15 @@ void UpdateDialog::reject() {
 }
 
 void UpdateDialog::showState(const UpdateDialogTexts& texts, const std::vector<Button>& buttons) {
-    title_->setText(q(texts.title));
-    message_->setText(q(texts.message));
+    title_->setText(fromUtf8(texts.title));
+    message_->setText(fromUtf8(texts.message));
     message_->setVisible(!texts.message.empty());
     notes_->hide();
     notesLink_->hide();
     progress_->hide();
     buttons_->clear();
     for (const Button& button : buttons) {
-        QPushButton* pushButton = buttons_->addButton(q(button.text), button.role);
+        QPushButton* pushButton = buttons_->addButton(fromUtf8(button.text), button.role);
         connect(pushButton, &QPushButton::clicked, this, button.action);
     }
     if (!buttons.empty())
@@ -128,7 +125,7 @@ void UpdateDialog::showOffer(const AppcastItem& release) {
     if (release.notesLink.isValid() && release.notesLink.scheme() == u"https") {
         notesLink_->setText(QStringLiteral("<a href=\"%1\">%2</a>")
                                 .arg(release.notesLink.toString(QUrl::FullyEncoded).toHtmlEscaped(),
-                                     q(releaseNotesLinkText)));
+                                     fromUtf8(releaseNotesLinkText)));
         notesLink_->show();
     }
 }

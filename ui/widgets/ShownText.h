@@ -2,6 +2,7 @@
 
 #include "core/io/FileSystem.h"
 #include "core/text/PrintableText.h"
+#include "models/QtText.h"
 
 #include <QString>
 #include <string_view>
@@ -12,8 +13,7 @@ namespace marklode {
 // direction controls neutralised, by the rule the command line prints by, so a name can neither
 // draw over the line below it nor reverse the text around it.
 inline QString shownText(std::string_view text) {
-    std::string shown = printable(text);
-    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
+    return fromUtf8(printable(text));
 }
 
 inline QString shownFileName(const Path& path) {
