@@ -335,4 +335,9 @@ void DeviceViewModel::revealLastBackup() {
         services_.revealFolder(*lastBackup_);
 }
 
+void DeviceViewModel::revealBackups(const GarminDevice& device) {
+    if (hasBackups(device))
+        services_.revealFolder(*deviceBackups(device));
+}
+
 } // namespace marklode

@@ -124,6 +124,8 @@ class DeviceViewModel : public QObject {
     QFuture<void> eject(const GarminDevice& device);
     bool isEjecting(const Path& volume) const { return ejecting_.contains(volume); }
     void revealLastBackup();
+    // Opens the folder that holds the device's backups, when there is one.
+    void revealBackups(const GarminDevice& device);
 
   Q_SIGNALS:
     void devicesChanged();

@@ -400,8 +400,8 @@ TEST_F(MainWindowTest, TheSidebarWorksFromTheKeyboard) {
     Path volume = plugIn("GPS");
     QTreeView* list = window->sidebar()->list();
     list->setFocus();
-    // The menu key opens the current row's menu, wherever the mouse is.
-    auto menuKey = [&] {
+    // The menu key and Shift+F10 open the current row's menu, wherever the mouse is.
+    auto menuKey = [&](bool shiftF10 = false) {
         QStringList items;
         QTimer::singleShot(0, [&] {
             if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
@@ -410,6 +410,10 @@ TEST_F(MainWindowTest, TheSidebarWorksFromTheKeyboard) {
                 menu->close();
             }
         });
+        if (shiftF10) {
+            QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+            return items;
+        }
         QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1),
                                 list->mapToGlobal(QPoint(1, 1)));
         QApplication::sendEvent(list, &event);
@@ -420,13 +424,44 @@ TEST_F(MainWindowTest, TheSidebarWorksFromTheKeyboard) {
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(devices->selection(), volume) << "arrow keys select devices as clicks do";
-    EXPECT_EQ(menuKey(),
+    EXPECT_EQ(menuKey(true),
               (QStringList{"Send to Device\u2026", "Remove Custom POIs from Device\u2026",
                            "Restore Backup\u2026", "", "Eject"}));
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_TRUE(library->files().isEmpty());
+}
+
+// The menu bar's Device menu acts on the selected device, each entry only when it applies.
+TEST_F(MainWindowTest, TheDeviceMenuOffersWhatAppliesToTheSelectedDevice) {
+    QMenu menu;
+    window->deviceActions()->addSelectedDeviceActions(menu);
+    // Send, Remove, Restore, Eject, Show Backups.
+    auto enabled = [&] {
+        QString states;
+        for (QAction* action : menu.actions())
+            if (!action->isSeparator())
+                states += action->isEnabled() ? '1' : '0';
+        return states;
+    };
+    EXPECT_EQ(enabled(), "00000") << "no device";
+    plugIn("GPS");
+    EXPECT_EQ(enabled(), "01010") << "nothing to send, no backups";
+    addFile("stops.csv", std::string(oneRow));
+    dir.write("backups/GPS/2025-03-01_09-15-00/poi.gpi", "x");
+    Q_EMIT menu.aboutToShow();
+    EXPECT_EQ(enabled(), "11111");
+    menu.actions().back()->trigger();
+    EXPECT_EQ(revealed, std::vector<Path>{dir / "backups/GPS"});
+
+    Gate gate;
+    fileSystem->hold = gate.waiter();
+    QFuture<void> sending = devices->sendLibrary(*library, devices->devices().front());
+    ASSERT_TRUE(gate.arrived(1));
+    EXPECT_EQ(enabled(), "00001") << "while writing";
+    gate.openAll();
+    await(sending);
 }
 
 // A name may hold a line break or a direction control (U+202E shows "txt.exe.csv" backwards);

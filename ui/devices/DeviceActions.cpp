@@ -147,6 +147,47 @@ void DeviceActions::showLastBackup() {
     devices_.revealLastBackup();
 }
 
+void DeviceActions::showBackups(const GarminDevice& device) {
+    devices_.revealBackups(device);
+}
+
+void DeviceActions::addSelectedDeviceActions(QMenu& menu) {
+    auto add = [&](const QString& text, void (DeviceActions::*act)(const GarminDevice&)) {
+        return menu.addAction(text, this, [this, act] {
+            if (std::optional<GarminDevice> device = devices_.selectedDevice())
+                (this->*act)(*device);
+        });
+    };
+    QAction* send = add(QStringLiteral("Send to Device\u2026"), &DeviceActions::send);
+    QAction* remove = add(tr("Remove Custom POIs\u2026"), &DeviceActions::removeCustomPOIs);
+    QAction* restore = add(QStringLiteral("Restore Backup\u2026"), &DeviceActions::restoreBackup);
+    menu.addSeparator();
+    QAction* ejectAction = add(QStringLiteral("Eject"), &DeviceActions::eject);
+    QAction* reveal = add(tr("Show Backups in File Manager"), &DeviceActions::showBackups);
+    selected_ = SelectedDeviceActions{send, remove, restore, ejectAction, reveal};
+    for (auto signal : {&DeviceViewModel::devicesChanged, &DeviceViewModel::selectionChanged,
+                        &DeviceViewModel::isBusyChanged, &DeviceViewModel::ejectingChanged,
+                        &DeviceViewModel::lastBackupChanged})
+        connect(&devices_, signal, this, &DeviceActions::updateSelectedDeviceActions);
+    connect(&library_, &LibraryViewModel::hasCategoriesChanged, this,
+            &DeviceActions::updateSelectedDeviceActions);
+    // The backups are on the local disk and may have changed since: looked at again each time.
+    connect(&menu, &QMenu::aboutToShow, this, &DeviceActions::updateSelectedDeviceActions);
+    updateSelectedDeviceActions();
+}
+
+void DeviceActions::updateSelectedDeviceActions() {
+    if (!selected_)
+        return;
+    std::optional<GarminDevice> device = devices_.selectedDevice();
+    bool idle = device && !devices_.isBusy() && !devices_.isEjecting(device->volumeURL);
+    selected_->send->setEnabled(idle && canSend(device));
+    selected_->remove->setEnabled(idle);
+    selected_->restore->setEnabled(idle && canRestore(*device));
+    selected_->eject->setEnabled(idle);
+    selected_->showBackups->setEnabled(device && devices_.hasBackups(*device));
+}
+
 void DeviceActions::showResult() {
     const std::optional<QString>& message = devices_.resultMessage();
     dismissQuietly(resultAlert_);

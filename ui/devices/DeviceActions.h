@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QDialog;
 class QMenu;
 class QMessageBox;
@@ -34,12 +35,16 @@ class DeviceActions : public QObject {
     void restoreBackup(const GarminDevice& device);
     void eject(const GarminDevice& device);
     void showLastBackup();
+    void showBackups(const GarminDevice& device);
 
     bool canSend(const std::optional<GarminDevice>& device) const;
     bool canRestore(const GarminDevice& device) const;
     bool canEject() const;
     // The device row's menu.
     void addTo(QMenu& menu, const GarminDevice& device);
+    // The menu bar's Device menu: the same actions for the selected device, each enabled only
+    // when it applies to it.
+    void addSelectedDeviceActions(QMenu& menu);
 
   private:
     void chooseBackup(const GarminDevice& device, std::vector<BackupEntry> backups);
@@ -52,12 +57,17 @@ class DeviceActions : public QObject {
     // The confirmed action's device, or the model's error when it has gone meanwhile.
     std::optional<GarminDevice> stillConnected(const Path& volume, const std::string& deviceName);
     void showResult();
+    void updateSelectedDeviceActions();
 
     LibraryViewModel& library_;
     DeviceViewModel& devices_;
     QWidget* window_;
     QPointer<QWidget> question_;
     QPointer<QMessageBox> resultAlert_, errorAlert_;
+    struct SelectedDeviceActions {
+        QAction *send, *remove, *restore, *eject, *showBackups;
+    };
+    std::optional<SelectedDeviceActions> selected_;
 };
 
 } // namespace marklode

@@ -158,9 +158,13 @@ bool Sidebar::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    // The menu key opens the current row's menu, wherever the mouse is.
-    if (event->type() == QEvent::ContextMenu &&
-        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+    // The menu key and Shift+F10 open the current row's menu, wherever the mouse is.
+    bool shiftF10 = event->type() == QEvent::KeyPress &&
+                    static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 &&
+                    static_cast<QKeyEvent*>(event)->modifiers() == Qt::ShiftModifier;
+    if (shiftF10 ||
+        (event->type() == QEvent::ContextMenu &&
+         static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)) {
         showContextMenu(list_->visualRect(list_->currentIndex()).center());
         return true;
     }

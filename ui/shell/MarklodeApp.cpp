@@ -3,6 +3,7 @@
 #include "models/QtText.h"
 #include "rules/LibraryMessages.h"
 #include "rules/UpdateMessages.h"
+#include "ui/devices/DeviceActions.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/AboutWindow.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -76,6 +77,7 @@ void MarklodeApp::installMenus(MainWindow& window) {
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("Quit"), qApp, &QApplication::quit);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    window.deviceActions()->addSelectedDeviceActions(*bar->addMenu(tr("&Device")));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("About Marklode"), this, [this] { showAbout(); });
     // "Check for Updates…" only in builds that name a feed and a key.
