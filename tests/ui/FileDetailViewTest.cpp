@@ -101,9 +101,11 @@ TEST_F(FileDetailViewTest, TheFormShowsWhatAppliesToTheFile) {
     ASSERT_TRUE(form->speedUnitButtons());
     window->resize(1100, 800);
     // The form is shown whole where there is room, its notes included.
+    // Layouts settle over a few turns of the event loop, more of them on a busy machine.
     auto shownWhole = [&] {
-        QTest::qWait(20);
-        return form->visibleRegion().boundingRect().height() == form->sizeHint().height();
+        return QTest::qWaitFor([&] {
+            return form->visibleRegion().boundingRect().height() == form->sizeHint().height();
+        });
     };
     EXPECT_TRUE(shownWhole());
 
