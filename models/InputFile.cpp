@@ -84,7 +84,7 @@ void InputFile::setSpeedUnit(SpeedUnit unit) {
     speedUnit_ = unit;
     Q_EMIT speedUnitChanged();
     // Speeds are converted while importing, so a new unit means reading the file again.
-    if (changed) {
+    if (changed && imported_) {
         reloadTask_ = reload();
         Q_EMIT reloadTaskChanged();
     }
@@ -156,6 +156,7 @@ struct InputFile::Imported {
 
 QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
     std::uint64_t run = imports_.start();
+    imported_ = true;
     sidecarIconPending_ = sidecarIconPending_ || thenSidecarIcon;
     setLoading(true);
     background::run(
@@ -224,6 +225,25 @@ InputFile::IconRead InputFile::readIcon(const IconSource& source) {
 
 void InputFile::applyIconSource(const IconSource& source) {
     setIcon(readIcon(source));
+}
+
+FileSettings InputFile::settings() const {
+    return {categoryName_, speedUnit_, proximityMode_, distanceUnit_, fixedProximity_, iconSource_};
+}
+
+void InputFile::apply(const FileSettings& settings) {
+    if (settings.categoryName != categoryName_)
+        setCategoryName(settings.categoryName);
+    if (settings.speedUnit != speedUnit_)
+        setSpeedUnit(settings.speedUnit);
+    if (settings.proximityMode != proximityMode_)
+        setProximityMode(settings.proximityMode);
+    if (settings.distanceUnit != distanceUnit_)
+        setDistanceUnit(settings.distanceUnit);
+    if (settings.fixedProximity != fixedProximity_)
+        setFixedProximity(settings.fixedProximity);
+    if (settings.iconSource != iconSource_)
+        applyIconSource(settings.iconSource);
 }
 
 ProximitySettings InputFile::proximitySettings() const {

@@ -8,6 +8,7 @@
 #include "core/io/ReadFile.h"
 #include "models/BackgroundTask.h"
 #include "models/FileExport.h"
+#include "models/FileSettings.h"
 #include "models/SettingsStore.h"
 #include "rules/ExportSettings.h"
 #include "rules/ProximityRule.h"
@@ -28,17 +29,6 @@
 #include <vector>
 
 namespace marklode {
-
-struct IconSource {
-    enum class Kind { sidecar, custom, builtIn };
-    Kind kind = Kind::builtIn;
-    Path url;
-
-    static IconSource sidecar(Path url) { return {Kind::sidecar, std::move(url)}; }
-    static IconSource custom(Path url) { return {Kind::custom, std::move(url)}; }
-    static IconSource builtIn() { return {}; }
-    bool operator==(const IconSource&) const = default;
-};
 
 // Reads an input file's bytes; called off the main thread. Tests hold imports back with their
 // own.
@@ -125,6 +115,11 @@ class InputFile : public QObject {
     // Failures fall back to the built-in icon and leave their reason in iconError.
     void applyIconSource(const IconSource& source);
 
+    FileSettings settings() const;
+    // Each setting that differs is set as its setter sets it; a distance the unit can't hold is
+    // left as it is.
+    void apply(const FileSettings& settings);
+
     POI effectivePOI(const POIRow& row) const;
     // Each POI is copied once.
     std::vector<POI> effectivePOIs() const;
@@ -192,6 +187,8 @@ class InputFile : public QObject {
     bool isDeletedOnDisk_ = false;
     background::NewestWins imports_;
     bool sidecarIconPending_ = false;
+    // Until the first import starts, a new speed unit needs no import of its own.
+    bool imported_ = false;
 };
 
 } // namespace marklode

@@ -1,16 +1,12 @@
 #include "models/LibraryViewModel.h"
 
-#include "core/io/AtomicWrite.h"
 #include "core/io/LocalFileSystem.h"
 #include "core/text/TextClasses.h"
 #include "models/BackgroundTask.h"
 #include "models/NaturalOrder.h"
 #include "models/QtText.h"
 #include "rules/LibraryMessages.h"
-#include "rules/SaveNames.h"
 #include "rules/SidecarIcon.h"
-#include "rules/TransferMessages.h"
-#include "rules/UserMessage.h"
 
 #include <QPointer>
 #include <QPromise>
@@ -36,13 +32,6 @@ Path standardized(const Path& url) {
     std::error_code ignored;
     Path absolute = std::filesystem::absolute(url, ignored);
     return (absolute.empty() ? url : absolute).lexically_normal();
-}
-
-void record(SaveSummary& summary, const Path& target, std::optional<QString> failure) {
-    if (failure)
-        summary.failures.push_back(std::move(*failure));
-    else
-        summary.written.push_back(target);
 }
 
 // A file that loaded and has POIs becomes a category of the device file.
@@ -138,6 +127,12 @@ struct LibraryViewModel::AddRun {
     std::vector<QPointer<InputFile>> rereads;
     std::unordered_set<const InputFile*> rereadOnce;
     QStringList messages;
+    // Files listed again (at start, or when their removal is undone) take their settings and
+    // place back, and what they can't read is said by their rows alone.
+    std::map<Path, FileSettings> settings; // by the path as given
+    std::optional<qsizetype> position;
+    std::optional<Path> select;
+    bool quiet = false;
     std::size_t next = 0;
     QPromise<void> done;
 };
@@ -186,7 +181,26 @@ bool LibraryViewModel::holds(const InputFile* file) const {
 }
 
 QFuture<void> LibraryViewModel::add(const std::vector<Path>& urls) {
+    return startAdd(urls, std::make_shared<AddRun>());
+}
+
+QFuture<void> LibraryViewModel::relist(std::vector<ListedFile> files, qsizetype position,
+                                       std::optional<std::size_t> select) {
     auto run = std::make_shared<AddRun>();
+    run->quiet = true;
+    run->position = std::clamp<qsizetype>(position, 0, files_.size());
+    if (select && *select < files.size())
+        run->select = files[*select].url;
+    std::vector<Path> urls;
+    for (ListedFile& file : files) {
+        urls.push_back(file.url);
+        run->settings.emplace(std::move(file.url), std::move(file.settings));
+    }
+    return startAdd(urls, run);
+}
+
+QFuture<void> LibraryViewModel::startAdd(const std::vector<Path>& urls,
+                                         const std::shared_ptr<AddRun>& run) {
     run->done.start();
     QFuture<void> done = run->done.future();
     adding_.push_back(run);
@@ -211,12 +225,15 @@ void LibraryViewModel::listNext(const std::shared_ptr<AddRun>& run) {
     std::size_t end = std::min(run->scan.inputs.size(), run->listed + filesPerTurn);
     QList<InputFile*> created;
     std::vector<std::pair<Path, FileStamp>> watched;
+    std::optional<QUuid> selected;
     for (; run->listed < end; ++run->listed) {
         AddScan::Input& input = run->scan.inputs[run->listed];
         auto [listed, isNew] = listed_.try_emplace(input.key.native(), nullptr);
         if (!isNew) {
+            if (run->select == input.url)
+                selected = listed->second->id();
             // One given twice in this add, or still waiting in another, is read once anyway.
-            if (!unread_.contains(listed->second) &&
+            if (!run->quiet && !unread_.contains(listed->second) &&
                 run->rereadOnce.insert(listed->second).second) {
                 run->rereads.emplace_back(listed->second);
                 reread(*listed->second);
@@ -229,18 +246,37 @@ void LibraryViewModel::listNext(const std::shared_ptr<AddRun>& run) {
         watched.emplace_back(std::move(input.key), input.stamp);
         file->readInput = services_.readInput;
         file->findSidecar = [icon = std::move(input.sidecarIcon)](const Path&) { return icon; };
+        if (auto settings = run->settings.find(input.url); settings != run->settings.end())
+            file->apply(settings->second);
+        if (run->quiet && !input.stamp.exists)
+            file->setDeletedOnDisk(true);
+        if (run->select == input.url)
+            selected = file->id();
         connect(file, &InputFile::rowsChanged, this, &LibraryViewModel::updateHasCategories);
         connect(file, &InputFile::loadErrorChanged, this, &LibraryViewModel::updateHasCategories);
+        for (auto changed : {&InputFile::categoryNameChanged, &InputFile::speedUnitChanged,
+                             &InputFile::proximityModeChanged, &InputFile::fixedProximityChanged,
+                             &InputFile::distanceUnitChanged, &InputFile::iconSourceChanged})
+            connect(file, changed, this, &LibraryViewModel::saveSoon);
         created << file;
         run->newFiles.emplace_back(file);
     }
     watcher_->watch(watched);
     if (!created.isEmpty()) {
-        files_ << created;
+        if (run->position) {
+            qsizetype at = std::min(*run->position, files_.size());
+            for (InputFile* file : created)
+                files_.insert(at++, file);
+            run->position = at;
+        } else {
+            files_ << created;
+        }
         Q_EMIT filesChanged();
-        if (!selection_)
-            setSelection(created.front()->id());
     }
+    if (selected)
+        setSelection(selected);
+    else if (!created.isEmpty() && !selection_)
+        setSelection(created.front()->id());
     if (run->listed < run->scan.inputs.size()) {
         QTimer::singleShot(0, this, [this, run]() { listNext(run); });
         return;
@@ -272,6 +308,8 @@ void LibraryViewModel::loadNext(const std::shared_ptr<AddRun>& run) {
 }
 
 void LibraryViewModel::finishAdd(const AddRun& run) {
+    if (run.quiet)
+        return;
     QStringList messages = run.messages;
     for (const auto* files : {&run.newFiles, &run.rereads})
         for (const QPointer<InputFile>& file : *files)
@@ -283,13 +321,21 @@ void LibraryViewModel::finishAdd(const AddRun& run) {
 }
 
 void LibraryViewModel::remove(const QUuid& id) {
+    removeWhere([&](const InputFile* file) { return file->id() == id; });
+}
+
+void LibraryViewModel::removeAll() {
+    removeWhere([](const InputFile*) { return true; });
+}
+
+void LibraryViewModel::removeWhere(const std::function<bool(const InputFile*)>& removed) {
     QList<InputFile*> gone;
     for (InputFile* file : files_)
-        if (file->id() == id)
+        if (removed(file))
             gone << file;
     if (gone.isEmpty())
         return;
-    files_.removeIf([&](const InputFile* file) { return file->id() == id; });
+    files_.removeIf(removed);
     for (const InputFile* file : gone) {
         Path key = standardized(file->url());
         listed_.erase(key.native());
@@ -297,12 +343,61 @@ void LibraryViewModel::remove(const QUuid& id) {
         watcher_->forget(key);
     }
     Q_EMIT filesChanged();
-    if (selection_ == id)
+    if (selection_ && !selectedFile())
         setSelection(files_.isEmpty() ? std::nullopt : std::optional(files_.front()->id()));
     updateHasCategories();
     // Their rows are freed off the main thread (see InputFile).
     for (InputFile* file : gone)
         file->deleteLater();
+}
+
+InputFile* LibraryViewModel::listedFile(const Path& url) const {
+    auto listed = listed_.find(standardized(url).native());
+    return listed == listed_.end() ? nullptr : listed->second;
+}
+
+QFuture<void> LibraryViewModel::keepAcrossLaunches() {
+    if (!settingsStore_ || saveTimer_)
+        return background::finished();
+    saveTimer_ = new QTimer(this);
+    saveTimer_->setSingleShot(true);
+    // A burst of changes (a folder listed, a name typed) is written once.
+    saveTimer_->setInterval(500);
+    connect(saveTimer_, &QTimer::timeout, this, &LibraryViewModel::saveLibrary);
+    SavedLibrary saved = settingsStore_->loadLibrary();
+    auto kept = std::make_shared<QPromise<void>>();
+    kept->start();
+    // Saving before the list is back would forget the files still to come.
+    background::whenFinished(
+        relist(std::move(saved.files), files_.size(), saved.selected), this, [this, kept] {
+            keeping_ = true;
+            connect(this, &LibraryViewModel::filesChanged, this, &LibraryViewModel::saveSoon);
+            connect(this, &LibraryViewModel::selectionChanged, this, &LibraryViewModel::saveSoon);
+            saveLibrary();
+            kept->finish();
+        });
+    return kept->future();
+}
+
+LibraryViewModel::~LibraryViewModel() {
+    if (keeping_ && saveTimer_->isActive())
+        saveLibrary();
+}
+
+void LibraryViewModel::saveSoon() {
+    if (keeping_)
+        saveTimer_->start();
+}
+
+void LibraryViewModel::saveLibrary() {
+    SavedLibrary saved;
+    saved.files.reserve(static_cast<std::size_t>(files_.size()));
+    for (const InputFile* file : files_) {
+        if (file->id() == selection_)
+            saved.selected = saved.files.size();
+        saved.files.push_back({file->url(), file->settings()});
+    }
+    settingsStore_->saveLibrary(saved);
 }
 
 std::vector<FileExport> LibraryViewModel::categoryExports() const {
@@ -396,189 +491,6 @@ QFuture<void> LibraryViewModel::whenImported() {
     afterImports([this]() { return std::vector<InputFile*>(files_.begin(), files_.end()); },
                  [done]() { done->finish(); }, true);
     return settled;
-}
-
-void LibraryViewModel::startWrite(const InputFile& file, const Path& target,
-                                  std::function<void(std::optional<QString> failure)> then) {
-    // A file that could not be read would come out as an empty .gpi.
-    if (file.loadError())
-        return then(fromUtf8(
-            fileProblemLine(file.url().filename().string(), file.loadError()->toStdString())));
-    startWrite([exported = file.exportSnapshot()]() { return exported.gpiData(); }, target,
-               file.url().filename().string(), std::move(then));
-}
-
-void LibraryViewModel::startWrite(std::function<Bytes()> build, const Path& target,
-                                  std::string name,
-                                  std::function<void(std::optional<QString> failure)> then) {
-    background::run(
-        background::savePool(), this,
-        [build = std::move(build), target, fileSystem = services_.fileSystem]() {
-            writeAtomically(build(), target, *fileSystem);
-            return true;
-        },
-        [name = std::move(name), then = std::move(then)](background::Outcome<bool> outcome) {
-            if (outcome.error)
-                then(fromUtf8(fileProblemLine(name, userMessage(outcome.error))));
-            else
-                then(std::nullopt);
-        });
-}
-
-QFuture<SaveSummary> LibraryViewModel::write(InputFile& file, const Path& target,
-                                             SaveSummary summary) {
-    auto done = std::make_shared<QPromise<SaveSummary>>();
-    done->start();
-    QFuture<SaveSummary> result = done->future();
-    QPointer<InputFile> pointer(&file);
-    afterImports(
-        [pointer]() {
-            return pointer ? std::vector<InputFile*>{pointer} : std::vector<InputFile*>{};
-        },
-        [this, pointer, target, summary, done]() {
-            if (!pointer || !holds(pointer)) {
-                done->addResult(summary);
-                done->finish();
-                return;
-            }
-            startWrite(*pointer, target,
-                       [target, summary, done](std::optional<QString> failure) mutable {
-                           record(summary, target, std::move(failure));
-                           done->addResult(summary);
-                           done->finish();
-                       });
-        });
-    return result;
-}
-
-QFuture<SaveSummary> LibraryViewModel::saveCombined(const Path& target) {
-    auto done = std::make_shared<QPromise<SaveSummary>>();
-    done->start();
-    QFuture<SaveSummary> result = done->future();
-    auto finish = [this, done, target](std::optional<QString> failure) {
-        SaveSummary summary;
-        record(summary, target, std::move(failure));
-        report(summary);
-        done->addResult(summary);
-        done->finish();
-    };
-    afterImports([this]() { return std::vector<InputFile*>(files_.begin(), files_.end()); },
-                 [this, target, finish]() {
-                     std::vector<FileExport> files = categoryExports();
-                     std::string name = target.filename().string();
-                     if (files.empty())
-                         return finish(
-                             fromUtf8(fileProblemLine(name, std::string(noPOIsToSendMessage))));
-                     startWrite([files = std::move(files)]() { return deviceFileData(files); },
-                                target, name, finish);
-                 },
-                 true);
-    return result;
-}
-
-struct LibraryViewModel::SaveRun {
-    Path folder;
-    // Files may be removed while the prompt is open or a write runs.
-    std::vector<QPointer<InputFile>> files;
-    std::size_t next = 0;
-    std::optional<Path> target; // of files[next], once named and confirmed
-    SaveNames names;
-    SaveSummary summary;
-    QPromise<SaveSummary> done;
-};
-
-QFuture<SaveSummary> LibraryViewModel::saveAll(const Path& folder) {
-    auto run = std::make_shared<SaveRun>();
-    run->folder = folder;
-    run->files.assign(files_.begin(), files_.end());
-    run->done.start();
-    QFuture<SaveSummary> result = run->done.future();
-    saveNext(run);
-    return result;
-}
-
-// One file after another, each once its import has been applied and the one before has been
-// written. Whatever waited (an import, the prompt, a write) comes back here, so a file removed
-// or being read again meanwhile is seen before it is written.
-void LibraryViewModel::saveNext(const std::shared_ptr<SaveRun>& run) {
-    while (run->next < run->files.size()) {
-        QPointer<InputFile> file = run->files[run->next];
-        if (!file || !holds(file)) {
-            run->target.reset();
-            ++run->next;
-            continue;
-        }
-        if (pendingImport(file).isValid()) {
-            afterImports(
-                [file]() {
-                    return file ? std::vector<InputFile*>{file} : std::vector<InputFile*>{};
-                },
-                [this, run]() { saveNext(run); });
-            return;
-        }
-        if (run->target) {
-            startWrite(*file, *run->target, [this, run](std::optional<QString> failure) {
-                record(run->summary, *run->target, std::move(failure));
-                run->target.reset();
-                ++run->next;
-                saveNext(run);
-            });
-            return;
-        }
-        if (file->loadError()) {
-            ++run->next;
-            continue;
-        }
-        Path target = run->folder / run->names.next(file->url().stem().string());
-        if (!services_.fileSystem->fileExists(target)) {
-            run->target = target;
-            continue;
-        }
-        if (!services_.confirmReplace)
-            return decided(run, target, ReplaceDecision::stop);
-        services_.confirmReplace(
-            target, [this, guard = QPointer(this), run, target](ReplaceDecision decision) {
-                if (guard)
-                    decided(run, target, decision);
-            });
-        return;
-    }
-    finishSave(run);
-}
-
-void LibraryViewModel::decided(const std::shared_ptr<SaveRun>& run, const Path& target,
-                               ReplaceDecision decision) {
-    switch (decision) {
-    case ReplaceDecision::replace:
-        run->target = target;
-        break;
-    case ReplaceDecision::skip:
-        run->summary.skipped.push_back(target);
-        ++run->next;
-        break;
-    case ReplaceDecision::stop:
-        run->summary.cancelled = true;
-        return finishSave(run);
-    }
-    saveNext(run);
-}
-
-void LibraryViewModel::finishSave(const std::shared_ptr<SaveRun>& run) {
-    report(run->summary);
-    run->done.addResult(run->summary);
-    run->done.finish();
-}
-
-void LibraryViewModel::report(const SaveSummary& summary) {
-    std::string status =
-        saveStatusMessage(summary.written.size(), summary.skipped.size(), summary.cancelled);
-    setStatusMessage(status.empty() ? std::nullopt : std::optional(fromUtf8(status)));
-    if (!summary.failures.empty()) {
-        std::vector<std::string> lines;
-        for (const QString& line : summary.failures)
-            lines.push_back(line.toStdString());
-        setAlertMessage(fromUtf8(saveFailuresMessage(lines)));
-    }
 }
 
 } // namespace marklode

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPromise>
 #include <QString>
+#include <QTimer>
 #include <QUuid>
 #include <cstdint>
 #include <functional>
@@ -69,6 +70,8 @@ class LibraryViewModel : public QObject {
   public:
     LibraryViewModel(const QLocale& locale, std::shared_ptr<SettingsStore> settingsStore,
                      LibraryServices services = {}, QObject* parent = nullptr);
+    // Saves what has changed since the last save, when the library is kept across launches.
+    ~LibraryViewModel() override;
 
     const QList<InputFile*>& files() const { return files_; }
     const std::optional<QUuid>& selection() const { return selection_; }
@@ -85,7 +88,18 @@ class LibraryViewModel : public QObject {
     // been read off the main thread; the future finishes after they have loaded, one after
     // another, and the alert is set.
     QFuture<void> add(const std::vector<Path>& urls);
+    // Lists files again as they were: at the position, in order, each with its settings, and
+    // selects the one given; what can't be read is said by the file alone, and a file missing
+    // from the disk is marked so. Files listed already are left as they are.
+    QFuture<void> relist(std::vector<ListedFile> files, qsizetype position,
+                         std::optional<std::size_t> select = std::nullopt);
     void remove(const QUuid& id);
+    void removeAll();
+    // The listed file at the path, however the path is spelled; none when it isn't listed.
+    InputFile* listedFile(const Path& url) const;
+    // From now on the list, each file's settings and the selection are saved in the settings
+    // store as they change; first the list saved last time comes back. Finishes once it has.
+    QFuture<void> keepAcrossLaunches();
     // Reads a listed file afresh, keeping its settings; one deleted on disk keeps what it
     // showed and is marked so. Files also are read again when given again, and by themselves
     // when they change on disk.
@@ -129,7 +143,11 @@ class LibraryViewModel : public QObject {
 
   private:
     struct AddRun;
+    QFuture<void> startAdd(const std::vector<Path>& urls, const std::shared_ptr<AddRun>& run);
     void listNext(const std::shared_ptr<AddRun>& run);
+    void removeWhere(const std::function<bool(const InputFile*)>& removed);
+    void saveSoon();
+    void saveLibrary();
     struct SaveRun;
     void loadNext(const std::shared_ptr<AddRun>& run);
     void finishAdd(const AddRun& run);
@@ -165,6 +183,8 @@ class LibraryViewModel : public QObject {
     // Listed files whose first import has not started yet.
     std::unordered_set<const InputFile*> unread_;
     InputFileWatcher* watcher_;
+    QTimer* saveTimer_ = nullptr;
+    bool keeping_ = false;
     bool hasCategories_ = false;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/import/SpeedUnit.h"
+#include "models/FileSettings.h"
 #include "rules/ExportSettings.h"
 
 #include <QLocale>
@@ -20,8 +21,8 @@ struct ExportDefaults {
     bool operator==(const ExportDefaults&) const = default;
 };
 
-// The per-user defaults for new files, kept across launches. Every load reads the preferences
-// afresh and every save overwrites all four keys.
+// The per-user defaults for new files and the library as the user left it, kept across
+// launches. Every load reads the preferences afresh and every save overwrites what it holds.
 class SettingsStore {
   public:
     // The user's own preferences file and the locale named in the environment.
@@ -31,6 +32,10 @@ class SettingsStore {
 
     ExportDefaults load() const;
     void save(const ExportDefaults& settings);
+
+    // Settings that can't be read back as any of their values are the defaults instead.
+    SavedLibrary loadLibrary() const;
+    void saveLibrary(const SavedLibrary& library);
 
     // Miles per hour and feet exactly when the locale's region is the United States; a name
     // without a region ("en", "C") is not.

@@ -437,3 +437,52 @@ TEST_F(LibraryViewModelTest, SaveFailuresAreListedAndTheRestIsSaved) {
 }
 
 } // namespace
+
+// Closing the program and starting it again brings back the list as it was: its files in
+// order, each with its settings, the selection, and a file gone meanwhile marked so.
+TEST_F(LibraryViewModelTest, TheListComesBackAfterARestart) {
+    Path ini = out / "settings.ini";
+    auto restart = [&] {
+        auto store = std::make_shared<SettingsStore>(
+            std::make_unique<QSettings>(QString::fromStdString(ini.string()), QSettings::IniFormat),
+            "de_DE.UTF-8");
+        auto library =
+            std::make_unique<LibraryViewModel>(QLocale(QStringLiteral("en_US")), std::move(store));
+        await(library->keepAcrossLaunches());
+        return library;
+    };
+    Path gone = dir.write("gone.csv", oneRow);
+    {
+        auto first = restart();
+        EXPECT_TRUE(first->files().isEmpty());
+        await(first->add({dir.write("b.gpx", gpxRow), dir.write("a.csv", oneRow), gone}));
+        InputFile* a = first->files()[1];
+        a->setCategoryName(QStringLiteral("Cameras"));
+        a->setSpeedUnit(SpeedUnit::milesPerHour);
+        a->setProximityMode(ProximityMode::fixed);
+        a->setFixedProximity(120);
+        first->setSelection(a->id());
+    }
+    std::filesystem::remove(gone);
+    auto second = restart();
+    std::vector<std::string> listed;
+    for (const InputFile* file : second->files())
+        listed.push_back(file->url().filename().string());
+    EXPECT_EQ(listed, (std::vector<std::string>{"b.gpx", "a.csv", "gone.csv"}));
+    ASSERT_EQ(second->files().size(), 3);
+    const InputFile* a = second->files()[1];
+    EXPECT_EQ(a->settings(), (FileSettings{QStringLiteral("Cameras"),
+                                           SpeedUnit::milesPerHour,
+                                           ProximityMode::fixed,
+                                           DistanceUnit::meters,
+                                           120,
+                                           {}}));
+    EXPECT_EQ(second->selectedFile(), a);
+    EXPECT_EQ(a->rows().size(), 1u);
+    EXPECT_TRUE(second->files()[2]->isDeletedOnDisk() && second->files()[2]->loadError());
+    EXPECT_FALSE(second->alertMessage()) << "a file gone is said by its row alone";
+
+    second->removeAll();
+    second.reset();
+    EXPECT_TRUE(restart()->files().isEmpty());
+}

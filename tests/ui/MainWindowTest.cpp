@@ -433,6 +433,51 @@ TEST_F(MainWindowTest, TheSidebarWorksFromTheKeyboard) {
     EXPECT_TRUE(library->files().isEmpty());
 }
 
+// Ctrl+Z takes back taking files off the list and each change of a file's settings.
+TEST_F(MainWindowTest, UndoTakesBackRemovalsAndSettingChanges) {
+    addFile("a.csv", std::string(oneRow));
+    InputFile* b = addFile("b.csv", std::string(oneRow));
+    addFile("c.csv", std::string(oneRow));
+    auto names = [&] {
+        QStringList listed;
+        for (const InputFile* file : library->files())
+            listed << QString::fromStdString(file->url().filename().string()) + ":" +
+                          file->categoryName();
+        return listed.join(' ');
+    };
+    QAction* undo = window->undoAction();
+    for (const char* typed : {"B", "Bu", "Bus"})
+        b->setCategoryName(QString::fromLatin1(typed));
+    ASSERT_EQ(b->speedUnit(), SpeedUnit::milesPerHour) << "as the fixture's region has it";
+    b->setSpeedUnit(SpeedUnit::kilometersPerHour);
+    EXPECT_EQ(undo->text(), "Undo Change Speed Unit");
+    undo->trigger();
+    EXPECT_EQ(b->speedUnit(), SpeedUnit::milesPerHour);
+    EXPECT_EQ(undo->text(), "Undo Change Category Name") << "a name typed is one step";
+    undo->trigger();
+    EXPECT_EQ(b->categoryName(), "b");
+    window->redoAction()->trigger();
+    EXPECT_EQ(names(), "a.csv:a b.csv:Bus c.csv:c");
+
+    library->setSelection(b->id());
+    window->sidebar()->list()->setFocus();
+    QTest::keyClick(window->sidebar()->list(), Qt::Key_Delete);
+    EXPECT_EQ(names(), "a.csv:a c.csv:c");
+    EXPECT_EQ(undo->text(), "Undo Remove from List");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return library->files().size() == 3; }));
+    EXPECT_EQ(names(), "a.csv:a b.csv:Bus c.csv:c") << "back in its place, with its settings";
+    EXPECT_EQ(library->selectedFile(), library->files()[1]);
+
+    window->closeAllAction()->trigger();
+    EXPECT_TRUE(library->files().isEmpty());
+    undo->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return library->files().size() == 3; }));
+    EXPECT_EQ(names(), "a.csv:a b.csv:Bus c.csv:c");
+}
+
 // The menu bar's Device menu acts on the selected device, each entry only when it applies.
 TEST_F(MainWindowTest, TheDeviceMenuOffersWhatAppliesToTheSelectedDevice) {
     QMenu menu;

@@ -6,6 +6,7 @@
 #include "ui/devices/DeviceActions.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
+#include "ui/main/LibraryUndo.h"
 #include "ui/main/Sidebar.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -91,6 +92,16 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
             presentSaveFilePanel(*file, library_, this);
     });
     connect(saveAll_, &QAction::triggered, this, [this] { presentSaveAllPanel(library_, this); });
+    libraryUndo_ = new LibraryUndo(library_, this);
+    closeAll_ = new QAction(tr("Close All"), this);
+    closeAll_->setStatusTip(tr("Take every file off the list"));
+    connect(closeAll_, &QAction::triggered, libraryUndo_, &LibraryUndo::removeAll);
+    // Named for what they take back: "Undo Remove from List".
+    undo_ = libraryUndo_->stack()->createUndoAction(this, tr("Undo"));
+    undo_->setShortcut(QKeySequence::Undo);
+    redo_ = libraryUndo_->stack()->createRedoAction(this, tr("Redo"));
+    redo_->setShortcut(QKeySequence::Redo);
+    addActions({undo_, redo_});
 
     auto* toolbar = addToolBar(QStringLiteral("File actions"));
     toolbar->setObjectName(QStringLiteral("fileActions"));
@@ -128,7 +139,7 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     split->setObjectName(QStringLiteral("split"));
     split->setChildrenCollapsible(false);
     deviceActions_ = new DeviceActions(library_, devices_, this);
-    sidebar_ = new Sidebar(library_, devices_, *deviceActions_);
+    sidebar_ = new Sidebar(library_, *libraryUndo_, devices_, *deviceActions_);
     detail_ = new QStackedWidget;
     dropZone_ = new DropZone(library_);
     detail_->addWidget(dropZone_);
@@ -172,6 +183,7 @@ void MainWindow::updateActions() {
     reloadFile_->setEnabled(library_.selectedFile() != nullptr);
     saveAll_->setEnabled(!library_.files().isEmpty());
     saveCombined_->setEnabled(!library_.files().isEmpty());
+    closeAll_->setEnabled(!library_.files().isEmpty());
 }
 
 void MainWindow::updateDetail() {

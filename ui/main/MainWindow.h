@@ -20,6 +20,7 @@ class DeviceActions;
 class DropZone;
 class FileDetailView;
 class InputFile;
+class LibraryUndo;
 class LibraryViewModel;
 class Sidebar;
 
@@ -37,6 +38,9 @@ class MainWindow : public QMainWindow {
     QAction* saveFileAction() const { return saveFile_; }
     QAction* saveAllAction() const { return saveAll_; }
     QAction* saveCombinedAction() const { return saveCombined_; }
+    QAction* closeAllAction() const { return closeAll_; }
+    QAction* undoAction() const { return undo_; }
+    QAction* redoAction() const { return redo_; }
     Sidebar* sidebar() const { return sidebar_; }
     QLineEdit* searchField() const { return search_; }
     // The selected file's view; null while the drop zone shows.
@@ -64,6 +68,10 @@ class MainWindow : public QMainWindow {
     QAction* saveFile_;
     QAction* saveAll_;
     QAction* saveCombined_;
+    QAction* closeAll_;
+    QAction* undo_;
+    QAction* redo_;
+    LibraryUndo* libraryUndo_;
     Sidebar* sidebar_;
     QStackedWidget* detail_;
     DropZone* dropZone_;

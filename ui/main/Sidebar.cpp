@@ -6,6 +6,7 @@
 #include "ui/devices/DeviceActions.h"
 #include "ui/devices/NoDeviceHelp.h"
 #include "ui/main/IssuesPopover.h"
+#include "ui/main/LibraryUndo.h"
 #include "ui/main/SidebarDelegate.h"
 #include "ui/main/SidebarModel.h"
 
@@ -22,9 +23,9 @@ namespace marklode {
 
 using Kind = SidebarModel::RowKind;
 
-Sidebar::Sidebar(LibraryViewModel& library, DeviceViewModel& devices, DeviceActions& actions,
-                 QWidget* parent)
-    : QWidget(parent), library_(library), devices_(devices), actions_(actions) {
+Sidebar::Sidebar(LibraryViewModel& library, LibraryUndo& undo, DeviceViewModel& devices,
+                 DeviceActions& actions, QWidget* parent)
+    : QWidget(parent), library_(library), undo_(undo), devices_(devices), actions_(actions) {
     setMinimumWidth(220);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -113,8 +114,7 @@ void Sidebar::showContextMenu(const QPoint& at) {
     QMenu menu(this);
     if (InputFile* file = model_->fileAt(index)) {
         QUuid id = file->id();
-        menu.addAction(QStringLiteral("Remove from List"), this,
-                       [this, id] { library_.remove(id); });
+        menu.addAction(QStringLiteral("Remove from List"), this, [this, id] { undo_.remove(id); });
     } else if (auto device = model_->deviceAt(index)) {
         actions_.addTo(menu, *device);
     } else {
@@ -137,7 +137,7 @@ bool Sidebar::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace) {
             if (InputFile* file = library_.selectedFile())
-                library_.remove(file->id());
+                undo_.remove(file->id());
             return true;
         }
         bool activate = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||

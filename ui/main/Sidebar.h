@@ -9,6 +9,7 @@ class QTreeView;
 namespace marklode {
 
 class DeviceActions;
+class LibraryUndo;
 class LibraryViewModel;
 class SidebarModel;
 class SidebarDelegate;
@@ -18,8 +19,8 @@ class SidebarDelegate;
 class Sidebar : public QWidget {
     Q_OBJECT
   public:
-    Sidebar(LibraryViewModel& library, DeviceViewModel& devices, DeviceActions& actions,
-            QWidget* parent = nullptr);
+    Sidebar(LibraryViewModel& library, LibraryUndo& undo, DeviceViewModel& devices,
+            DeviceActions& actions, QWidget* parent = nullptr);
 
     QTreeView* list() const { return list_; }
     SidebarModel* model() const { return model_; }
@@ -34,6 +35,7 @@ class Sidebar : public QWidget {
     void placeNoDeviceHelp();
 
     LibraryViewModel& library_;
+    LibraryUndo& undo_;
     DeviceViewModel& devices_;
     DeviceActions& actions_;
     QTreeView* list_;

@@ -191,6 +191,8 @@ QVariant SidebarModel::data(const QModelIndex& index, int role) const {
         auto detail = [&] {
             if (file->isLoading())
                 return QStringLiteral("Reading\u2026");
+            if (file->loadError() && file->isDeletedOnDisk())
+                return tr("No longer on disk");
             if (file->loadError())
                 return QStringLiteral("Could not read file");
             QString count = poiCountText(file->rows().size(), library_.locale());

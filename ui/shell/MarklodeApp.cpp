@@ -52,6 +52,7 @@ MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
     main_ = window.get();
     installMenus(*window);
     window_ = std::move(window);
+    library_->keepAcrossLaunches();
 }
 
 // Tile servers ask to know who is fetching and how to reach them.
@@ -75,8 +76,11 @@ void MarklodeApp::installMenus(MainWindow& window) {
     file->addActions(
         {window.saveFileAction(), window.saveAllAction(), window.saveCombinedAction()});
     file->addSeparator();
+    file->addAction(window.closeAllAction());
+    file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("Quit"), qApp, &QApplication::quit);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    bar->addMenu(tr("&Edit"))->addActions({window.undoAction(), window.redoAction()});
     window.deviceActions()->addSelectedDeviceActions(*bar->addMenu(tr("&Device")));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("About Marklode"), this, [this] { showAbout(); });
