@@ -5,6 +5,7 @@
 #include "core/io/ReadFile.h"
 #include "core/text/TextClasses.h"
 #include "models/BackgroundTask.h"
+#include "rules/ImportedContents.h"
 #include "rules/LibraryMessages.h"
 #include "rules/ProximityRule.h"
 #include "rules/SidecarIcon.h"
@@ -28,16 +29,7 @@ std::shared_ptr<const ImportedContents> importFile(const InputReader& read, cons
     ImportResult result = kind == InputFile::Kind::gpx ? GPXImporter().importData(bytes)
                                                        : CSVImporter(speedUnit).importData(bytes);
     bytes = {};
-    ImportedContents imported;
-    imported.rows.reserve(result.pois.size());
-    imported.searchKeys.reserve(result.pois.size());
-    std::int64_t position = 0;
-    for (POI& poi : result.pois) {
-        imported.searchKeys.push_back(searchKey(poi));
-        imported.rows.push_back(POIRow{position++, std::move(poi)});
-    }
-    imported.issues = std::move(result.issues);
-    return background::share(std::move(imported));
+    return background::share(importedContents(std::move(result)));
 }
 
 // Rounded half away from zero; values beyond a 64-bit integer are shown without one.

@@ -7,9 +7,9 @@
 #include "core/io/FileSystem.h"
 #include "core/io/ReadFile.h"
 #include "models/BackgroundTask.h"
-#include "models/FileExport.h"
 #include "models/SettingsStore.h"
 #include "rules/ExportSettings.h"
+#include "rules/FileExport.h"
 #include "rules/ProximityRule.h"
 #include "rules/SidecarIcon.h"
 

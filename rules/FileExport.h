@@ -2,31 +2,17 @@
 
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIWriter.h"
-#include "core/import/ImportIssue.h"
 #include "core/import/POI.h"
+#include "rules/ImportedContents.h"
 #include "rules/ProximityRule.h"
 
-#include <cstdint>
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace marklode {
-
-struct POIRow {
-    std::int64_t id = 0; // the POI's position in the import result
-    POI poi;
-    bool operator==(const POIRow&) const = default;
-};
-
-// What one import of a file produced. Never changed once made, so that saves and sends can
-// read it on other threads while the file shows it.
-struct ImportedContents {
-    std::vector<POIRow> rows;
-    std::vector<std::string> searchKeys; // parallel to rows
-    std::vector<ImportIssue> issues;
-};
 
 // Everything a file's .gpi is built from. Taken on the main thread without copying a POI; the
 // bytes are built from it on any thread.

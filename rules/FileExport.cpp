@@ -1,4 +1,4 @@
-#include "models/FileExport.h"
+#include "rules/FileExport.h"
 
 #include "rules/MarklodeWriters.h"
 
