@@ -42,10 +42,6 @@ std::optional<GPIWriter::TimePoint> timestampOption(const Arguments& args) {
     return GPIWriter::TimePoint(std::chrono::seconds(*seconds));
 }
 
-ProximityMode proximityModeByKind(InputKind kind) {
-    return kind == InputKind::gpx ? ProximityMode::fromFile : ProximityMode::off;
-}
-
 } // namespace
 
 std::vector<OptionSpec> withConvertSettingOptions(std::initializer_list<OptionSpec> own) {
@@ -141,7 +137,7 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
             }
         }
     }
-    ProximitySettings proximity{settings.proximityMode.value_or(proximityModeByKind(kind)),
+    ProximitySettings proximity{settings.proximityMode.value_or(defaultProximityMode(kind)),
                                 settings.fixedProximity, settings.distanceUnit};
     input.effectivePOIs.reserve(result.pois.size());
     for (POI& poi : result.pois)
