@@ -31,6 +31,12 @@ struct FileExport {
     Bytes gpiData() const;
 };
 
+// The category FileExport::category builds, straight from an import that is written once and
+// not kept: its POIs are moved rather than copied, so a large file costs no second copy.
+// Throws FixedProximityError.
+GPICategory exportedCategory(std::string categoryName, std::optional<GPIIcon> icon,
+                             const ProximitySettings& proximity, std::vector<POI> pois);
+
 // The combined device file: one category per file, in the given order. Throws GPIWriterError
 // and FixedProximityError.
 Bytes deviceFileData(const std::vector<FileExport>& files);
