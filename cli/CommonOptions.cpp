@@ -2,10 +2,7 @@
 
 #include "cli/Environment.h"
 #include "cli/Printing.h"
-#include "core/import/CSVImporter.h"
-#include "core/import/GPXImporter.h"
 #include "core/io/ReadFile.h"
-#include "core/text/TextClasses.h"
 #include "rules/ExportSettings.h"
 
 #include <filesystem>
@@ -38,8 +35,7 @@ std::optional<InputKind> formatOption(const Arguments& args) {
 InputKind inputKind(const std::string& path, std::optional<InputKind> format) {
     if (format)
         return *format;
-    return lowercased(std::filesystem::path(path).extension().string()) == ".gpx" ? InputKind::gpx
-                                                                                  : InputKind::csv;
+    return inputKindOf(path);
 }
 
 ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit speedUnit,
@@ -50,10 +46,7 @@ ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit spee
     if (io.errIsTerminal && path != standardInputName &&
         std::filesystem::file_size(path, ignored) >= largeFile && !ignored)
         io.err << "Reading " << printable(path) << "…\n";
-    std::string bytes = readCommandLineInput(path);
-    if (kind == InputKind::gpx)
-        return GPXImporter().importData(bytes);
-    return CSVImporter(speedUnit).importData(bytes);
+    return importData(readCommandLineInput(path), kind, speedUnit);
 }
 
 void printIssues(Streams& io, const std::string& path, const ImportResult& result) {

@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 #include "core/import/ImportIssue.h"
 #include "core/import/SpeedUnit.h"
+#include "rules/InputKind.h"
 
 #include <optional>
 #include <string>
@@ -11,8 +12,6 @@ namespace marklode::cli {
 
 // --speed-unit kmh|mph, defaulting by the locale rule.
 SpeedUnit speedUnitOption(const Arguments& args);
-
-enum class InputKind { csv, gpx };
 
 // --format csv|gpx, for inputs whose names don't tell (standard input, a pipe); nothing when not
 // given.

@@ -24,13 +24,14 @@ std::string describeWritten(const std::string& target, std::size_t pois, std::si
 bool writeOwnFile(const PreparedInput& input, const std::filesystem::path& target,
                   const ConvertSettings& settings, Streams& io) {
     try {
-        ownFileWriter(input.categoryName, input.icon, settings.timestamp)
-            .write(input.effectivePOIs, target, LocalFileSystem{});
+        const GPICategory& category = input.category;
+        ownFileWriter(category.name, category.icon, settings.timestamp)
+            .write(category.pois, target, LocalFileSystem{});
     } catch (...) {
         reportCurrentFailureOf(io, input.path);
         return false;
     }
-    io.out << describeWritten(target.string(), input.effectivePOIs.size(), 1) << '\n';
+    io.out << describeWritten(target.string(), input.category.pois.size(), 1) << '\n';
     return true;
 }
 

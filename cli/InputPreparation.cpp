@@ -5,6 +5,7 @@
 #include "core/io/ReadFile.h"
 #include "core/text/NumberSyntax.h"
 #include "rules/ExportSettings.h"
+#include "rules/FileExport.h"
 #include "rules/ProximityRule.h"
 #include "rules/SidecarIcon.h"
 
@@ -40,10 +41,6 @@ std::optional<GPIWriter::TimePoint> timestampOption(const Arguments& args) {
     if (!seconds)
         throw UsageError(std::string(origin) + " must be a whole number of seconds since 1970");
     return GPIWriter::TimePoint(std::chrono::seconds(*seconds));
-}
-
-ProximityMode proximityModeByKind(InputKind kind) {
-    return kind == InputKind::gpx ? ProximityMode::fromFile : ProximityMode::off;
 }
 
 } // namespace
@@ -126,27 +123,24 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
     }
     printIssues(io, path, result);
 
-    PreparedInput input;
-    input.path = path;
-    input.categoryName = settings.categoryName.value_or(proposedCategoryName(path));
-    input.icon = settings.icon;
+    std::string categoryName = settings.categoryName.value_or(proposedCategoryName(path));
+    std::optional<GPIIcon> icon = settings.icon;
     // Standard input has no folder to hold an icon beside it.
-    if (!input.icon && path != standardInputName) {
+    if (!icon && path != standardInputName) {
         if (auto sidecar = findSidecarIcon(path)) {
             try {
-                input.icon = GPIIcon::contentsOf(*sidecar);
+                icon = GPIIcon::contentsOf(*sidecar);
             } catch (...) {
                 // As in the application: the built-in icon is used and the reason is shown.
                 reportCurrentFailureOf(io, sidecar->filename().string());
             }
         }
     }
-    ProximitySettings proximity{settings.proximityMode.value_or(proximityModeByKind(kind)),
+    ProximitySettings proximity{settings.proximityMode.value_or(defaultProximityMode(kind)),
                                 settings.fixedProximity, settings.distanceUnit};
-    input.effectivePOIs.reserve(result.pois.size());
-    for (POI& poi : result.pois)
-        input.effectivePOIs.push_back(effectivePOI(std::move(poi), proximity));
-    return input;
+    // The import is not kept, so its POIs are moved into the category rather than copied.
+    return PreparedInput{path, exportedCategory(std::move(categoryName), std::move(icon), proximity,
+                                                std::move(result.pois))};
 }
 
 std::vector<GPICategory> categoriesOf(const std::vector<std::string>& inputs,
@@ -158,10 +152,8 @@ std::vector<GPICategory> categoriesOf(const std::vector<std::string>& inputs,
             failed = true;
             continue;
         }
-        if (!prepared->effectivePOIs.empty())
-            categories.push_back(GPICategory{std::move(prepared->categoryName),
-                                             std::move(prepared->effectivePOIs),
-                                             std::move(prepared->icon)});
+        if (!prepared->category.pois.empty())
+            categories.push_back(std::move(prepared->category));
     }
     return categories;
 }

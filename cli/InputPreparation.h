@@ -35,12 +35,10 @@ ConvertSettings convertSettings(const Arguments& args);
 // UsageError passes through.
 std::optional<ConvertSettings> convertSettingsOrReport(const Arguments& args, Streams& io);
 
-// One input as the application holds it after loading: its category, effective POIs and icon.
+// One input as the application writes it: its category, with the effective POIs and the icon.
 struct PreparedInput {
     std::string path;
-    std::string categoryName;
-    std::vector<POI> effectivePOIs;
-    std::optional<GPIIcon> icon;
+    GPICategory category;
 };
 
 // Imports the input and applies the settings. Skipped rows and an unusable sidecar icon are

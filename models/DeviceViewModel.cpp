@@ -3,9 +3,9 @@
 #include "core/devices/DeviceScanner.h"
 #include "core/io/LocalFileSystem.h"
 #include "models/BackgroundTask.h"
-#include "models/FileExport.h"
 #include "models/LibraryViewModel.h"
 #include "models/QtText.h"
+#include "rules/FileExport.h"
 #include "rules/TransferMessages.h"
 #include "rules/UserMessage.h"
 

@@ -1,11 +1,10 @@
 #include "models/InputFile.h"
 
-#include "core/import/CSVImporter.h"
-#include "core/import/GPXImporter.h"
 #include "core/io/ReadFile.h"
-#include "core/text/TextClasses.h"
 #include "models/BackgroundTask.h"
 #include "models/QtText.h"
+#include "rules/ImportedContents.h"
+#include "rules/InputKind.h"
 #include "rules/LibraryMessages.h"
 #include "rules/ProximityRule.h"
 #include "rules/SidecarIcon.h"
@@ -24,21 +23,10 @@ namespace {
 // Runs in the background: everything that scales with the file's size happens here, so the
 // main thread only puts the finished contents in place.
 std::shared_ptr<const ImportedContents> importFile(const InputReader& read, const Path& url,
-                                                   InputFile::Kind kind, SpeedUnit speedUnit) {
-    std::string bytes = read(url);
-    ImportResult result = kind == InputFile::Kind::gpx ? GPXImporter().importData(bytes)
-                                                       : CSVImporter(speedUnit).importData(bytes);
-    bytes = {};
-    ImportedContents imported;
-    imported.rows.reserve(result.pois.size());
-    imported.searchKeys.reserve(result.pois.size());
-    std::int64_t position = 0;
-    for (POI& poi : result.pois) {
-        imported.searchKeys.push_back(searchKey(poi));
-        imported.rows.push_back(POIRow{position++, std::move(poi)});
-    }
-    imported.issues = std::move(result.issues);
-    return background::share(std::move(imported));
+                                                   InputKind kind, SpeedUnit speedUnit) {
+    // A temporary: the bytes are freed before the contents are built, never held with them.
+    ImportResult result = importData(read(url), kind, speedUnit);
+    return background::share(importedContents(std::move(result)));
 }
 
 // Rounded half away from zero; values beyond a 64-bit integer are shown without one.
@@ -53,8 +41,7 @@ QString wholeNumber(double value) {
 
 InputFile::InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsStore> settingsStore,
                      QObject* parent)
-    : QObject(parent), id_(QUuid::createUuid()), url_(std::move(url)),
-      kind_(lowercased(url_.extension().string()) == ".gpx" ? Kind::gpx : Kind::csv),
+    : QObject(parent), id_(QUuid::createUuid()), url_(std::move(url)), kind_(inputKindOf(url_)),
       categoryName_(fromUtf8(proposedCategoryName(url_))), settingsStore_(std::move(settingsStore)),
       contents_(background::share(ImportedContents{})) {
     ExportDefaults defaults;
@@ -69,9 +56,9 @@ InputFile::InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsSt
     proximityMode_ = defaults.proximityMode;
     distanceUnit_ = defaults.distanceUnit;
     fixedProximity_ = defaults.fixedProximity;
-    // CSV files carry no distances; not written back to the store.
-    if (kind_ == Kind::csv && proximityMode_ == ProximityMode::fromFile)
-        proximityMode_ = ProximityMode::off;
+    // Distances from the file only where its kind carries them; not written back to the store.
+    if (proximityMode_ == ProximityMode::fromFile)
+        proximityMode_ = defaultProximityMode(kind_);
 }
 
 void InputFile::setCategoryName(const QString& name) {

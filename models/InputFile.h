@@ -7,10 +7,11 @@
 #include "core/io/FileSystem.h"
 #include "core/io/ReadFile.h"
 #include "models/BackgroundTask.h"
-#include "models/FileExport.h"
 #include "models/FileSettings.h"
 #include "models/SettingsStore.h"
 #include "rules/ExportSettings.h"
+#include "rules/FileExport.h"
+#include "rules/InputKind.h"
 #include "rules/ProximityRule.h"
 #include "rules/SidecarIcon.h"
 
@@ -64,16 +65,13 @@ class InputFile : public QObject {
                    isDeletedOnDiskChanged)
 
   public:
-    enum class Kind { csv, gpx };
-    Q_ENUM(Kind)
-
     // No I/O: the settings come from the store, or from the locale without one.
     InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsStore> settingsStore,
               QObject* parent = nullptr);
 
     const QUuid& id() const { return id_; }
     const Path& url() const { return url_; }
-    Kind kind() const { return kind_; }
+    InputKind kind() const { return kind_; }
 
     const QString& categoryName() const { return categoryName_; }
     void setCategoryName(const QString& name);
@@ -169,7 +167,7 @@ class InputFile : public QObject {
 
     QUuid id_;
     Path url_;
-    Kind kind_;
+    InputKind kind_;
     QString categoryName_;
     SpeedUnit speedUnit_;
     QFuture<void> reloadTask_;

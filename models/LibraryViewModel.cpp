@@ -1,10 +1,10 @@
 #include "models/LibraryViewModel.h"
 
 #include "core/io/LocalFileSystem.h"
-#include "core/text/TextClasses.h"
 #include "models/BackgroundTask.h"
 #include "models/NaturalOrder.h"
 #include "models/QtText.h"
+#include "rules/InputKind.h"
 #include "rules/LibraryMessages.h"
 #include "rules/SidecarIcon.h"
 
@@ -21,11 +21,6 @@
 namespace marklode {
 
 namespace {
-
-bool hasInputExtension(const Path& path) {
-    std::string extension = lowercased(path.extension().string());
-    return extension == ".csv" || extension == ".gpx";
-}
 
 // "." and ".." resolved, so one file reached two ways is added once.
 Path standardized(const Path& url) {

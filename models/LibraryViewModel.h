@@ -2,10 +2,10 @@
 
 #include "core/gpi/GPIWriter.h"
 #include "core/io/LocalFileSystem.h"
-#include "models/FileExport.h"
 #include "models/InputFile.h"
 #include "models/InputFileWatcher.h"
 #include "models/SettingsStore.h"
+#include "rules/FileExport.h"
 
 #include <QFuture>
 #include <QList>

@@ -41,15 +41,15 @@ TEST_F(InputFileTest, CreationTakesKindNameAndDefaults) {
     store->save({SpeedUnit::milesPerHour, ProximityMode::fromFile, DistanceUnit::feet, 120});
     struct Case {
         const char* name;
-        InputFile::Kind kind;
+        InputKind kind;
         const char* category;
         ProximityMode mode;
     };
     // CSV files carry no distances, so "from the file" starts as off for them.
     const Case cases[] = {
-        {"route.GPX", InputFile::Kind::gpx, "route", ProximityMode::fromFile},
-        {"notes.txt", InputFile::Kind::csv, "notes", ProximityMode::off},
-        {"Stops.final.csv", InputFile::Kind::csv, "Stops.final", ProximityMode::off},
+        {"route.GPX", InputKind::gpx, "route", ProximityMode::fromFile},
+        {"notes.txt", InputKind::csv, "notes", ProximityMode::off},
+        {"Stops.final.csv", InputKind::csv, "Stops.final", ProximityMode::off},
     };
     for (const Case& c : cases) {
         InputFile file(dir / c.name, QLocale(QStringLiteral("de_DE")), store);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "models/FileExport.h"
+#include "rules/ImportedContents.h"
 
 #include <cstddef>
 #include <cstdint>

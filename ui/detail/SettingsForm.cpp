@@ -83,7 +83,7 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     });
     form->addRow(QStringLiteral("Category name"), category_);
 
-    if (file.kind() == InputFile::Kind::csv) {
+    if (file.kind() == InputKind::csv) {
         auto* segments = new QWidget;
         auto* row = new QHBoxLayout(segments);
         row->setContentsMargins(0, 0, 0, 0);

@@ -4,6 +4,7 @@
 #include "models/LibraryViewModel.h"
 #include "models/QtText.h"
 #include "platform/FileChooserPortal.h"
+#include "rules/InputKind.h"
 #include "ui/widgets/NextAnswer.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,16 @@ QString portalParent(QWidget* parent) {
     if (!parent || QGuiApplication::platformName() != QLatin1String("xcb"))
         return {};
     return QStringLiteral("x11:") + QString::number(parent->window()->winId(), 16);
+}
+
+// "*.csv *.CSV ...": the input kinds' extensions, in the two letter cases the patterns match.
+QString inputFilePatterns() {
+    QStringList patterns;
+    for (const InputKindRow& row : inputKinds) {
+        QString extension = fromUtf8(row.extension);
+        patterns << QStringLiteral("*") + extension << QStringLiteral("*") + extension.toUpper();
+    }
+    return patterns.join(u' ');
 }
 
 // Each folder once, in the order its first file was chosen.
@@ -158,7 +169,7 @@ void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent,
         QFileDialog::ExistingFiles,
         QFileDialog::AcceptOpen,
         QStringLiteral("Choose .csv or .gpx files, or a folder that contains them."),
-        {QStringLiteral("CSV or GPX files (*.csv *.CSV *.gpx *.GPX)"),
+        {QStringLiteral("CSV or GPX files (") + inputFilePatterns() + QStringLiteral(")"),
          QStringLiteral("All files (*)")},
         QStringLiteral("Add"),
         {},

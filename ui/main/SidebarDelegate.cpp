@@ -135,7 +135,7 @@ void SidebarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         QIcon icon;
         if (kind == Kind::file)
             icon = themedIcon(index.data(SidebarModel::fileKindRole).toInt() ==
-                                      static_cast<int>(InputFile::Kind::gpx)
+                                      static_cast<int>(InputKind::gpx)
                                   ? "gpx-track"
                                   : "x-office-spreadsheet");
         else

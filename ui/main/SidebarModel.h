@@ -27,7 +27,7 @@ class SidebarModel : public QAbstractItemModel {
         detailRole,                  // the line below the name
         isErrorRole,                 // the detail line is an error (red)
         issueCountRole,              // skipped rows of a file
-        fileKindRole,                // InputFile::Kind as int
+        fileKindRole,                // InputKind as int
         hasDeviceXMLRole,
         isSelectedDeviceRole,
     };

@@ -1,6 +1,8 @@
-#include "models/FileExport.h"
+#include "rules/FileExport.h"
 
 #include "rules/MarklodeWriters.h"
+
+#include <utility>
 
 namespace marklode {
 
@@ -20,6 +22,14 @@ GPICategory FileExport::category() const {
 Bytes FileExport::gpiData() const {
     checkFixedProximity(proximity);
     return ownFileWriter(categoryName, icon).dataFor(effectivePOIs());
+}
+
+GPICategory exportedCategory(std::string categoryName, std::optional<GPIIcon> icon,
+                             const ProximitySettings& proximity, std::vector<POI> pois) {
+    checkFixedProximity(proximity);
+    for (POI& poi : pois)
+        poi = effectivePOI(std::move(poi), proximity);
+    return GPICategory{std::move(categoryName), std::move(pois), std::move(icon)};
 }
 
 Bytes deviceFileData(const std::vector<FileExport>& files) {

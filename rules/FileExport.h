@@ -2,31 +2,17 @@
 
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIWriter.h"
-#include "core/import/ImportIssue.h"
 #include "core/import/POI.h"
+#include "rules/ImportedContents.h"
 #include "rules/ProximityRule.h"
 
-#include <cstdint>
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace marklode {
-
-struct POIRow {
-    std::int64_t id = 0; // the POI's position in the import result
-    POI poi;
-    bool operator==(const POIRow&) const = default;
-};
-
-// What one import of a file produced. Never changed once made, so that saves and sends can
-// read it on other threads while the file shows it.
-struct ImportedContents {
-    std::vector<POIRow> rows;
-    std::vector<std::string> searchKeys; // parallel to rows
-    std::vector<ImportIssue> issues;
-};
 
 // Everything a file's .gpi is built from. Taken on the main thread without copying a POI; the
 // bytes are built from it on any thread.
@@ -44,6 +30,12 @@ struct FileExport {
     // This file alone as a .gpi file. Throws GPIWriterError.
     Bytes gpiData() const;
 };
+
+// The category FileExport::category builds, straight from an import that is written once and
+// not kept: its POIs are moved rather than copied, so a large file costs no second copy.
+// Throws FixedProximityError.
+GPICategory exportedCategory(std::string categoryName, std::optional<GPIIcon> icon,
+                             const ProximitySettings& proximity, std::vector<POI> pois);
 
 // The combined device file: one category per file, in the given order. Throws GPIWriterError
 // and FixedProximityError.

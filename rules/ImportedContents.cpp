@@ -1,0 +1,22 @@
+#include "rules/ImportedContents.h"
+
+#include "rules/TextSearch.h"
+
+#include <utility>
+
+namespace marklode {
+
+ImportedContents importedContents(ImportResult result) {
+    ImportedContents imported;
+    imported.rows.reserve(result.pois.size());
+    imported.searchKeys.reserve(result.pois.size());
+    std::int64_t position = 0;
+    for (POI& poi : result.pois) {
+        imported.searchKeys.push_back(searchKey(poi));
+        imported.rows.push_back(POIRow{position++, std::move(poi)});
+    }
+    imported.issues = std::move(result.issues);
+    return imported;
+}
+
+} // namespace marklode

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/import/ImportIssue.h"
+#include "core/import/SpeedUnit.h"
+#include "rules/ExportSettings.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace marklode {
+
+enum class InputKind { csv, gpx };
+
+struct InputKindRow {
+    InputKind kind;
+    std::string_view extension; // lower-cased
+    ProximityMode defaultProximityMode;
+};
+
+// CSV files carry no distances, so their alerts start off.
+inline constexpr InputKindRow inputKinds[] = {
+    {InputKind::csv, ".csv", ProximityMode::off},
+    {InputKind::gpx, ".gpx", ProximityMode::fromFile},
+};
+
+// By the lower-cased extension; a file of any other name is read as CSV.
+InputKind inputKindOf(const std::filesystem::path& path);
+
+// Whether a file added by its name, or found in an added folder, is taken as an input.
+bool hasInputExtension(const std::filesystem::path& path);
+
+ProximityMode defaultProximityMode(InputKind kind);
+
+// The file's bytes through its kind's importer; speeds in CSV names are in `speedUnit`.
+// Throws what the importers throw.
+ImportResult importData(std::string_view bytes, InputKind kind, SpeedUnit speedUnit);
+
+} // namespace marklode

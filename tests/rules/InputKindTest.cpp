@@ -1,0 +1,26 @@
+#include "rules/InputKind.h"
+
+#include <gtest/gtest.h>
+
+using namespace marklode;
+
+TEST(InputKindTest, NameDecidesKindAndWhetherItIsAnInput) {
+    struct Case {
+        const char* path;
+        InputKind kind;
+        bool isInput;
+    } cases[] = {
+        {"route.gpx", InputKind::gpx, true},
+        {"dir/Route.GpX", InputKind::gpx, true},
+        {"stops.CSV", InputKind::csv, true},
+        {"notes.txt", InputKind::csv, false},     // read as CSV when named alone
+        {"route.gpx.bak", InputKind::csv, false}, // only the last extension counts
+        {".gpx", InputKind::csv, false},          // a hidden file's name, not an extension
+        {"gpx", InputKind::csv, false},
+        {"route.gpx.d/stops", InputKind::csv, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(inputKindOf(c.path), c.kind) << c.path;
+        EXPECT_EQ(hasInputExtension(c.path), c.isInput) << c.path;
+    }
+}
