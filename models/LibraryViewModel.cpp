@@ -146,7 +146,10 @@ LibraryViewModel::LibraryViewModel(const QLocale& locale,
                                                         else
                                                             listed->second->setDeletedOnDisk(true);
                                                     },
-                                                    this)) {}
+                                                    this)) {
+    if (settingsStore_)
+        recentlyAdded_ = settingsStore_->loadRecentlyAdded();
+}
 
 void LibraryViewModel::setSelection(const std::optional<QUuid>& selection) {
     selection_ = selection;
@@ -176,7 +179,33 @@ bool LibraryViewModel::holds(const InputFile* file) const {
 }
 
 QFuture<void> LibraryViewModel::add(const std::vector<Path>& urls) {
+    std::vector<Path> recent;
+    auto note = [&](const Path& path) {
+        if (std::find(recent.begin(), recent.end(), path) == recent.end())
+            recent.push_back(path);
+    };
+    for (const Path& url : urls) {
+        Path path = standardized(url);
+        note(path.has_filename() ? path : path.parent_path()); // a folder given as "stops/"
+    }
+    for (const Path& earlier : recentlyAdded_)
+        note(earlier);
+    recent.resize(std::min(recent.size(), recentlyAddedCount));
+    setRecentlyAdded(std::move(recent));
     return startAdd(urls, std::make_shared<AddRun>());
+}
+
+void LibraryViewModel::clearRecentlyAdded() {
+    setRecentlyAdded({});
+}
+
+void LibraryViewModel::setRecentlyAdded(std::vector<Path> paths) {
+    if (paths == recentlyAdded_)
+        return;
+    recentlyAdded_ = std::move(paths);
+    if (settingsStore_)
+        settingsStore_->saveRecentlyAdded(recentlyAdded_);
+    Q_EMIT recentlyAddedChanged();
 }
 
 QFuture<void> LibraryViewModel::relist(std::vector<ListedFile> files, qsizetype position,

@@ -95,6 +95,10 @@ class LibraryViewModel : public QObject {
                          std::optional<std::size_t> select = std::nullopt);
     void remove(const QUuid& id);
     void removeAll();
+    // The files and folders added last, newest first, kept across launches.
+    const std::vector<Path>& recentlyAdded() const { return recentlyAdded_; }
+    void clearRecentlyAdded();
+    static constexpr std::size_t recentlyAddedCount = 10;
     // The listed file at the path, however the path is spelled; none when it isn't listed.
     InputFile* listedFile(const Path& url) const;
     // From now on the list, each file's settings and the selection are saved in the settings
@@ -140,11 +144,13 @@ class LibraryViewModel : public QObject {
     void alertMessageChanged();
     void statusMessageChanged();
     void hasCategoriesChanged();
+    void recentlyAddedChanged();
 
   private:
     struct AddRun;
     QFuture<void> startAdd(const std::vector<Path>& urls, const std::shared_ptr<AddRun>& run);
     void listNext(const std::shared_ptr<AddRun>& run);
+    void setRecentlyAdded(std::vector<Path> paths);
     void removeWhere(const std::function<bool(const InputFile*)>& removed);
     void saveSoon();
     void saveLibrary();
@@ -185,6 +191,7 @@ class LibraryViewModel : public QObject {
     InputFileWatcher* watcher_;
     QTimer* saveTimer_ = nullptr;
     bool keeping_ = false;
+    std::vector<Path> recentlyAdded_;
     bool hasCategories_ = false;
 };
 

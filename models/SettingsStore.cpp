@@ -34,6 +34,7 @@ QString distanceUnitText(DistanceUnit unit) {
 }
 
 const QString filesKey = QStringLiteral("library/files");
+const QString recentKey = QStringLiteral("library/recentlyAdded");
 const QString selectedFileKey = QStringLiteral("library/selected");
 const QString pathKey = QStringLiteral("path");
 const QString categoryNameKey = QStringLiteral("categoryName");
@@ -178,6 +179,21 @@ void SettingsStore::saveLibrary(const SavedLibrary& library) {
         defaults_->setValue(selectedFileKey, static_cast<int>(*library.selected));
     else
         defaults_->remove(selectedFileKey);
+}
+
+std::vector<Path> SettingsStore::loadRecentlyAdded() const {
+    std::vector<Path> paths;
+    for (const QString& path : defaults_->value(recentKey).toStringList())
+        if (!path.isEmpty())
+            paths.emplace_back(path.toStdString());
+    return paths;
+}
+
+void SettingsStore::saveRecentlyAdded(const std::vector<Path>& paths) {
+    QStringList texts;
+    for (const Path& path : paths)
+        texts << fromUtf8(path.string());
+    defaults_->setValue(recentKey, texts);
 }
 
 } // namespace marklode

@@ -36,6 +36,8 @@ class SettingsStore {
     // Settings that can't be read back as any of their values are the defaults instead.
     SavedLibrary loadLibrary() const;
     void saveLibrary(const SavedLibrary& library);
+    std::vector<Path> loadRecentlyAdded() const;
+    void saveRecentlyAdded(const std::vector<Path>& paths);
 
     // Miles per hour and feet exactly when the locale's region is the United States; a name
     // without a region ("en", "C") is not.

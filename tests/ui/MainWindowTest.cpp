@@ -4,6 +4,7 @@
 #include "models/InputFile.h"
 #include "support/GPITestSupport.h"
 #include "ui/detail/FileDetailView.h"
+#include "ui/detail/POITable.h"
 #include "ui/detail/SettingsForm.h"
 #include "ui/devices/DeviceActions.h"
 #include "ui/devices/SendConfirmationSheet.h"
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QTreeView>
@@ -476,6 +478,94 @@ TEST_F(MainWindowTest, UndoTakesBackRemovalsAndSettingChanges) {
     undo->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return library->files().size() == 3; }));
     EXPECT_EQ(names(), "a.csv:a b.csv:Bus c.csv:c");
+}
+
+// The window opens as it was left: its size, the splitters, the table's columns.
+TEST_F(MainWindowTest, TheLayoutIsKeptAcrossLaunches) {
+    addFile("stops.csv", std::string(oneRow));
+    QSettings settings(QString::fromStdString((dir / "layout.ini").string()), QSettings::IniFormat);
+    auto shape = [](MainWindow& shown) {
+        auto sizes = [&](const char* name) {
+            return shown.findChild<QSplitter*>(name)->sizes().front();
+        };
+        return QStringList{QString::number(shown.width()), QString::number(sizes("split")),
+                           QString::number(sizes("detailSplit")),
+                           QString::number(shown.fileDetail()->table()->columnWidth(0))}
+            .join(' ');
+    };
+    window->keepLayout(settings);
+    window->show();
+    window->resize(1000, 700);
+    for (const char* name : {"split", "detailSplit"}) {
+        auto* split = window->findChild<QSplitter*>(name);
+        split->setSizes({300, 400});
+        Q_EMIT split->splitterMoved(300, 1);
+    }
+    window->fileDetail()->table()->setColumnWidth(0, 222);
+    window->close();
+    const QString left = shape(*window);
+
+    MainWindow again(*library, *devices);
+    again.keepLayout(settings);
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    EXPECT_EQ(shape(again), left);
+    EXPECT_EQ(left.section(' ', 0, 1), "1000 300");
+}
+
+// Closing the window while a device is written to asks first; any other time it closes.
+TEST_F(MainWindowTest, ClosingWhileWritingToADeviceAsksFirst) {
+    addFile("stops.csv", std::string(oneRow));
+    plugIn("GPS");
+    window->show();
+    Gate gate;
+    fileSystem->hold = gate.waiter();
+    QFuture<void> sending = devices->sendLibrary(*library, devices->devices().front());
+    ASSERT_TRUE(gate.arrived(1));
+    for (QMessageBox::ButtonRole answer : {QMessageBox::RejectRole, QMessageBox::DestructiveRole}) {
+        EXPECT_FALSE(window->close());
+        ASSERT_EQ(alerts().size(), 1u);
+        QMessageBox* question = alerts().front();
+        for (QAbstractButton* button : question->buttons())
+            if (question->buttonRole(button) == answer)
+                button->click();
+        EXPECT_EQ(window->isVisible(), answer == QMessageBox::RejectRole);
+    }
+    gate.openAll();
+    await(sending);
+}
+
+// File ▸ Open Recent: the last ten files and folders added, newest first, kept with the
+// settings; "Clear Menu" forgets them.
+TEST_F(MainWindowTest, OpenRecentOffersTheLastTenAdded) {
+    for (int i = 0; i < 11; ++i)
+        addFile("f" + std::to_string(i) + ".csv", std::string(oneRow));
+    dir.write("stops/a.csv", std::string(oneRow));
+    await(library->add({dir / "stops/"}));
+    QMenu* recent = window->recentMenu();
+    auto items = [&] {
+        QStringList texts;
+        for (QAction* action : recent->actions())
+            texts << action->text();
+        return texts.join(' ');
+    };
+    EXPECT_EQ(items(), "stops f10.csv f9.csv f8.csv f7.csv f6.csv f5.csv f4.csv f3.csv f2.csv  "
+                       "Clear Menu");
+    library->remove(library->files()[10]->id());
+    recent->actions()[1]->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return library->files().size() == 12; }));
+    EXPECT_TRUE(items().startsWith("f10.csv stops f9.csv")) << "added again, on top, once";
+
+    LibraryViewModel relaunched(
+        QLocale(QStringLiteral("en_US")),
+        std::make_shared<SettingsStore>(
+            std::make_unique<QSettings>(QString::fromStdString((dir / "settings.ini").string()),
+                                        QSettings::IniFormat),
+            "en_US.UTF-8"));
+    EXPECT_EQ(relaunched.recentlyAdded(), library->recentlyAdded());
+    recent->actions().back()->trigger();
+    EXPECT_EQ(items(), " Clear Menu");
+    EXPECT_FALSE(recent->isEnabled());
 }
 
 // The menu bar's Device menu acts on the selected device, each entry only when it applies.

@@ -54,6 +54,11 @@ void DeviceActions::addTo(QMenu& menu, const GarminDevice& device) {
         ->setEnabled(canEject());
 }
 
+bool DeviceActions::isAsking() const {
+    // One answered is hidden at once and deleted a little later.
+    return question_ && question_->isVisible();
+}
+
 std::optional<GarminDevice> DeviceActions::stillConnected(const Path& volume,
                                                           const std::string& deviceName) {
     std::optional<GarminDevice> device = devices_.connectedDevice(volume);
@@ -79,7 +84,7 @@ void DeviceActions::send(const GarminDevice& device) {
 
 void DeviceActions::askToSend(const SendPlan& plan) {
     // Plans arrive after a look at the device, so clicks made meanwhile may bring more.
-    if (question_)
+    if (isAsking())
         return;
     ask(new SendConfirmationSheet(plan, library_.locale(), window_), plan.deviceID, plan.deviceName,
         [this](const GarminDevice& device) {
@@ -89,7 +94,7 @@ void DeviceActions::askToSend(const SendPlan& plan) {
 }
 
 void DeviceActions::removeCustomPOIs(const GarminDevice& device) {
-    if (question_)
+    if (isAsking())
         return;
     RemoveConfirmationTexts texts = removeConfirmationTexts(device.displayName());
     question_ =
@@ -113,7 +118,7 @@ void DeviceActions::restoreBackup(const GarminDevice& device) {
 
 void DeviceActions::chooseBackup(const GarminDevice& device, std::vector<BackupEntry> backups) {
     // The list arrives after the backups were read, so clicks made meanwhile may bring more.
-    if (question_)
+    if (isAsking())
         return;
     auto* chooser = new RestoreBackupDialog(std::move(backups), shownText(device.displayName()),
                                             library_.locale(), window_);

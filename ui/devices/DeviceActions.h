@@ -57,6 +57,7 @@ class DeviceActions : public QObject {
     // The confirmed action's device, or the model's error when it has gone meanwhile.
     std::optional<GarminDevice> stillConnected(const Path& volume, const std::string& deviceName);
     void showResult();
+    bool isAsking() const;
     void updateSelectedDeviceActions();
 
     LibraryViewModel& library_;

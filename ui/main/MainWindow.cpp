@@ -3,19 +3,26 @@
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
 #include "ui/detail/FileDetailView.h"
+#include "ui/detail/POITable.h"
 #include "ui/devices/DeviceActions.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
 #include "ui/main/LibraryUndo.h"
 #include "ui/main/Sidebar.h"
+#include "ui/main/WindowLayout.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
+#include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -92,6 +99,11 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
             presentSaveFilePanel(*file, library_, this);
     });
     connect(saveAll_, &QAction::triggered, this, [this] { presentSaveAllPanel(library_, this); });
+    recent_ = new QMenu(tr("Open Recent"), this);
+    recent_->setToolTipsVisible(true);
+    connect(&library_, &LibraryViewModel::recentlyAddedChanged, this,
+            &MainWindow::updateRecentMenu);
+    updateRecentMenu();
     libraryUndo_ = new LibraryUndo(library_, this);
     closeAll_ = new QAction(tr("Close All"), this);
     closeAll_->setStatusTip(tr("Take every file off the list"));
@@ -135,7 +147,7 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
             fileDetail_->setSearch(text);
     });
 
-    auto* split = new QSplitter(Qt::Horizontal);
+    auto* split = split_ = new QSplitter(Qt::Horizontal);
     split->setObjectName(QStringLiteral("split"));
     split->setChildrenCollapsible(false);
     deviceActions_ = new DeviceActions(library_, devices_, this);
@@ -178,6 +190,29 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
 }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!devices_.isBusy() || quitWhileWriting_) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (quitQuestion_ && quitQuestion_->isVisible())
+        return;
+    quitQuestion_ = askQuestion(
+        this, tr("Quit while writing to the device?"),
+        tr("Marklode is still writing to the device. Quitting now could leave its custom POIs "
+           "damaged."),
+        {{tr("Quit Anyway"), QMessageBox::DestructiveRole},
+         {tr("Keep Writing"), QMessageBox::RejectRole}},
+        [this](QMessageBox::ButtonRole answer) {
+            if (answer != QMessageBox::DestructiveRole)
+                return;
+            quitWhileWriting_ = true;
+            if (close())
+                QCoreApplication::quit();
+        });
+}
+
 void MainWindow::updateActions() {
     saveFile_->setEnabled(library_.selectedFile() != nullptr);
     reloadFile_->setEnabled(library_.selectedFile() != nullptr);
@@ -201,12 +236,45 @@ void MainWindow::updateDetail() {
     if (file) {
         fileDetail_ = new FileDetailView(*file, library_.locale(), tiles_);
         connect(fileDetail_, &FileDetailView::titleChanged, this, &MainWindow::updateTitle);
+        // A file read after all, or no longer, gets a new splitter and table.
+        connect(fileDetail_, &FileDetailView::titleChanged, this, &MainWindow::keepDetailLayout);
+        keepDetailLayout();
         detail_->addWidget(fileDetail_);
         detail_->setCurrentWidget(fileDetail_);
     } else {
         detail_->setCurrentWidget(dropZone_);
     }
     updateTitle();
+}
+
+void MainWindow::updateRecentMenu() {
+    recent_->clear();
+    for (const Path& path : library_.recentlyAdded()) {
+        QAction* item =
+            recent_->addAction(shownFileName(path), this, [this, path] { library_.add({path}); });
+        item->setToolTip(shownText(path.string()));
+        item->setStatusTip(item->toolTip());
+    }
+    recent_->addSeparator();
+    recent_->addAction(tr("Clear Menu"), &library_, &LibraryViewModel::clearRecentlyAdded);
+    recent_->setEnabled(!library_.recentlyAdded().empty());
+}
+
+void MainWindow::keepLayout(QSettings& settings) {
+    layout_ = new WindowLayout(settings, this);
+    layout_->keepGeometry(*this, QStringLiteral("window"));
+    layout_->keep(*split_, QStringLiteral("sidebarSplit"));
+    keepDetailLayout();
+}
+
+void MainWindow::keepDetailLayout() {
+    auto* split =
+        fileDetail_ ? fileDetail_->findChild<QSplitter*>(QStringLiteral("detailSplit")) : nullptr;
+    if (!layout_ || !split || split == keptDetail_)
+        return;
+    keptDetail_ = split;
+    layout_->keep(*split, QStringLiteral("detailSplit"));
+    layout_->keep(*fileDetail_->table()->horizontalHeader(), QStringLiteral("poiTable"));
 }
 
 void MainWindow::updateTitle() {

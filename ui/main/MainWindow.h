@@ -11,7 +11,10 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMessageBox;
+class QSettings;
+class QSplitter;
 class QStackedWidget;
 
 namespace marklode {
@@ -23,6 +26,7 @@ class InputFile;
 class LibraryUndo;
 class LibraryViewModel;
 class Sidebar;
+class WindowLayout;
 
 // The main window: sidebar and detail column, the file actions, the status line and the
 // library's alert; the device actions show their own questions and results on it.
@@ -39,6 +43,8 @@ class MainWindow : public QMainWindow {
     QAction* saveAllAction() const { return saveAll_; }
     QAction* saveCombinedAction() const { return saveCombined_; }
     QAction* closeAllAction() const { return closeAll_; }
+    // File ▸ Open Recent: the files and folders added last, and "Clear Menu".
+    QMenu* recentMenu() const { return recent_; }
     QAction* undoAction() const { return undo_; }
     QAction* redoAction() const { return redo_; }
     Sidebar* sidebar() const { return sidebar_; }
@@ -48,8 +54,14 @@ class MainWindow : public QMainWindow {
 
     DeviceActions* deviceActions() const { return deviceActions_; }
 
+    // Puts the window's size, splitters and table columns back as they were left, and keeps
+    // them in the settings from now on.
+    void keepLayout(QSettings& settings);
+
   protected:
     void showEvent(QShowEvent* event) override;
+    // Closing while a device is being written to could leave its file damaged: asked first.
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -58,6 +70,8 @@ class MainWindow : public QMainWindow {
     void updateDetail();
     void updateStatus();
     void updateTitle();
+    void keepDetailLayout();
+    void updateRecentMenu();
     void showLibraryAlert();
 
     LibraryViewModel& library_;
@@ -69,10 +83,14 @@ class MainWindow : public QMainWindow {
     QAction* saveAll_;
     QAction* saveCombined_;
     QAction* closeAll_;
+    QMenu* recent_;
     QAction* undo_;
     QAction* redo_;
     LibraryUndo* libraryUndo_;
     Sidebar* sidebar_;
+    QSplitter* split_;
+    WindowLayout* layout_ = nullptr;
+    QPointer<QWidget> keptDetail_;
     QStackedWidget* detail_;
     DropZone* dropZone_;
     QLineEdit* search_;
@@ -82,6 +100,8 @@ class MainWindow : public QMainWindow {
     QLabel* status_;
     DeviceActions* deviceActions_;
     QPointer<QMessageBox> libraryAlert_;
+    QPointer<QMessageBox> quitQuestion_;
+    bool quitWhileWriting_ = false;
     bool watching_ = false;
 };
 

@@ -50,6 +50,7 @@ MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
     auto window = std::make_unique<MainWindow>(*library_, *devices_,
                                                map::TileSource::fromEnvironment(tileUserAgent()));
     main_ = window.get();
+    window->keepLayout(settings_);
     installMenus(*window);
     window_ = std::move(window);
     library_->keepAcrossLaunches();
@@ -71,14 +72,20 @@ MarklodeApp::~MarklodeApp() {
 void MarklodeApp::installMenus(MainWindow& window) {
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->addActions({window.addFilesAction(), window.reloadFileAction()});
+    file->addAction(window.addFilesAction());
+    file->addMenu(window.recentMenu());
+    file->addAction(window.reloadFileAction());
     file->addSeparator();
     file->addActions(
         {window.saveFileAction(), window.saveAllAction(), window.saveCombinedAction()});
     file->addSeparator();
     file->addAction(window.closeAllAction());
     file->addSeparator();
-    QAction* quit = file->addAction(QStringLiteral("Quit"), qApp, &QApplication::quit);
+    // Through the window, which asks first while a device is being written to.
+    QAction* quit = file->addAction(QStringLiteral("Quit"), &window, [&window] {
+        if (window.close())
+            QApplication::quit();
+    });
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     bar->addMenu(tr("&Edit"))->addActions({window.undoAction(), window.redoAction()});
     window.deviceActions()->addSelectedDeviceActions(*bar->addMenu(tr("&Device")));
