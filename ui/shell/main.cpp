@@ -2,6 +2,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/shell/InfoDictionary.h"
 #include "ui/shell/MarklodeApp.h"
+#include "ui/widgets/Contrast.h"
 #include "ui/widgets/Icons.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     // The installed desktop entry's name, so that the desktop shows the window as that entry.
     QApplication::setDesktopFileName(QStringLiteral("example.marklode.Marklode"));
     marklode::prepareIconTheme();
+    marklode::keepPlaceholderTextReadable();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
