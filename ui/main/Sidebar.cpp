@@ -135,6 +135,11 @@ bool Sidebar::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // Shift+F10 opens the current row's menu, as the menu key does below.
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            showContextMenu(list_->visualRect(list_->currentIndex()).center());
+            return true;
+        }
         if (key->matches(QKeySequence::Delete) || key->key() == Qt::Key_Backspace) {
             if (InputFile* file = library_.selectedFile())
                 library_.remove(file->id());

@@ -5,6 +5,7 @@
 #include "rules/UpdateMessages.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/AboutWindow.h"
+#include "ui/shell/ShortcutsWindow.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QAction>
@@ -77,6 +78,7 @@ void MarklodeApp::installMenus(MainWindow& window) {
     QAction* quit = file->addAction(QStringLiteral("Quit"), qApp, &QApplication::quit);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->addAction(ShortcutsWindow::createAction(window));
     help->addAction(QStringLiteral("About Marklode"), this, [this] { showAbout(); });
     // "Check for Updates…" only in builds that name a feed and a key.
     if (updater_->isEnabled()) {
