@@ -34,6 +34,8 @@ QString distanceUnitText(DistanceUnit unit) {
 
 } // namespace
 
+// The program's own preferences file, named by the organisation and application, not by the
+// desktop's application id: it stays where every earlier build kept the user's defaults.
 SettingsStore::SettingsStore()
     : SettingsStore(
           std::make_unique<QSettings>(QStringLiteral("Marklode"), QStringLiteral("Marklode")),
