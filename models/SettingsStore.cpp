@@ -102,6 +102,8 @@ void writeDefaults(QSettings& stored, const ExportDefaults& settings) {
 
 } // namespace
 
+// The program's own preferences file, named by the organisation and application, not by the
+// desktop's application id: it stays where every earlier build kept the user's defaults.
 SettingsStore::SettingsStore()
     : SettingsStore(
           std::make_unique<QSettings>(QStringLiteral("Marklode"), QStringLiteral("Marklode")),

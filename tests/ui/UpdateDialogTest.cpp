@@ -95,10 +95,14 @@ TEST_F(UpdateDialogTest, AVerifiedUpdateIsOfferedToTheInstallerAndTheFileManager
         << dialog.message().toStdString();
     EXPECT_TRUE(dialog.findChild<QTextBrowser*>()->toPlainText().contains("Faster maps"));
     EXPECT_EQ(buttons(dialog), QStringList({"Download", "Not Now"}));
+    const int offerHeight = dialog.height();
 
     press(dialog, "Download");
     EXPECT_FALSE(app->canCheckForUpdates());
     ASSERT_TRUE(waitForTitle(*app, "Marklode 2.0 is ready to install"));
+    // Without the notes the dialog shrinks to what it shows, leaving no gap under the heading.
+    EXPECT_LT(dialog.height(), offerHeight);
+    EXPECT_NEAR(dialog.height(), dialog.sizeHint().height(), 4);
     EXPECT_TRUE(app->canCheckForUpdates());
     QString kept = QDir(downloads()).filePath("marklode_2.0_amd64.deb");
     EXPECT_EQ(dialog.message(),

@@ -5,6 +5,7 @@
 #include "rules/LibraryMessages.h"
 #include "ui/detail/IconPreview.h"
 #include "ui/dialogs/FileDialogs.h"
+#include "ui/widgets/Contrast.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/ShownText.h"
@@ -17,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace marklode {
 
@@ -35,13 +38,49 @@ template <typename Enum> Enum currentCase(const QComboBox* picker) {
     return static_cast<Enum>(picker->currentData().toInt());
 }
 
-// A short red note under a row, read out with it.
+// One of the speed unit's segments. The chosen one is tinted with the palette's selection
+// colour, in a shade its label reads on: a pressed-in bevel alone looks much like a raised one
+// in a dark palette. Screen readers hear the pair as radio buttons, the
+// chosen one checked.
+class SegmentButton final : public QPushButton {
+  public:
+    explicit SegmentButton(const QString& text) : QPushButton(text) {
+        setCheckable(true);
+        setAutoExclusive(true);
+        setAccessibleName(text);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        if (isChecked()) {
+            const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+            const QPalette& own = palette();
+            const QColor text = own.color(group, QPalette::ButtonText);
+            // Half way to the selection colour, then as much darker (or lighter) as the label
+            // needs: with room to spare, since styles shade the face.
+            QColor tint = readableOn(mixedColor(own.color(group, QPalette::Button),
+                                                own.color(group, QPalette::Highlight), 0.5),
+                                     text, 6.5);
+            option.palette.setColor(QPalette::Button, tint);
+        }
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
+};
+
+// A short red note under a row, read out with it; the red is the shade that reads on the
+// palette's window, light or dark.
 QLabel* callout() {
     auto* label = new QLabel;
     label->setWordWrap(true);
-    QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, QColor(0xd7, 0x26, 0x1e));
-    label->setPalette(red);
+    followPalette(label, [label] {
+        QPalette red = label->palette();
+        red.setColor(QPalette::WindowText,
+                     readableOn(QColor(0xd7, 0x26, 0x1e), red.color(QPalette::Window)));
+        label->setPalette(red);
+    });
     QFont font = label->font();
     font.setPointSizeF(font.pointSizeF() * 0.9);
     label->setFont(font);
@@ -91,9 +130,7 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
         speedUnit_ = new QButtonGroup(this);
         for (auto [label, unit] : {std::pair{QStringLiteral("km/h"), SpeedUnit::kilometersPerHour},
                                    std::pair{QStringLiteral("mph"), SpeedUnit::milesPerHour}}) {
-            auto* button = new QPushButton(label);
-            button->setCheckable(true);
-            button->setAccessibleName(label);
+            auto* button = new SegmentButton(label);
             speedUnit_->addButton(button, static_cast<int>(unit));
             row->addWidget(button);
         }

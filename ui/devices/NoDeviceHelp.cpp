@@ -16,7 +16,7 @@ NoDeviceHelp::NoDeviceHelp(QWidget* parent) : QWidget(parent) {
     layout->setSpacing(6);
     auto* heading = new QHBoxLayout;
     auto* icon = new QLabel;
-    icon->setPixmap(themedIcon("help-browser").pixmap(16, 16));
+    showIcon(icon, themedIcon("help-browser"), 16);
     auto* label = new QLabel(QStringLiteral("No Garmin found"));
     label->setForegroundRole(QPalette::PlaceholderText);
     heading->addWidget(icon);

@@ -39,13 +39,8 @@ DropZone::DropZone(LibraryViewModel& library, QWidget* parent)
 
     auto* icon = new QLabel;
     icon->setAlignment(Qt::AlignCenter);
-    QPixmap pin = themedIcon("mark-location").pixmap(QSize(64, 64));
-    // The accent colour, whatever colour the theme drew the symbol in.
-    QPainter tint(&pin);
-    tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    tint.fillRect(pin.rect(), palette().color(QPalette::Highlight));
-    tint.end();
-    icon->setPixmap(pin);
+    // The symbol in the palette's accent colour, again when the palette changes.
+    showIcon(icon, symbolicIcon("mark-location"), 64, QPalette::Highlight);
     auto* title = new QLabel(QStringLiteral("Drop .csv or .gpx files here"));
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);

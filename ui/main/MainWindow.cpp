@@ -136,6 +136,7 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     search_->setMaximumWidth(240);
     searchAction_ = toolbar->addWidget(search_);
     auto* find = new QAction(this);
+    find->setText(QStringLiteral("Search POIs")); // as Help ▸ Keyboard Shortcuts lists it
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, [this] {
         if (search_->isVisible())

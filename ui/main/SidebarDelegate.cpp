@@ -2,6 +2,7 @@
 
 #include "models/InputFile.h"
 #include "ui/main/SidebarModel.h"
+#include "ui/widgets/Contrast.h"
 #include "ui/widgets/Icons.h"
 
 #include <QAbstractItemView>
@@ -112,6 +113,8 @@ void SidebarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     bool selected = (option.state & QStyle::State_Selected) != 0;
     QColor text = palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
     QColor dim = selected ? text : secondary(palette);
+    // The warning colours in the shade that reads on this palette's rows, light or dark.
+    const QColor& base = palette.color(QPalette::Base);
 
     switch (kind) {
     case Kind::section: {
@@ -132,17 +135,18 @@ void SidebarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         break; // a widget of its own sits there
     case Kind::file:
     case Kind::device: {
+        // Symbolic icons in the row's text colour, so that they read as well as the name.
         QIcon icon;
         if (kind == Kind::file)
-            icon = themedIcon(index.data(SidebarModel::fileKindRole).toInt() ==
-                                      static_cast<int>(InputKind::gpx)
-                                  ? "gpx-track"
-                                  : "x-office-spreadsheet");
+            icon = symbolicIcon(index.data(SidebarModel::fileKindRole).toInt() ==
+                                        static_cast<int>(InputKind::gpx)
+                                    ? "gpx-track"
+                                    : "x-office-spreadsheet");
         else
-            icon = themedIcon(index.data(SidebarModel::hasDeviceXMLRole).toBool() ? "car"
-                                                                                  : "media-flash");
+            icon = symbolicIcon(
+                index.data(SidebarModel::hasDeviceXMLRole).toBool() ? "car" : "media-flash");
         QRect iconRect(row.left() + margin, row.center().y() - iconSize / 2, iconSize, iconSize);
-        icon.paint(painter, iconRect);
+        paintIcon(painter, iconRect, icon, text);
 
         QRect button =
             kind == Kind::file ? issueButtonRect(option, index) : ejectButtonRect(option, index);
@@ -158,7 +162,7 @@ void SidebarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         QFont caption = captionFont(option.font);
         painter->setFont(caption);
         bool isError = index.data(SidebarModel::isErrorRole).toBool();
-        painter->setPen(isError && !selected ? red : dim);
+        painter->setPen(isError && !selected ? readableOn(red, base) : dim);
         painter->drawText(
             textRect, Qt::AlignLeft | Qt::AlignBottom,
             QFontMetrics(caption).elidedText(index.data(SidebarModel::detailRole).toString(),
@@ -168,15 +172,19 @@ void SidebarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
             QFont bold = caption;
             bold.setBold(true);
             painter->setFont(bold);
-            painter->setPen(orange);
+            // On a selected row the count takes the row's text colour: orange on the
+            // highlight is hard to read in either palette. Bold beside its icon, the count
+            // keeps its orange where that reads at 3:1.
+            painter->setPen(selected ? text : readableOn(orange, base, 3.0));
             themedIcon("dialog-warning")
                 .paint(painter, QRect(button.left() + 2, button.center().y() - 7, 14, 14));
             painter->drawText(button.adjusted(iconSize + 4, 0, 0, 0),
                               Qt::AlignLeft | Qt::AlignVCenter, issueCount(index));
         } else if (kind == Kind::device) {
-            QIcon::Mode mode = ejectEnabled() ? QIcon::Normal : QIcon::Disabled;
-            themedIcon("media-eject")
-                .paint(painter, button.adjusted(3, 3, -3, -3), Qt::AlignCenter, mode);
+            bool enabled = ejectEnabled();
+            QColor color = !enabled ? palette.color(QPalette::Disabled, QPalette::Text) : text;
+            paintIcon(painter, button.adjusted(3, 3, -3, -3), symbolicIcon("media-eject"), color,
+                      enabled ? QIcon::Normal : QIcon::Disabled);
         }
         break;
     }

@@ -1,12 +1,17 @@
 #include "ui/shell/AboutWindow.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QSysInfo>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace marklode {
 
@@ -23,6 +28,25 @@ QPushButton* link(const QString& text, const QUrl& url, QWidget* parent) {
     return button;
 }
 
+// A paragraph of small print whose links open in the browser.
+QLabel* smallPrint(const QString& html) {
+    auto* label = new QLabel(html);
+    label->setTextFormat(Qt::RichText);
+    label->setWordWrap(true);
+    label->setOpenExternalLinks(true);
+    label->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    QFont caption = label->font();
+    caption.setPointSizeF(caption.pointSizeF() * 0.85);
+    label->setFont(caption);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+}
+
+QString anchor(const char* url, const QString& text) {
+    return QStringLiteral("<a href=\"%1\">%2</a>")
+        .arg(QString::fromLatin1(url), text.toHtmlEscaped());
+}
+
 } // namespace
 
 QString AboutWindow::versionLine(const InfoDictionary& info) {
@@ -32,6 +56,25 @@ QString AboutWindow::versionLine(const InfoDictionary& info) {
     };
     return QStringLiteral("Version %1 (%2)")
         .arg(part("CFBundleShortVersionString"), part("CFBundleVersion"));
+}
+
+QString AboutWindow::versionInfo(const InfoDictionary& info) {
+    auto part = [&](const char* key) {
+        QString value = info.value(QString::fromLatin1(key));
+        return value.isEmpty() ? QStringLiteral("?") : value;
+    };
+    QStringList lines;
+    lines << QStringLiteral("Marklode %1 (%2)")
+                 .arg(part("CFBundleShortVersionString"), part("CFBundleVersion"));
+    lines << QStringLiteral("Qt %1 (built with %2)")
+                 .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR));
+    lines << QStringLiteral("%1 (%2 %3, %4)")
+                 .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(),
+                      QSysInfo::kernelVersion(), QSysInfo::currentCpuArchitecture());
+    lines << QStringLiteral("Platform: %1").arg(QGuiApplication::platformName());
+    if (QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP"); !desktop.isEmpty())
+        lines << QStringLiteral("Desktop: %1").arg(desktop);
+    return lines.join(QLatin1Char('\n'));
 }
 
 AboutWindow::AboutWindow(const AppConfig& config, const InfoDictionary& info, QWidget* parent)
@@ -74,6 +117,37 @@ AboutWindow::AboutWindow(const AppConfig& config, const InfoDictionary& info, QW
     }
     links->addStretch(1);
 
+    // For a bug report: the versions on the clipboard, and a moment's word that they are there.
+    const QString copied = tr("Version Info Copied");
+    copyVersionInfo_ = new QPushButton(copied);
+    copyVersionInfo_->setObjectName(QStringLiteral("copyVersionInfo"));
+    const int wide = copyVersionInfo_->sizeHint().width();
+    copyVersionInfo_->setText(tr("Copy Version Info"));
+    copyVersionInfo_->setMinimumWidth(std::max(wide, copyVersionInfo_->sizeHint().width()));
+    auto* restore = new QTimer(this);
+    restore->setSingleShot(true);
+    restore->setInterval(2000);
+    connect(restore, &QTimer::timeout, this,
+            [this] { copyVersionInfo_->setText(tr("Copy Version Info")); });
+    connect(copyVersionInfo_, &QPushButton::clicked, this, [this, info, copied, restore] {
+        QGuiApplication::clipboard()->setText(versionInfo(info));
+        copyVersionInfo_->setText(copied);
+        restore->start();
+    });
+
+    auto* licence = smallPrint(tr("Marklode is free software under the %1, version 3 or later.")
+                                   .arg(anchor("https://www.gnu.org/licenses/gpl-3.0.html",
+                                               tr("GNU General Public License"))));
+    licence->setObjectName(QStringLiteral("licence"));
+    auto* credits = smallPrint(
+        tr("Map tiles \u00A9 %1. Built-in map outlines from %2 (public domain).")
+            .arg(
+                anchor("https://www.openstreetmap.org/copyright", tr("OpenStreetMap contributors")),
+                anchor("https://www.naturalearthdata.com/", QStringLiteral("Natural Earth"))) +
+        QStringLiteral("<br>") +
+        tr("Made with Qt (LGPL-3.0), expat (MIT), utf8proc (MIT) and libsodium (ISC)."));
+    credits->setObjectName(QStringLiteral("credits"));
+
     auto* trademark = new QLabel(
         QStringLiteral("Not affiliated with Garmin Ltd. Garmin is a trademark of Garmin Ltd."));
     trademark->setWordWrap(true);
@@ -82,7 +156,7 @@ AboutWindow::AboutWindow(const AppConfig& config, const InfoDictionary& info, QW
     trademark->setFont(caption);
     trademark->setForegroundRole(QPalette::PlaceholderText);
 
-    for (QLabel* label : {icon, name, version, purpose, trademark}) {
+    for (QLabel* label : {icon, name, version, purpose, licence, credits, trademark}) {
         label->setAlignment(Qt::AlignCenter);
         label->setFixedWidth(272); // 320 less the margins
     }
@@ -91,6 +165,9 @@ AboutWindow::AboutWindow(const AppConfig& config, const InfoDictionary& info, QW
     layout->addWidget(version);
     layout->addWidget(purpose);
     layout->addLayout(links);
+    layout->addWidget(copyVersionInfo_, 0, Qt::AlignHCenter);
+    layout->addWidget(licence);
+    layout->addWidget(credits);
     layout->addWidget(trademark);
 }
 

@@ -5,8 +5,8 @@
 
 namespace marklode {
 
-// The keys and values compiled into the program (version, website, support address, update
-// feed and key). Values never set at build time begin with "REPLACE_ME".
+// The keys and values compiled into the program (version, application id, website, support
+// address, update feed and key). Values never set at build time begin with "REPLACE_ME".
 using InfoDictionary = QMap<QString, QString>;
 
 const InfoDictionary& mainInfoDictionary();

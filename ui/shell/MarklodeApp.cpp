@@ -6,6 +6,7 @@
 #include "ui/devices/DeviceActions.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/AboutWindow.h"
+#include "ui/shell/ShortcutsWindow.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QAction>
@@ -90,6 +91,7 @@ void MarklodeApp::installMenus(MainWindow& window) {
     bar->addMenu(tr("&Edit"))->addActions({window.undoAction(), window.redoAction()});
     window.deviceActions()->addSelectedDeviceActions(*bar->addMenu(tr("&Device")));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->addAction(ShortcutsWindow::createAction(window));
     help->addAction(QStringLiteral("About Marklode"), this, [this] { showAbout(); });
     // "Check for Updates…" only in builds that name a feed and a key.
     if (updater_->isEnabled()) {

@@ -47,6 +47,8 @@ UpdateDialog::UpdateDialog(UpdateChecker& checker, QString currentVersion, Updat
             actions_.openUrl(offer_.notesLink);
     });
     auto* layout = new QVBoxLayout(this);
+    // At least what the shown parts need; fitToContent shrinks it to them after each state.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     for (QWidget* widget :
          std::initializer_list<QWidget*>{title_, message_, notes_, notesLink_, progress_, buttons_})
         layout->addWidget(widget);
@@ -54,6 +56,7 @@ UpdateDialog::UpdateDialog(UpdateChecker& checker, QString currentVersion, Updat
     connect(&checker_, &UpdateChecker::upToDate, this, [this] {
         showState(upToDateTexts(s(currentVersion_)),
                   {{closeButtonText, QDialogButtonBox::AcceptRole, [this] { accept(); }}});
+        fitToContent();
     });
     connect(&checker_, &UpdateChecker::updateAvailable, this, &UpdateDialog::showOffer);
     connect(&checker_, &UpdateChecker::checkFailed, this,
@@ -74,6 +77,7 @@ void UpdateDialog::showChecking() {
               {{cancelButtonText, QDialogButtonBox::RejectRole, [this] { reject(); }}});
     progress_->setRange(0, 0);
     progress_->show();
+    fitToContent();
 }
 
 QString UpdateDialog::title() const {
@@ -113,6 +117,7 @@ void UpdateDialog::showOffer(const AppcastItem& release) {
         progress_->setRange(0, 1000);
         progress_->setValue(0);
         progress_->show();
+        fitToContent();
         checker_.download(offer_);
     };
     showState(updateAvailableTexts(s(release.shortVersion), s(currentVersion_)),
@@ -128,6 +133,7 @@ void UpdateDialog::showOffer(const AppcastItem& release) {
                                      fromUtf8(releaseNotesLinkText)));
         notesLink_->show();
     }
+    fitToContent();
 }
 
 void UpdateDialog::showVerified(const QString& path) {
@@ -145,11 +151,21 @@ void UpdateDialog::showVerified(const QString& path) {
                         actions_.openUrl(QUrl::fromLocalFile(path));
                     accept();
                 }}});
+    fitToContent();
 }
 
 void UpdateDialog::showFailure(const UpdateDialogTexts& texts) {
     showState(texts,
               {{closeButtonText, QDialogButtonBox::RejectRole, [this] { QDialog::reject(); }}});
+    fitToContent();
+}
+
+void UpdateDialog::fitToContent() {
+    // The layout learns of hidden and shown parts only when the event loop comes round; asked
+    // now, it measures what this state shows.
+    layout()->invalidate();
+    layout()->activate();
+    adjustSize();
 }
 
 } // namespace marklode

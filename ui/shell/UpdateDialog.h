@@ -49,6 +49,8 @@ class UpdateDialog : public QDialog {
     void showOffer(const AppcastItem& release);
     void showVerified(const QString& path);
     void showFailure(const UpdateDialogTexts& texts);
+    // The dialog's height to what the state shows: a state with fewer parts leaves no gap.
+    void fitToContent();
 
     UpdateChecker& checker_;
     QString currentVersion_;

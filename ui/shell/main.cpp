@@ -2,6 +2,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/shell/InfoDictionary.h"
 #include "ui/shell/MarklodeApp.h"
+#include "ui/widgets/Contrast.h"
 #include "ui/widgets/Icons.h"
 
 #include <QApplication>
@@ -14,14 +15,20 @@
 // The one place that wires the platform's services into the models and opens the window.
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // The X11 window class (WM_CLASS "marklode", "Marklode") is the desktop entry's
+    // StartupWMClass. Settings and backups live under the organisation's and application's
+    // names (~/.config/Marklode, ~/.local/share/Marklode): they stay, whatever the app id.
     QApplication::setApplicationName(QStringLiteral("Marklode"));
     QApplication::setOrganizationName(QStringLiteral("Marklode"));
     QApplication::setApplicationVersion(
         marklode::mainInfoDictionary().value(QStringLiteral("CFBundleShortVersionString")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/marklode.svg")));
-    // The installed desktop entry's name, so that the desktop shows the window as that entry.
-    QApplication::setDesktopFileName(QStringLiteral("example.marklode.Marklode"));
+    // The installed desktop entry's name, the application id (Wayland's app_id), so that the
+    // desktop shows the window as that entry.
+    QApplication::setDesktopFileName(
+        marklode::mainInfoDictionary().value(QStringLiteral("CFBundleIdentifier")));
     marklode::prepareIconTheme();
+    marklode::keepPlaceholderTextReadable();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -17,7 +17,7 @@ QWidget* iconLabel(const char* icon, QLabel* text) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* image = new QLabel;
-    image->setPixmap(themedIcon(icon).pixmap(18, 18));
+    showIcon(image, themedIcon(icon), 18);
     text->setWordWrap(true);
     layout->addWidget(image, 0, Qt::AlignTop);
     layout->addWidget(text, 1);
