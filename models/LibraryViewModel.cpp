@@ -12,6 +12,7 @@
 #include <QPromise>
 #include <QStringList>
 #include <QTimer>
+#include <QtConcurrent>
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
@@ -404,8 +405,11 @@ QFuture<void> LibraryViewModel::keepAcrossLaunches() {
 }
 
 LibraryViewModel::~LibraryViewModel() {
+    // Behind the saves asked for before, so that the last one written is this one.
     if (keeping_ && saveTimer_->isActive())
-        saveLibrary();
+        QtConcurrent::run(background::savePool(), [store = settingsStore_, saved = savedLibrary()] {
+            store->saveLibrary(saved);
+        }).waitForFinished();
 }
 
 void LibraryViewModel::saveSoon() {
@@ -413,7 +417,7 @@ void LibraryViewModel::saveSoon() {
         saveTimer_->start();
 }
 
-void LibraryViewModel::saveLibrary() {
+SavedLibrary LibraryViewModel::savedLibrary() const {
     SavedLibrary saved;
     saved.files.reserve(static_cast<std::size_t>(files_.size()));
     for (const InputFile* file : files_) {
@@ -421,7 +425,15 @@ void LibraryViewModel::saveLibrary() {
             saved.selected = saved.files.size();
         saved.files.push_back({file->url(), file->settings()});
     }
-    settingsStore_->saveLibrary(saved);
+    return saved;
+}
+
+// Thousands of files take longer to write than a frame lasts.
+void LibraryViewModel::saveLibrary() {
+    background::run(
+        background::savePool(), this,
+        [store = settingsStore_, saved = savedLibrary()] { return store->saveLibrary(saved); },
+        [](background::Outcome<bool>) {});
 }
 
 std::vector<FileExport> LibraryViewModel::categoryExports() const {

@@ -154,6 +154,7 @@ class LibraryViewModel : public QObject {
     void removeWhere(const std::function<bool(const InputFile*)>& removed);
     void saveSoon();
     void saveLibrary();
+    SavedLibrary savedLibrary() const;
     struct SaveRun;
     void loadNext(const std::shared_ptr<AddRun>& run);
     void finishAdd(const AddRun& run);

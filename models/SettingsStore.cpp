@@ -4,6 +4,15 @@
 #include "rules/LocaleRegion.h"
 #include "rules/ProximityRule.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <functional>
+
 namespace marklode {
 
 namespace {
@@ -33,9 +42,9 @@ QString distanceUnitText(DistanceUnit unit) {
     return unit == DistanceUnit::feet ? QStringLiteral("feet") : QStringLiteral("meters");
 }
 
-const QString filesKey = QStringLiteral("library/files");
+const QString filesKey = QStringLiteral("files");
 const QString recentKey = QStringLiteral("library/recentlyAdded");
-const QString selectedFileKey = QStringLiteral("library/selected");
+const QString selectedFileKey = QStringLiteral("selected");
 const QString pathKey = QStringLiteral("path");
 const QString categoryNameKey = QStringLiteral("categoryName");
 const QString iconKey = QStringLiteral("icon");
@@ -53,13 +62,16 @@ QString iconKindText(IconSource::Kind kind) {
     return QStringLiteral("builtIn");
 }
 
-// The four unit settings in the settings' current group; a value that isn't one of the texts
-// written falls back to the region's or the program's default.
-ExportDefaults readDefaults(const QSettings& stored, bool imperial) {
+using Lookup = std::function<QVariant(const QString& key)>;
+using Store = std::function<void(const QString& key, const QVariant& value)>;
+
+// The four unit settings; a value that isn't one of the texts written falls back to the
+// region's or the program's default.
+ExportDefaults readDefaults(const Lookup& stored, bool imperial) {
     ExportDefaults settings;
 
     // Texts are compared exactly: "Fixed" is not "fixed".
-    QString speed = stored.value(speedUnitKey).toString();
+    QString speed = stored(speedUnitKey).toString();
     if (speed == QStringLiteral("mph"))
         settings.speedUnit = SpeedUnit::milesPerHour;
     else if (speed == QStringLiteral("kmh"))
@@ -67,7 +79,7 @@ ExportDefaults readDefaults(const QSettings& stored, bool imperial) {
     else
         settings.speedUnit = imperial ? SpeedUnit::milesPerHour : SpeedUnit::kilometersPerHour;
 
-    QString mode = stored.value(proximityModeKey).toString();
+    QString mode = stored(proximityModeKey).toString();
     if (mode == QStringLiteral("off"))
         settings.proximityMode = ProximityMode::off;
     else if (mode == QStringLiteral("fixed"))
@@ -75,7 +87,7 @@ ExportDefaults readDefaults(const QSettings& stored, bool imperial) {
     else
         settings.proximityMode = ProximityMode::fromFile;
 
-    QString distance = stored.value(distanceUnitKey).toString();
+    QString distance = stored(distanceUnitKey).toString();
     if (distance == QStringLiteral("meters"))
         settings.distanceUnit = DistanceUnit::meters;
     else if (distance == QStringLiteral("feet"))
@@ -85,19 +97,27 @@ ExportDefaults readDefaults(const QSettings& stored, bool imperial) {
 
     // A distance a .gpi can't hold, remembered by an older release, would fail every save.
     bool isNumber = false;
-    double fixed = stored.value(fixedProximityKey).toDouble(&isNumber);
+    double fixed = stored(fixedProximityKey).toDouble(&isNumber);
     settings.fixedProximity = isNumber && isUsableFixedProximity(fixed, settings.distanceUnit)
                                   ? fixed
                                   : defaultFixedProximity;
     return settings;
 }
 
-void writeDefaults(QSettings& stored, const ExportDefaults& settings) {
-    stored.setValue(speedUnitKey, speedUnitText(settings.speedUnit));
-    stored.setValue(proximityModeKey, proximityModeText(settings.proximityMode));
-    stored.setValue(distanceUnitKey, distanceUnitText(settings.distanceUnit));
+void writeDefaults(const Store& store, const ExportDefaults& settings) {
+    store(speedUnitKey, speedUnitText(settings.speedUnit));
+    store(proximityModeKey, proximityModeText(settings.proximityMode));
+    store(distanceUnitKey, distanceUnitText(settings.distanceUnit));
     if (isUsableFixedProximity(settings.fixedProximity, settings.distanceUnit))
-        stored.setValue(fixedProximityKey, settings.fixedProximity);
+        store(fixedProximityKey, settings.fixedProximity);
+}
+
+// Beside the preferences, under the same base name.
+Path libraryFileBeside(const QSettings& preferences) {
+    QFileInfo file(preferences.fileName());
+    return (file.absolutePath() + QStringLiteral("/") + file.completeBaseName() +
+            QStringLiteral("-library.json"))
+        .toStdString();
 }
 
 } // namespace
@@ -110,7 +130,8 @@ SettingsStore::SettingsStore()
           measurementLocaleName()) {}
 
 SettingsStore::SettingsStore(std::unique_ptr<QSettings> defaults, std::string localeName)
-    : defaults_(std::move(defaults)), localeName_(std::move(localeName)) {}
+    : defaults_(std::move(defaults)), localeName_(std::move(localeName)),
+      libraryFile_(libraryFileBeside(*defaults_)) {}
 
 bool SettingsStore::usesImperialUnits(std::string_view localeName) {
     return regionUsesImperialUnits(regionOfLocaleName(localeName));
@@ -123,64 +144,72 @@ bool SettingsStore::usesImperialUnits(const QLocale& locale) {
 }
 
 ExportDefaults SettingsStore::load() const {
-    return readDefaults(*defaults_, usesImperialUnits(localeName_));
+    return readDefaults([this](const QString& key) { return defaults_->value(key); },
+                        usesImperialUnits(localeName_));
 }
 
 void SettingsStore::save(const ExportDefaults& settings) {
-    writeDefaults(*defaults_, settings);
+    writeDefaults(
+        [this](const QString& key, const QVariant& value) { defaults_->setValue(key, value); },
+        settings);
 }
 
 SavedLibrary SettingsStore::loadLibrary() const {
     SavedLibrary library;
+    QFile file(fromUtf8(libraryFile_.string()));
+    if (!file.open(QIODevice::ReadOnly))
+        return library;
+    const QJsonObject saved = QJsonDocument::fromJson(file.readAll()).object();
     const bool imperial = usesImperialUnits(localeName_);
-    int count = defaults_->beginReadArray(filesKey);
-    for (int index = 0; index < count; ++index) {
-        defaults_->setArrayIndex(index);
-        QString path = defaults_->value(pathKey).toString();
+    for (const QJsonValue& entry : saved.value(filesKey).toArray()) {
+        const QJsonObject stored = entry.toObject();
+        QString path = stored.value(pathKey).toString();
         if (path.isEmpty())
             continue;
-        ExportDefaults units = readDefaults(*defaults_, imperial);
-        FileSettings settings{defaults_->value(categoryNameKey).toString(),
+        ExportDefaults units = readDefaults(
+            [&](const QString& key) { return stored.value(key).toVariant(); }, imperial);
+        FileSettings settings{stored.value(categoryNameKey).toString(),
                               units.speedUnit,
                               units.proximityMode,
                               units.distanceUnit,
                               units.fixedProximity,
                               {}};
-        QString icon = defaults_->value(iconKey).toString();
-        Path iconPath = defaults_->value(iconPathKey).toString().toStdString();
+        QString icon = stored.value(iconKey).toString();
+        Path iconPath = stored.value(iconPathKey).toString().toStdString();
         if (icon == QStringLiteral("custom") && !iconPath.empty())
             settings.iconSource = IconSource::custom(iconPath);
         else if (icon == QStringLiteral("sidecar") && !iconPath.empty())
             settings.iconSource = IconSource::sidecar(iconPath);
         library.files.push_back({path.toStdString(), std::move(settings)});
     }
-    defaults_->endArray();
-    bool isNumber = false;
-    int selected = defaults_->value(selectedFileKey).toInt(&isNumber);
-    if (isNumber && selected >= 0 && static_cast<std::size_t>(selected) < library.files.size())
+    int selected = saved.value(selectedFileKey).toInt(-1);
+    if (selected >= 0 && static_cast<std::size_t>(selected) < library.files.size())
         library.selected = static_cast<std::size_t>(selected);
     return library;
 }
 
-void SettingsStore::saveLibrary(const SavedLibrary& library) {
-    defaults_->remove(filesKey);
-    defaults_->beginWriteArray(filesKey, static_cast<int>(library.files.size()));
-    for (std::size_t index = 0; index < library.files.size(); ++index) {
-        const ListedFile& file = library.files[index];
-        defaults_->setArrayIndex(static_cast<int>(index));
-        defaults_->setValue(pathKey, fromUtf8(file.url.string()));
-        defaults_->setValue(categoryNameKey, file.settings.categoryName);
-        writeDefaults(*defaults_, {file.settings.speedUnit, file.settings.proximityMode,
-                                   file.settings.distanceUnit, file.settings.fixedProximity});
-        const IconSource& icon = file.settings.iconSource;
-        defaults_->setValue(iconKey, iconKindText(icon.kind));
-        defaults_->setValue(iconPathKey, fromUtf8(icon.url.string()));
+bool SettingsStore::saveLibrary(const SavedLibrary& library) const {
+    QJsonArray files;
+    for (const ListedFile& listed : library.files) {
+        QJsonObject stored{{pathKey, fromUtf8(listed.url.string())},
+                           {categoryNameKey, listed.settings.categoryName},
+                           {iconKey, iconKindText(listed.settings.iconSource.kind)},
+                           {iconPathKey, fromUtf8(listed.settings.iconSource.url.string())}};
+        writeDefaults(
+            [&](const QString& key, const QVariant& value) {
+                stored.insert(key, QJsonValue::fromVariant(value));
+            },
+            {listed.settings.speedUnit, listed.settings.proximityMode, listed.settings.distanceUnit,
+             listed.settings.fixedProximity});
+        files.append(stored);
     }
-    defaults_->endArray();
+    QJsonObject saved{{filesKey, files}};
     if (library.selected)
-        defaults_->setValue(selectedFileKey, static_cast<int>(*library.selected));
-    else
-        defaults_->remove(selectedFileKey);
+        saved.insert(selectedFileKey, static_cast<int>(*library.selected));
+    QDir().mkpath(QFileInfo(fromUtf8(libraryFile_.string())).absolutePath());
+    QSaveFile file(fromUtf8(libraryFile_.string()));
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(QJsonDocument(saved).toJson(QJsonDocument::Compact)) >= 0 && file.commit();
 }
 
 std::vector<Path> SettingsStore::loadRecentlyAdded() const {

@@ -33,9 +33,12 @@ class SettingsStore {
     ExportDefaults load() const;
     void save(const ExportDefaults& settings);
 
-    // Settings that can't be read back as any of their values are the defaults instead.
+    // The library is kept in a file of its own beside the preferences: it may list thousands of
+    // files, so it is written whole, atomically, and off the main thread. Settings that can't be
+    // read back as any of their values are the defaults instead.
     SavedLibrary loadLibrary() const;
-    void saveLibrary(const SavedLibrary& library);
+    // Callable from any thread, one call at a time; false when the file could not be written.
+    bool saveLibrary(const SavedLibrary& library) const;
     std::vector<Path> loadRecentlyAdded() const;
     void saveRecentlyAdded(const std::vector<Path>& paths);
 
@@ -49,6 +52,7 @@ class SettingsStore {
   private:
     std::unique_ptr<QSettings> defaults_;
     std::string localeName_;
+    Path libraryFile_;
 };
 
 } // namespace marklode
