@@ -6,6 +6,7 @@
 #include "ui/devices/DeviceActions.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
+#include "ui/main/SearchField.h"
 #include "ui/main/Sidebar.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -105,12 +106,7 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolbar->addWidget(spacer);
-    search_ = new QLineEdit;
-    search_->setObjectName(QStringLiteral("search"));
-    search_->setPlaceholderText(QStringLiteral("Search POIs"));
-    search_->setAccessibleName(QStringLiteral("Search POIs"));
-    search_->setClearButtonEnabled(true);
-    search_->setMaximumWidth(240);
+    search_ = new SearchField(library_.locale());
     searchAction_ = toolbar->addWidget(search_);
     auto* find = new QAction(this);
     find->setShortcut(QKeySequence::Find);
@@ -119,10 +115,6 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
             search_->setFocus(Qt::ShortcutFocusReason);
     });
     addAction(find);
-    connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (fileDetail_)
-            fileDetail_->setSearch(text);
-    });
 
     auto* split = new QSplitter(Qt::Horizontal);
     split->setObjectName(QStringLiteral("split"));
@@ -182,10 +174,6 @@ void MainWindow::updateDetail() {
     delete fileDetail_;
     fileDetail_ = nullptr;
     detailFile_ = file;
-    {
-        QSignalBlocker quiet(search_);
-        search_->clear();
-    }
     if (file) {
         fileDetail_ = new FileDetailView(*file, library_.locale(), tiles_);
         connect(fileDetail_, &FileDetailView::titleChanged, this, &MainWindow::updateTitle);
@@ -194,6 +182,7 @@ void MainWindow::updateDetail() {
     } else {
         detail_->setCurrentWidget(dropZone_);
     }
+    search_->setView(fileDetail_);
     updateTitle();
 }
 
@@ -205,6 +194,10 @@ void MainWindow::updateTitle() {
         return;
     }
     setWindowTitle(fileDetail_->title() + QStringLiteral(" \u2014 ") + fileDetail_->subtitle());
+}
+
+QLineEdit* MainWindow::searchField() const {
+    return search_->field();
 }
 
 void MainWindow::updateStatus() {

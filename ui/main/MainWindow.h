@@ -21,6 +21,7 @@ class DropZone;
 class FileDetailView;
 class InputFile;
 class LibraryViewModel;
+class SearchField;
 class Sidebar;
 
 // The main window: sidebar and detail column, the file actions, the status line and the
@@ -38,7 +39,7 @@ class MainWindow : public QMainWindow {
     QAction* saveAllAction() const { return saveAll_; }
     QAction* saveCombinedAction() const { return saveCombined_; }
     Sidebar* sidebar() const { return sidebar_; }
-    QLineEdit* searchField() const { return search_; }
+    QLineEdit* searchField() const;
     // The selected file's view; null while the drop zone shows.
     FileDetailView* fileDetail() const { return fileDetail_; }
 
@@ -67,7 +68,7 @@ class MainWindow : public QMainWindow {
     Sidebar* sidebar_;
     QStackedWidget* detail_;
     DropZone* dropZone_;
-    QLineEdit* search_;
+    SearchField* search_;
     QAction* searchAction_;
     FileDetailView* fileDetail_ = nullptr;
     QPointer<InputFile> detailFile_;
