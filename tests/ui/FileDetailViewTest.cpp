@@ -8,6 +8,7 @@
 #include "ui/detail/POITable.h"
 #include "ui/detail/POITableModel.h"
 #include "ui/detail/SettingsForm.h"
+#include "ui/main/SearchField.h"
 #include "ui/widgets/ElidedLabel.h"
 
 #include <QButtonGroup>
@@ -46,13 +47,14 @@ class FileDetailViewTest : public WindowFixture {
 } // namespace
 
 TEST(MarkerSampleTest, SpreadsOverLargeFilesAndKeepsTheSelectedRow) {
-    auto rows = [](int count) {
-        std::vector<POIRow> made(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i)
-            made[static_cast<std::size_t>(i)].id = i;
+    // Every row, or every other one as a search might leave them.
+    auto matches = [](std::size_t count, std::size_t stride) {
+        std::vector<std::size_t> made(count);
+        for (std::size_t i = 0; i < count; ++i)
+            made[i] = i * stride;
         return made;
     };
-    std::vector<POIRow> five = rows(5000);
+    std::vector<std::size_t> five = matches(5000, 1);
     std::vector<std::size_t> sample = markerSample(five, std::nullopt);
     ASSERT_EQ(sample.size(), 2000u);
     EXPECT_EQ(std::vector<std::size_t>(sample.begin(), sample.begin() + 5),
@@ -60,8 +62,11 @@ TEST(MarkerSampleTest, SpreadsOverLargeFilesAndKeepsTheSelectedRow) {
     EXPECT_EQ(sample.back(), 4997u);
     EXPECT_EQ(markerSample(five, 4999).back(), 4999u);
     EXPECT_EQ(markerSample(five, 5).back(), 4997u) << "a sampled row needs no replacing";
-    EXPECT_EQ(markerSample(rows(2000), 1999).size(), 2000u);
-    EXPECT_EQ(markerSample(rows(2000), std::nullopt).back(), 1999u);
+    EXPECT_EQ(markerSample(matches(2000, 1), 1999).size(), 2000u);
+    EXPECT_EQ(markerSample(matches(2000, 1), std::nullopt).back(), 1999u);
+    std::vector<std::size_t> even = markerSample(matches(5000, 2), 4999);
+    EXPECT_EQ(even[1], 4u) << "positions of the matches, not indices";
+    EXPECT_EQ(even.back(), 9998u);
 }
 
 TEST(IconPreviewTest, MagentaIsTransparentAndSmallIconsAreStretched) {
@@ -151,7 +156,7 @@ TEST_F(FileDetailViewTest, TheFormShowsWhatAppliesToTheFile) {
     EXPECT_FALSE(form->useDefaultIconButton()->isVisibleTo(form));
 }
 
-TEST_F(FileDetailViewTest, SearchFiltersTheTableButNotTheMap) {
+TEST_F(FileDetailViewTest, SearchFiltersTheTableAndTheMap) {
     addFile("stops.csv", csvRows(12));
     POITable* table = view()->table();
     QAbstractItemModel* rows = table->model();
@@ -161,8 +166,86 @@ TEST_F(FileDetailViewTest, SearchFiltersTheTableButNotTheMap) {
     EXPECT_EQ(rows->index(1, POITableModel::comment).data().toString(), "c1");
     window->searchField()->setText("p1");
     EXPECT_EQ(rows->rowCount(), 3) << "P1, P10, P11";
-    EXPECT_EQ(view()->map()->mapView()->points().size(), 12u);
+    EXPECT_EQ(view()->map()->shownIDs(), (std::vector<std::int64_t>{1, 10, 11}));
     EXPECT_FALSE(view()->map()->caption()->isVisible());
+}
+
+TEST_F(FileDetailViewTest, TheSearchSaysHowManyMatchAndEscapeClearsIt) {
+    addFile("stops.csv", csvRows(5000));
+    POIMap* map = view()->map();
+    QLineEdit* field = window->searchField();
+    QLabel* count = window->findChild<SearchField*>()->count();
+    struct Case {
+        const char* search;
+        std::size_t markers;
+        const char* count; // empty: none shown
+        bool caption;
+    } cases[] = {
+        {"p1", 1111, "1,111 of 5,000", false}, // P1, P10–P19, P100–P199, P1000–P1999
+        {"P4999", 1, "1 of 5,000", false},     {"zzz", 0, "0 of 5,000", false},
+        {"c", 2000, "5,000 of 5,000", true},   {"  ", 2000, "", true},
+    };
+    for (const auto& c : cases) {
+        field->setText(c.search);
+        EXPECT_EQ(map->shownIDs().size(), c.markers) << c.search;
+        EXPECT_EQ(map->caption()->isVisibleTo(view()), c.caption) << c.search;
+        EXPECT_EQ(count->isVisibleTo(window.get()), *c.count != 0) << c.search;
+        if (*c.count) {
+            EXPECT_EQ(count->text(), c.count) << c.search;
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !map->mapView()->isAnimating(); }, 5000));
+        for (std::int64_t id : map->shownIDs())
+            EXPECT_TRUE(
+                map->mapView()->rect().contains(map->mapView()->pointPosition(id)->toPoint()))
+                << c.search << ": the map shows all that match";
+    }
+    EXPECT_EQ(map->caption()->text(), "Showing 2,000 of 5,000 POIs on the map.");
+
+    field->setText("P4999");
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(field->text(), "");
+    EXPECT_EQ(view()->table()->model()->rowCount(), 5000);
+    EXPECT_EQ(map->shownIDs().size(), 2000u);
+    EXPECT_FALSE(count->isVisibleTo(window.get()));
+
+    field->setText("p1");
+    library->setSelection(std::nullopt);
+    // The toolbar hides its widgets when it lays itself out.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !field->isVisibleTo(window.get()); }, 1000))
+        << "nothing to search without a file";
+    EXPECT_FALSE(count->isVisibleTo(window.get()));
+    library->setSelection(library->files().front()->id());
+    EXPECT_EQ(field->text(), "") << "each file starts unsearched";
+    EXPECT_FALSE(count->isVisibleTo(window.get()));
+}
+
+TEST_F(FileDetailViewTest, TheScaleBarFollowsTheRegion) {
+    struct Case {
+        QLocale locale;
+        bool imperial;
+    } cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), true},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), false},
+        {QLocale(QLocale::German, QLocale::Germany), false},
+        {QLocale(QLocale::Spanish, QLocale::UnitedStates), true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(mapUsesImperialUnits(c.locale), c.imperial) << c.locale.name().toStdString();
+    // The system's own locale by the name the environment gives it, as new files' units are.
+    const std::optional<QByteArray> saved =
+        qEnvironmentVariableIsSet("LC_ALL") ? std::optional(qgetenv("LC_ALL")) : std::nullopt;
+    for (const auto& [name, imperial] :
+         {std::pair{"en_US.UTF-8", true}, {"de_DE.UTF-8", false}, {"en", false}, {"C", false}}) {
+        qputenv("LC_ALL", name);
+        EXPECT_EQ(mapUsesImperialUnits(QLocale::system()), imperial) << name;
+    }
+    if (saved)
+        qputenv("LC_ALL", *saved);
+    else
+        qunsetenv("LC_ALL");
+    addFile("stops.csv", csvRows(2));
+    EXPECT_TRUE(view()->map()->mapView()->imperialUnits()) << "the window's locale is en_US";
 }
 
 TEST_F(FileDetailViewTest, TableAndMapShareTheSelectionWithoutEchoes) {

@@ -4,6 +4,7 @@
 #include "rules/LibraryMessages.h"
 #include "ui/detail/POIMap.h"
 #include "ui/detail/POITable.h"
+#include "ui/detail/POITableModel.h"
 #include "ui/detail/SettingsForm.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/ShownText.h"
@@ -51,9 +52,11 @@ FileDetailView::FileDetailView(InputFile& file, const QLocale& locale, map::Tile
     setObjectName(QStringLiteral("fileDetail"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // Connected before the table's model exists, so this runs before the model filters the new
+    // rows; the model's reset then refreshes the map.
     connect(&file, &InputFile::rowsChanged, this, [this] {
         if (map_)
-            map_->refresh(selectedRow_);
+            map_->showAllOnNextRefresh(false);
         Q_EMIT titleChanged();
     });
     connect(&file, &InputFile::loadErrorChanged, this, [this] {
@@ -78,9 +81,21 @@ QString FileDetailView::subtitle() const {
 }
 
 void FileDetailView::setSearch(const QString& search) {
+    if (search == search_)
+        return;
     search_ = search;
+    if (map_)
+        map_->showAllOnNextRefresh(true);
     if (table_)
         table_->setSearch(search);
+}
+
+std::size_t FileDetailView::matchCount() const {
+    return table_ ? table_->rows()->positions().size() : 0;
+}
+
+std::size_t FileDetailView::poiCount() const {
+    return file_ ? file_->rows().size() : 0;
 }
 
 void FileDetailView::setSelectedRow(std::optional<std::int64_t> id) {
@@ -101,6 +116,7 @@ void FileDetailView::build() {
     else
         buildContents();
     layout()->addWidget(content_);
+    Q_EMIT matchesChanged();
 }
 
 void FileDetailView::buildPlaceholder() {
@@ -159,7 +175,7 @@ void FileDetailView::buildContents() {
     column->addWidget(divider);
     column->addWidget(table_, 1);
 
-    map_ = new POIMap(*file_, locale_, tiles_);
+    map_ = new POIMap(*file_, *table_->rows(), locale_, tiles_);
     map_->setMinimumHeight(lowerPaneMinimum);
     split->addWidget(upper);
     split->addWidget(map_);
@@ -169,6 +185,11 @@ void FileDetailView::buildContents() {
     connect(table_, &POITable::selectedRowChanged, this,
             [this](std::optional<std::int64_t> id) { setSelectedRow(id); });
     connect(map_, &POIMap::rowPicked, this, [this](std::int64_t id) { setSelectedRow(id); });
+    // A new search, or new rows filtered by it: the map shows what the table shows.
+    connect(table_->rows(), &QAbstractItemModel::modelReset, this, [this] {
+        map_->refresh(selectedRow_);
+        Q_EMIT matchesChanged();
+    });
     table_->setSelectedRow(selectedRow_);
     map_->refresh(selectedRow_);
 }

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QWidget>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -29,7 +30,11 @@ class FileDetailView : public QWidget {
     QString subtitle() const;
 
     const QString& search() const { return search_; }
+    // Filters the table and the map.
     void setSearch(const QString& search);
+    // The rows matching the search, of all the file's rows.
+    std::size_t matchCount() const;
+    std::size_t poiCount() const;
     std::optional<std::int64_t> selectedRow() const { return selectedRow_; }
     void setSelectedRow(std::optional<std::int64_t> id);
 
@@ -41,6 +46,8 @@ class FileDetailView : public QWidget {
   Q_SIGNALS:
     // The title, subtitle, or whether the file can be read (and searched) changed.
     void titleChanged();
+    // matchCount or poiCount changed.
+    void matchesChanged();
 
   private:
     void build();

@@ -4,29 +4,19 @@
 
 namespace marklode {
 
-std::vector<std::size_t> markerSample(const std::vector<POIRow>& rows,
-                                      std::optional<std::int64_t> selected) {
+std::vector<std::size_t> markerSample(const std::vector<std::size_t>& matches,
+                                      std::optional<std::size_t> selected) {
+    std::size_t count = matches.size();
+    if (count <= maxMapMarkers)
+        return matches;
     std::vector<std::size_t> positions;
-    std::size_t count = rows.size();
-    if (count <= maxMapMarkers) {
-        positions.resize(count);
-        for (std::size_t i = 0; i < count; ++i)
-            positions[i] = i;
-        return positions;
-    }
     positions.reserve(maxMapMarkers);
     double step = static_cast<double>(count) / static_cast<double>(maxMapMarkers);
     for (std::size_t i = 0; i < maxMapMarkers; ++i)
-        positions.push_back(static_cast<std::size_t>(step * static_cast<double>(i)));
-    if (!selected)
+        positions.push_back(matches[static_cast<std::size_t>(step * static_cast<double>(i))]);
+    if (!selected || *selected >= count)
         return positions;
-    // Rows keep their import order, so ids rise with positions.
-    auto found =
-        std::lower_bound(rows.begin(), rows.end(), *selected,
-                         [](const POIRow& row, std::int64_t wanted) { return row.id < wanted; });
-    if (found == rows.end() || found->id != *selected)
-        return positions;
-    auto position = static_cast<std::size_t>(found - rows.begin());
+    std::size_t position = matches[*selected];
     if (!std::binary_search(positions.begin(), positions.end(), position))
         positions.back() = position;
     return positions;

@@ -2,8 +2,11 @@
 
 #include "models/InputFile.h"
 #include "models/QtText.h"
+#include "models/SettingsStore.h"
 #include "rules/LibraryMessages.h"
+#include "rules/LocaleRegion.h"
 #include "ui/detail/MarkerSample.h"
+#include "ui/detail/POITableModel.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -18,12 +21,21 @@ constexpr int captionInset = 8;
 
 } // namespace
 
-POIMap::POIMap(InputFile& file, const QLocale& locale, map::TileSource tiles, QWidget* parent)
-    : QWidget(parent), file_(&file), locale_(locale) {
+bool mapUsesImperialUnits(const QLocale& locale) {
+    if (locale == QLocale::system())
+        return SettingsStore::usesImperialUnits(measurementLocaleName());
+    return SettingsStore::usesImperialUnits(locale);
+}
+
+POIMap::POIMap(InputFile& file, const POITableModel& matches, const QLocale& locale,
+               map::TileSource tiles, QWidget* parent)
+    : QWidget(parent), file_(&file), matches_(&matches), locale_(locale) {
     setObjectName(QStringLiteral("poiMap"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     map_ = new map::MapView(std::move(tiles));
+    map_->setLocale(locale);
+    map_->setImperialUnits(mapUsesImperialUnits(locale));
     layout->addWidget(map_);
 
     caption_ = new QLabel(this);
@@ -36,7 +48,6 @@ POIMap::POIMap(InputFile& file, const QLocale& locale, map::TileSource tiles, QW
         "padding: 6px; }"));
     caption_->hide();
 
-    connect(&file, &InputFile::rowsChanged, this, [this] { fitPending_ = true; });
     connect(map_, &map::MapView::pointSelected, this, [this](std::int64_t id) {
         // Recorded first, so that the selection coming back finds nothing to do and the map
         // stays where the user is looking.
@@ -47,11 +58,19 @@ POIMap::POIMap(InputFile& file, const QLocale& locale, map::TileSource tiles, QW
     });
 }
 
+void POIMap::showAllOnNextRefresh(bool animated) {
+    fitPending_ = true;
+    fitAnimated_ = animated;
+}
+
 void POIMap::refresh(std::optional<std::int64_t> selection) {
-    if (!file_)
+    if (!file_ || !matches_)
         return;
     const std::vector<POIRow>& rows = file_->rows();
-    std::vector<std::size_t> sample = markerSample(rows, selection);
+    std::optional<std::size_t> selectedMatch;
+    if (std::optional<int> row = selection ? matches_->rowOfID(*selection) : std::nullopt)
+        selectedMatch = static_cast<std::size_t>(*row);
+    std::vector<std::size_t> sample = markerSample(matches_->positions(), selectedMatch);
     std::vector<std::int64_t> ids(sample.size());
     std::transform(sample.begin(), sample.end(), ids.begin(),
                    [&](std::size_t position) { return rows[position].id; });
@@ -67,18 +86,20 @@ void POIMap::refresh(std::optional<std::int64_t> selection) {
         }
         map_->setPoints(std::move(points));
         shownIDs_ = std::move(ids);
-        // Only new rows move the map to show them all. A new selection changes the sample too
-        // (its row takes the last marker's place), and must not throw the user's view away.
-        if (fitPending_ && !shownIDs_.empty()) {
-            map_->showAllPoints(false);
-            fitPending_ = false;
-        }
+        // Only new rows or a new search move the map to show them all. A new selection changes
+        // the sample too (its row takes the last marker's place), and must not throw the user's
+        // view away.
+        if (fitPending_ && !shownIDs_.empty())
+            map_->showAllPoints(fitAnimated_);
         // New markers start unselected; the one the user had keeps its colour, in place.
         if (selectedID_ && selection == selectedID_ &&
             std::find(shownIDs_.begin(), shownIDs_.end(), *selectedID_) != shownIDs_.end())
             map_->selectPoint(*selectedID_, false);
         showCaption();
     }
+    // Spent on the first markers after it was asked for, whether they moved the map or not.
+    if (!shownIDs_.empty())
+        fitPending_ = false;
     if (selection == selectedID_)
         return;
     selectedID_ = selection;
@@ -96,7 +117,7 @@ void POIMap::refresh(std::optional<std::int64_t> selection) {
 }
 
 void POIMap::showCaption() {
-    std::size_t count = file_ ? file_->rows().size() : 0;
+    std::size_t count = matches_ ? matches_->positions().size() : 0;
     caption_->setVisible(count > maxMapMarkers);
     if (count <= maxMapMarkers)
         return;
@@ -108,8 +129,16 @@ void POIMap::showCaption() {
 }
 
 void POIMap::placeCaption() {
-    caption_->adjustSize();
-    caption_->move(captionInset, captionInset);
+    // Clear of the map's buttons.
+    const int room = std::max(map_->controlsRect().left() - 2 * captionInset, 40);
+    // Measured on one line: a wrapping label's size hint is narrower than the room it has.
+    caption_->setWordWrap(false);
+    QSize size = caption_->sizeHint();
+    if (size.width() > room) {
+        caption_->setWordWrap(true);
+        size = QSize(room, caption_->heightForWidth(room));
+    }
+    caption_->setGeometry(QRect(QPoint(captionInset, captionInset), size));
     caption_->raise();
 }
 

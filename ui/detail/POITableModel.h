@@ -26,6 +26,8 @@ class POITableModel : public QAbstractTableModel {
     // The table row of the row id, when it matches the search.
     std::optional<int> rowOfID(std::int64_t id) const;
     std::int64_t idAt(int row) const;
+    // The shown rows' positions in the file's rows, ascending.
+    const std::vector<std::size_t>& positions() const { return positions_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

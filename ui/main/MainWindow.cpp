@@ -8,6 +8,7 @@
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/main/DropZone.h"
 #include "ui/main/LibraryUndo.h"
+#include "ui/main/SearchField.h"
 #include "ui/main/Sidebar.h"
 #include "ui/main/WindowLayout.h"
 #include "ui/widgets/Icons.h"
@@ -128,12 +129,7 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolbar->addWidget(spacer);
-    search_ = new QLineEdit;
-    search_->setObjectName(QStringLiteral("search"));
-    search_->setPlaceholderText(QStringLiteral("Search POIs"));
-    search_->setAccessibleName(QStringLiteral("Search POIs"));
-    search_->setClearButtonEnabled(true);
-    search_->setMaximumWidth(240);
+    search_ = new SearchField(library_.locale());
     searchAction_ = toolbar->addWidget(search_);
     auto* find = new QAction(this);
     find->setText(QStringLiteral("Search POIs")); // as Help ▸ Keyboard Shortcuts lists it
@@ -143,10 +139,6 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
             search_->setFocus(Qt::ShortcutFocusReason);
     });
     addAction(find);
-    connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (fileDetail_)
-            fileDetail_->setSearch(text);
-    });
 
     auto* split = split_ = new QSplitter(Qt::Horizontal);
     split->setObjectName(QStringLiteral("split"));
@@ -230,10 +222,6 @@ void MainWindow::updateDetail() {
     delete fileDetail_;
     fileDetail_ = nullptr;
     detailFile_ = file;
-    {
-        QSignalBlocker quiet(search_);
-        search_->clear();
-    }
     if (file) {
         fileDetail_ = new FileDetailView(*file, library_.locale(), tiles_);
         connect(fileDetail_, &FileDetailView::titleChanged, this, &MainWindow::updateTitle);
@@ -245,6 +233,7 @@ void MainWindow::updateDetail() {
     } else {
         detail_->setCurrentWidget(dropZone_);
     }
+    search_->setView(fileDetail_);
     updateTitle();
 }
 
@@ -286,6 +275,10 @@ void MainWindow::updateTitle() {
         return;
     }
     setWindowTitle(fileDetail_->title() + QStringLiteral(" \u2014 ") + fileDetail_->subtitle());
+}
+
+QLineEdit* MainWindow::searchField() const {
+    return search_->field();
 }
 
 void MainWindow::updateStatus() {

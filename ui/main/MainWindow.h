@@ -25,6 +25,7 @@ class FileDetailView;
 class InputFile;
 class LibraryUndo;
 class LibraryViewModel;
+class SearchField;
 class Sidebar;
 class WindowLayout;
 
@@ -48,7 +49,7 @@ class MainWindow : public QMainWindow {
     QAction* undoAction() const { return undo_; }
     QAction* redoAction() const { return redo_; }
     Sidebar* sidebar() const { return sidebar_; }
-    QLineEdit* searchField() const { return search_; }
+    QLineEdit* searchField() const;
     // The selected file's view; null while the drop zone shows.
     FileDetailView* fileDetail() const { return fileDetail_; }
 
@@ -93,7 +94,7 @@ class MainWindow : public QMainWindow {
     QPointer<QWidget> keptDetail_;
     QStackedWidget* detail_;
     DropZone* dropZone_;
-    QLineEdit* search_;
+    SearchField* search_;
     QAction* searchAction_;
     FileDetailView* fileDetail_ = nullptr;
     QPointer<InputFile> detailFile_;

@@ -2,6 +2,8 @@
 
 #include "ui/map/Basemap.h"
 #include "ui/map/BasemapTiles.h"
+#include "ui/map/MapControls.h"
+#include "ui/map/MapOverlays.h"
 #include "ui/map/TileLoader.h"
 #include "ui/map/WebMercator.h"
 
@@ -11,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSet>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -26,6 +29,7 @@ constexpr double dragThreshold = 4;
 constexpr double zoomPerWheelNotch = 0.5;
 constexpr int maxAncestorSteps = 4; // beyond, a 256-pixel tile would be stretched past 4096
 const QColor selectedColour(0xff, 0x3b, 0x30);
+constexpr double longestScaleBar = 100; // logical pixels
 
 // Clusters stop one level short of the deepest zoom, so that there every point can be clicked.
 ClusterIndex::Options clusterOptions() {
@@ -81,22 +85,17 @@ MapView::MapView(TileSource source, QWidget* parent)
             [this] { setCamera(animationTarget_, true); });
     connect(tiles_.get(), &TileLoader::tileLoaded, this, [this] { update(); });
 
-    attribution_ = new QLabel(this);
-    attribution_->setTextFormat(Qt::RichText);
-    attribution_->setText(QStringLiteral(
-        "<a href=\"https://www.openstreetmap.org/copyright\">© OpenStreetMap contributors</a>"));
-    attribution_->setOpenExternalLinks(true);
-    attribution_->setContentsMargins(4, 1, 4, 1);
-    attribution_->setAutoFillBackground(true);
-    QPalette palette = attribution_->palette();
-    palette.setColor(QPalette::Window, QColor(255, 255, 255, 200));
-    attribution_->setPalette(palette);
-    QFont small = attribution_->font();
-    small.setPointSizeF(std::max(small.pointSizeF() * 0.8, 7.0));
-    attribution_->setFont(small);
+    attribution_ = makeTileAttribution(this);
+    // Offline only the built-in outlines are drawn, and they need no credit.
     attribution_->setVisible(tiles_->source().online());
+    controls_ = new MapControls(this);
+    connect(controls_->zoomIn(), &QToolButton::clicked, this, [this] { zoomStep(1); });
+    connect(controls_->zoomOut(), &QToolButton::clicked, this, [this] { zoomStep(-1); });
+    connect(controls_->showAll(), &QToolButton::clicked, this, [this] { showAllPoints(true); });
+    updateControls();
     markers_.setFont(font());
-    positionAttribution();
+    scaleBars_.setFont(overlayFont(font()));
+    layOutOverlays(*this, *attribution_, *controls_);
 }
 
 MapView::~MapView() = default;
@@ -121,6 +120,7 @@ void MapView::setPoints(std::vector<MapPoint> points) {
     }
     clusters_ = std::make_unique<ClusterIndex>(world_, clusterOptions());
     clearSelection();
+    updateControls();
     update();
 }
 
@@ -216,6 +216,7 @@ void MapView::setCamera(const MapCamera& camera, bool settled) {
     next.viewport = size();
     camera_ = next.normalized();
     requestTiles();
+    updateControls();
     update();
     if (settled)
         Q_EMIT regionChanged();
@@ -264,6 +265,7 @@ void MapView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintBase(painter);
     paintMarkers(painter);
+    paintScaleBar(painter);
 }
 
 void MapView::paintBase(QPainter& painter) {
@@ -332,9 +334,11 @@ std::optional<QPointF> MapView::pointPosition(std::int64_t id) const {
 void MapView::paintMarkers(QPainter& painter) {
     markers_.setDevicePixelRatio(devicePixelRatioF());
     const QColor accent = palette().color(QPalette::Highlight);
+    const QLocale numbers = locale();
     for (const auto& marker : visibleMarkers()) {
-        const QString glyph =
-            marker.node.count > 1 ? QString::number(marker.node.count) : QString();
+        const QString glyph = marker.node.count > 1
+                                  ? MarkerPainter::clusterLabel(marker.node.count, numbers)
+                                  : QString();
         markers_.paintMarker(painter, marker.anchor, accent, glyph);
     }
     if (!selected_)
@@ -344,7 +348,41 @@ void MapView::paintMarkers(QPainter& painter) {
         return;
     const MapPoint& point = *pointById(*selected_);
     markers_.paintMarker(painter, *anchor, selectedColour, QString(), true);
-    markers_.paintCallout(painter, *anchor, point.title, point.subtitle);
+    // Inside the view, and only while its marker is in view.
+    if (MarkerPainter::markerRect(*anchor, true).intersects(rect()))
+        markers_.paintCallout(painter, *anchor, point.title, point.subtitle, rect());
+}
+
+std::optional<QRectF> MapView::calloutRect() const {
+    const auto anchor = selected_ ? pointPosition(*selected_) : std::nullopt;
+    if (!anchor || !MarkerPainter::markerRect(*anchor, true).intersects(rect()))
+        return std::nullopt;
+    const MapPoint& point = *pointById(*selected_);
+    return markers_.callout(*anchor, point.title, point.subtitle, rect()).bubble;
+}
+
+void MapView::setImperialUnits(bool imperial) {
+    if (imperial == imperial_)
+        return;
+    imperial_ = imperial;
+    update();
+}
+
+ScaleBar MapView::scaleBar() const {
+    return scaleBarFor(mercator::metersPerPixel(centre().latitude, camera_.zoom),
+                       std::min(longestScaleBar, width() * 0.4), imperial_, locale());
+}
+
+QRectF MapView::scaleBarRect() const {
+    const ScaleBar bar = scaleBar();
+    return bar.length > 0 ? scaleBarPlace(*this, scaleBars_.size(bar), *attribution_) : QRectF();
+}
+
+void MapView::paintScaleBar(QPainter& painter) {
+    const ScaleBar bar = scaleBar();
+    if (bar.length > 0)
+        scaleBars_.paint(painter, bar,
+                         scaleBarPlace(*this, scaleBars_.size(bar), *attribution_).topLeft());
 }
 
 void MapView::click(QPointF position) {
@@ -397,12 +435,28 @@ void MapView::resizeEvent(QResizeEvent* event) {
     } else {
         setCamera(camera_, false);
     }
-    positionAttribution();
+    layOutOverlays(*this, *attribution_, *controls_);
 }
 
-void MapView::positionAttribution() {
-    attribution_->adjustSize();
-    attribution_->move(width() - attribution_->width(), height() - attribution_->height());
+QRect MapView::controlsRect() const {
+    return controls_->geometry();
+}
+
+void MapView::updateControls() {
+    // Against the target of a running zoom, so that a button is disabled as it is pressed.
+    const double zoom = isAnimating() ? animationTarget_.zoom : camera_.zoom;
+    controls_->zoomIn()->setEnabled(zoom < mercator::maxZoom - 1e-9);
+    controls_->zoomOut()->setEnabled(zoom > MapCamera::minZoom + 1e-9);
+    controls_->showAll()->setEnabled(!points_.empty());
+}
+
+void MapView::zoomStep(int levels) {
+    const MapCamera& base = isAnimating() ? animationTarget_ : camera_;
+    // To the next whole level in that direction, around the middle of the view.
+    const double zoom =
+        levels > 0 ? std::floor(base.zoom + 1e-9) + levels : std::ceil(base.zoom - 1e-9) + levels;
+    framing_ = nullptr;
+    moveTo(base.zoomedAround(QPointF(width() / 2.0, height() / 2.0), zoom), true);
 }
 
 void MapView::mousePressEvent(QMouseEvent* event) {
@@ -467,18 +521,27 @@ void MapView::wheelEvent(QWheelEvent* event) {
 }
 
 void MapView::keyPressEvent(QKeyEvent* event) {
-    const QPointF middle(width() / 2.0, height() / 2.0);
+    // The keypad's keys arrive as the same keys, with the keypad modifier.
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: // + unshifted, on most layouts
+    case Qt::Key_ZoomIn:
+        zoomStep(1);
+        return;
+    case Qt::Key_Minus:
+    case Qt::Key_ZoomOut:
+        zoomStep(-1);
+        return;
+    case Qt::Key_0:
+        showAllPoints(true);
+        return;
+    default:
+        break;
+    }
     const MapCamera& base = isAnimating() ? animationTarget_ : camera_;
     MapCamera target = base;
     const double scale = base.worldPixels();
     switch (event->key()) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        target = base.zoomedAround(middle, std::floor(base.zoom + 1e-9) + 1);
-        break;
-    case Qt::Key_Minus:
-        target = base.zoomedAround(middle, std::ceil(base.zoom - 1e-9) - 1);
-        break;
     case Qt::Key_Left:
         target.centre.x -= width() / 4.0 / scale;
         break;
@@ -499,9 +562,12 @@ void MapView::keyPressEvent(QKeyEvent* event) {
 }
 
 void MapView::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         markers_.setFont(font());
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        scaleBars_.setFont(overlayFont(font()));
+    }
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange ||
+        event->type() == QEvent::LocaleChange)
         update();
     QWidget::changeEvent(event);
 }

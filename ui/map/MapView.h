@@ -4,6 +4,7 @@
 #include "ui/map/MapCamera.h"
 #include "ui/map/MapPoint.h"
 #include "ui/map/MarkerPainter.h"
+#include "ui/map/ScaleBar.h"
 #include "ui/map/TileSource.h"
 
 #include <QCache>
@@ -20,10 +21,13 @@ class QLabel;
 
 namespace marklode::map {
 
+class MapControls;
 class TileLoader;
 
 // A slippy map of raster tiles over built-in outlines, with clustered markers for points.
-// Markers are painted, not widgets; the clustering is built once per setPoints.
+// Markers are painted, not widgets; the clustering is built once per setPoints. Buttons zoom in
+// and out and show all points (so do the keys +, = and -, and 0, with the map focused); a scale
+// bar in the unit the caller chooses and, with tiles, their attribution stay in the corners.
 class MapView : public QWidget {
     Q_OBJECT
   public:
@@ -58,6 +62,21 @@ class MapView : public QWidget {
     std::vector<Marker> visibleMarkers() const;
     const TileLoader* tileLoader() const { return tiles_.get(); }
 
+    // The scale bar in miles and feet rather than kilometres and metres; the caller decides by
+    // the user's region (this library knows no settings). Numbers are written in locale().
+    void setImperialUnits(bool imperial);
+    bool imperialUnits() const { return imperial_; }
+    ScaleBar scaleBar() const;
+    // Where the scale bar is drawn, in widget coordinates.
+    QRectF scaleBarRect() const;
+    // Where the selected point's callout is drawn; nullopt while its marker is out of view.
+    std::optional<QRectF> calloutRect() const;
+
+    MapControls* controls() const { return controls_; }
+    QLabel* attribution() const { return attribution_; }
+    // The area the buttons take, for what parents lay over the map.
+    QRect controlsRect() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -79,6 +98,9 @@ class MapView : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    void zoomStep(int levels); // from the target of a running animation, around the middle
+    void paintScaleBar(QPainter& painter);
+    void updateControls();
     void setCamera(const MapCamera& camera, bool settled);
     void moveTo(MapCamera target, bool animated);
     // Moves to what the framing computes for the view's size, and again at each resize until
@@ -91,7 +113,6 @@ class MapView : public QWidget {
     void click(QPointF position);
     void zoomToCluster(const ClusterIndex::Node& cluster);
     void setSelection(std::optional<std::int64_t> id);
-    void positionAttribution();
     const MapPoint* pointById(std::int64_t id) const;
 
     std::vector<MapPoint> points_;
@@ -109,6 +130,9 @@ class MapView : public QWidget {
     std::unique_ptr<TileLoader> tiles_;
     MarkerPainter markers_;
     QLabel* attribution_ = nullptr;
+    MapControls* controls_ = nullptr;
+    bool imperial_ = false;
+    ScaleBarPainter scaleBars_;
 
     QPointF pressPosition_;
     WorldPoint pressCentre_;

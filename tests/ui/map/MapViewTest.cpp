@@ -2,6 +2,7 @@
 
 #include "ui/map/Basemap.h"
 #include "ui/map/BasemapTiles.h"
+#include "ui/map/MapControls.h"
 #include "ui/map/TileServer.h"
 #include "ui/map/WebMercator.h"
 
@@ -9,6 +10,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -340,6 +342,31 @@ TEST_F(MapViewMarkers, HandGesturesMoveAndZoom) {
          previousLevel,
          {300, 200},
          {300, 200}},
+        {"= key",
+         [](MapView& v) { QTest::keyClick(&v, Qt::Key_Equal); },
+         nextLevel,
+         {300, 200},
+         {300, 200}},
+        {"keypad +",
+         [](MapView& v) { QTest::keyClick(&v, Qt::Key_Plus, Qt::KeypadModifier); },
+         nextLevel,
+         {300, 200},
+         {300, 200}},
+        {"keypad -",
+         [](MapView& v) { QTest::keyClick(&v, Qt::Key_Minus, Qt::KeypadModifier); },
+         previousLevel,
+         {300, 200},
+         {300, 200}},
+        {"Zoom In button",
+         [](MapView& v) { QTest::mouseClick(v.controls()->zoomIn(), Qt::LeftButton); },
+         nextLevel,
+         {300, 200},
+         {300, 200}},
+        {"Zoom Out button",
+         [](MapView& v) { QTest::mouseClick(v.controls()->zoomOut(), Qt::LeftButton); },
+         previousLevel,
+         {300, 200},
+         {300, 200}},
         {"right arrow",
          [](MapView& v) { QTest::keyClick(&v, Qt::Key_Right); },
          same,
@@ -387,6 +414,143 @@ TEST_F(MapViewMarkers, HandGesturesMoveAndZoom) {
         EXPECT_GE(regionChanged.size(), 1) << c.name;
         EXPECT_EQ(view.selectedPoint(), std::nullopt) << c.name;
     }
+}
+
+TEST_F(MapViewMarkers, ShowAllBringsEveryPointIntoView) {
+    const auto pressed = [](Qt::KeyboardModifiers modifiers) {
+        return [modifiers](MapView& v) { QTest::keyClick(&v, Qt::Key_0, modifiers); };
+    };
+    struct Case {
+        const char* name;
+        std::function<void(MapView&)> gesture;
+    } cases[] = {
+        {"0 key", pressed(Qt::NoModifier)},
+        {"keypad 0", pressed(Qt::KeypadModifier)},
+        {"Show All button",
+         [](MapView& v) { QTest::mouseClick(v.controls()->showAll(), Qt::LeftButton); }},
+    };
+    view.setFocus();
+    for (const auto& c : cases) {
+        view.setRegion({48.85, 2.35}, 20000, 20000, false); // only Paris
+        c.gesture(view);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !view.isAnimating(); }, 3000)) << c.name;
+        for (const std::int64_t id : {1, 2, 3, 4})
+            EXPECT_TRUE(view.rect().contains(view.pointPosition(id)->toPoint()))
+                << c.name << " " << id;
+    }
+    EXPECT_EQ(view.controls()->zoomIn()->accessibleName(), "Zoom In");
+    EXPECT_EQ(view.controls()->zoomOut()->accessibleName(), "Zoom Out");
+    EXPECT_EQ(view.controls()->showAll()->accessibleName(), "Show All");
+    view.setPoints({});
+    EXPECT_FALSE(view.controls()->showAll()->isEnabled()) << "nothing to show";
+    view.setRegion({48.85, 2.35}, 1, 1, false);
+    EXPECT_FALSE(view.controls()->zoomIn()->isEnabled()) << "at the deepest zoom";
+    EXPECT_TRUE(view.controls()->zoomOut()->isEnabled());
+}
+
+// Drags the map so that the point's marker tip lands on the screen position.
+void dragPointTo(MapView& view, std::int64_t id, QPointF target) {
+    const QPoint from(view.width() / 2, view.height() / 2);
+    const QPoint to = from + (target - *view.pointPosition(id)).toPoint();
+    sendMouse(view, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseMove, to, Qt::LeftButton);
+    sendMouse(view, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+TEST_F(MapViewMarkers, TheCalloutStaysInsideTheMapNearEachEdge) {
+    struct Case {
+        const char* name;
+        QPointF tip;
+        bool below; // no room above the marker
+    } cases[] = {
+        {"top", {300, 12}, true},         {"top left", {6, 12}, true},
+        {"top right", {594, 12}, true},   {"left", {6, 200}, false},
+        {"right", {594, 200}, false},     {"bottom", {300, 399}, false},
+        {"bottom left", {6, 399}, false}, {"bottom right", {594, 399}, false},
+        {"middle", {300, 200}, false},
+    };
+    view.setPoints({{1,
+                     {48.85, 2.35},
+                     QStringLiteral("Cathédrale Notre-Dame de Paris"),
+                     QStringLiteral("Île de la Cité, 4th arrondissement")}});
+    view.setRegion({48.85, 2.35}, 20000, 20000, false);
+    view.selectPoint(1, false);
+    for (const auto& c : cases) {
+        dragPointTo(view, 1, c.tip);
+        ASSERT_NEAR(view.pointPosition(1)->x(), c.tip.x(), 1) << c.name;
+        ASSERT_NEAR(view.pointPosition(1)->y(), c.tip.y(), 1) << c.name;
+        const std::optional<QRectF> callout = view.calloutRect();
+        ASSERT_TRUE(callout) << c.name;
+        EXPECT_TRUE(QRectF(view.rect()).contains(*callout)) << c.name;
+        EXPECT_EQ(callout->top() > c.tip.y(), c.below) << c.name;
+        EXPECT_GE(callout->width(), 100) << c.name << ": not squeezed";
+    }
+    dragPointTo(view, 1, {300, -200});
+    EXPECT_FALSE(view.calloutRect()) << "no callout floating without its marker";
+}
+
+TEST(MapView, TheAttributionStaysVisibleAndReadableAtEverySize) {
+    MapView view({QStringLiteral("http://127.0.0.1:1/{z}/{x}/{y}.png"),
+                  QStringLiteral("Marklode/test"), QString()});
+    QPalette dark = view.palette();
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0x9c, 0xcc, 0xff));
+    view.setPalette(dark);
+    view.show();
+    const QLabel* attribution = view.attribution();
+    for (const QSize size : {QSize(600, 400), QSize(200, 140), view.minimumSizeHint()}) {
+        view.resize(size);
+        view.setRegion({48.85, 2.35}, 20000, 20000, false);
+        EXPECT_TRUE(attribution->isVisible()) << size.width();
+        EXPECT_TRUE(view.rect().contains(attribution->geometry())) << size.width();
+        EXPECT_GE(attribution->height(), attribution->heightForWidth(attribution->width()))
+            << size.width() << ": every line shown";
+        EXPECT_FALSE(view.controlsRect().intersects(attribution->geometry())) << size.width();
+        EXPECT_FALSE(view.scaleBarRect().intersects(attribution->geometry())) << size.width();
+        EXPECT_TRUE(view.rect().contains(view.scaleBarRect().toRect())) << size.width();
+    }
+    EXPECT_LT(attribution->palette().color(QPalette::WindowText).lightness(), 80);
+    EXPECT_LT(attribution->palette().color(QPalette::Link).lightness(), 120);
+}
+
+TEST(MapView, TheScaleBarIsARoundDistanceInTheChosenUnit) {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    struct Case {
+        double metresPerPixel;
+        bool imperial;
+        QLocale locale;
+        QString label;
+        double length;
+    } cases[] = {
+        {1, false, english, "100 m", 100},
+        {7, false, english, "500 m", 500 / 7.0},
+        {30, false, english, "2 km", 2000 / 30.0},
+        {100'000, false, QLocale(QLocale::German, QLocale::Germany), "10.000 km", 100},
+        {1, true, english, "200 ft", 200 * 0.3048},
+        {12, true, english, "2,000 ft", 2000 * 0.3048 / 12},
+        {30, true, english, "1 mi", 1609.344 / 30},
+        {100, true, english, "5 mi", 5 * 1609.344 / 100},
+    };
+    for (const auto& c : cases) {
+        const ScaleBar bar = scaleBarFor(c.metresPerPixel, 100, c.imperial, c.locale);
+        EXPECT_EQ(bar.label, c.label) << c.metresPerPixel;
+        EXPECT_NEAR(bar.length, c.length, 1e-6) << c.metresPerPixel;
+    }
+
+    MapView view(offline());
+    view.setLocale(english);
+    view.resize(600, 400);
+    view.show();
+    view.setRegion({48.85, 2.35}, 20000, 20000, false);
+    EXPECT_TRUE(view.scaleBar().label.endsWith(" km") || view.scaleBar().label.endsWith(" m"));
+    view.setImperialUnits(true);
+    EXPECT_TRUE(view.scaleBar().label.endsWith(" mi") || view.scaleBar().label.endsWith(" ft"));
+    const double metres = mercator::metersPerPixel(view.centre().latitude, view.zoom());
+    EXPECT_EQ(view.scaleBar(), scaleBarFor(metres, 100, true, english)) << "at the map's centre";
+    const QRectF box = view.scaleBarRect();
+    EXPECT_TRUE(QRectF(view.rect()).contains(box));
+    EXPECT_LT(box.left(), 50);
+    EXPECT_GT(box.top(), 300) << "in the bottom left corner";
 }
 
 } // namespace
