@@ -254,14 +254,18 @@ FileExport InputFile::exportSnapshot() const {
 }
 
 QString InputFile::alertSummary(const POI& poi) const {
+    return alertSummary(poi, speedUnit_, distanceUnit_);
+}
+
+QString InputFile::alertSummary(const POI& poi, SpeedUnit speedUnit, DistanceUnit distanceUnit) {
     QStringList parts;
     if (poi.speedKmh) {
-        bool mph = speedUnit_ == SpeedUnit::milesPerHour;
+        bool mph = speedUnit == SpeedUnit::milesPerHour;
         parts << wholeNumber(mph ? *poi.speedKmh / kmhPerMph : *poi.speedKmh) +
                      (mph ? QStringLiteral(" mph") : QStringLiteral(" km/h"));
     }
     if (poi.proximityMeters) {
-        bool feet = distanceUnit_ == DistanceUnit::feet;
+        bool feet = distanceUnit == DistanceUnit::feet;
         parts << wholeNumber(feet ? *poi.proximityMeters / metersPerFoot : *poi.proximityMeters) +
                      (feet ? QStringLiteral(" ft") : QStringLiteral(" m"));
     }

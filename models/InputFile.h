@@ -128,6 +128,8 @@ class InputFile : public QObject {
 
     // "50 km/h, 300 m" in the file's current units.
     QString alertSummary(const POI& poi) const;
+    // The same in the given units; on any thread.
+    static QString alertSummary(const POI& poi, SpeedUnit speedUnit, DistanceUnit distanceUnit);
     // Positions in rows() of the rows whose name or comment holds the trimmed search text,
     // letter case ignored; all rows for an empty text. Positions rather than copies, so a
     // keystroke over a large file stays quick.

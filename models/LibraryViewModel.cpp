@@ -12,7 +12,6 @@
 #include <QPromise>
 #include <QStringList>
 #include <QTimer>
-#include <QtConcurrent>
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
@@ -405,11 +404,12 @@ QFuture<void> LibraryViewModel::keepAcrossLaunches() {
 }
 
 LibraryViewModel::~LibraryViewModel() {
-    // Behind the saves asked for before, so that the last one written is this one.
-    if (keeping_ && saveTimer_->isActive())
-        QtConcurrent::run(background::savePool(), [store = settingsStore_, saved = savedLibrary()] {
-            store->saveLibrary(saved);
-        }).waitForFinished();
+    if (!keeping_ || !saveTimer_->isActive())
+        return;
+    // After the saves asked for before, so that the last one written is this one. (Waiting on
+    // a future of the pool instead would run it at once, ahead of them.)
+    background::savePool()->waitForDone();
+    settingsStore_->saveLibrary(savedLibrary());
 }
 
 void LibraryViewModel::saveSoon() {

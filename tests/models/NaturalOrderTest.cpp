@@ -26,4 +26,24 @@ TEST(NaturalOrderTest, NumbersCountByValueAndCaseIsIgnoredUnderEveryLocale) {
     }
 }
 
+TEST(NaturalOrderTest, RanksAnyTextsAndOnlyTheSameTextsShareARank) {
+    struct Case {
+        const char* locale;
+        std::vector<const char*> texts;
+        std::vector<std::uint32_t> ranks;
+    };
+    const Case cases[] = {
+        {"en_US", {"P10", "P2", "p1", "P2", ""}, {3, 2, 1, 2, 0}},
+        // Equal but for case or leading zeros: told apart, the same way every time.
+        {"C", {"a", "A", "07", "7", "b"}, {3, 2, 0, 1, 4}},
+        {"de_DE", {"Z\u00FCrich 10", "Zurich 9", "zurich 10"}, {2, 0, 1}},
+    };
+    for (const Case& c : cases) {
+        std::vector<QString> texts;
+        for (const char* text : c.texts)
+            texts.push_back(QString::fromUtf8(text));
+        EXPECT_EQ(naturalRanks(texts, QLocale(QString::fromLatin1(c.locale))), c.ranks) << c.locale;
+    }
+}
+
 } // namespace

@@ -11,8 +11,13 @@
 #include "ui/main/SearchField.h"
 #include "ui/widgets/ElidedLabel.h"
 
+#include <QAction>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,6 +90,84 @@ TEST(IconPreviewTest, MagentaIsTransparentAndSmallIconsAreStretched) {
     preview.render(&shown, {}, {}, QWidget::RenderFlags());
     EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0);
     EXPECT_EQ(QColor(shown.pixel(2, 0)), QColor(30, 20, 10)) << "nearest neighbour, no blending";
+}
+
+TEST(POITableOrderTest, NamesSortNaturallyNumbersByValueAlertsBySpeedThenDistance) {
+    auto row = [](std::int64_t id, std::string name, double latitude, double longitude,
+                  std::optional<std::string> comment, std::optional<double> speed,
+                  std::optional<double> proximity) {
+        return POIRow{
+            id, POI{latitude, longitude, std::move(name), std::move(comment), speed, proximity}};
+    };
+    const std::vector<POIRow> rows{
+        row(0, "P10", 47.5, 8.5, "b", 50, 300),
+        row(1, "P2", -33.9, 151.2, std::nullopt, 50, 100),
+        row(2, "p1", -0.5, -70.1, "a10", std::nullopt, std::nullopt),
+        row(3, "P2", 10, -180, "a9", 30, 500),
+        row(4, "\xC3\x84pfel", 9.75, 12, "", 120, std::nullopt),
+    };
+    const ProximitySettings fromFile{ProximityMode::fromFile};
+    const ProximitySettings off{ProximityMode::off};
+    struct Case {
+        POITableModel::Column column;
+        Qt::SortOrder order;
+        ProximitySettings proximity;
+        std::vector<std::uint32_t> expected;
+    };
+    const Qt::SortOrder up = Qt::AscendingOrder, down = Qt::DescendingOrder;
+    const Case cases[] = {
+        // Äpfel, p1, P2, P2, P10: digits by value, case and accents aside; equal names keep the
+        // file's order either way.
+        {POITableModel::name, up, fromFile, {4, 2, 1, 3, 0}},
+        {POITableModel::name, down, fromFile, {0, 1, 3, 2, 4}},
+        // No comment and an empty one are alike, then "a9" before "a10".
+        {POITableModel::comment, up, fromFile, {1, 4, 3, 2, 0}},
+        {POITableModel::latitude, up, fromFile, {1, 2, 4, 3, 0}},
+        {POITableModel::latitude, down, fromFile, {0, 3, 4, 2, 1}},
+        {POITableModel::longitude, up, fromFile, {3, 2, 0, 4, 1}},
+        // None first, then 30 km/h, then 50 km/h at 100 m before 50 km/h at 300 m.
+        {POITableModel::alert, up, fromFile, {2, 3, 1, 0, 4}},
+        {POITableModel::alert, down, fromFile, {4, 0, 1, 3, 2}},
+        // Without the file's distances the two rows at 50 km/h are equal.
+        {POITableModel::alert, up, off, {2, 3, 0, 1, 4}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(
+            sortedPositions(rows, c.column, c.order, c.proximity, QLocale(QStringLiteral("en_US"))),
+            c.expected)
+            << "column " << c.column << (c.order == up ? " up" : " down");
+}
+
+TEST(POITableOrderTest, CopiedRowsAreCSVWithAHeaderAndQuotedWhereNeeded) {
+    struct Case {
+        POI poi;
+        const char* line;
+    };
+    const Case cases[] = {
+        {POI{47.5, 8.25, "Cafe", std::nullopt, 50, 300}, "Cafe,,47.5,8.25,\"50 km/h, 300 m\""},
+        {POI{-33.865143, 151.2099, "Bar, Grill", "open", std::nullopt, std::nullopt},
+         "\"Bar, Grill\",open,-33.865143,151.2099,"},
+        {POI{0.0000001, -180, "The \"Stop\"", std::nullopt, 30, std::nullopt},
+         "\"The \"\"Stop\"\"\",,0.0000001,-180,30 km/h"},
+        {POI{1, 2, "Gate", "line one\nline two\r\nthree", std::nullopt, 100},
+         "Gate,\"line one\nline two\r\nthree\",1,2,100 m"},
+    };
+    std::vector<POIRow> rows;
+    std::string expected = "Name,Comment,Latitude,Longitude,Alert\n";
+    for (const Case& c : cases) {
+        rows.push_back(POIRow{static_cast<std::int64_t>(rows.size()), c.poi});
+        EXPECT_EQ(csvText(rows, {rows.size() - 1}, ProximitySettings{},
+                          SpeedUnit::kilometersPerHour, DistanceUnit::meters)
+                      .toStdString(),
+                  "Name,Comment,Latitude,Longitude,Alert\n" + std::string(c.line) + "\n");
+    }
+    // In the order asked for, in the units and with the proximity rule of the file.
+    EXPECT_EQ(csvText(rows, {3, 0}, ProximitySettings{ProximityMode::off}, SpeedUnit::milesPerHour,
+                      DistanceUnit::feet)
+                  .toStdString(),
+              "Name,Comment,Latitude,Longitude,Alert\n"
+              "Gate,\"line one\nline two\r\nthree\",1,2,\n"
+              "Cafe,,47.5,8.25,31 mph\n");
 }
 
 TEST_F(FileDetailViewTest, AnUnreadableFileShowsOnlyThePlaceholder) {
@@ -291,4 +374,159 @@ TEST_F(FileDetailViewTest, AClickedMarkerSelectsItsRowAndTheMapStaysPut) {
     EXPECT_FALSE(mapView->isAnimating());
     EXPECT_EQ(mapView->centre(), before);
     EXPECT_EQ(mapView->zoom(), zoom);
+}
+
+TEST_F(FileDetailViewTest, ClickedHeadersSortTheTableAndTheSearchAndSelectionFollow) {
+    addFile("stops.csv", "Name,Latitude,Longitude\nP2,-12.5,8\nCafe @50,-40,8\nP10,47,8\np1,3,8\n");
+    POITable* table = view()->table();
+    QHeaderView* header = table->horizontalHeader();
+    QAbstractItemModel* rows = table->model();
+    auto click = [&](int column) {
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+        await(table->rows()->whenSorted());
+    };
+    auto names = [&] {
+        QStringList shown;
+        for (int row = 0; row < rows->rowCount(); ++row)
+            shown << rows->index(row, POITableModel::name).data().toString();
+        return shown;
+    };
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorSection(), -1) << "the file's order to begin with";
+    EXPECT_EQ(names(), QStringList({"P2", "Cafe", "P10", "p1"}));
+    struct Case {
+        int column;
+        int indicator;
+        Qt::SortOrder order;
+        QStringList names;
+    };
+    const Case cases[] = {
+        {POITableModel::name, POITableModel::name, Qt::AscendingOrder, {"Cafe", "p1", "P2", "P10"}},
+        {POITableModel::name,
+         POITableModel::name,
+         Qt::DescendingOrder,
+         {"P10", "P2", "p1", "Cafe"}},
+        {POITableModel::name, -1, Qt::AscendingOrder, {"P2", "Cafe", "P10", "p1"}},
+        {POITableModel::latitude,
+         POITableModel::latitude,
+         Qt::AscendingOrder,
+         {"Cafe", "P2", "p1", "P10"}},
+        {POITableModel::latitude,
+         POITableModel::latitude,
+         Qt::DescendingOrder,
+         {"P10", "p1", "P2", "Cafe"}},
+        {POITableModel::alert,
+         POITableModel::alert,
+         Qt::AscendingOrder,
+         {"P2", "P10", "p1", "Cafe"}},
+        {POITableModel::name, POITableModel::name, Qt::AscendingOrder, {"Cafe", "p1", "P2", "P10"}},
+    };
+    for (const Case& c : cases) {
+        click(c.column);
+        EXPECT_EQ(header->sortIndicatorSection(), c.indicator) << c.column;
+        if (c.indicator >= 0) {
+            EXPECT_EQ(header->sortIndicatorOrder(), c.order) << c.column;
+        }
+        EXPECT_EQ(names(), c.names) << c.column;
+    }
+
+    // The table's selection reaches the map by the row's id, and the map's comes back to the row
+    // where it is now.
+    table->selectRow(3);
+    EXPECT_EQ(view()->selectedRow(), 2) << "P10, the third row of the file";
+    EXPECT_EQ(view()->map()->mapView()->selectedPoint(), 2);
+    Q_EMIT view()->map()->mapView()->pointSelected(3);
+    EXPECT_EQ(view()->selectedRow(), 3);
+    EXPECT_EQ(table->currentIndex().row(), 1) << "p1";
+
+    // The search keeps the order, and the selected row stays selected where it still matches.
+    window->searchField()->setText("p");
+    EXPECT_EQ(names(), QStringList({"p1", "P2", "P10"}));
+    EXPECT_EQ(table->currentIndex().row(), 0);
+    EXPECT_TRUE(table->selectionModel()->isRowSelected(0));
+    click(POITableModel::name);
+    EXPECT_EQ(names(), QStringList({"P10", "P2", "p1"}));
+    EXPECT_EQ(table->currentIndex().row(), 2) << "the selection moves with its row";
+    EXPECT_EQ(view()->selectedRow(), 3);
+    window->searchField()->setText("");
+    EXPECT_EQ(names(), QStringList({"P10", "P2", "p1", "Cafe"}));
+
+    // Several selected rows stay selected through a sort, and the map keeps the current one.
+    table->selectionModel()->select(QItemSelection(rows->index(1, 0), rows->index(2, 0)),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_EQ(view()->selectedRow(), 3) << "p1, still the current row";
+    click(POITableModel::latitude);
+    QStringList selected;
+    for (const QModelIndex& index : table->selectionModel()->selectedRows())
+        selected << index.data().toString();
+    selected.sort();
+    EXPECT_EQ(selected, QStringList({"P2", "p1"}));
+    EXPECT_EQ(view()->selectedRow(), 3);
+}
+
+TEST_F(FileDetailViewTest, CtrlASelectsAllAndCtrlCCopiesTheSelectedRowsAsCSV) {
+    addFile("stops.csv", "Name,Latitude,Longitude,Comment\nP2,-12.5,8,\"at the gate, left\"\n"
+                         "Cafe @50,-40,8.125,\nP10,47,8,\"say \"\"hi\"\"\"\n");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    POITable* table = view()->table();
+    table->setFocus();
+    EXPECT_FALSE(table->copyAction()->isEnabled()) << "nothing selected";
+    auto pressed = [&](Qt::Key key) { QTest::keyClick(table, key, Qt::ControlModifier); };
+    auto copied = [&](const QString& text) {
+        QGuiApplication::clipboard()->clear();
+        pressed(Qt::Key_C);
+        return QTest::qWaitFor([&] { return QGuiApplication::clipboard()->text() == text; });
+    };
+
+    pressed(Qt::Key_A);
+    EXPECT_EQ(table->selectionModel()->selectedRows().size(), 3);
+    EXPECT_TRUE(table->copyAction()->isEnabled());
+    EXPECT_TRUE(copied("Name,Comment,Latitude,Longitude,Alert\n"
+                       "P2,\"at the gate, left\",-12.5,8,\n"
+                       "Cafe,,-40,8.125,50 mph\n"
+                       "P10,\"say \"\"hi\"\"\",47,8,\n"))
+        << QGuiApplication::clipboard()->text().toStdString();
+
+    // The selected rows in the table's order, whatever order they were picked in.
+    table->sortByColumn(POITableModel::name, Qt::DescendingOrder);
+    await(table->rows()->whenSorted());
+    EXPECT_EQ(table->selectionModel()->selectedRows().size(), 3) << "all stay selected";
+    QItemSelectionModel* selection = table->selectionModel();
+    selection->select(table->model()->index(2, 0),
+                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selection->select(table->model()->index(0, 0),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_TRUE(copied("Name,Comment,Latitude,Longitude,Alert\n"
+                       "P10,\"say \"\"hi\"\"\",47,8,\n"
+                       "Cafe,,-40,8.125,50 mph\n"))
+        << QGuiApplication::clipboard()->text().toStdString();
+    EXPECT_TRUE(table->actions().contains(table->copyAction()));
+    EXPECT_TRUE(table->actions().contains(table->selectAllAction()));
+    EXPECT_EQ(table->contextMenuPolicy(), Qt::ActionsContextMenu);
+}
+
+TEST_F(FileDetailViewTest, TheAlertColumnFitsASpeedAndADistance) {
+    InputFile* file = addFile("stops.csv", "Name,Latitude,Longitude\nCafe @50,47,8\n");
+    file->setSpeedUnit(SpeedUnit::kilometersPerHour);
+    await(file->reloadTask());
+    file->setDistanceUnit(DistanceUnit::meters);
+    file->setProximityMode(ProximityMode::fixed);
+    file->setFixedProximity(300);
+    POITable* table = view()->table();
+    QModelIndex alert = table->model()->index(0, POITableModel::alert);
+    ASSERT_EQ(alert.data().toString(), "50 km/h, 300 m");
+    QStyleOptionViewItem option;
+    option.initFrom(table);
+    option.font = table->font();
+    EXPECT_LE(table->itemDelegate()->sizeHint(option, alert).width(),
+              table->columnWidth(POITableModel::alert));
+    // The coordinates' columns hold their widest values too.
+    QStyleOptionViewItem digits = option;
+    digits.font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (int column : {POITableModel::latitude, POITableModel::longitude})
+        EXPECT_LE(QFontMetrics(digits.font).horizontalAdvance("-180.00000"),
+                  table->columnWidth(column));
 }

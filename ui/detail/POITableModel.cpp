@@ -1,24 +1,178 @@
 #include "ui/detail/POITableModel.h"
 
 #include "models/InputFile.h"
+#include "models/NaturalOrder.h"
+#include "models/QtText.h"
+#include "rules/ProximityRule.h"
 #include "ui/widgets/ShownText.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QScopedValueRollback>
 #include <algorithm>
+#include <bit>
+#include <limits>
+#include <numeric>
+#include <string_view>
+#include <unordered_map>
 
 namespace marklode {
 
+namespace {
+
+// The positions in the natural order of their texts; equal texts in the file's order.
+std::vector<std::uint32_t> naturalOrder(const std::vector<POIRow>& rows,
+                                        std::string_view (*text)(const POIRow&),
+                                        Qt::SortOrder order, const QLocale& locale) {
+    // Each distinct text is ranked once...
+    std::unordered_map<std::string_view, std::uint32_t> ids;
+    ids.reserve(rows.size() / 4);
+    std::vector<QString> distinct;
+    std::vector<std::uint32_t> keys(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        auto [found, added] =
+            ids.try_emplace(text(rows[i]), static_cast<std::uint32_t>(distinct.size()));
+        if (added)
+            distinct.push_back(fromUtf8(found->first));
+        keys[i] = found->second;
+    }
+    ids = {};
+    std::vector<std::uint32_t> ranks = naturalRanks(distinct, locale);
+    // ...and the rows are counted into their ranks' places, which keeps equal ones in order.
+    std::vector<std::uint32_t> starts(distinct.size() + 1, 0);
+    for (std::uint32_t& key : keys) {
+        key = order == Qt::AscendingOrder
+                  ? ranks[key]
+                  : static_cast<std::uint32_t>(distinct.size() - 1) - ranks[key];
+        ++starts[key + 1];
+    }
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    std::vector<std::uint32_t> positions(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        positions[starts[keys[i]]++] = static_cast<std::uint32_t>(i);
+    return positions;
+}
+
+// The proximity the rule gives the row, without copying its texts.
+std::optional<double> effectiveProximity(const POI& poi, const ProximitySettings& proximity) {
+    POI distance;
+    distance.proximityMeters = poi.proximityMeters;
+    return effectivePOI(std::move(distance), proximity).proximityMeters;
+}
+
+// The positions sorted by their keys; equal keys in the file's order.
+template <typename Key>
+std::vector<std::uint32_t> sortedByKey(std::vector<std::pair<Key, std::uint32_t>> keyed,
+                                       Qt::SortOrder order) {
+    if (order == Qt::AscendingOrder)
+        std::sort(keyed.begin(), keyed.end());
+    else
+        std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+            return b.first < a.first || (!(a.first < b.first) && a.second < b.second);
+        });
+    std::vector<std::uint32_t> positions(keyed.size());
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        positions[i] = keyed[i].second;
+    return positions;
+}
+
+QString csvField(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString csvNumber(double value) {
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
+std::vector<std::uint32_t> sortedPositions(const std::vector<POIRow>& rows,
+                                           POITableModel::Column column, Qt::SortOrder order,
+                                           const ProximitySettings& proximity,
+                                           const QLocale& locale) {
+    auto keyed = [&](auto key) {
+        using Key = decltype(key(rows.front()));
+        std::vector<std::pair<Key, std::uint32_t>> pairs;
+        pairs.reserve(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            pairs.emplace_back(key(rows[i]), static_cast<std::uint32_t>(i));
+        return sortedByKey(std::move(pairs), order);
+    };
+    if (rows.empty())
+        return {};
+    switch (column) {
+    case POITableModel::name:
+    case POITableModel::comment: {
+        auto text = column == POITableModel::name
+                        ? +[](const POIRow& row) { return std::string_view(row.poi.name); }
+                        : +[](const POIRow& row) {
+                              return row.poi.comment ? std::string_view(*row.poi.comment)
+                                                     : std::string_view();
+                          };
+        return naturalOrder(rows, text, order, locale);
+    }
+    case POITableModel::latitude:
+        return keyed([](const POIRow& row) { return row.poi.latitude; });
+    case POITableModel::longitude:
+        return keyed([](const POIRow& row) { return row.poi.longitude; });
+    case POITableModel::alert:
+        // Without a speed or a distance below any: nullopt orders first.
+        return keyed([&](const POIRow& row) {
+            return std::pair{row.poi.speedKmh, effectiveProximity(row.poi, proximity)};
+        });
+    case POITableModel::columnCount_:
+        break;
+    }
+    std::vector<std::uint32_t> positions(rows.size());
+    std::iota(positions.begin(), positions.end(), 0);
+    return positions;
+}
+
+QString csvText(const std::vector<POIRow>& rows, const std::vector<std::size_t>& positions,
+                const ProximitySettings& proximity, SpeedUnit speedUnit,
+                DistanceUnit distanceUnit) {
+    QString text = QStringLiteral("Name,Comment,Latitude,Longitude,Alert\n");
+    text.reserve(static_cast<qsizetype>(positions.size()) * 64 + text.size());
+    const QLatin1Char comma(',');
+    for (std::size_t position : positions) {
+        const POI& poi = rows[position].poi;
+        POI alert;
+        alert.speedKmh = poi.speedKmh;
+        alert.proximityMeters = effectiveProximity(poi, proximity);
+        text += csvField(fromUtf8(poi.name)) + comma +
+                (poi.comment ? csvField(fromUtf8(*poi.comment)) : QString()) + comma +
+                csvNumber(poi.latitude) + comma + csvNumber(poi.longitude) + comma +
+                csvField(InputFile::alertSummary(alert, speedUnit, distanceUnit)) +
+                QLatin1Char('\n');
+    }
+    return text;
+}
+
 POITableModel::POITableModel(InputFile& file, const QLocale& locale, QObject* parent)
     : QAbstractTableModel(parent), file_(&file), locale_(locale) {
-    connect(&file, &InputFile::rowsChanged, this, &POITableModel::refilter);
+    connect(&file, &InputFile::rowsChanged, this, [this] {
+        // The order was of the rows that were; the new ones show in the file's order until
+        // theirs is ready.
+        order_.reset();
+        refilter();
+        if (sortColumn_ >= 0)
+            startSort();
+    });
     // The proximity rule and the units change what the coordinates' neighbours show.
     for (auto signal : {&InputFile::proximityModeChanged, &InputFile::fixedProximityChanged,
                         &InputFile::distanceUnitChanged, &InputFile::speedUnitChanged})
-        connect(&file, signal, this, [this] {
+        connect(&file, signal, this, [this, signal] {
             if (!positions_.empty())
                 Q_EMIT dataChanged(index(0, alert), index(rowCount() - 1, alert));
+            // The distances the rule gives can change their order; a unit alone cannot.
+            if (sortColumn_ == alert && signal != &InputFile::speedUnitChanged)
+                startSort();
         });
     refilter();
 }
@@ -32,9 +186,91 @@ void POITableModel::setSearch(const QString& search) {
 }
 
 void POITableModel::refilter() {
+    showRows(file_ ? arranged(file_->filteredRows(search_)) : std::vector<std::size_t>{});
+}
+
+void POITableModel::showRows(std::vector<std::size_t> positions) {
     beginResetModel();
-    positions_ = file_ ? file_->filteredRows(search_) : std::vector<std::size_t>{};
+    positions_ = std::move(positions);
     endResetModel();
+}
+
+void POITableModel::reorder() {
+    QScopedValueRollback guard(reordering_, true);
+    showRows(arranged(positions_));
+}
+
+std::vector<std::size_t> POITableModel::arranged(std::vector<std::size_t> positions) const {
+    std::size_t total = file_ ? file_->rows().size() : 0;
+    const Order* order = order_ && order_->positions.size() == total ? order_.get() : nullptr;
+    if (!order && std::is_sorted(positions.begin(), positions.end()))
+        return positions;
+    // A few rows are sorted; many are picked out of the whole order, in one pass over it.
+    auto few =
+        positions.size() * static_cast<std::size_t>(std::bit_width(positions.size())) < total;
+    if (few) {
+        if (order)
+            std::sort(positions.begin(), positions.end(), [&](std::size_t a, std::size_t b) {
+                return order->places[a] < order->places[b];
+            });
+        else
+            std::sort(positions.begin(), positions.end());
+        return positions;
+    }
+    std::vector<char> shown(total, 0);
+    for (std::size_t position : positions)
+        shown[position] = 1;
+    positions.clear();
+    if (order) {
+        for (std::uint32_t position : order->positions)
+            if (shown[position])
+                positions.push_back(position);
+    } else {
+        for (std::size_t position = 0; position < total; ++position)
+            if (shown[position])
+                positions.push_back(position);
+    }
+    return positions;
+}
+
+void POITableModel::sort(int column, Qt::SortOrder order) {
+    if (column < 0 || column >= columnCount_)
+        column = -1;
+    if (column == sortColumn_ && (column < 0 || order == sortOrder_))
+        return;
+    sortColumn_ = column;
+    sortOrder_ = order;
+    startSort();
+}
+
+void POITableModel::startSort() {
+    std::uint64_t run = sorts_.start();
+    if (sortColumn_ < 0 || !file_) {
+        order_.reset();
+        reorder();
+        sorts_.settle();
+        return;
+    }
+    FileExport snapshot = file_->exportSnapshot();
+    auto work = [contents = snapshot.contents, proximity = snapshot.proximity,
+                 column = static_cast<Column>(sortColumn_), order = sortOrder_, locale = locale_] {
+        auto sorted = std::make_shared<Order>();
+        sorted->positions = sortedPositions(contents->rows, column, order, proximity, locale);
+        sorted->places.resize(sorted->positions.size());
+        for (std::size_t i = 0; i < sorted->positions.size(); ++i)
+            sorted->places[sorted->positions[i]] = static_cast<std::uint32_t>(i);
+        return std::shared_ptr<const Order>(std::move(sorted));
+    };
+    background::run(this, std::move(work),
+                    [this, run](background::Outcome<std::shared_ptr<const Order>> outcome) {
+                        if (!sorts_.isNewest(run))
+                            return;
+                        // Without an order (a failed allocation) the rows keep theirs.
+                        if (outcome.value)
+                            order_ = std::move(*outcome.value);
+                        reorder();
+                        sorts_.settle();
+                    });
 }
 
 std::optional<int> POITableModel::rowOfID(std::int64_t id) const {
@@ -42,16 +278,77 @@ std::optional<int> POITableModel::rowOfID(std::int64_t id) const {
         return std::nullopt;
     // Rows keep their import order, so ids rise with positions.
     const std::vector<POIRow>& rows = file_->rows();
-    auto found = std::lower_bound(
-        positions_.begin(), positions_.end(), id,
-        [&](std::size_t position, std::int64_t wanted) { return rows[position].id < wanted; });
-    if (found == positions_.end() || rows[*found].id != id)
+    auto row =
+        std::lower_bound(rows.begin(), rows.end(), id,
+                         [](const POIRow& row, std::int64_t wanted) { return row.id < wanted; });
+    if (row == rows.end() || row->id != id)
+        return std::nullopt;
+    auto position = static_cast<std::size_t>(row - rows.begin());
+    auto found = order_ ? std::find(positions_.begin(), positions_.end(), position)
+                        : std::lower_bound(positions_.begin(), positions_.end(), position);
+    if (found == positions_.end() || *found != position)
         return std::nullopt;
     return static_cast<int>(found - positions_.begin());
 }
 
 std::int64_t POITableModel::idAt(int row) const {
     return file_->rows()[positions_[static_cast<std::size_t>(row)]].id;
+}
+
+std::vector<char> POITableModel::markedRows(const QItemSelection& selection) const {
+    std::vector<char> marked;
+    for (const QItemSelectionRange& range : selection) {
+        for (int row = std::max(range.top(), 0);
+             row <= range.bottom() && row < static_cast<int>(positions_.size()); ++row) {
+            std::size_t position = positions_[static_cast<std::size_t>(row)];
+            if (position >= marked.size())
+                marked.resize(std::max(position + 1, file_ ? file_->rows().size() : 0), 0);
+            marked[position] = 1;
+        }
+    }
+    return marked;
+}
+
+QItemSelection POITableModel::selectionOf(const std::vector<char>& marked) const {
+    QItemSelection selection;
+    if (marked.empty())
+        return selection;
+    auto isMarked = [&](std::size_t row) {
+        return positions_[row] < marked.size() && marked[positions_[row]];
+    };
+    for (std::size_t row = 0; row < positions_.size();) {
+        if (!isMarked(row)) {
+            ++row;
+            continue;
+        }
+        std::size_t end = row + 1;
+        while (end < positions_.size() && isMarked(end))
+            ++end;
+        selection.append(QItemSelectionRange(index(static_cast<int>(row), 0),
+                                             index(static_cast<int>(end - 1), columnCount_ - 1)));
+        row = end;
+    }
+    return selection;
+}
+
+std::function<QString()> POITableModel::csvOf(const QItemSelection& selection) const {
+    std::vector<char> rows(positions_.size(), 0);
+    for (const QItemSelectionRange& range : selection)
+        for (int row = std::max(range.top(), 0);
+             row <= range.bottom() && row < static_cast<int>(positions_.size()); ++row)
+            rows[static_cast<std::size_t>(row)] = 1;
+    std::vector<std::size_t> positions;
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        if (rows[row])
+            positions.push_back(positions_[row]);
+    if (!file_)
+        return [] { return QString(); };
+    FileExport snapshot = file_->exportSnapshot();
+    return [contents = snapshot.contents, proximity = snapshot.proximity,
+            speedUnit = file_->speedUnit(), distanceUnit = file_->distanceUnit(),
+            positions = std::move(positions)] {
+        return csvText(contents->rows, positions, proximity, speedUnit, distanceUnit);
+    };
 }
 
 int POITableModel::rowCount(const QModelIndex& parent) const {
@@ -102,7 +399,12 @@ QVariant POITableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant POITableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
+        return {};
+    // A column clicked for the first time sorts A to Z and small to large, whatever the style.
+    if (role == Qt::InitialSortOrderRole)
+        return Qt::AscendingOrder;
+    if (role != Qt::DisplayRole)
         return {};
     static const char* const titles[] = {"Name", "Comment", "Latitude", "Longitude", "Alert"};
     return section >= 0 && section < columnCount_ ? QString::fromLatin1(titles[section])

@@ -125,7 +125,7 @@ void Sidebar::showContextMenu(const QPoint& at) {
 
 void Sidebar::showIssues(const QModelIndex& index, const QRect& button) {
     if (InputFile* file = model_->fileAt(index)) {
-        auto* popover = new IssuesPopover(*file, list_);
+        auto* popover = new IssuesPopover(*file, library_.locale(), list_);
         popover->showBelow(QRect(list_->viewport()->mapToGlobal(button.topLeft()), button.size()));
     }
 }
