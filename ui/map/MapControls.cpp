@@ -18,7 +18,8 @@ constexpr int buttonCount = 3;
 
 enum class Glyph { plus, minus, fit };
 
-// Where the icon theme has none: drawn in the buttons' text colour.
+// Drawn in the buttons' text colour, whatever the palette: the themes' magnifiers don't read at
+// this size, and some themes have none.
 QIcon drawnIcon(Glyph glyph, const QColor& colour) {
     QIcon icon;
     for (const double ratio : {1.0, 2.0}) {
@@ -83,13 +84,9 @@ void MapControls::setVertical(bool vertical) {
 
 void MapControls::updateIcons() {
     const QColor colour = palette().color(QPalette::ButtonText);
-    const auto set = [&](QToolButton* button, const QString& name, Glyph glyph) {
-        button->setIcon(QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name)
-                                                  : drawnIcon(glyph, colour));
-    };
-    set(zoomIn_, QStringLiteral("zoom-in"), Glyph::plus);
-    set(zoomOut_, QStringLiteral("zoom-out"), Glyph::minus);
-    set(showAll_, QStringLiteral("zoom-fit-best"), Glyph::fit);
+    zoomIn_->setIcon(drawnIcon(Glyph::plus, colour));
+    zoomOut_->setIcon(drawnIcon(Glyph::minus, colour));
+    showAll_->setIcon(drawnIcon(Glyph::fit, colour));
 }
 
 void MapControls::changeEvent(QEvent* event) {
