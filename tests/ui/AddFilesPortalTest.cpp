@@ -14,8 +14,6 @@ using namespace marklode::test;
 
 namespace {
 
-constexpr std::string_view oneRow = "Name,Latitude,Longitude\nA,47,8\n";
-
 // The Add panel where Qt's dialogs would be the desktop portal's, with a mock portal on a
 // private bus.
 class AddFilesPortalTest : public WindowFixture {

@@ -41,8 +41,6 @@ using namespace marklode::test;
 
 namespace {
 
-constexpr std::string_view oneRow = "Name,Latitude,Longitude\nA,47,8\n";
-
 class MainWindowTest : public WindowFixture {
   protected:
     void SetUp() override { window->show(); }

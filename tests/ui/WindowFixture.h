@@ -26,6 +26,8 @@ namespace marklode::test {
 // folders the test plugs in and out, backups in the temp folder.
 class WindowFixture : public ::testing::Test {
   protected:
+    static constexpr std::string_view oneRow = "Name,Latitude,Longitude\nA,47,8\n";
+
     WindowFixture() {
         auto settings = std::make_unique<QSettings>(
             QString::fromStdString((dir / "settings.ini").string()), QSettings::IniFormat);

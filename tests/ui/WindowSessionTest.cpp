@@ -16,8 +16,6 @@ using namespace marklode::test;
 // What the window keeps and takes back across a session and across launches.
 namespace {
 
-constexpr std::string_view oneRow = "Name,Latitude,Longitude\nA,47,8\n";
-
 class WindowSessionTest : public WindowFixture {
   protected:
     void SetUp() override { window->show(); }
