@@ -64,6 +64,7 @@ InputFile::InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsSt
 void InputFile::setCategoryName(const QString& name) {
     categoryName_ = name;
     Q_EMIT categoryNameChanged();
+    Q_EMIT settingsChanged();
 }
 
 void InputFile::setSpeedUnit(SpeedUnit unit) {
@@ -104,6 +105,7 @@ void InputFile::setDistanceUnit(DistanceUnit unit) {
 }
 
 void InputFile::rememberSettings() {
+    Q_EMIT settingsChanged();
     if (settingsStore_)
         settingsStore_->save({speedUnit_, proximityMode_, distanceUnit_, fixedProximity_});
 }
@@ -196,6 +198,7 @@ void InputFile::setIcon(IconRead read) {
     Q_EMIT iconChanged();
     Q_EMIT iconSourceChanged();
     Q_EMIT iconErrorChanged();
+    Q_EMIT settingsChanged();
 }
 
 InputFile::IconRead InputFile::readIcon(const IconSource& source) {

@@ -156,6 +156,8 @@ class InputFile : public QObject {
     void loadErrorChanged();
     void isLoadingChanged();
     void isDeletedOnDiskChanged();
+    // After any of the settings changed, once per change.
+    void settingsChanged();
 
   private:
     struct IconRead;

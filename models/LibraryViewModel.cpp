@@ -278,10 +278,7 @@ void LibraryViewModel::listNext(const std::shared_ptr<AddRun>& run) {
             selected = file->id();
         connect(file, &InputFile::rowsChanged, this, &LibraryViewModel::updateHasCategories);
         connect(file, &InputFile::loadErrorChanged, this, &LibraryViewModel::updateHasCategories);
-        for (auto changed : {&InputFile::categoryNameChanged, &InputFile::speedUnitChanged,
-                             &InputFile::proximityModeChanged, &InputFile::fixedProximityChanged,
-                             &InputFile::distanceUnitChanged, &InputFile::iconSourceChanged})
-            connect(file, changed, this, &LibraryViewModel::saveSoon);
+        connect(file, &InputFile::settingsChanged, this, &LibraryViewModel::saveSoon);
         created << file;
         run->newFiles.emplace_back(file);
     }

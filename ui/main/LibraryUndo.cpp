@@ -108,10 +108,7 @@ LibraryUndo::LibraryUndo(LibraryViewModel& library, QObject* parent)
 }
 
 void LibraryUndo::follow(InputFile* file) {
-    for (auto changed : {&InputFile::categoryNameChanged, &InputFile::speedUnitChanged,
-                         &InputFile::proximityModeChanged, &InputFile::fixedProximityChanged,
-                         &InputFile::distanceUnitChanged, &InputFile::iconSourceChanged})
-        connect(file, changed, this, [this, file] { settingsChanged(file); });
+    connect(file, &InputFile::settingsChanged, this, [this, file] { settingsChanged(file); });
 }
 
 void LibraryUndo::settingsChanged(InputFile* file) {
