@@ -180,17 +180,18 @@ bool LibraryViewModel::holds(const InputFile* file) const {
 
 QFuture<void> LibraryViewModel::add(const std::vector<Path>& urls) {
     std::vector<Path> recent;
+    // Only the first ten count, however many were given.
     auto note = [&](const Path& path) {
-        if (std::find(recent.begin(), recent.end(), path) == recent.end())
+        if (recent.size() < recentlyAddedCount &&
+            std::find(recent.begin(), recent.end(), path) == recent.end())
             recent.push_back(path);
     };
-    for (const Path& url : urls) {
-        Path path = standardized(url);
+    for (auto url = urls.begin(); url != urls.end() && recent.size() < recentlyAddedCount; ++url) {
+        Path path = standardized(*url);
         note(path.has_filename() ? path : path.parent_path()); // a folder given as "stops/"
     }
     for (const Path& earlier : recentlyAdded_)
         note(earlier);
-    recent.resize(std::min(recent.size(), recentlyAddedCount));
     setRecentlyAdded(std::move(recent));
     return startAdd(urls, std::make_shared<AddRun>());
 }
