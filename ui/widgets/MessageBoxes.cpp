@@ -7,6 +7,23 @@
 
 namespace marklode {
 
+namespace {
+
+// A window-modal box that deletes itself once closed, its title repeated as its heading.
+QMessageBox* windowModalBox(QWidget* parent, const QString& title, const QString& text) {
+    auto* box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->setWindowTitle(title);
+    box->setText(title);
+    box->setInformativeText(text);
+    box->setAccessibleName(title);
+    box->setAccessibleDescription(text);
+    return box;
+}
+
+} // namespace
+
 QMessageBox* askQuestion(QWidget* parent, const QString& title, const QString& text,
                          const QuestionButtons& buttons,
                          std::function<void(QMessageBox::ButtonRole)> answer) {
@@ -15,14 +32,8 @@ QMessageBox* askQuestion(QWidget* parent, const QString& title, const QString& t
             answer(*role);
             return nullptr;
         }
-    auto* box = new QMessageBox(parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
+    QMessageBox* box = windowModalBox(parent, title, text);
     box->setIcon(QMessageBox::Warning);
-    box->setWindowTitle(title);
-    box->setText(title);
-    box->setInformativeText(text);
-    box->setAccessibleName(title);
     QPushButton* reject = nullptr;
     bool destructive = false;
     for (const auto& [label, role] : buttons) {
@@ -47,14 +58,7 @@ QMessageBox* askQuestion(QWidget* parent, const QString& title, const QString& t
 
 QMessageBox* openAlert(QWidget* parent, const QString& title, const QString& text,
                        std::function<void()> clear) {
-    auto* box = new QMessageBox(parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->setWindowTitle(title);
-    box->setText(title);
-    box->setInformativeText(text);
-    box->setAccessibleName(title);
-    box->setAccessibleDescription(text);
+    QMessageBox* box = windowModalBox(parent, title, text);
     QObject::connect(box, &QMessageBox::finished, parent, [clear = std::move(clear)] { clear(); });
     return box;
 }
