@@ -11,10 +11,18 @@ void writePOI(JsonWriter& json, const POI& poi) {
     json.beginObject();
     for (const auto& [key, value] : encode(poi)) {
         json.key(key);
-        if (const double* number = std::get_if<double>(&value))
+        if (const double* number = std::get_if<double>(&value)) {
             json.value(*number);
-        else
+        } else if (const KeyedFields* fields = std::get_if<KeyedFields>(&value)) {
+            json.beginObject();
+            for (const auto& [fieldKey, text] : *fields) {
+                json.key(fieldKey);
+                json.value(text);
+            }
+            json.endObject();
+        } else {
             json.value(std::get<std::string>(value));
+        }
     }
     json.endObject();
 }

@@ -51,6 +51,28 @@ TEST(POITest, KeyedFormHasOnlyPresentKeysAndRoundTrips) {
     EXPECT_EQ(decodePOI(fullForm), full);
 }
 
+TEST(POITest, DetailsCompareByValueAndAppearOnlyWhenSet) {
+    POI poi{1, 2, "Fuel", std::nullopt, std::nullopt, std::nullopt};
+    poi.setDetails({});
+    EXPECT_EQ(poi.details, nullptr);
+    POIDetails details{"Stations", {.street = "Main St 1", .postalCode = "3011"}, "+41 31 000"};
+    poi.setDetails(details);
+    POI same{1, 2, "Fuel", std::nullopt, std::nullopt, std::nullopt};
+    same.setDetails(details);
+    EXPECT_EQ(poi, same);
+    EXPECT_EQ(POIHash{}(poi), POIHash{}(same));
+
+    KeyedForm form = encode(poi);
+    ASSERT_EQ(form.size(), 6u);
+    EXPECT_EQ(form[3].first, "category");
+    EXPECT_EQ(form[4].second,
+              KeyedValue(KeyedFields{{"street", "Main St 1"}, {"postalCode", "3011"}}));
+    EXPECT_EQ(form[5].first, "phone");
+    EXPECT_EQ(decodePOI(form), poi);
+    same.setDetails({.category = "Other"});
+    EXPECT_NE(poi, same);
+}
+
 TEST(POITest, DecodingNeedsThePlainKeysWithTheirTypes) {
     EXPECT_THROW(decodePOI({{"latitude", 1.0}, {"longitude", 2.0}}), POIDecodingError);
     try {
