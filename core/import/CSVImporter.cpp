@@ -1,5 +1,6 @@
 #include "core/import/CSVImporter.h"
 
+#include "core/import/FieldNames.h"
 #include "core/import/ImportError.h"
 #include "core/io/ReadFile.h"
 #include "core/text/NumberSyntax.h"
@@ -243,10 +244,6 @@ template <typename Sink> void tokenizeInto(std::string_view text, Sink& sink) {
     Tokenizer<Sink>(text, sink).run();
 }
 
-bool matchesAny(std::string_view field, std::initializer_list<std::string_view> names) {
-    return std::find(names.begin(), names.end(), field) != names.end();
-}
-
 std::string quoted(std::string_view field) {
     std::string out;
     out.reserve(field.size() + 2);
@@ -403,16 +400,30 @@ std::optional<CSVImporter::ColumnMap>
 CSVImporter::readHeader(std::span<const std::string_view> trimmedFields) {
     std::optional<std::size_t> longitude, latitude, name, comment;
     for (std::size_t i = 0; i < trimmedFields.size(); ++i) {
-        std::string field = lowercased(trimmedFields[i]);
-        if (!longitude && matchesAny(field, {"longitude", "lon", "long", "lng", "x"}))
-            longitude = i;
-        if (!latitude && matchesAny(field, {"latitude", "lat", "y"}))
-            latitude = i;
-        if (!name && matchesAny(field, {"name", "title", "poi"}))
-            name = i;
-        if (!comment &&
-            matchesAny(field, {"comment", "comments", "description", "desc", "cmt", "notes"}))
-            comment = i;
+        std::optional<POIField> field = poiFieldNamed(trimmedFields[i]);
+        if (!field)
+            continue;
+        // The first column of each name counts.
+        auto take = [i](std::optional<std::size_t>& column) {
+            if (!column)
+                column = i;
+        };
+        switch (*field) {
+        case POIField::longitude:
+            take(longitude);
+            break;
+        case POIField::latitude:
+            take(latitude);
+            break;
+        case POIField::name:
+            take(name);
+            break;
+        case POIField::comment:
+            take(comment);
+            break;
+        default:
+            break;
+        }
     }
     if (!longitude || !latitude || !name)
         return std::nullopt;
