@@ -11,6 +11,9 @@ namespace marklode {
 
 enum class DistanceUnit { meters, feet };
 enum class ProximityMode { off, fromFile, fixed };
+// Whether a file's POIs make one category, named by the user, or one per category the file
+// gives them (those without one stay in the file's own).
+enum class CategoryMode { oneForFile, fromFile };
 
 inline constexpr double metersPerFoot = 0.3048;
 inline constexpr double defaultFixedProximity = 300;

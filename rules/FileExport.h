@@ -3,6 +3,7 @@
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIWriter.h"
 #include "core/import/POI.h"
+#include "rules/ExportSettings.h"
 #include "rules/ImportedContents.h"
 #include "rules/ProximityRule.h"
 
@@ -21,6 +22,7 @@ struct FileExport {
     std::optional<GPIIcon> icon;
     ProximitySettings proximity;
     std::shared_ptr<const ImportedContents> contents;
+    CategoryMode categoryMode = CategoryMode::oneForFile;
 
     std::size_t poiCount() const { return contents->rows.size(); }
     // Each POI is copied once, with the proximity rule applied.

@@ -38,6 +38,10 @@ ProximityMode defaultProximityMode(InputKind kind) {
     return inputKinds[static_cast<std::size_t>(kind)].defaultProximityMode;
 }
 
+CategoryMode defaultCategoryMode(InputKind kind) {
+    return inputKinds[static_cast<std::size_t>(kind)].defaultCategoryMode;
+}
+
 ImportResult importData(std::string_view bytes, InputKind kind, SpeedUnit speedUnit) {
     if (kind == InputKind::gpx)
         return GPXImporter().importData(bytes);

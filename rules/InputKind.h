@@ -15,12 +15,14 @@ struct InputKindRow {
     InputKind kind;
     std::string_view extension; // lower-cased
     ProximityMode defaultProximityMode;
+    CategoryMode defaultCategoryMode;
 };
 
-// CSV files carry no distances, so their alerts start off.
+// CSV files carry no distances, so their alerts start off. CSV and GPX files were always one
+// category each, and stay so unless the user asks.
 inline constexpr InputKindRow inputKinds[] = {
-    {InputKind::csv, ".csv", ProximityMode::off},
-    {InputKind::gpx, ".gpx", ProximityMode::fromFile},
+    {InputKind::csv, ".csv", ProximityMode::off, CategoryMode::oneForFile},
+    {InputKind::gpx, ".gpx", ProximityMode::fromFile, CategoryMode::oneForFile},
 };
 
 // By the lower-cased extension; a file of any other name is read as CSV.
@@ -30,6 +32,7 @@ InputKind inputKindOf(const std::filesystem::path& path);
 bool hasInputExtension(const std::filesystem::path& path);
 
 ProximityMode defaultProximityMode(InputKind kind);
+CategoryMode defaultCategoryMode(InputKind kind);
 
 // The file's bytes through its kind's importer; speeds in CSV names are in `speedUnit`.
 // Throws what the importers throw.
