@@ -24,9 +24,9 @@ std::string describeWritten(const std::string& target, std::size_t pois, std::si
 bool writeOwnFile(const PreparedInput& input, const std::filesystem::path& target,
                   const ConvertSettings& settings, Streams& io) {
     try {
-        writeAtomically(
-            ownFileWriter(input.categoryName, input.icon, settings.timestamp).data(input.categories),
-            target, LocalFileSystem{});
+        writeAtomically(ownFileWriter(input.categoryName, input.icon, settings.timestamp)
+                            .data(input.categories),
+                        target, LocalFileSystem{});
     } catch (...) {
         reportCurrentFailureOf(io, input.path);
         return false;

@@ -22,7 +22,7 @@ struct ConvertSettings {
     DistanceUnit distanceUnit = DistanceUnit::meters;
     std::optional<std::string> categoryName;
     std::optional<CategoryMode> categoryMode; // absent: by the input's kind
-    std::optional<GPIIcon> icon; // from --icon, which must be usable
+    std::optional<GPIIcon> icon;              // from --icon, which must be usable
     std::optional<GPIWriter::TimePoint> timestamp;
 };
 

@@ -22,8 +22,8 @@ class CategorySplitter {
             key = fileKey_;
         // Sources tend to list a category's POIs together, so most POIs skip the lookup.
         if (!hasLast_ || key != lastKey_) {
-            auto [entry, added] = indices_.try_emplace(
-                key, static_cast<std::uint32_t>(split_.categories.size()));
+            auto [entry, added] =
+                indices_.try_emplace(key, static_cast<std::uint32_t>(split_.categories.size()));
             if (added) {
                 split_.categories.push_back({std::string(key == fileKey_ ? fileName_ : key), 0});
                 // Until a second category appears, every POI so far is in the first.
@@ -90,9 +90,10 @@ std::optional<GPIIcon> categoryIcon(std::string_view categoryName,
                                     const std::vector<CategoryIcon>& sourceIcons,
                                     const std::optional<GPIIcon>& fileIcon) {
     std::string_view key = trimWhitespaceAndNewlines(categoryName);
-    auto found = std::find_if(sourceIcons.begin(), sourceIcons.end(), [&](const CategoryIcon& icon) {
-        return trimWhitespaceAndNewlines(icon.category) == key;
-    });
+    auto found =
+        std::find_if(sourceIcons.begin(), sourceIcons.end(), [&](const CategoryIcon& icon) {
+            return trimWhitespaceAndNewlines(icon.category) == key;
+        });
     return found != sourceIcons.end() ? std::optional<GPIIcon>(found->icon) : fileIcon;
 }
 

@@ -62,8 +62,9 @@ TEST(FileExportTest, AnImportMovedIntoItsCategoriesMatchesTheKeptFile) {
     }
 
     const ProximitySettings tooFar{ProximityMode::fixed, 65536, DistanceUnit::meters};
-    EXPECT_THROW(exportedCategories("Stops", std::nullopt, tooFar, pois, CategoryMode::fromFile, {}),
-                 FixedProximityError);
+    EXPECT_THROW(
+        exportedCategories("Stops", std::nullopt, tooFar, pois, CategoryMode::fromFile, {}),
+        FixedProximityError);
 }
 
 TEST(FileExportTest, CategoriesFollowTheModeWithTheirIconsAndCounts) {
@@ -98,9 +99,9 @@ TEST(FileExportTest, TheDeviceFileHoldsEachFilesCategoriesInFileOrder) {
         exportOf("Town", {poiIn("Food", "Deli")}, CategoryMode::oneForFile),
         exportOf("Extra", {poiIn("Food", "Bar")}, CategoryMode::fromFile),
     };
-    EXPECT_EQ(GPIReader::read(deviceFileData(files)).categories,
-              (std::vector<GPIContents::Category>{
-                  {"Trip", 2}, {"Food", 1}, {"Town", 1}, {"Food", 1}}));
+    EXPECT_EQ(
+        GPIReader::read(deviceFileData(files)).categories,
+        (std::vector<GPIContents::Category>{{"Trip", 2}, {"Food", 1}, {"Town", 1}, {"Food", 1}}));
 }
 
 TEST(FileExportTest, MoreCategoriesThanTheFileCanHoldAreRefused) {
