@@ -76,13 +76,3 @@ TEST(FileCategoriesTest, SplitsByFirstAppearanceWithTheFilesOwnWhereItsFirstPOII
         EXPECT_EQ(categorySplit(rows, c.fileName, c.mode).categories, c.categories);
     }
 }
-
-TEST(FileCategoriesTest, ACategoryTakesItsSourcesIconElseTheFiles) {
-    const GPIIcon red(1, 1, {0, 0, 255}, false), blue(1, 1, {255, 0, 0}, false);
-    const GPIIcon file(1, 1, {0, 255, 0}, false);
-    const std::vector<CategoryIcon> source{{"Food", red}, {"Fuel ", blue}};
-    EXPECT_EQ(categoryIcon("Food", source, file), red);
-    EXPECT_EQ(categoryIcon("Fuel", source, file), blue);
-    EXPECT_EQ(categoryIcon("food", source, file), file);
-    EXPECT_EQ(categoryIcon("Other", source, std::nullopt), std::nullopt);
-}
