@@ -200,6 +200,7 @@ void GPXImporter::Delegate::startElement(std::string_view localName,
         lat = latValue ? std::optional<std::string>(*latValue) : std::nullopt;
         lon = lonValue ? std::optional<std::string>(*lonValue) : std::nullopt;
         path.clear();
+        streetLines = 0;
         return;
     }
     if (current)
@@ -260,11 +261,11 @@ void GPXImporter::Delegate::readExtensionValue(Key key) {
     switch (key) {
     case Key::streetAddress:
         // A second line continues the first; any further ones are dropped.
-        if (current->streetLines < 2) {
+        if (streetLines < 2) {
             if (!address.street.empty())
                 address.street += ", ";
             address.street += value;
-            ++current->streetLines;
+            ++streetLines;
         }
         break;
     case Key::city:

@@ -34,7 +34,6 @@ class GPXImporter {
             std::optional<std::string> type;
             // From the waypoint extension, trimmed: the first non-blank value of each part.
             POIDetails details;
-            int streetLines = 0;
         };
 
         // The elements that matter to a waypoint; any other is `other`.
@@ -71,6 +70,7 @@ class GPXImporter {
         std::string text;
         // The open elements inside the waypoint, outermost first.
         std::vector<Key> path;
+        int streetLines = 0;
 
       private:
         void readExtensionValue(Key key);
