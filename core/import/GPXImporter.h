@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace marklode {
 
@@ -30,6 +31,30 @@ class GPXImporter {
             std::optional<std::string> cmt;
             std::optional<std::string> desc;
             std::optional<std::string> proximity;
+            std::optional<std::string> type;
+            // From the waypoint extension, trimmed: the first non-blank value of each part.
+            POIDetails details;
+        };
+
+        // The elements that matter to a waypoint; any other is `other`.
+        enum class Key : unsigned char {
+            other,
+            name,
+            cmt,
+            desc,
+            proximity,
+            type,
+            extensions,
+            waypointExtension,
+            address,
+            streetAddress,
+            city,
+            state,
+            country,
+            postalCode,
+            phoneNumber,
+            categories,
+            category,
         };
 
         void startElement(std::string_view localName, std::optional<std::string_view> latValue,
@@ -43,10 +68,13 @@ class GPXImporter {
         std::optional<std::string> lat;
         std::optional<std::string> lon;
         std::string text;
-        std::int64_t depthInWpt = 0;
+        // The open elements inside the waypoint, outermost first.
+        std::vector<Key> path;
+        int streetLines = 0;
 
       private:
-        void finishWaypoint();
+        void readExtensionValue(Key key);
+        void finishWaypoint(Values& values);
     };
 };
 
