@@ -42,13 +42,23 @@ bool fitsWindows1252(std::string_view text) {
     return isASCII(text) || isWindows1252Encodable(text);
 }
 
+bool detailsFitWindows1252(const POI& poi) {
+    if (!poi.details)
+        return true;
+    for (const rec::AddressField& field : rec::addressFields)
+        if (!fitsWindows1252(poi.address().*field.part))
+            return false;
+    return fitsWindows1252(poi.phone());
+}
+
 // Expects trimmed names.
 GPIEncoding chooseEncoding(const std::vector<CategoryView>& categories) {
     for (const CategoryView& category : categories) {
         if (!fitsWindows1252(category.name))
             return GPIEncoding::utf8;
         for (const POI& poi : category.pois)
-            if (!fitsWindows1252(poi.name) || (poi.comment && !fitsWindows1252(*poi.comment)))
+            if (!fitsWindows1252(poi.name) || (poi.comment && !fitsWindows1252(*poi.comment)) ||
+                !detailsFitWindows1252(poi))
                 return GPIEncoding::utf8;
     }
     return GPIEncoding::windows1252;
@@ -60,13 +70,17 @@ constexpr std::uint64_t headerSize(bool extended) {
 
 // What the passes in area order need of a waypoint besides the POI itself, carried in its
 // area member so that those passes read the members in sequence: the serialised size of the
-// waypoint record in the low bits, its alert flag in the top bit.
+// waypoint record in the low bits, its alert flag in the top bit, and below it whether it has
+// address or contact records. Those waypoints are rare; they are written from the POI alone.
 constexpr std::uint32_t alertBit = 0x80000000u;
+constexpr std::uint32_t detailBit = 0x40000000u;
+constexpr std::uint32_t flagBits = alertBit | detailBit;
 
 struct WaypointShape {
     std::uint64_t nameLength;
     std::uint64_t commentLength; // 0 when no comment record is written
     bool hasAlert;
+    std::uint64_t detailsSize = 0; // of the address and contact records
 };
 
 std::uint64_t waypointMainLength(std::uint64_t nameLength) {
@@ -83,19 +97,21 @@ std::uint64_t waypointChildrenLength(bool hasAlert, std::uint64_t commentLength)
 }
 
 std::uint64_t waypointSize(const WaypointShape& shape) {
-    std::uint64_t children = waypointChildrenLength(shape.hasAlert, shape.commentLength);
+    std::uint64_t children =
+        waypointChildrenLength(shape.hasAlert, shape.commentLength) + shape.detailsSize;
     return headerSize(children > 0) + waypointMainLength(shape.nameLength) + children;
 }
 
-// Sizes of texts within the 16-bit limit stay far below the alert bit; larger ones are caught
+// Sizes of texts within the 16-bit limit stay far below the flag bits; larger ones are caught
 // by the length check before the payload is used.
 std::uint32_t payloadOf(const WaypointShape& shape) {
-    std::uint64_t size = std::min<std::uint64_t>(waypointSize(shape), alertBit - 1);
-    return static_cast<std::uint32_t>(size) | (shape.hasAlert ? alertBit : 0);
+    std::uint64_t size = std::min<std::uint64_t>(waypointSize(shape), detailBit - 1);
+    return static_cast<std::uint32_t>(size) | (shape.hasAlert ? alertBit : 0) |
+           (shape.detailsSize > 0 ? detailBit : 0);
 }
 
 std::uint64_t sizeOf(std::uint32_t payload) {
-    return payload & ~alertBit;
+    return payload & ~flagBits;
 }
 
 bool hasAlertIn(std::uint32_t payload) {
@@ -169,8 +185,15 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
             std::uint32_t comment = rec::hasCommentRecord(poi) ? measure(*poi.comment) : 0;
             plan.tooLong = plan.tooLong || name > ByteBuffer::maxStringBytes ||
                            comment > ByteBuffer::maxStringBytes;
+            std::uint64_t details = 0;
+            if (rec::hasDetailRecords(poi))
+                details = rec::detailRecordsSize(poi, [&](std::string_view text) {
+                    std::uint32_t length = measure(text);
+                    plan.tooLong = plan.tooLong || length > ByteBuffer::maxStringBytes;
+                    return length;
+                });
             plan.members.push_back({poi.latitude, poi.longitude, static_cast<std::uint32_t>(i),
-                                    payloadOf({name, comment, poi.hasAlert()})});
+                                    payloadOf({name, comment, poi.hasAlert(), details})});
         }
     }
     return windows1252;
@@ -183,12 +206,18 @@ void useUTF8Lengths(CategoryPlan& plan) {
         std::size_t comment = rec::hasCommentRecord(poi) ? poi.comment->size() : 0;
         plan.tooLong = plan.tooLong || poi.name.size() > ByteBuffer::maxStringBytes ||
                        comment > ByteBuffer::maxStringBytes;
-        member.payload = payloadOf({poi.name.size(), comment, poi.hasAlert()});
+        std::uint64_t details = 0;
+        if (rec::hasDetailRecords(poi))
+            details = rec::detailRecordsSize(poi, [&](std::string_view text) {
+                plan.tooLong = plan.tooLong || text.size() > ByteBuffer::maxStringBytes;
+                return text.size();
+            });
+        member.payload = payloadOf({poi.name.size(), comment, poi.hasAlert(), details});
     }
 }
 
 // Reports the text that the record tree would find too long first: the category name, then
-// the waypoints' names and comments in area order.
+// the waypoints' texts in area order, each waypoint's in the order they are written.
 void checkTextLengths(const CategoryPlan& plan, GPIEncoding encoding) {
     if (!plan.tooLong)
         return;
@@ -198,6 +227,11 @@ void checkTextLengths(const CategoryPlan& plan, GPIEncoding encoding) {
         checkedTextLength(poi.name, encoding);
         if (rec::hasCommentRecord(poi))
             checkedTextLength(*poi.comment, encoding);
+        if (!rec::hasDetailRecords(poi))
+            continue;
+        for (const rec::AddressField& field : rec::addressFields)
+            checkedTextLength(poi.address().*field.part, encoding);
+        checkedTextLength(poi.phone(), encoding);
     }
 }
 
@@ -231,16 +265,11 @@ void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encodin
     rec::checkCategoryLength(plan.name, plan.totalLength());
 }
 
-void writeWaypoint(ByteCursor& out, const POI& poi, std::uint32_t payload,
-                   const rec::TextStyle& style) {
-    // Windows-1252 files hold only texts that have a Windows-1252 form.
-    std::uint64_t nameLength = style.encoding == GPIEncoding::utf8
-                                   ? poi.name.size()
-                                   : windows1252Measure(poi.name).value_or(poi.name.size());
-    std::uint64_t commentLength = commentLengthOf(payload, nameLength);
-    bool hasAlert = hasAlertIn(payload);
+void writeWaypointRecords(ByteCursor& out, const POI& poi, const rec::TextStyle& style,
+                          std::uint64_t nameLength, bool hasAlert, std::uint64_t commentLength,
+                          std::uint64_t detailsSize) {
     std::uint64_t mainLength = waypointMainLength(nameLength);
-    std::uint64_t children = waypointChildrenLength(hasAlert, commentLength);
+    std::uint64_t children = waypointChildrenLength(hasAlert, commentLength) + detailsSize;
     writeRecordHeader(out, rec::waypoint, children > 0, mainLength + children, mainLength);
     rec::appendWaypointMain(out, poi, style, nameLength);
     if (hasAlert) {
@@ -252,6 +281,28 @@ void writeWaypoint(ByteCursor& out, const POI& poi, std::uint32_t payload,
         writeRecordHeader(out, rec::comment, false, length, length);
         out.appendLocalizedText(*poi.comment, style.encoding, style.language, commentLength);
     }
+    if (detailsSize > 0)
+        rec::appendDetailRecords(out, poi, style);
+}
+
+// Lengths worked out from the POI alone, for the few waypoints with address or contact records.
+void writeDetailedWaypoint(ByteCursor& out, const POI& poi, const rec::TextStyle& style) {
+    auto length = [&](std::string_view text) { return localizedTextLength(text, style.encoding); };
+    std::uint64_t commentLength = rec::hasCommentRecord(poi) ? length(*poi.comment) : 0;
+    writeWaypointRecords(out, poi, style, length(poi.name), poi.hasAlert(), commentLength,
+                         rec::detailRecordsSize(poi, length));
+}
+
+void writeWaypoint(ByteCursor& out, const POI& poi, std::uint32_t payload,
+                   const rec::TextStyle& style) {
+    if (payload & detailBit)
+        return writeDetailedWaypoint(out, poi, style);
+    // Windows-1252 files hold only texts that have a Windows-1252 form.
+    std::uint64_t nameLength = style.encoding == GPIEncoding::utf8
+                                   ? poi.name.size()
+                                   : windows1252Measure(poi.name).value_or(poi.name.size());
+    writeWaypointRecords(out, poi, style, nameLength, hasAlertIn(payload),
+                         commentLengthOf(payload, nameLength), 0);
 }
 
 void writeCategory(ByteCursor& out, const CategoryPlan& plan, const rec::TextStyle& style) {
