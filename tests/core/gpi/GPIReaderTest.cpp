@@ -4,6 +4,7 @@
 #include "core/gpi/GPIWriter.h"
 #include "support/GPITestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace marklode;
@@ -66,6 +67,49 @@ GPIRecord formatRecord(std::uint16_t codePage) {
     main.appendUInt16(codePage);
     main.appendUInt16(0);
     return record(1, main.bytes);
+}
+
+ByteVector taggedText(std::string_view bytes) {
+    ByteBuffer text;
+    text.appendUInt32(static_cast<std::uint32_t>(bytes.size() + 4));
+    text.appendBytes("EN");
+    text.appendUInt16(static_cast<std::uint16_t>(bytes.size()));
+    text.appendBytes(bytes);
+    return text.bytes;
+}
+
+GPIRecord waypointRecord(std::string_view name, std::vector<GPIRecord> children = {}) {
+    GPIRecord waypoint = record(2, ByteVector(11));
+    waypoint.main.appendBytes(taggedText(name));
+    waypoint.children = std::move(children);
+    return waypoint;
+}
+
+// A record whose main part is a field mask followed by these bytes, under a short header.
+GPIRecord fieldsRecord(std::uint16_t type, std::uint16_t mask, const ByteVector& fields) {
+    GPIRecord result = record(type);
+    result.main.appendUInt16(mask);
+    result.main.appendBytes(fields);
+    return result;
+}
+
+ByteVector plainText(std::string_view bytes) {
+    ByteBuffer text;
+    text.appendString(bytes);
+    return text.bytes;
+}
+
+POI pointOf(double latitude, double longitude, std::string name,
+            std::optional<std::string> comment = {}, std::optional<double> speedKmh = {},
+            std::optional<double> proximityMeters = {}, POIDetails details = {}) {
+    POI point{latitude,      longitude, std::move(name), std::move(comment),
+              speedKmh, proximityMeters};
+    point.setDetails(std::move(details));
+    return point;
+}
+
+double storedDegrees(double degrees) {
+    return GPIWriter::semicircles(degrees) * 180.0 / 2147483648.0;
 }
 
 // The file header record that fileOf writes is 28 bytes long.
@@ -221,4 +265,147 @@ TEST(GPIReaderTest, DeepNestingNeitherCrashesNorMiscounts) {
     category.main.appendBytes(areas);
     ByteVector file = fileOf({category, record(0xFFFF)});
     EXPECT_EQ(GPIReader::read(file).poiCount(), depth);
+}
+
+TEST(GPIReaderTest, ReadsEveryPOIBackInEitherEncoding) {
+    std::vector<POI> latin{
+        pointOf(47.3769, 8.5417, "Café Zürich", "Öffnet um 8 €", 36.0),
+        pointOf(-33.8688, 151.2093, "Only a phone", {}, {}, 250.0, {"", {}, "+61 2 · 1234"}),
+        pointOf(0, 0, "Only a postal code", {}, {}, {}, {"", {.postalCode = "8001"}, ""}),
+        pointOf(90, -180, "Everything", "note", 72.0, 65535.0,
+                {"", {"Bahnhofstraße 1", "Zürich", "ZH", "8001", "Schweiz"}, "+41 44"}),
+    };
+    for (int i = 0; i < 300; ++i)
+        latin.push_back(pointOf(i * 0.1, -i * 0.2, "P" + std::to_string(i), {}, {}, {},
+                                {"", {.city = i % 7 ? "" : "Ort " + std::to_string(i)}, ""}));
+    std::vector<POI> cyrillic{
+        pointOf(55.7558, 37.6173, "Москва", "столица", {}, 0.0,
+                {"", {.street = "Тверская 1", .country = "Россия"}, "+7 495"}),
+    };
+    const struct {
+        const char* label;
+        std::vector<GPICategory> categories;
+        GPIEncoding encoding;
+    } cases[] = {
+        {"Windows-1252", {{"Latin", latin, std::nullopt}, {"None", {}, std::nullopt}},
+         GPIEncoding::windows1252},
+        {"UTF-8", {{"Города", cyrillic, std::nullopt}, {"Latin", latin, std::nullopt}},
+         GPIEncoding::utf8},
+    };
+    auto byName = [](std::vector<POI> pois) {
+        std::sort(pois.begin(), pois.end(),
+                  [](const POI& a, const POI& b) { return a.name < b.name; });
+        return pois;
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(GPIWriter::encoding(c.categories), c.encoding) << c.label;
+        ByteVector file = writer.data(c.categories);
+        GPIContents contents = GPIReader::readWithPOIs(file);
+        ASSERT_EQ(contents.categories.size(), c.categories.size()) << c.label;
+        for (std::size_t k = 0; k < c.categories.size(); ++k) {
+            std::vector<POI> expected = c.categories[k].pois;
+            for (POI& point : expected) {
+                point.latitude = storedDegrees(point.latitude);
+                point.longitude = storedDegrees(point.longitude);
+            }
+            EXPECT_EQ(contents.categories[k].name, c.categories[k].name) << c.label;
+            EXPECT_EQ(contents.categories[k].poiCount, std::ssize(expected)) << c.label;
+            EXPECT_EQ(byName(contents.categories[k].pois), byName(expected)) << c.label;
+        }
+        GPIContents counts = GPIReader::read(file);
+        EXPECT_TRUE(counts.categories.at(0).pois.empty()) << "only when asked";
+        EXPECT_EQ(counts.poiCount(), contents.poiCount()) << c.label;
+    }
+}
+
+TEST(GPIReaderTest, POITextsAndAlertsAsStored) {
+    ByteBuffer alertMain;
+    alertMain.appendUInt16(0);
+    alertMain.appendUInt16(1388);
+    ByteBuffer zeroAlert;
+    zeroAlert.appendUInt32(0);
+    ByteVector city = taggedText(" \xdc ");
+    ByteVector unknownLater = plainText("1");
+    unknownLater.push_back(0xEE); // a field this reader doesn't know, after the known ones
+    const struct {
+        const char* label;
+        std::uint16_t codePage;
+        GPIRecord waypoint;
+        POI expected;
+    } cases[] = {
+        {"invalid UTF-8 keeps the valid parts", 65001,
+         waypointRecord("A\xff", {record(10, taggedText("\xc3\xa9\xc3"))}),
+         pointOf(0, 0, "A\uFFFD", "é\uFFFD")},
+        {"unassigned Windows-1252 bytes", 1252, waypointRecord("\x81" "B\x80"),
+         pointOf(0, 0, "\uFFFDB€")},
+        {"speed in hundredths of a metre per second", 1252,
+         waypointRecord("S", {record(3, alertMain.bytes)}), pointOf(0, 0, "S", {}, 49.968)},
+        {"an alert without values stays an alert", 1252,
+         waypointRecord("Z", {record(3, zeroAlert.bytes)}), pointOf(0, 0, "Z", {}, {}, 0.0)},
+        {"address parts are trimmed; unknown mask bits skipped; unknown records too", 1252,
+         waypointRecord("T", {record(4, {0, 0}), fieldsRecord(11, 0x0109, [&] {
+                                  ByteVector fields = city;
+                                  fields.insert(fields.end(), unknownLater.begin(),
+                                                unknownLater.end());
+                                  return fields;
+                              }())}),
+         pointOf(0, 0, "T", {}, {}, {}, {"", {.city = "Ü", .postalCode = "1"}, ""})},
+        {"a contact without a phone", 1252,
+         waypointRecord("C", {fieldsRecord(12, 0x0002, plainText("x"))}), pointOf(0, 0, "C")},
+    };
+    for (const auto& c : cases) {
+        ByteVector file = fileOf({formatRecord(c.codePage),
+                                  categoryRecord({'K'}, {areaRecord({c.waypoint})}),
+                                  record(0xFFFF)});
+        EXPECT_EQ(GPIReader::readWithPOIs(file).categories.at(0).pois,
+                  std::vector<POI>{c.expected})
+            << c.label;
+    }
+}
+
+TEST(GPIReaderTest, DamagedWaypointRecords) {
+    // Offsets within the waypoint record, which starts after the category and area headers.
+    constexpr std::int64_t waypointAt = headerEnd + 12 + 9 + 12 + 23;
+    constexpr std::int64_t childrenAt = waypointAt + 12 + 11 + 9;
+    ByteVector cutCity = taggedText("Zürich");
+    cutCity.resize(cutCity.size() - 1);
+    const struct {
+        const char* label;
+        GPIRecord waypoint;
+        std::int64_t offset;
+    } cases[] = {
+        {"main part too short for the position", record(2, ByteVector(10)), waypointAt + 8},
+        {"name beyond the main part",
+         [] {
+             GPIRecord waypoint = waypointRecord("N");
+             waypoint.main.bytes.pop_back();
+             return waypoint;
+         }(),
+         waypointAt + 8 + 11},
+        {"alert too short", waypointRecord("N", {record(3, {1, 0})}), childrenAt + 8},
+        {"address field beyond its record", waypointRecord("N", {fieldsRecord(11, 0x01, cutCity)}),
+         childrenAt + 8 + 2},
+        {"address without its mask", waypointRecord("N", {record(11, {1})}), childrenAt + 8},
+        {"phone beyond its record",
+         waypointRecord("N", {fieldsRecord(12, 0x01, {5, 0, 'a', 'b'})}), childrenAt + 8 + 2},
+        {"child beyond the waypoint",
+         [] {
+             GPIRecord waypoint = waypointRecord("N", {record(10, taggedText("c"))});
+             waypoint.children.front().main.bytes.resize(3);
+             waypoint.children.front().main.bytes[0] = 0x20;
+             return waypoint;
+         }(),
+         childrenAt + 8},
+    };
+    for (const auto& c : cases) {
+        ByteVector file =
+            fileOf({categoryRecord({'K'}, {areaRecord({c.waypoint})}), record(0xFFFF)});
+        EXPECT_EQ(GPIReader::read(file).poiCount(), 1) << c.label << ": counting doesn't look";
+        try {
+            GPIReader::readWithPOIs(file);
+            ADD_FAILURE() << c.label << ": no error";
+        } catch (const GPIReaderError& error) {
+            EXPECT_EQ(error, GPIReaderError::damaged(c.offset)) << c.label;
+        }
+    }
 }

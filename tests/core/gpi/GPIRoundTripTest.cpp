@@ -5,6 +5,7 @@
 #include "support/GPITestSupport.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -48,19 +49,26 @@ struct BabelOutput {
     int status = -1;
 };
 
-BabelOutput readWithGpsbabel(const TempDir& dir, const std::filesystem::path& file) {
-    std::filesystem::path errors = dir / "gpsbabel.err";
-    std::string command = std::string(gpsbabel) + " -i garmin_gpi -f '" + file.string() +
-                          "' -o unicsv,prec=9 -F - 2>'" + errors.string() + "'";
-    BabelOutput output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return output;
+// Standard output of a shell command, its standard error in `errors`.
+std::string runCommand(const std::string& command, const std::filesystem::path& errors,
+                       int& status) {
     std::string text;
+    FILE* pipe = ::popen((command + " 2>'" + errors.string() + "'").c_str(), "r");
+    if (!pipe)
+        return text;
     char chunk[4096];
     while (std::size_t got = std::fread(chunk, 1, sizeof chunk, pipe))
         text.append(chunk, got);
-    output.status = ::pclose(pipe);
+    status = ::pclose(pipe);
+    return text;
+}
+
+BabelOutput readWithGpsbabel(const TempDir& dir, const std::filesystem::path& file) {
+    std::filesystem::path errors = dir / "gpsbabel.err";
+    BabelOutput output;
+    std::string text = runCommand(std::string(gpsbabel) + " -i garmin_gpi -f '" + file.string() +
+                                      "' -o unicsv,prec=9 -F -",
+                                  errors, output.status);
     output.errors = readText(errors);
 
     std::vector<std::string> header;
@@ -97,7 +105,13 @@ std::vector<GPICategory> europeanCategories(const GPIIcon& icon) {
         {52.520008, 13.404954, "Straße des 17. Juni", std::nullopt, 50.0, 150.7},
         {-33.8688, 151.2093, "Ça va, Sydney", "“quoted”, with comma", std::nullopt, 400.0},
         {90.0, -180.0, "Corner", std::nullopt, 33.0, std::nullopt},
+        {47.3769, 8.5417, "Adresse", "mit Kommentar", 30.0, std::nullopt},
+        {47.0, 8.0, "Nur Telefon", std::nullopt, std::nullopt, std::nullopt},
+        {47.1, 8.1, "Nur PLZ", std::nullopt, std::nullopt, std::nullopt},
     };
+    cafes[4].setDetails({"", {"Bahnhofstraße 1", "Zürich", "ZH", "8001", "Schweiz"}, "+41 44"});
+    cafes[5].setDetails({"", {}, "+49 (89) 123-456 · Büro"});
+    cafes[6].setDetails({"", {.postalCode = "F-75001"}, ""});
     std::vector<POI> many;
     for (int i = 0; i < 300; ++i) {
         POI p{43 + (i * 7919 % 300) * 0.05,
@@ -123,7 +137,12 @@ std::vector<GPICategory> utf8Categories() {
          std::nullopt},
         {"東京",
          {{35.6762, 139.6503, "東京タワー", "展望台 🗼", std::nullopt, std::nullopt},
-          {-0.000001, -0.000001, "Ελλάδα near zero", std::nullopt, std::nullopt, std::nullopt}},
+          {-0.000001, -0.000001, "Ελλάδα near zero", std::nullopt, std::nullopt, std::nullopt},
+          [] {
+              POI point{35.6586, 139.7454, "住所", std::nullopt, std::nullopt, std::nullopt};
+              point.setDetails({"", {"芝公園 4-2-8", "港区", "東京都", "105-0011", "日本"}, "☎ 03"});
+              return point;
+          }()},
          std::nullopt},
     };
 }
@@ -174,6 +193,13 @@ void expectGpsbabelReadsBack(const std::vector<GPICategory>& categories, const c
         } else {
             EXPECT_EQ(row["Speed"], "") << poi.name;
         }
+        const Address& address = poi.address();
+        EXPECT_EQ(row["Address"], address.street) << poi.name;
+        EXPECT_EQ(row["City"], address.city) << poi.name;
+        EXPECT_EQ(row["State"], address.region) << poi.name;
+        EXPECT_EQ(row["PostalCode"], address.postalCode) << poi.name;
+        EXPECT_EQ(row["Country"], address.country) << poi.name;
+        EXPECT_EQ(row["Phone"], poi.phone()) << poi.name;
     }
 }
 
@@ -191,4 +217,63 @@ TEST(GPIRoundTripTest, GpsbabelReadsWindows1252AndUTF8Files) {
     auto utf8 = utf8Categories();
     ASSERT_EQ(GPIWriter::encoding(utf8), GPIEncoding::utf8);
     expectGpsbabelReadsBack(utf8, "UTF-8 file");
+}
+
+TEST(GPIRoundTripTest, AddressesInGpsbabelsFilesReadBack) {
+    if (::access(gpsbabel, X_OK) != 0)
+        GTEST_SKIP() << "gpsbabel is not installed at " << gpsbabel
+                     << "; the independent file was not made";
+    const struct {
+        const char* name;
+        Address address;
+        const char* phone;
+    } cases[] = {
+        {"Full", {"Bahnhofstraße 1", "Zürich", "ZH", "8001", "Schweiz"}, "+41 44 · 1"},
+        {"Postal code only", {.postalCode = "F-75001"}, ""},
+        {"Phone only", {}, "+49 89"},
+        {"City and country", {.city = "Genève", .country = "Suisse"}, ""},
+    };
+    std::string gpx = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<gpx version=\"1.1\" creator=\"test\" "
+                      "xmlns=\"http://www.topografix.com/GPX/1/1\" "
+                      "xmlns:gpxx=\"http://www.garmin.com/xmlschemas/GpxExtensions/v3\">\n";
+    auto element = [](const char* tag, const std::string& text) {
+        return text.empty() ? std::string()
+                            : "<gpxx:" + std::string(tag) + ">" + text + "</gpxx:" + tag + ">";
+    };
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        const Address& a = cases[k].address;
+        gpx += "<wpt lat=\"47." + std::to_string(k) + "\" lon=\"8.5\"><name>" + cases[k].name +
+               "</name><extensions><gpxx:WaypointExtension>";
+        if (a != Address{})
+            gpx += "<gpxx:Address>" + element("StreetAddress", a.street) +
+                   element("City", a.city) + element("State", a.region) +
+                   element("Country", a.country) + element("PostalCode", a.postalCode) +
+                   "</gpxx:Address>";
+        gpx += element("PhoneNumber", cases[k].phone) + "</gpxx:WaypointExtension></extensions></wpt>\n";
+    }
+    gpx += "</gpx>\n";
+
+    TempDir dir;
+    std::filesystem::path input = dir.write("in.gpx", gpx);
+    std::filesystem::path output = dir / "out.gpi";
+    int status = -1;
+    runCommand(std::string(gpsbabel) + " -i gpx -f '" + input.string() + "' -o garmin_gpi -F '" +
+                   output.string() + "'",
+               dir / "gpsbabel.err", status);
+    ASSERT_EQ(status, 0) << readText(dir / "gpsbabel.err");
+    std::string bytes = readText(output);
+    GPIContents contents = GPIReader::readWithPOIs(
+        {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    ASSERT_EQ(contents.categories.size(), 1u);
+    const std::vector<POI>& pois = contents.categories[0].pois;
+    ASSERT_EQ(pois.size(), std::size(cases));
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        auto found = std::find_if(pois.begin(), pois.end(),
+                                  [&](const POI& poi) { return poi.name == cases[k].name; });
+        ASSERT_NE(found, pois.end()) << cases[k].name;
+        EXPECT_NEAR(found->latitude, 47 + static_cast<double>(k) / 10, 1e-7) << cases[k].name;
+        EXPECT_EQ(found->address(), cases[k].address) << cases[k].name;
+        EXPECT_EQ(found->phone(), cases[k].phone) << cases[k].name;
+    }
 }
