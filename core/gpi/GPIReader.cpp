@@ -4,6 +4,7 @@
 #include "core/text/TextClasses.h"
 #include "core/text/Windows1252.h"
 
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -47,6 +48,19 @@ std::string decodedLeniently(std::string_view bytes, std::uint16_t codePage) {
         appendUTF8(text, scalar == 0 && value != 0 ? replacement : scalar);
     }
     return text;
+}
+
+// The shortest decimal, to at most 9 places, that the writer stores as these units, so that a
+// position reads back as it was given rather than with the binary units' noise digits.
+double degreesOf(std::int32_t units) {
+    double exact = units * (180.0 / 2147483648.0);
+    double scale = 1;
+    for (int places = 0; places <= 9; ++places, scale *= 10) {
+        double rounded = std::round(exact * scale) / scale;
+        if (gpirecords::semicircles(rounded) == units)
+            return rounded;
+    }
+    return exact;
 }
 
 std::string trimmedText(std::string_view text) {
@@ -189,10 +203,9 @@ class Parser {
         std::uint64_t s = header.dataStart;
         if (header.mainEnd - s < waypointFixedSize)
             damaged(s);
-        constexpr double degreesPerUnit = 180.0 / 2147483648.0;
         POI poi;
-        poi.latitude = static_cast<std::int32_t>(u32(s)) * degreesPerUnit;
-        poi.longitude = static_cast<std::int32_t>(u32(s + 4)) * degreesPerUnit;
+        poi.latitude = degreesOf(static_cast<std::int32_t>(u32(s)));
+        poi.longitude = degreesOf(static_cast<std::int32_t>(u32(s + 4)));
         poi.name = decoded(taggedText(s + waypointFixedSize, header.mainEnd).bytes);
 
         POIDetails details;
