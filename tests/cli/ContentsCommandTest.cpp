@@ -1,4 +1,5 @@
 #include "cli/CliRunner.h"
+#include "core/gpi/GPIWriter.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -37,4 +38,50 @@ TEST(InspectCommandTest, ReportsReaderErrorsAsTheirKinds) {
     auto missing = runCli({"inspect", (dir / "missing.gpi").string(), "--json"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(json::parse(missing.out), (json{{"error", "The file no longer exists."}}));
+}
+
+TEST(InspectCommandTest, ListsPOIsOnlyWhenAsked) {
+    marklode::POI full{47.5, 8.25, "Bahnhof", "Gleis 1", std::nullopt, 100.0};
+    full.setDetails({"", {"Bahnhofstraße 1", "Zürich", "ZH", "8001", "Schweiz"}, "+41 44"});
+    marklode::POI phoneOnly{-1.5, -2.75, "Kiosk", std::nullopt, std::nullopt, std::nullopt};
+    phoneOnly.setDetails({"", {}, "+41 1"});
+    marklode::GPIWriter writer{"", "EN", "test", std::nullopt, std::nullopt};
+    auto bytes = writer.data({{"Halt", {full}, std::nullopt}, {"Läden", {phoneOnly}, std::nullopt}});
+    TempDir dir;
+    auto gpi = dir.write("details.gpi", std::string(bytes.begin(), bytes.end()));
+
+    auto listed = runCli({"inspect", gpi.string(), "--pois", "--json"});
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    json address = {{"street", "Bahnhofstraße 1"}, {"city", "Zürich"},     {"region", "ZH"},
+                    {"postalCode", "8001"},        {"country", "Schweiz"}};
+    json expected = {
+        {"categories",
+         {{{"name", "Halt"},
+           {"poiCount", 1},
+           {"pois",
+            {{{"latitude", 47.5},
+              {"longitude", 8.25},
+              {"name", "Bahnhof"},
+              {"comment", "Gleis 1"},
+              {"proximityMeters", 100},
+              {"address", address},
+              {"phone", "+41 44"}}}}},
+          {{"name", "Läden"},
+           {"poiCount", 1},
+           {"pois",
+            {{{"latitude", -1.5}, {"longitude", -2.75}, {"name", "Kiosk"}, {"phone", "+41 1"}}}}}}},
+        {"poiCount", 2}};
+    EXPECT_EQ(json::parse(listed.out), expected);
+
+    auto counts = runCli({"inspect", gpi.string(), "--json"});
+    for (const auto& category : json::parse(counts.out)["categories"])
+        EXPECT_FALSE(category.contains("pois"));
+
+    auto human = runCli({"inspect", gpi.string(), "--pois"});
+    EXPECT_EQ(human.out, "“Halt”: 1 POI\n"
+                         "   47.500000    8.250000  Bahnhof — Gleis 1  [proximity 100 m]  [address "
+                         "Bahnhofstraße 1, 8001 Zürich, ZH, Schweiz]  [phone +41 44]\n"
+                         "“Läden”: 1 POI\n"
+                         "   -1.500000   -2.750000  Kiosk  [phone +41 1]\n"
+                         "2 POIs in 2 categories\n");
 }
