@@ -62,7 +62,7 @@ class InspectCommand final : public Command {
                "FILE.gpi - is standard input; a pipe, such as <(command), is read to its end.\n"
                "  --pois  also list each category's POIs, with their addresses and phone numbers\n"
                "  --json  print {\"categories\":[{\"name\":...,\"poiCount\":N}],\"poiCount\":N};\n"
-               "          with --pois each category also has \"pois\":[...], as import prints them\n";
+               "          with --pois each category also has \"pois\":[...] as import prints\n";
     }
     std::span<const OptionSpec> options() const override { return inspectOptions; }
 

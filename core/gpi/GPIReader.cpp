@@ -151,7 +151,8 @@ class Parser {
     }
 
     std::string_view view(std::uint64_t at, std::uint64_t length) const {
-        return {reinterpret_cast<const char*>(bytes_.data() + at), static_cast<std::size_t>(length)};
+        return {reinterpret_cast<const char*>(bytes_.data() + at),
+                static_cast<std::size_t>(length)};
     }
 
     // A language-tagged string at `s`; only its first language is read.
@@ -195,9 +196,7 @@ class Parser {
         return category;
     }
 
-    std::string decoded(std::string_view bytes) const {
-        return decodedLeniently(bytes, codePage_);
-    }
+    std::string decoded(std::string_view bytes) const { return decodedLeniently(bytes, codePage_); }
 
     POI readWaypoint(const Header& header) const {
         std::uint64_t s = header.dataStart;

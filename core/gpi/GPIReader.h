@@ -48,9 +48,10 @@ struct GPIReader {
     static GPIContents read(std::span<const std::uint8_t> bytes);
     // The same with each category's POIs: position, name, comment, alert, address and phone
     // number. A position is the shortest decimal that is stored as the same value, so what the
-    // writer was given reads back unchanged to 9 decimal places. Also checks the waypoints' own records, so a file that `read` accepts may be
-    // reported damaged here. Texts that are not valid in the file's encoding keep their valid
-    // parts, with U+FFFD for each byte that isn't. Throws GPIReaderError.
+    // writer was given reads back unchanged to 9 decimal places. Also checks the waypoints' own
+    // records, so a file that `read` accepts may be reported damaged here. Texts that are not valid
+    // in the file's encoding keep their valid parts, with U+FFFD for each byte that isn't. Throws
+    // GPIReaderError.
     static GPIContents readWithPOIs(std::span<const std::uint8_t> bytes);
 };
 

@@ -120,10 +120,6 @@ bool hasCommentRecord(const POI& poi) {
     return poi.comment && !poi.comment->empty();
 }
 
-bool hasDetailRecords(const POI& poi) {
-    return poi.details && (!poi.details->address.isEmpty() || !poi.details->phone.empty());
-}
-
 void AreaBounds::add(const POI& poi) {
     include(semicircles(poi.latitude), semicircles(poi.longitude));
     hasAlert = hasAlert || poi.hasAlert();

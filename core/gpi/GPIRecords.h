@@ -48,8 +48,8 @@ struct AddressField {
     std::string Address::*part;
 };
 inline constexpr AddressField addressFields[] = {
-    {0x01, true, &Address::city},        {0x02, true, &Address::country},
-    {0x04, true, &Address::region},      {0x08, false, &Address::postalCode},
+    {0x01, true, &Address::city},   {0x02, true, &Address::country},
+    {0x04, true, &Address::region}, {0x08, false, &Address::postalCode},
     {0x10, true, &Address::street},
 };
 constexpr std::uint16_t phoneBit = 0x0001;
@@ -74,7 +74,9 @@ void appendWaypointMain(LittleEndianAppends<Sink>& into, const POI& poi, const T
 template <typename Sink> void appendAlertMain(LittleEndianAppends<Sink>& into, const POI& poi);
 bool hasCommentRecord(const POI& poi);
 // Whether the POI has an address or a phone number, written as records of their own.
-bool hasDetailRecords(const POI& poi);
+inline bool hasDetailRecords(const POI& poi) {
+    return poi.details && (!poi.details->address.isEmpty() || !poi.details->phone.empty());
+}
 
 // The serialised size of a POI's address and contact records, with each text stored in
 // `length(text)` bytes.

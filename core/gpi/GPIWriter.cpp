@@ -80,7 +80,6 @@ struct WaypointShape {
     std::uint64_t nameLength;
     std::uint64_t commentLength; // 0 when no comment record is written
     bool hasAlert;
-    std::uint64_t detailsSize = 0; // of the address and contact records
 };
 
 std::uint64_t waypointMainLength(std::uint64_t nameLength) {
@@ -97,8 +96,7 @@ std::uint64_t waypointChildrenLength(bool hasAlert, std::uint64_t commentLength)
 }
 
 std::uint64_t waypointSize(const WaypointShape& shape) {
-    std::uint64_t children =
-        waypointChildrenLength(shape.hasAlert, shape.commentLength) + shape.detailsSize;
+    std::uint64_t children = waypointChildrenLength(shape.hasAlert, shape.commentLength);
     return headerSize(children > 0) + waypointMainLength(shape.nameLength) + children;
 }
 
@@ -106,8 +104,27 @@ std::uint64_t waypointSize(const WaypointShape& shape) {
 // by the length check before the payload is used.
 std::uint32_t payloadOf(const WaypointShape& shape) {
     std::uint64_t size = std::min<std::uint64_t>(waypointSize(shape), detailBit - 1);
-    return static_cast<std::uint32_t>(size) | (shape.hasAlert ? alertBit : 0) |
-           (shape.detailsSize > 0 ? detailBit : 0);
+    return static_cast<std::uint32_t>(size) | (shape.hasAlert ? alertBit : 0);
+}
+
+// The details are children, so the waypoint's header is always the extended one.
+std::uint32_t payloadWithDetails(const WaypointShape& shape, std::uint64_t detailsSize) {
+    std::uint64_t size = headerSize(true) + waypointMainLength(shape.nameLength) +
+                         waypointChildrenLength(shape.hasAlert, shape.commentLength) + detailsSize;
+    size = std::min<std::uint64_t>(size, detailBit - 1);
+    return static_cast<std::uint32_t>(size) | (shape.hasAlert ? alertBit : 0) | detailBit;
+}
+
+// Out of line, as few POIs have details. `length` gives a text's stored length.
+template <typename Length>
+[[gnu::noinline]] std::uint32_t detailedPayload(const POI& poi, const WaypointShape& shape,
+                                                Length length, bool& tooLong) {
+    std::uint64_t detailsSize = rec::detailRecordsSize(poi, [&](std::string_view text) {
+        std::uint64_t textLength = length(text);
+        tooLong = tooLong || textLength > ByteBuffer::maxStringBytes;
+        return textLength;
+    });
+    return payloadWithDetails(shape, detailsSize);
 }
 
 std::uint64_t sizeOf(std::uint32_t payload) {
@@ -185,15 +202,12 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
             std::uint32_t comment = rec::hasCommentRecord(poi) ? measure(*poi.comment) : 0;
             plan.tooLong = plan.tooLong || name > ByteBuffer::maxStringBytes ||
                            comment > ByteBuffer::maxStringBytes;
-            std::uint64_t details = 0;
-            if (rec::hasDetailRecords(poi))
-                details = rec::detailRecordsSize(poi, [&](std::string_view text) {
-                    std::uint32_t length = measure(text);
-                    plan.tooLong = plan.tooLong || length > ByteBuffer::maxStringBytes;
-                    return length;
-                });
-            plan.members.push_back({poi.latitude, poi.longitude, static_cast<std::uint32_t>(i),
-                                    payloadOf({name, comment, poi.hasAlert(), details})});
+            WaypointShape shape{name, comment, poi.hasAlert()};
+            std::uint32_t payload = payloadOf(shape);
+            if (rec::hasDetailRecords(poi)) [[unlikely]]
+                payload = detailedPayload(poi, shape, measure, plan.tooLong);
+            plan.members.push_back(
+                {poi.latitude, poi.longitude, static_cast<std::uint32_t>(i), payload});
         }
     }
     return windows1252;
@@ -206,13 +220,11 @@ void useUTF8Lengths(CategoryPlan& plan) {
         std::size_t comment = rec::hasCommentRecord(poi) ? poi.comment->size() : 0;
         plan.tooLong = plan.tooLong || poi.name.size() > ByteBuffer::maxStringBytes ||
                        comment > ByteBuffer::maxStringBytes;
-        std::uint64_t details = 0;
-        if (rec::hasDetailRecords(poi))
-            details = rec::detailRecordsSize(poi, [&](std::string_view text) {
-                plan.tooLong = plan.tooLong || text.size() > ByteBuffer::maxStringBytes;
-                return text.size();
-            });
-        member.payload = payloadOf({poi.name.size(), comment, poi.hasAlert(), details});
+        WaypointShape shape{poi.name.size(), comment, poi.hasAlert()};
+        member.payload = payloadOf(shape);
+        if (rec::hasDetailRecords(poi)) [[unlikely]]
+            member.payload = detailedPayload(
+                poi, shape, [](std::string_view text) { return text.size(); }, plan.tooLong);
     }
 }
 
@@ -265,11 +277,44 @@ void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encodin
     rec::checkCategoryLength(plan.name, plan.totalLength());
 }
 
-void writeWaypointRecords(ByteCursor& out, const POI& poi, const rec::TextStyle& style,
-                          std::uint64_t nameLength, bool hasAlert, std::uint64_t commentLength,
-                          std::uint64_t detailsSize) {
+// For the few waypoints with address or contact records: lengths worked out from the POI alone,
+// the record built in a buffer of its own. Out of line and on its own instantiations, so that
+// the common path below compiles as it would without it.
+[[gnu::noinline]] void writeDetailedWaypoint(ByteCursor& out, const POI& poi,
+                                             const rec::TextStyle& style) {
+    ByteBuffer main;
+    rec::appendWaypointMain(main, poi, style, localizedTextLength(poi.name, style.encoding));
+    ByteBuffer children;
+    if (poi.hasAlert()) {
+        writeRecordHeader(children, rec::alert, false, rec::alertMainSize, rec::alertMainSize);
+        rec::appendAlertMain(children, poi);
+    }
+    if (rec::hasCommentRecord(poi)) {
+        std::size_t length = localizedTextLength(*poi.comment, style.encoding);
+        writeRecordHeader(children, rec::comment, false, rec::localizedFraming + length,
+                          rec::localizedFraming + length);
+        children.appendLocalizedText(*poi.comment, style.encoding, style.language, length);
+    }
+    rec::appendDetailRecords(children, poi, style);
+    ByteBuffer record;
+    writeRecordHeader(record, rec::waypoint, true, main.size() + children.size(), main.size());
+    record.appendBytes(main.bytes);
+    record.appendBytes(children.bytes);
+    out.appendBytes(record.bytes);
+}
+
+void writeWaypoint(ByteCursor& out, const POI& poi, std::uint32_t payload,
+                   const rec::TextStyle& style) {
+    if (payload & detailBit) [[unlikely]]
+        return writeDetailedWaypoint(out, poi, style);
+    // Windows-1252 files hold only texts that have a Windows-1252 form.
+    std::uint64_t nameLength = style.encoding == GPIEncoding::utf8
+                                   ? poi.name.size()
+                                   : windows1252Measure(poi.name).value_or(poi.name.size());
+    std::uint64_t commentLength = commentLengthOf(payload, nameLength);
+    bool hasAlert = hasAlertIn(payload);
     std::uint64_t mainLength = waypointMainLength(nameLength);
-    std::uint64_t children = waypointChildrenLength(hasAlert, commentLength) + detailsSize;
+    std::uint64_t children = waypointChildrenLength(hasAlert, commentLength);
     writeRecordHeader(out, rec::waypoint, children > 0, mainLength + children, mainLength);
     rec::appendWaypointMain(out, poi, style, nameLength);
     if (hasAlert) {
@@ -281,28 +326,6 @@ void writeWaypointRecords(ByteCursor& out, const POI& poi, const rec::TextStyle&
         writeRecordHeader(out, rec::comment, false, length, length);
         out.appendLocalizedText(*poi.comment, style.encoding, style.language, commentLength);
     }
-    if (detailsSize > 0)
-        rec::appendDetailRecords(out, poi, style);
-}
-
-// Lengths worked out from the POI alone, for the few waypoints with address or contact records.
-void writeDetailedWaypoint(ByteCursor& out, const POI& poi, const rec::TextStyle& style) {
-    auto length = [&](std::string_view text) { return localizedTextLength(text, style.encoding); };
-    std::uint64_t commentLength = rec::hasCommentRecord(poi) ? length(*poi.comment) : 0;
-    writeWaypointRecords(out, poi, style, length(poi.name), poi.hasAlert(), commentLength,
-                         rec::detailRecordsSize(poi, length));
-}
-
-void writeWaypoint(ByteCursor& out, const POI& poi, std::uint32_t payload,
-                   const rec::TextStyle& style) {
-    if (payload & detailBit)
-        return writeDetailedWaypoint(out, poi, style);
-    // Windows-1252 files hold only texts that have a Windows-1252 form.
-    std::uint64_t nameLength = style.encoding == GPIEncoding::utf8
-                                   ? poi.name.size()
-                                   : windows1252Measure(poi.name).value_or(poi.name.size());
-    writeWaypointRecords(out, poi, style, nameLength, hasAlertIn(payload),
-                         commentLengthOf(payload, nameLength), 0);
 }
 
 void writeCategory(ByteCursor& out, const CategoryPlan& plan, const rec::TextStyle& style) {

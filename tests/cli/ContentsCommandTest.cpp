@@ -46,14 +46,18 @@ TEST(InspectCommandTest, ListsPOIsOnlyWhenAsked) {
     marklode::POI phoneOnly{-1.5, -2.75, "Kiosk", std::nullopt, std::nullopt, std::nullopt};
     phoneOnly.setDetails({"", {}, "+41 1"});
     marklode::GPIWriter writer{"", "EN", "test", std::nullopt, std::nullopt};
-    auto bytes = writer.data({{"Halt", {full}, std::nullopt}, {"Läden", {phoneOnly}, std::nullopt}});
+    auto bytes =
+        writer.data({{"Halt", {full}, std::nullopt}, {"Läden", {phoneOnly}, std::nullopt}});
     TempDir dir;
     auto gpi = dir.write("details.gpi", std::string(bytes.begin(), bytes.end()));
 
     auto listed = runCli({"inspect", gpi.string(), "--pois", "--json"});
     ASSERT_EQ(listed.status, 0) << listed.err;
-    json address = {{"street", "Bahnhofstraße 1"}, {"city", "Zürich"},     {"region", "ZH"},
-                    {"postalCode", "8001"},        {"country", "Schweiz"}};
+    json address = {{"street", "Bahnhofstraße 1"},
+                    {"city", "Zürich"},
+                    {"region", "ZH"},
+                    {"postalCode", "8001"},
+                    {"country", "Schweiz"}};
     json expected = {
         {"categories",
          {{{"name", "Halt"},

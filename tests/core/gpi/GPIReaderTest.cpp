@@ -102,8 +102,7 @@ ByteVector plainText(std::string_view bytes) {
 POI pointOf(double latitude, double longitude, std::string name,
             std::optional<std::string> comment = {}, std::optional<double> speedKmh = {},
             std::optional<double> proximityMeters = {}, POIDetails details = {}) {
-    POI point{latitude,      longitude, std::move(name), std::move(comment),
-              speedKmh, proximityMeters};
+    POI point{latitude, longitude, std::move(name), std::move(comment), speedKmh, proximityMeters};
     point.setDetails(std::move(details));
     return point;
 }
@@ -284,9 +283,11 @@ TEST(GPIReaderTest, ReadsEveryPOIBackInEitherEncoding) {
         std::vector<GPICategory> categories;
         GPIEncoding encoding;
     } cases[] = {
-        {"Windows-1252", {{"Latin", latin, std::nullopt}, {"None", {}, std::nullopt}},
+        {"Windows-1252",
+         {{"Latin", latin, std::nullopt}, {"None", {}, std::nullopt}},
          GPIEncoding::windows1252},
-        {"UTF-8", {{"Города", cyrillic, std::nullopt}, {"Latin", latin, std::nullopt}},
+        {"UTF-8",
+         {{"Города", cyrillic, std::nullopt}, {"Latin", latin, std::nullopt}},
          GPIEncoding::utf8},
     };
     auto byName = [](std::vector<POI> pois) {
@@ -329,29 +330,33 @@ TEST(GPIReaderTest, POITextsAndAlertsAsStored) {
         {"invalid UTF-8 keeps the valid parts", 65001,
          waypointRecord("A\xff", {record(10, taggedText("\xc3\xa9\xc3"))}),
          pointOf(0, 0, "A\uFFFD", "é\uFFFD")},
-        {"unassigned Windows-1252 bytes", 1252, waypointRecord("\x81" "B\x80"),
+        {"unassigned Windows-1252 bytes", 1252,
+         waypointRecord("\x81"
+                        "B\x80"),
          pointOf(0, 0, "\uFFFDB€")},
         {"speed in hundredths of a metre per second", 1252,
          waypointRecord("S", {record(3, alertMain.bytes)}), pointOf(0, 0, "S", {}, 49.968)},
         {"an alert without values stays an alert", 1252,
          waypointRecord("Z", {record(3, zeroAlert.bytes)}), pointOf(0, 0, "Z", {}, {}, 0.0)},
         {"address parts are trimmed; unknown mask bits skipped; unknown records too", 1252,
-         waypointRecord("T", {record(4, {0, 0}), fieldsRecord(11, 0x0109, [&] {
-                                  ByteVector fields = city;
-                                  fields.insert(fields.end(), unknownLater.begin(),
-                                                unknownLater.end());
-                                  return fields;
-                              }())}),
+         waypointRecord("T", {record(4, {0, 0}), fieldsRecord(11, 0x0109,
+                                                              [&] {
+                                                                  ByteVector fields = city;
+                                                                  fields.insert(
+                                                                      fields.end(),
+                                                                      unknownLater.begin(),
+                                                                      unknownLater.end());
+                                                                  return fields;
+                                                              }())}),
          pointOf(0, 0, "T", {}, {}, {}, {"", {.city = "Ü", .postalCode = "1"}, ""})},
         {"a contact without a phone", 1252,
          waypointRecord("C", {fieldsRecord(12, 0x0002, plainText("x"))}), pointOf(0, 0, "C")},
     };
     for (const auto& c : cases) {
-        ByteVector file = fileOf({formatRecord(c.codePage),
-                                  categoryRecord({'K'}, {areaRecord({c.waypoint})}),
-                                  record(0xFFFF)});
-        EXPECT_EQ(GPIReader::readWithPOIs(file).categories.at(0).pois,
-                  std::vector<POI>{c.expected})
+        ByteVector file =
+            fileOf({formatRecord(c.codePage), categoryRecord({'K'}, {areaRecord({c.waypoint})}),
+                    record(0xFFFF)});
+        EXPECT_EQ(GPIReader::readWithPOIs(file).categories.at(0).pois, std::vector<POI>{c.expected})
             << c.label;
     }
 }
@@ -379,8 +384,8 @@ TEST(GPIReaderTest, DamagedWaypointRecords) {
         {"address field beyond its record", waypointRecord("N", {fieldsRecord(11, 0x01, cutCity)}),
          childrenAt + 8 + 2},
         {"address without its mask", waypointRecord("N", {record(11, {1})}), childrenAt + 8},
-        {"phone beyond its record",
-         waypointRecord("N", {fieldsRecord(12, 0x01, {5, 0, 'a', 'b'})}), childrenAt + 8 + 2},
+        {"phone beyond its record", waypointRecord("N", {fieldsRecord(12, 0x01, {5, 0, 'a', 'b'})}),
+         childrenAt + 8 + 2},
         {"child beyond the waypoint",
          [] {
              GPIRecord waypoint = waypointRecord("N", {record(10, taggedText("c"))});

@@ -140,7 +140,8 @@ std::vector<GPICategory> utf8Categories() {
           {-0.000001, -0.000001, "Ελλάδα near zero", std::nullopt, std::nullopt, std::nullopt},
           [] {
               POI point{35.6586, 139.7454, "住所", std::nullopt, std::nullopt, std::nullopt};
-              point.setDetails({"", {"芝公園 4-2-8", "港区", "東京都", "105-0011", "日本"}, "☎ 03"});
+              point.setDetails(
+                  {"", {"芝公園 4-2-8", "港区", "東京都", "105-0011", "日本"}, "☎ 03"});
               return point;
           }()},
          std::nullopt},
@@ -246,11 +247,11 @@ TEST(GPIRoundTripTest, AddressesInGpsbabelsFilesReadBack) {
         gpx += "<wpt lat=\"47." + std::to_string(k) + "\" lon=\"8.5\"><name>" + cases[k].name +
                "</name><extensions><gpxx:WaypointExtension>";
         if (a != Address{})
-            gpx += "<gpxx:Address>" + element("StreetAddress", a.street) +
-                   element("City", a.city) + element("State", a.region) +
-                   element("Country", a.country) + element("PostalCode", a.postalCode) +
-                   "</gpxx:Address>";
-        gpx += element("PhoneNumber", cases[k].phone) + "</gpxx:WaypointExtension></extensions></wpt>\n";
+            gpx += "<gpxx:Address>" + element("StreetAddress", a.street) + element("City", a.city) +
+                   element("State", a.region) + element("Country", a.country) +
+                   element("PostalCode", a.postalCode) + "</gpxx:Address>";
+        gpx += element("PhoneNumber", cases[k].phone) +
+               "</gpxx:WaypointExtension></extensions></wpt>\n";
     }
     gpx += "</gpx>\n";
 

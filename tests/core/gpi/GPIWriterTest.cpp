@@ -191,11 +191,17 @@ TEST(GPIWriterTest, AddressAndContactRecordsAreByteExact) {
          "07 00 00 00 45 4e 03 00 53 54 41  03 00 50 4f 53"
          "07 00 00 00 45 4e 03 00 53 54 52"
          "0c 00 08 00 07 00 00 00 02 00 00 00 01 00 03 00 50 48 4f"},
-        {"postal code only", {"", {.postalCode = "80331"}, ""}, std::nullopt,
+        {"postal code only",
+         {"", {.postalCode = "80331"}, ""},
+         std::nullopt,
          "0b 00 08 00 09 00 00 00 02 00 00 00 08 00 05 00 38 30 33 33 31"},
-        {"phone only, Windows-1252", {"", {}, "+49 89 Ö"}, std::nullopt,
+        {"phone only, Windows-1252",
+         {"", {}, "+49 89 Ö"},
+         std::nullopt,
          "0c 00 08 00 0c 00 00 00 02 00 00 00 01 00 08 00 2b 34 39 20 38 39 20 d6"},
-        {"street and country, UTF-8", {"", {.street = "Ж", .country = "CH"}, ""}, std::nullopt,
+        {"street and country, UTF-8",
+         {"", {.street = "Ж", .country = "CH"}, ""},
+         std::nullopt,
          "0b 00 08 00 16 00 00 00 02 00 00 00 12 00"
          "06 00 00 00 45 4e 02 00 43 48  06 00 00 00 45 4e 02 00 d0 96"},
         {"a category alone writes nothing", {"Food", {}, ""}, std::nullopt, ""},
@@ -287,7 +293,8 @@ TEST(GPIWriterTest, ValidationErrorsInOrder) {
         {"address parts in the order written, before the phone",
          {category("C", {[] {
                        POI p = poi("P");
-                       p.setDetails({"", {std::string(65536, 's'), "", std::string(65536, 'r')},
+                       p.setDetails({"",
+                                     {std::string(65536, 's'), "", std::string(65536, 'r')},
                                      std::string(65536, 'p')});
                        return p;
                    }()})},
@@ -358,11 +365,23 @@ TEST(GPIWriterTest, EncodingFollowsTheTexts) {
         {"CJK category", "東京", "A", std::nullopt, GPIEncoding::utf8},
         {"ideographic space is trimmed first", "\u3000Stops\u3000", "A", std::nullopt,
          GPIEncoding::windows1252},
-        {"accented address and phone", "Stops", "A", std::nullopt, GPIEncoding::windows1252,
+        {"accented address and phone",
+         "Stops",
+         "A",
+         std::nullopt,
+         GPIEncoding::windows1252,
          {"Ж category is not written", {"Straße", "Zürich", "", "", "España"}, "+41 44 · Büro"}},
-        {"Cyrillic city", "Stops", "A", std::nullopt, GPIEncoding::utf8,
+        {"Cyrillic city",
+         "Stops",
+         "A",
+         std::nullopt,
+         GPIEncoding::utf8,
          {"", {.city = "Москва"}, ""}},
-        {"Greek postal code", "Stops", "A", std::nullopt, GPIEncoding::utf8,
+        {"Greek postal code",
+         "Stops",
+         "A",
+         std::nullopt,
+         GPIEncoding::utf8,
          {"", {.postalCode = "Ω1"}, ""}},
         {"emoji phone", "Stops", "A", std::nullopt, GPIEncoding::utf8, {"", {}, "📞 1"}},
     };
