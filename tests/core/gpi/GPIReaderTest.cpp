@@ -69,44 +69,6 @@ GPIRecord formatRecord(std::uint16_t codePage) {
     return record(1, main.bytes);
 }
 
-ByteVector taggedText(std::string_view bytes) {
-    ByteBuffer text;
-    text.appendUInt32(static_cast<std::uint32_t>(bytes.size() + 4));
-    text.appendBytes("EN");
-    text.appendUInt16(static_cast<std::uint16_t>(bytes.size()));
-    text.appendBytes(bytes);
-    return text.bytes;
-}
-
-GPIRecord waypointRecord(std::string_view name, std::vector<GPIRecord> children = {}) {
-    GPIRecord waypoint = record(2, ByteVector(11));
-    waypoint.main.appendBytes(taggedText(name));
-    waypoint.children = std::move(children);
-    return waypoint;
-}
-
-// A record whose main part is a field mask followed by these bytes, under a short header.
-GPIRecord fieldsRecord(std::uint16_t type, std::uint16_t mask, const ByteVector& fields) {
-    GPIRecord result = record(type);
-    result.main.appendUInt16(mask);
-    result.main.appendBytes(fields);
-    return result;
-}
-
-ByteVector plainText(std::string_view bytes) {
-    ByteBuffer text;
-    text.appendString(bytes);
-    return text.bytes;
-}
-
-POI pointOf(double latitude, double longitude, std::string name,
-            std::optional<std::string> comment = {}, std::optional<double> speedKmh = {},
-            std::optional<double> proximityMeters = {}, POIDetails details = {}) {
-    POI point{latitude, longitude, std::move(name), std::move(comment), speedKmh, proximityMeters};
-    point.setDetails(std::move(details));
-    return point;
-}
-
 // The file header record that fileOf writes is 28 bytes long.
 constexpr std::int64_t headerEnd = 28;
 
@@ -262,148 +224,89 @@ TEST(GPIReaderTest, DeepNestingNeitherCrashesNorMiscounts) {
     EXPECT_EQ(GPIReader::read(file).poiCount(), depth);
 }
 
-TEST(GPIReaderTest, ReadsEveryPOIBackInEitherEncoding) {
+namespace {
+
+POI detailed(double latitude, double longitude, std::string name, POIDetails details,
+             std::optional<double> speedKmh = {}, std::optional<double> proximityMeters = {}) {
+    POI point{latitude, longitude, std::move(name), std::nullopt, speedKmh, proximityMeters};
+    point.setDetails(std::move(details));
+    return point;
+}
+
+std::vector<POI> byName(std::vector<POI> pois) {
+    std::sort(pois.begin(), pois.end(), [](const POI& a, const POI& b) { return a.name < b.name; });
+    return pois;
+}
+
+std::size_t offsetOf(const ByteVector& bytes, std::string_view text) {
+    return static_cast<std::size_t>(
+        std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) - bytes.begin());
+}
+
+} // namespace
+
+TEST(GPIReaderTest, ReadsPOIsBackOnlyWhenAsked) {
     std::vector<POI> latin{
-        pointOf(47.3769, 8.5417, "Café Zürich", "Öffnet um 8 €", 36.0),
-        pointOf(-33.8688, 151.2093, "Only a phone", {}, {}, 250.0, {"", {}, "+61 2 · 1234"}),
-        pointOf(0, 0, "Only a postal code", {}, {}, {}, {"", {.postalCode = "8001"}, ""}),
-        pointOf(-47.1234567, 180, "Seven places, east edge"),
-        pointOf(90, -180, "Everything", "note", 72.0, 65535.0,
-                {"", {"Bahnhofstraße 1", "Zürich", "ZH", "8001", "Schweiz"}, "+41 44"}),
+        detailed(47.3769, 8.5417, "Zürich",
+                 {"", {"Bahnhofstraße 1", "Zürich", "ZH", "8001", "Schweiz"}, "+41 44"}, 36.0,
+                 250.0),
+        detailed(-33.8688, 180, "Only a phone", {"", {}, "+61 2 · 1"}),
+        detailed(-47.1234567, 0, "Only a postal code, zero alert", {"", {.postalCode = "8001"}, ""},
+                 {}, 0.0),
     };
+    latin[0].comment = "Öffnet um 8 €";
     for (int i = 0; i < 300; ++i)
-        latin.push_back(pointOf(i / 10.0, -i / 5.0, "P" + std::to_string(i), {}, {}, {},
-                                {"", {.city = i % 7 ? "" : "Ort " + std::to_string(i)}, ""}));
-    std::vector<POI> cyrillic{
-        pointOf(55.7558, 37.6173, "Москва", "столица", {}, 0.0,
-                {"", {.street = "Тверская 1", .country = "Россия"}, "+7 495"}),
-    };
-    const struct {
-        const char* label;
-        std::vector<GPICategory> categories;
-        GPIEncoding encoding;
-    } cases[] = {
-        {"Windows-1252",
-         {{"Latin", latin, std::nullopt}, {"None", {}, std::nullopt}},
-         GPIEncoding::windows1252},
-        {"UTF-8",
-         {{"Города", cyrillic, std::nullopt}, {"Latin", latin, std::nullopt}},
-         GPIEncoding::utf8},
-    };
-    auto byName = [](std::vector<POI> pois) {
-        std::sort(pois.begin(), pois.end(),
-                  [](const POI& a, const POI& b) { return a.name < b.name; });
-        return pois;
-    };
-    for (const auto& c : cases) {
-        ASSERT_EQ(GPIWriter::encoding(c.categories), c.encoding) << c.label;
-        ByteVector file = writer.data(c.categories);
-        GPIContents contents = GPIReader::readWithPOIs(file);
-        ASSERT_EQ(contents.categories.size(), c.categories.size()) << c.label;
-        for (std::size_t k = 0; k < c.categories.size(); ++k) {
-            const std::vector<POI>& expected = c.categories[k].pois;
-            EXPECT_EQ(contents.categories[k].name, c.categories[k].name) << c.label;
-            EXPECT_EQ(contents.categories[k].poiCount, std::ssize(expected)) << c.label;
-            EXPECT_EQ(byName(contents.categories[k].pois), byName(expected)) << c.label;
-        }
-        GPIContents counts = GPIReader::read(file);
-        EXPECT_TRUE(counts.categories.at(0).pois.empty()) << "only when asked";
-        EXPECT_EQ(counts.poiCount(), contents.poiCount()) << c.label;
+        latin.push_back(detailed(i / 10.0, -i / 5.0, "P" + std::to_string(i),
+                                 {"", {.city = i % 7 ? "" : "Ort"}, ""}));
+    std::vector<POI> cyrillic = latin;
+    cyrillic[0].setDetails({"", {.street = "Тверская 1"}, "+7 495"});
+    for (const auto& pois : {latin, cyrillic}) {
+        ByteVector file = writer.dataFor(pois);
+        EXPECT_EQ(byName(GPIReader::readWithPOIs(file).categories.at(0).pois), byName(pois))
+            << (writer.encodingFor(pois) == GPIEncoding::utf8 ? "UTF-8" : "Windows-1252");
+        EXPECT_TRUE(GPIReader::read(file).categories.at(0).pois.empty());
     }
 }
 
-TEST(GPIReaderTest, POITextsAndAlertsAsStored) {
-    ByteBuffer alertMain;
-    alertMain.appendUInt16(0);
-    alertMain.appendUInt16(1388);
-    ByteBuffer zeroAlert;
-    zeroAlert.appendUInt32(0);
-    ByteVector city = taggedText(" \xdc ");
-    ByteVector unknownLater = plainText("1");
-    unknownLater.push_back(0xEE); // a field this reader doesn't know, after the known ones
-    const struct {
-        const char* label;
-        std::uint16_t codePage;
-        GPIRecord waypoint;
-        POI expected;
-    } cases[] = {
-        {"invalid UTF-8 keeps the valid parts", 65001,
-         waypointRecord("A\xff", {record(10, taggedText("\xc3\xa9\xc3"))}),
-         pointOf(0, 0, "A\uFFFD", "é\uFFFD")},
-        {"unassigned Windows-1252 bytes", 1252,
-         waypointRecord("\x81"
-                        "B\x80"),
-         pointOf(0, 0, "\uFFFDB€")},
-        {"speed in hundredths of a metre per second", 1252,
-         waypointRecord("S", {record(3, alertMain.bytes)}), pointOf(0, 0, "S", {}, 49.968)},
-        {"an alert without values stays an alert", 1252,
-         waypointRecord("Z", {record(3, zeroAlert.bytes)}), pointOf(0, 0, "Z", {}, {}, 0.0)},
-        {"address parts are trimmed; unknown mask bits skipped; unknown records too", 1252,
-         waypointRecord("T", {record(4, {0, 0}), fieldsRecord(11, 0x0109,
-                                                              [&] {
-                                                                  ByteVector fields = city;
-                                                                  fields.insert(
-                                                                      fields.end(),
-                                                                      unknownLater.begin(),
-                                                                      unknownLater.end());
-                                                                  return fields;
-                                                              }())}),
-         pointOf(0, 0, "T", {}, {}, {}, {"", {.city = "Ü", .postalCode = "1"}, ""})},
-        {"a contact without a phone", 1252,
-         waypointRecord("C", {fieldsRecord(12, 0x0002, plainText("x"))}), pointOf(0, 0, "C")},
+TEST(GPIReaderTest, DamagedOrMisencodedPOITexts) {
+    POI point = detailed(1, 2, "Name", {"", {.city = "City", .postalCode = "PC"}, "Phone"});
+    ByteVector file = writer.dataFor({point});
+    // A length just before each text: language-tagged texts have 6 framing bytes before it,
+    // plain ones none.
+    auto longer = [&](std::string_view text) {
+        ByteVector bytes = file;
+        bytes[offsetOf(file, text) - 2] = 0xFF;
+        return bytes;
     };
-    for (const auto& c : cases) {
-        ByteVector file =
-            fileOf({formatRecord(c.codePage), categoryRecord({'K'}, {areaRecord({c.waypoint})}),
-                    record(0xFFFF)});
-        EXPECT_EQ(GPIReader::readWithPOIs(file).categories.at(0).pois, std::vector<POI>{c.expected})
-            << c.label;
-    }
-}
-
-TEST(GPIReaderTest, DamagedWaypointRecords) {
-    // Offsets within the waypoint record, which starts after the category and area headers.
-    constexpr std::int64_t waypointAt = headerEnd + 12 + 9 + 12 + 23;
-    constexpr std::int64_t childrenAt = waypointAt + 12 + 11 + 9;
-    ByteVector cutCity = taggedText("Zürich");
-    cutCity.resize(cutCity.size() - 1);
+    auto at = [&](std::string_view text, std::size_t framing) {
+        return static_cast<std::int64_t>(offsetOf(file, text) - framing);
+    };
     const struct {
         const char* label;
-        GPIRecord waypoint;
+        ByteVector bytes;
         std::int64_t offset;
     } cases[] = {
-        {"main part too short for the position", record(2, ByteVector(10)), waypointAt + 8},
-        {"name beyond the main part",
-         [] {
-             GPIRecord waypoint = waypointRecord("N");
-             waypoint.main.bytes.pop_back();
-             return waypoint;
-         }(),
-         waypointAt + 8 + 11},
-        {"alert too short", waypointRecord("N", {record(3, {1, 0})}), childrenAt + 8},
-        {"address field beyond its record", waypointRecord("N", {fieldsRecord(11, 0x01, cutCity)}),
-         childrenAt + 8 + 2},
-        {"address without its mask", waypointRecord("N", {record(11, {1})}), childrenAt + 8},
-        {"phone beyond its record", waypointRecord("N", {fieldsRecord(12, 0x01, {5, 0, 'a', 'b'})}),
-         childrenAt + 8 + 2},
-        {"child beyond the waypoint",
-         [] {
-             GPIRecord waypoint = waypointRecord("N", {record(10, taggedText("c"))});
-             waypoint.children.front().main.bytes.resize(3);
-             waypoint.children.front().main.bytes[0] = 0x20;
-             return waypoint;
-         }(),
-         childrenAt + 8},
+        {"name beyond its waypoint's main part", longer("Name"), at("Name", 8)},
+        {"city beyond its record", longer("City"), at("City", 8)},
+        {"postal code beyond its record", longer("PC"), at("PC", 2)},
+        {"phone beyond its record", longer("Phone"), at("Phone", 2)},
     };
     for (const auto& c : cases) {
-        ByteVector file =
-            fileOf({categoryRecord({'K'}, {areaRecord({c.waypoint})}), record(0xFFFF)});
-        EXPECT_EQ(GPIReader::read(file).poiCount(), 1) << c.label << ": counting doesn't look";
+        EXPECT_EQ(GPIReader::read(c.bytes).poiCount(), 1) << c.label << ": counting doesn't look";
         try {
-            GPIReader::readWithPOIs(file);
+            GPIReader::readWithPOIs(c.bytes);
             ADD_FAILURE() << c.label << ": no error";
         } catch (const GPIReaderError& error) {
             EXPECT_EQ(error, GPIReaderError::damaged(c.offset)) << c.label;
         }
+    }
+
+    // Bytes invalid in the file's encoding, 0x81 in Windows-1252 and 0xFF in UTF-8.
+    POI utf8 = point;
+    utf8.setDetails({"", {}, "Ж"});
+    for (auto [pois, invalid] : {std::pair{std::vector{point}, 0x81}, {std::vector{utf8}, 0xFF}}) {
+        ByteVector bytes = writer.dataFor(pois);
+        bytes[offsetOf(bytes, "Name")] = static_cast<std::uint8_t>(invalid);
+        EXPECT_EQ(GPIReader::readWithPOIs(bytes).categories.at(0).pois.at(0).name, "\uFFFDame");
     }
 }
