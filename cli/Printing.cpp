@@ -33,6 +33,29 @@ std::string countOf(std::size_t count, std::string_view one, std::string_view ma
     return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
 
+namespace {
+
+// "street, postal code city, region, country", leaving out what is not set.
+std::string describeAddress(const Address& address) {
+    const std::string place = [&] {
+        std::string text = address.postalCode;
+        if (!text.empty() && !address.city.empty())
+            text += ' ';
+        return text + address.city;
+    }();
+    std::string text;
+    for (const std::string* part : {&address.street, &place, &address.region, &address.country}) {
+        if (part->empty())
+            continue;
+        if (!text.empty())
+            text += ", ";
+        text += *part;
+    }
+    return text;
+}
+
+} // namespace
+
 std::string describePOI(const POI& poi) {
     char position[64];
     std::snprintf(position, sizeof position, "%10.6f %11.6f", poi.latitude, poi.longitude);
@@ -47,6 +70,10 @@ std::string describePOI(const POI& poi) {
         std::snprintf(position, sizeof position, "  [proximity %g m]", *poi.proximityMeters);
         line += position;
     }
+    if (!poi.address().isEmpty())
+        line += "  [address " + printable(describeAddress(poi.address())) + "]";
+    if (!poi.phone().empty())
+        line += "  [phone " + printable(poi.phone()) + "]";
     return line;
 }
 

@@ -17,7 +17,7 @@ void writePOI(JsonWriter& json, const POI& poi, bool withCategory = true);
 // "1 POI", "12 POIs"
 std::string countOf(std::size_t count, std::string_view one, std::string_view many);
 
-// One line for people: position, name, comment and alert values.
+// One line for people: position, name, comment, alert values, address and phone number.
 std::string describePOI(const POI& poi);
 
 // Prints a failure as {"error":MESSAGE} on standard output with --json, else printable on

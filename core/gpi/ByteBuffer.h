@@ -46,6 +46,10 @@ template <typename Sink> class LittleEndianAppends {
                              std::array<std::uint8_t, 2> language, std::size_t encodedLength) {
         appendUInt32(static_cast<std::uint32_t>(encodedLength + 4));
         appendBytes(language);
+        appendPlainText(text, encoding, encodedLength);
+    }
+    // The same without the language framing: a 16-bit byte count, then the text.
+    void appendPlainText(std::string_view text, GPIEncoding encoding, std::size_t encodedLength) {
         appendUInt16(static_cast<std::uint16_t>(encodedLength));
         // Equal lengths mean the text is ASCII or is stored in its UTF-8 form.
         if (encoding == GPIEncoding::windows1252 && encodedLength != text.size())

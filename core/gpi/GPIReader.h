@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/import/POI.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -12,6 +14,8 @@ struct GPIContents {
     struct Category {
         std::string name;
         std::int64_t poiCount = 0;
+        // Filled by readWithPOIs only, in file order.
+        std::vector<POI> pois{};
         bool operator==(const Category&) const = default;
     };
 
@@ -40,8 +44,15 @@ struct GPIReaderError {
 };
 
 struct GPIReader {
-    // Throws GPIReaderError.
+    // The categories and their POI counts. Throws GPIReaderError.
     static GPIContents read(std::span<const std::uint8_t> bytes);
+    // The same with each category's POIs: position, name, comment, alert, address and phone
+    // number. A position is the shortest decimal that is stored as the same value, so what the
+    // writer was given reads back unchanged to 9 decimal places. Also checks the waypoints' own
+    // records, so a file that `read` accepts may be reported damaged here. Texts that are not valid
+    // in the file's encoding keep their valid parts, with U+FFFD for each byte that isn't. Throws
+    // GPIReaderError.
+    static GPIContents readWithPOIs(std::span<const std::uint8_t> bytes);
 };
 
 } // namespace marklode

@@ -30,9 +30,11 @@ struct GPIRecord {
 };
 
 // The header alone. The writer refuses records whose lengths don't fit 32 bits before it writes.
+// Always inlined: the writer's per-waypoint loop calls it several times per waypoint.
 template <typename Sink>
-void writeRecordHeader(LittleEndianAppends<Sink>& into, std::uint16_t type, bool extended,
-                       std::uint64_t totalLength, std::uint64_t mainLength) {
+[[gnu::always_inline]] inline void
+writeRecordHeader(LittleEndianAppends<Sink>& into, std::uint16_t type, bool extended,
+                  std::uint64_t totalLength, std::uint64_t mainLength) {
     into.appendUInt16(type);
     into.appendUInt16(extended ? GPIRecord::extendedFlag : 0);
     into.appendUInt32(static_cast<std::uint32_t>(totalLength));

@@ -27,6 +27,8 @@ enum Type : std::uint16_t {
     area = 8,
     category = 9,
     comment = 10,
+    address = 11,
+    contact = 12,
     end = 0xFFFF,
 };
 
@@ -35,6 +37,22 @@ constexpr std::size_t waypointFixedSize = 4 + 4 + 2 + 1;
 constexpr std::size_t alertMainSize = 12;
 constexpr std::size_t areaMainSize = 4 * 4 + 4 + 2 + 1;
 constexpr std::size_t localizedFraming = 4 + 2 + 2;
+constexpr std::size_t plainFraming = 2;
+// Address and contact records start with a mask of the fields that follow it.
+constexpr std::size_t fieldMaskSize = 2;
+
+// The address fields in the order an address record holds them, each with its mask bit.
+struct AddressField {
+    std::uint16_t bit;
+    bool languageTagged; // else a plain string
+    std::string Address::*part;
+};
+inline constexpr AddressField addressFields[] = {
+    {0x01, true, &Address::city},   {0x02, true, &Address::country},
+    {0x04, true, &Address::region}, {0x08, false, &Address::postalCode},
+    {0x10, true, &Address::street},
+};
+constexpr std::uint16_t phoneBit = 0x0001;
 
 // The texts of one file and the settings they are written with.
 struct TextStyle {
@@ -55,6 +73,17 @@ void appendWaypointMain(LittleEndianAppends<Sink>& into, const POI& poi, const T
                         std::size_t nameLength);
 template <typename Sink> void appendAlertMain(LittleEndianAppends<Sink>& into, const POI& poi);
 bool hasCommentRecord(const POI& poi);
+// Whether the POI has an address or a phone number, written as records of their own.
+inline bool hasDetailRecords(const POI& poi) {
+    return poi.details && (!poi.details->address.isEmpty() || !poi.details->phone.empty());
+}
+
+// The serialised size of a POI's address and contact records, with each text stored in
+// `length(text)` bytes.
+template <typename Length> std::uint64_t detailRecordsSize(const POI& poi, Length length);
+// Writes them; their texts were checked against the 16-bit limit.
+template <typename Sink>
+void appendDetailRecords(LittleEndianAppends<Sink>& into, const POI& poi, const TextStyle& style);
 
 struct AreaBounds {
     std::int32_t maxLatitude = INT32_MIN;
@@ -118,6 +147,55 @@ void appendAreaMain(LittleEndianAppends<Sink>& into, const AreaBounds& bounds) {
     into.appendUInt32(0);
     into.appendUInt16(1);
     into.appendUInt8(bounds.hasAlert ? 1 : 0);
+}
+
+template <typename Length> std::uint64_t detailRecordsSize(const POI& poi, Length length) {
+    std::uint64_t size = 0;
+    const Address& parts = poi.address();
+    if (!parts.isEmpty()) {
+        size += GPIRecord::extendedHeaderSize + fieldMaskSize;
+        for (const AddressField& field : addressFields)
+            if (const std::string& text = parts.*field.part; !text.empty())
+                size += (field.languageTagged ? localizedFraming : plainFraming) + length(text);
+    }
+    if (!poi.phone().empty())
+        size += GPIRecord::extendedHeaderSize + fieldMaskSize + plainFraming + length(poi.phone());
+    return size;
+}
+
+template <typename Sink>
+void appendDetailRecords(LittleEndianAppends<Sink>& into, const POI& poi, const TextStyle& style) {
+    auto length = [&](std::string_view text) { return localizedTextLength(text, style.encoding); };
+    const Address& parts = poi.address();
+    if (!parts.isEmpty()) {
+        std::uint16_t mask = 0;
+        std::uint64_t fieldsLength = 0;
+        for (const AddressField& field : addressFields) {
+            if (const std::string& text = parts.*field.part; !text.empty()) {
+                mask |= field.bit;
+                fieldsLength +=
+                    (field.languageTagged ? localizedFraming : plainFraming) + length(text);
+            }
+        }
+        writeRecordHeader(into, address, true, fieldMaskSize + fieldsLength, fieldMaskSize);
+        into.appendUInt16(mask);
+        for (const AddressField& field : addressFields) {
+            const std::string& text = parts.*field.part;
+            if (text.empty())
+                continue;
+            if (field.languageTagged)
+                into.appendLocalizedText(text, style.encoding, style.language, length(text));
+            else
+                into.appendPlainText(text, style.encoding, length(text));
+        }
+    }
+    if (const std::string& phone = poi.phone(); !phone.empty()) {
+        std::uint64_t phoneLength = length(phone);
+        std::uint64_t total = fieldMaskSize + plainFraming + phoneLength;
+        writeRecordHeader(into, contact, true, total, fieldMaskSize);
+        into.appendUInt16(phoneBit);
+        into.appendPlainText(phone, style.encoding, phoneLength);
+    }
 }
 
 } // namespace marklode::gpirecords

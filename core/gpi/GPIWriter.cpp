@@ -42,13 +42,23 @@ bool fitsWindows1252(std::string_view text) {
     return isASCII(text) || isWindows1252Encodable(text);
 }
 
+bool detailsFitWindows1252(const POI& poi) {
+    if (!poi.details)
+        return true;
+    for (const rec::AddressField& field : rec::addressFields)
+        if (!fitsWindows1252(poi.address().*field.part))
+            return false;
+    return fitsWindows1252(poi.phone());
+}
+
 // Expects trimmed names.
 GPIEncoding chooseEncoding(const std::vector<CategoryView>& categories) {
     for (const CategoryView& category : categories) {
         if (!fitsWindows1252(category.name))
             return GPIEncoding::utf8;
         for (const POI& poi : category.pois)
-            if (!fitsWindows1252(poi.name) || (poi.comment && !fitsWindows1252(*poi.comment)))
+            if (!fitsWindows1252(poi.name) || (poi.comment && !fitsWindows1252(*poi.comment)) ||
+                !detailsFitWindows1252(poi))
                 return GPIEncoding::utf8;
     }
     return GPIEncoding::windows1252;
@@ -60,8 +70,11 @@ constexpr std::uint64_t headerSize(bool extended) {
 
 // What the passes in area order need of a waypoint besides the POI itself, carried in its
 // area member so that those passes read the members in sequence: the serialised size of the
-// waypoint record in the low bits, its alert flag in the top bit.
+// waypoint record in the low bits, its alert flag in the top bit, and below it whether it has
+// address or contact records. Those waypoints are rare; they are written from the POI alone.
 constexpr std::uint32_t alertBit = 0x80000000u;
+constexpr std::uint32_t detailBit = 0x40000000u;
+constexpr std::uint32_t flagBits = alertBit | detailBit;
 
 struct WaypointShape {
     std::uint64_t nameLength;
@@ -87,15 +100,35 @@ std::uint64_t waypointSize(const WaypointShape& shape) {
     return headerSize(children > 0) + waypointMainLength(shape.nameLength) + children;
 }
 
-// Sizes of texts within the 16-bit limit stay far below the alert bit; larger ones are caught
+// Sizes of texts within the 16-bit limit stay far below the flag bits; larger ones are caught
 // by the length check before the payload is used.
 std::uint32_t payloadOf(const WaypointShape& shape) {
-    std::uint64_t size = std::min<std::uint64_t>(waypointSize(shape), alertBit - 1);
+    std::uint64_t size = std::min<std::uint64_t>(waypointSize(shape), detailBit - 1);
     return static_cast<std::uint32_t>(size) | (shape.hasAlert ? alertBit : 0);
 }
 
+// The details are children, so the waypoint's header is always the extended one.
+std::uint32_t payloadWithDetails(const WaypointShape& shape, std::uint64_t detailsSize) {
+    std::uint64_t size = headerSize(true) + waypointMainLength(shape.nameLength) +
+                         waypointChildrenLength(shape.hasAlert, shape.commentLength) + detailsSize;
+    size = std::min<std::uint64_t>(size, detailBit - 1);
+    return static_cast<std::uint32_t>(size) | (shape.hasAlert ? alertBit : 0) | detailBit;
+}
+
+// Out of line, as few POIs have details. `length` gives a text's stored length.
+template <typename Length>
+[[gnu::noinline]] std::uint32_t detailedPayload(const POI& poi, const WaypointShape& shape,
+                                                Length length, bool& tooLong) {
+    std::uint64_t detailsSize = rec::detailRecordsSize(poi, [&](std::string_view text) {
+        std::uint64_t textLength = length(text);
+        tooLong = tooLong || textLength > ByteBuffer::maxStringBytes;
+        return textLength;
+    });
+    return payloadWithDetails(shape, detailsSize);
+}
+
 std::uint64_t sizeOf(std::uint32_t payload) {
-    return payload & ~alertBit;
+    return payload & ~flagBits;
 }
 
 bool hasAlertIn(std::uint32_t payload) {
@@ -169,8 +202,12 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
             std::uint32_t comment = rec::hasCommentRecord(poi) ? measure(*poi.comment) : 0;
             plan.tooLong = plan.tooLong || name > ByteBuffer::maxStringBytes ||
                            comment > ByteBuffer::maxStringBytes;
-            plan.members.push_back({poi.latitude, poi.longitude, static_cast<std::uint32_t>(i),
-                                    payloadOf({name, comment, poi.hasAlert()})});
+            WaypointShape shape{name, comment, poi.hasAlert()};
+            std::uint32_t payload = payloadOf(shape);
+            if (rec::hasDetailRecords(poi)) [[unlikely]]
+                payload = detailedPayload(poi, shape, measure, plan.tooLong);
+            plan.members.push_back(
+                {poi.latitude, poi.longitude, static_cast<std::uint32_t>(i), payload});
         }
     }
     return windows1252;
@@ -183,12 +220,16 @@ void useUTF8Lengths(CategoryPlan& plan) {
         std::size_t comment = rec::hasCommentRecord(poi) ? poi.comment->size() : 0;
         plan.tooLong = plan.tooLong || poi.name.size() > ByteBuffer::maxStringBytes ||
                        comment > ByteBuffer::maxStringBytes;
-        member.payload = payloadOf({poi.name.size(), comment, poi.hasAlert()});
+        WaypointShape shape{poi.name.size(), comment, poi.hasAlert()};
+        member.payload = payloadOf(shape);
+        if (rec::hasDetailRecords(poi)) [[unlikely]]
+            member.payload = detailedPayload(
+                poi, shape, [](std::string_view text) { return text.size(); }, plan.tooLong);
     }
 }
 
 // Reports the text that the record tree would find too long first: the category name, then
-// the waypoints' names and comments in area order.
+// the waypoints' texts in area order, each waypoint's in the order they are written.
 void checkTextLengths(const CategoryPlan& plan, GPIEncoding encoding) {
     if (!plan.tooLong)
         return;
@@ -198,6 +239,11 @@ void checkTextLengths(const CategoryPlan& plan, GPIEncoding encoding) {
         checkedTextLength(poi.name, encoding);
         if (rec::hasCommentRecord(poi))
             checkedTextLength(*poi.comment, encoding);
+        if (!rec::hasDetailRecords(poi))
+            continue;
+        for (const rec::AddressField& field : rec::addressFields)
+            checkedTextLength(poi.address().*field.part, encoding);
+        checkedTextLength(poi.phone(), encoding);
     }
 }
 
@@ -231,8 +277,36 @@ void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encodin
     rec::checkCategoryLength(plan.name, plan.totalLength());
 }
 
+// For the few waypoints with address or contact records: lengths worked out from the POI alone,
+// the record built in a buffer of its own. Out of line and on its own instantiations, so that
+// the common path below compiles as it would without it.
+[[gnu::noinline]] void writeDetailedWaypoint(ByteCursor& out, const POI& poi,
+                                             const rec::TextStyle& style) {
+    ByteBuffer main;
+    rec::appendWaypointMain(main, poi, style, localizedTextLength(poi.name, style.encoding));
+    ByteBuffer children;
+    if (poi.hasAlert()) {
+        writeRecordHeader(children, rec::alert, false, rec::alertMainSize, rec::alertMainSize);
+        rec::appendAlertMain(children, poi);
+    }
+    if (rec::hasCommentRecord(poi)) {
+        std::size_t length = localizedTextLength(*poi.comment, style.encoding);
+        writeRecordHeader(children, rec::comment, false, rec::localizedFraming + length,
+                          rec::localizedFraming + length);
+        children.appendLocalizedText(*poi.comment, style.encoding, style.language, length);
+    }
+    rec::appendDetailRecords(children, poi, style);
+    ByteBuffer record;
+    writeRecordHeader(record, rec::waypoint, true, main.size() + children.size(), main.size());
+    record.appendBytes(main.bytes);
+    record.appendBytes(children.bytes);
+    out.appendBytes(record.bytes);
+}
+
 void writeWaypoint(ByteCursor& out, const POI& poi, std::uint32_t payload,
                    const rec::TextStyle& style) {
+    if (payload & detailBit) [[unlikely]]
+        return writeDetailedWaypoint(out, poi, style);
     // Windows-1252 files hold only texts that have a Windows-1252 form.
     std::uint64_t nameLength = style.encoding == GPIEncoding::utf8
                                    ? poi.name.size()

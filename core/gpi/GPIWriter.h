@@ -52,8 +52,8 @@ struct GPIWriter {
     void write(const std::vector<POI>& pois, const Path& path,
                const FileSystem& fileSystem = LocalFileSystem{}) const;
 
-    // Windows-1252 when every category name (trimmed), POI name and comment converts to it
-    // without loss, else UTF-8.
+    // Windows-1252 when every category name (trimmed) and every POI's name, comment, address
+    // and phone number convert to it without loss, else UTF-8.
     static GPIEncoding encoding(const std::vector<GPICategory>& categories);
     GPIEncoding encodingFor(const std::vector<POI>& pois) const;
 

@@ -1,4 +1,5 @@
 #include "cli/CliRunner.h"
+#include "core/gpi/GPIWriter.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -37,4 +38,26 @@ TEST(InspectCommandTest, ReportsReaderErrorsAsTheirKinds) {
     auto missing = runCli({"inspect", (dir / "missing.gpi").string(), "--json"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(json::parse(missing.out), (json{{"error", "The file no longer exists."}}));
+}
+
+TEST(InspectCommandTest, ListsPOIsOnlyWhenAsked) {
+    marklode::POI poi{47.5, 8.25, "Bahnhof", "Gleis 1", std::nullopt, 100.0};
+    poi.setDetails({"", {"Bahnhofstraße 1", "Zürich", "", "8001", "Schweiz"}, "+41 44"});
+    marklode::GPIWriter writer{"Halt", "EN", "test", std::nullopt, std::nullopt};
+    auto bytes = writer.dataFor({poi});
+    TempDir dir;
+    auto gpi = dir.write("details.gpi", std::string(bytes.begin(), bytes.end())).string();
+
+    json expected = json::parse(R"({"categories":[{"name":"Halt","poiCount":1,"pois":[
+        {"latitude":47.5,"longitude":8.25,"name":"Bahnhof","comment":"Gleis 1",
+         "proximityMeters":100,"address":{"street":"Bahnhofstraße 1","city":"Zürich",
+         "postalCode":"8001","country":"Schweiz"},"phone":"+41 44"}]}],"poiCount":1})");
+    EXPECT_EQ(json::parse(runCli({"inspect", gpi, "--pois", "--json"}).out), expected);
+    expected["categories"][0].erase("pois");
+    EXPECT_EQ(json::parse(runCli({"inspect", gpi, "--json"}).out), expected);
+    EXPECT_EQ(runCli({"inspect", gpi, "--pois"}).out,
+              "“Halt”: 1 POI\n"
+              "   47.500000    8.250000  Bahnhof — Gleis 1  [proximity 100 m]  [address "
+              "Bahnhofstraße 1, 8001 Zürich, Schweiz]  [phone +41 44]\n"
+              "1 POI in 1 category\n");
 }

@@ -4,6 +4,7 @@
 #include "core/gpi/GPIWriter.h"
 #include "support/GPITestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace marklode;
@@ -221,4 +222,91 @@ TEST(GPIReaderTest, DeepNestingNeitherCrashesNorMiscounts) {
     category.main.appendBytes(areas);
     ByteVector file = fileOf({category, record(0xFFFF)});
     EXPECT_EQ(GPIReader::read(file).poiCount(), depth);
+}
+
+namespace {
+
+POI detailed(double latitude, double longitude, std::string name, POIDetails details,
+             std::optional<double> speedKmh = {}, std::optional<double> proximityMeters = {}) {
+    POI point{latitude, longitude, std::move(name), std::nullopt, speedKmh, proximityMeters};
+    point.setDetails(std::move(details));
+    return point;
+}
+
+std::vector<POI> byName(std::vector<POI> pois) {
+    std::sort(pois.begin(), pois.end(), [](const POI& a, const POI& b) { return a.name < b.name; });
+    return pois;
+}
+
+std::size_t offsetOf(const ByteVector& bytes, std::string_view text) {
+    return static_cast<std::size_t>(
+        std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) - bytes.begin());
+}
+
+} // namespace
+
+TEST(GPIReaderTest, ReadsPOIsBackOnlyWhenAsked) {
+    std::vector<POI> latin{
+        detailed(47.3769, 8.5417, "Zürich",
+                 {"", {"Bahnhofstraße 1", "Zürich", "ZH", "8001", "Schweiz"}, "+41 44"}, 36.0,
+                 250.0),
+        detailed(-33.8688, 180, "Only a phone", {"", {}, "+61 2 · 1"}),
+        detailed(-47.1234567, 0, "Only a postal code, zero alert", {"", {.postalCode = "8001"}, ""},
+                 {}, 0.0),
+    };
+    latin[0].comment = "Öffnet um 8 €";
+    for (int i = 0; i < 300; ++i)
+        latin.push_back(detailed(i / 10.0, -i / 5.0, "P" + std::to_string(i),
+                                 {"", {.city = i % 7 ? "" : "Ort"}, ""}));
+    std::vector<POI> cyrillic = latin;
+    cyrillic[0].setDetails({"", {.street = "Тверская 1"}, "+7 495"});
+    for (const auto& pois : {latin, cyrillic}) {
+        ByteVector file = writer.dataFor(pois);
+        EXPECT_EQ(byName(GPIReader::readWithPOIs(file).categories.at(0).pois), byName(pois))
+            << (writer.encodingFor(pois) == GPIEncoding::utf8 ? "UTF-8" : "Windows-1252");
+        EXPECT_TRUE(GPIReader::read(file).categories.at(0).pois.empty());
+    }
+}
+
+TEST(GPIReaderTest, DamagedOrMisencodedPOITexts) {
+    POI point = detailed(1, 2, "Name", {"", {.city = "City", .postalCode = "PC"}, "Phone"});
+    ByteVector file = writer.dataFor({point});
+    // A length just before each text: language-tagged texts have 6 framing bytes before it,
+    // plain ones none.
+    auto longer = [&](std::string_view text) {
+        ByteVector bytes = file;
+        bytes[offsetOf(file, text) - 2] = 0xFF;
+        return bytes;
+    };
+    auto at = [&](std::string_view text, std::size_t framing) {
+        return static_cast<std::int64_t>(offsetOf(file, text) - framing);
+    };
+    const struct {
+        const char* label;
+        ByteVector bytes;
+        std::int64_t offset;
+    } cases[] = {
+        {"name beyond its waypoint's main part", longer("Name"), at("Name", 8)},
+        {"city beyond its record", longer("City"), at("City", 8)},
+        {"postal code beyond its record", longer("PC"), at("PC", 2)},
+        {"phone beyond its record", longer("Phone"), at("Phone", 2)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GPIReader::read(c.bytes).poiCount(), 1) << c.label << ": counting doesn't look";
+        try {
+            GPIReader::readWithPOIs(c.bytes);
+            ADD_FAILURE() << c.label << ": no error";
+        } catch (const GPIReaderError& error) {
+            EXPECT_EQ(error, GPIReaderError::damaged(c.offset)) << c.label;
+        }
+    }
+
+    // Bytes invalid in the file's encoding, 0x81 in Windows-1252 and 0xFF in UTF-8.
+    POI utf8 = point;
+    utf8.setDetails({"", {}, "Ж"});
+    for (auto [pois, invalid] : {std::pair{std::vector{point}, 0x81}, {std::vector{utf8}, 0xFF}}) {
+        ByteVector bytes = writer.dataFor(pois);
+        bytes[offsetOf(bytes, "Name")] = static_cast<std::uint8_t>(invalid);
+        EXPECT_EQ(GPIReader::readWithPOIs(bytes).categories.at(0).pois.at(0).name, "\uFFFDame");
+    }
 }

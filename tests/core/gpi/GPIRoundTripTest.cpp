@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <unistd.h>
@@ -97,7 +98,11 @@ std::vector<GPICategory> europeanCategories(const GPIIcon& icon) {
         {52.520008, 13.404954, "Straße des 17. Juni", std::nullopt, 50.0, 150.7},
         {-33.8688, 151.2093, "Ça va, Sydney", "“quoted”, with comma", std::nullopt, 400.0},
         {90.0, -180.0, "Corner", std::nullopt, 33.0, std::nullopt},
+        {47.3769, 8.5417, "Adresse", "mit Kommentar", 30.0, std::nullopt},
+        {47.1, 8.1, "Nur Telefon", std::nullopt, std::nullopt, std::nullopt},
     };
+    cafes[4].setDetails({"", {"Bahnhofstraße 1", "Zürich", "ZH", "8001", "Schweiz"}, "+41 44"});
+    cafes[5].setDetails({"", {}, "+49 (89) 123-456 · Büro"});
     std::vector<POI> many;
     for (int i = 0; i < 300; ++i) {
         POI p{43 + (i * 7919 % 300) * 0.05,
@@ -123,7 +128,12 @@ std::vector<GPICategory> utf8Categories() {
          std::nullopt},
         {"東京",
          {{35.6762, 139.6503, "東京タワー", "展望台 🗼", std::nullopt, std::nullopt},
-          {-0.000001, -0.000001, "Ελλάδα near zero", std::nullopt, std::nullopt, std::nullopt}},
+          {-0.000001, -0.000001, "Ελλάδα near zero", std::nullopt, std::nullopt, std::nullopt},
+          [] {
+              POI point{35.6586, 139.7454, "住所", std::nullopt, std::nullopt, std::nullopt};
+              point.setDetails({"", {.city = "港区", .postalCode = "105-0011"}, "☎ 03"});
+              return point;
+          }()},
          std::nullopt},
     };
 }
@@ -174,6 +184,13 @@ void expectGpsbabelReadsBack(const std::vector<GPICategory>& categories, const c
         } else {
             EXPECT_EQ(row["Speed"], "") << poi.name;
         }
+        const Address& address = poi.address();
+        EXPECT_EQ(row["Address"], address.street) << poi.name;
+        EXPECT_EQ(row["City"], address.city) << poi.name;
+        EXPECT_EQ(row["State"], address.region) << poi.name;
+        EXPECT_EQ(row["PostalCode"], address.postalCode) << poi.name;
+        EXPECT_EQ(row["Country"], address.country) << poi.name;
+        EXPECT_EQ(row["Phone"], poi.phone()) << poi.name;
     }
 }
 
@@ -191,4 +208,40 @@ TEST(GPIRoundTripTest, GpsbabelReadsWindows1252AndUTF8Files) {
     auto utf8 = utf8Categories();
     ASSERT_EQ(GPIWriter::encoding(utf8), GPIEncoding::utf8);
     expectGpsbabelReadsBack(utf8, "UTF-8 file");
+}
+
+TEST(GPIRoundTripTest, AddressesInGpsbabelsFilesReadBack) {
+    if (::access(gpsbabel, X_OK) != 0)
+        GTEST_SKIP() << "gpsbabel is not installed at " << gpsbabel
+                     << "; the independent file was not made";
+    TempDir dir;
+    auto input = dir.write(
+        "in.gpx",
+        R"(<gpx version="1.1" creator="test" xmlns="http://www.topografix.com/GPX/1/1")"
+        R"( xmlns:gpxx="http://www.garmin.com/xmlschemas/GpxExtensions/v3">)"
+        R"(<wpt lat="47.1" lon="8.5"><name>Full</name><extensions><gpxx:WaypointExtension>)"
+        R"(<gpxx:Address><gpxx:StreetAddress>Bahnhofstraße 1</gpxx:StreetAddress>)"
+        R"(<gpxx:City>Zürich</gpxx:City><gpxx:State>ZH</gpxx:State>)"
+        R"(<gpxx:Country>Schweiz</gpxx:Country><gpxx:PostalCode>8001</gpxx:PostalCode>)"
+        R"(</gpxx:Address><gpxx:PhoneNumber>+41 44</gpxx:PhoneNumber>)"
+        R"(</gpxx:WaypointExtension></extensions></wpt>)"
+        R"(<wpt lat="47.2" lon="8.5"><name>Postal code</name><extensions>)"
+        R"(<gpxx:WaypointExtension><gpxx:Address><gpxx:PostalCode>F-75001</gpxx:PostalCode>)"
+        R"(</gpxx:Address></gpxx:WaypointExtension></extensions></wpt></gpx>)");
+    auto output = dir / "out.gpi";
+    std::string command = std::string(gpsbabel) + " -i gpx -f '" + input.string() +
+                          "' -o garmin_gpi -F '" + output.string() + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::string bytes = readText(output);
+    std::vector<POI> pois =
+        GPIReader::readWithPOIs({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
+            .categories.at(0)
+            .pois;
+    ASSERT_EQ(pois.size(), 2u);
+    if (pois[0].name != "Full")
+        std::swap(pois[0], pois[1]);
+    EXPECT_EQ(pois[0].address(), (Address{"Bahnhofstraße 1", "Zürich", "ZH", "8001", "Schweiz"}));
+    EXPECT_EQ(pois[0].phone(), "+41 44");
+    EXPECT_EQ(pois[1].address(), (Address{.postalCode = "F-75001"}));
+    EXPECT_EQ(pois[1].phone(), "");
 }

@@ -174,6 +174,33 @@ TEST(GPIWriterTest, AlertAndCommentChildren) {
     }
 }
 
+TEST(GPIWriterTest, AddressAndContactRecordsAreByteExact) {
+    // The layout of a file gpsbabel wrote from the same texts.
+    const struct {
+        POIDetails details;
+        const char* children;
+    } cases[] = {
+        {{"Food", {"STR", "CIT", "STA", "POS", "COU"}, "PHO"},
+         "0b 00 08 00 33 00 00 00 02 00 00 00 1f 00 07 00 00 00 45 4e 03 00 43 49 54"
+         "07 00 00 00 45 4e 03 00 43 4f 55 07 00 00 00 45 4e 03 00 53 54 41 03 00 50 4f 53"
+         "07 00 00 00 45 4e 03 00 53 54 52 0c 00 08 00 07 00 00 00 02 00 00 00 01 00 03 00"
+         "50 48 4f"},
+        {{"", {.street = "Ж", .postalCode = "1"}, ""},
+         "0b 00 08 00 0f 00 00 00 02 00 00 00 18 00 01 00 31 06 00 00 00 45 4e 02 00 d0 96"},
+        {{"", {}, "+49 Ö"}, "0c 00 08 00 09 00 00 00 02 00 00 00 01 00 05 00 2b 34 39 20 d6"},
+        {{"a category alone writes nothing", {}, ""}, ""},
+    };
+    for (const auto& c : cases) {
+        POI point = poi("A");
+        point.setDetails(c.details);
+        ByteVector file = makeWriter().dataFor({point});
+        RecordSpan waypoint = waypointsOfArea(file, areasOf(file, onlyCategory(file)).at(0)).at(0);
+        ByteVector children(file.begin() + static_cast<std::ptrdiff_t>(waypoint.mainEnd),
+                            file.begin() + static_cast<std::ptrdiff_t>(waypoint.end));
+        EXPECT_EQ(hexString(children), hexString(hexBytes(c.children))) << c.details.category;
+    }
+}
+
 TEST(GPIWriterTest, ValidationErrorsInOrder) {
     auto category = [](std::string name, std::vector<POI> pois) {
         return GPICategory{std::move(name), std::move(pois), std::nullopt};
@@ -241,6 +268,15 @@ TEST(GPIWriterTest, ValidationErrorsInOrder) {
                        return p;
                    }()})},
          GPIWriterError::stringTooLong(std::string(65536, 'c'))},
+        {"address parts in the order written, before the phone",
+         {category("C", {[] {
+                       POI p = poi("P");
+                       p.setDetails({"",
+                                     {std::string(65536, 's'), "", std::string(65536, 'r')},
+                                     std::string(65536, 'p')});
+                       return p;
+                   }()})},
+         GPIWriterError::stringTooLong(std::string(65536, 'r'))},
     };
     for (const auto& c : cases)
         EXPECT_EQ(errorOf(makeWriter(), c.categories), c.expected) << c.label;
@@ -262,7 +298,12 @@ TEST(GPIWriterTest, ValidationErrorsInOrder) {
     longCreator.creatorName = std::string(65536, 'm');
     EXPECT_EQ(errorOf(longCreator, {}), GPIWriterError::stringTooLong(longCreator.creatorName));
 
-    // The boundaries themselves are accepted.
+    // The boundaries themselves are accepted, in either encoding.
+    for (auto [accent, filler] : {std::pair{"é", 65534}, {"Ж", 65533}}) {
+        POI longest = poi(accent);
+        longest.setDetails({"", {.city = std::string(filler, 'c') + accent}, ""});
+        EXPECT_NO_THROW(makeWriter().dataFor({longest})) << accent;
+    }
     POI corner = poi("Corner", 90, -180);
     corner.speedKmh = 2359.26;
     corner.proximityMeters = 65535;
@@ -279,6 +320,7 @@ TEST(GPIWriterTest, EncodingFollowsTheTexts) {
         std::string poiName;
         std::optional<std::string> comment;
         GPIEncoding expected;
+        POIDetails details{};
     } cases[] = {
         {"ASCII", "Stops", "A", std::nullopt, GPIEncoding::windows1252},
         {"accented Latin", "Cafés", "Straße über", "Crème brûlée €", GPIEncoding::windows1252},
@@ -287,10 +329,18 @@ TEST(GPIWriterTest, EncodingFollowsTheTexts) {
         {"CJK category", "東京", "A", std::nullopt, GPIEncoding::utf8},
         {"ideographic space is trimmed first", "\u3000Stops\u3000", "A", std::nullopt,
          GPIEncoding::windows1252},
+        {"Latin address",
+         "Stops",
+         "A",
+         {},
+         GPIEncoding::windows1252,
+         {"Ж, unwritten", {"Straße", "Zürich", "", "", "España"}, "+41 44 · Büro"}},
+        {"Greek postal code", "Stops", "A", {}, GPIEncoding::utf8, {"", {.postalCode = "Ω1"}, ""}},
     };
     for (const auto& c : cases) {
         POI point = poi(c.poiName);
         point.comment = c.comment;
+        point.setDetails(c.details);
         std::vector<GPICategory> categories{{c.categoryName, {point}, std::nullopt}};
         EXPECT_EQ(GPIWriter::encoding(categories), c.expected) << c.label;
         EXPECT_EQ(makeWriter(c.categoryName).encodingFor({point}), c.expected) << c.label;
