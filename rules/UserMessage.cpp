@@ -104,8 +104,7 @@ std::string userMessage(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const GPIIconError& iconError) {
-        return "The icon can't be used. " + iconError.description() + " " +
-               iconAdvice(iconError);
+        return "The icon can't be used. " + iconError.description() + " " + iconAdvice(iconError);
     } catch (const ImportError& importError) {
         return importMessage(importError);
     } catch (const GPIWriterError& writerError) {

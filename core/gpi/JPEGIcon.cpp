@@ -56,8 +56,8 @@ GPIIcon iconFromJPEG(std::span<const std::uint8_t> jpeg) {
     if (!decoder)
         throw std::bad_alloc();
     int width = 0, height = 0, subsampling = 0, colourSpace = 0;
-    if (tjDecompressHeader3(decoder.get(), jpeg.data(), jpeg.size(), &width, &height,
-                            &subsampling, &colourSpace) != 0 ||
+    if (tjDecompressHeader3(decoder.get(), jpeg.data(), jpeg.size(), &width, &height, &subsampling,
+                            &colourSpace) != 0 ||
         width < 1 || height < 1)
         throw GPIIconError::damaged(ImageFormat::jpeg);
     if (width > GPIIcon::maxImageSide || height > GPIIcon::maxImageSide)

@@ -26,8 +26,8 @@ GPIIcon iconFromPNG(std::span<const std::uint8_t> png) {
     std::vector<std::uint8_t> pixels(PNG_IMAGE_SIZE(image));
     if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
         throw GPIIconError::damaged(ImageFormat::png);
-    return iconOfPicture({static_cast<int>(image.width), static_cast<int>(image.height), hasAlpha,
-                          pixels});
+    return iconOfPicture(
+        {static_cast<int>(image.width), static_cast<int>(image.height), hasAlpha, pixels});
 }
 
 } // namespace marklode

@@ -15,8 +15,8 @@ TEST(CategoryIconsTest, DecodesUsableImagesAndLeavesTheRestToTheFileIcon) {
     ByteVector blue = makePNG(1, 1, PNG_FORMAT_RGB, {0, 0, 255});
     ByteVector cutShort(green.begin(), green.begin() + 40);
     std::vector<CategoryImage> images{
-        {"Fuel", red},   {"Parks", cutShort}, {"Food", asBytes("<svg/>")},
-        {"Parks", green}, {"Fuel", blue},     {"Camps", {}},
+        {"Fuel", red},    {"Parks", cutShort}, {"Food", asBytes("<svg/>")},
+        {"Parks", green}, {"Fuel", blue},      {"Camps", {}},
     };
     std::vector<CategoryIcon> icons = categoryIcons(images);
     ASSERT_EQ(icons.size(), 2u);

@@ -51,8 +51,7 @@ inline ByteVector makeJPEG(int width, int height, const ByteVector& samples,
 }
 
 // The samples of a width x height picture, row by row, each pixel's bytes from pixel(row, column).
-template <typename Pixel>
-ByteVector samplesOf(int width, int height, Pixel pixel) {
+template <typename Pixel> ByteVector samplesOf(int width, int height, Pixel pixel) {
     ByteVector samples;
     for (int r = 0; r < height; ++r)
         for (int c = 0; c < width; ++c) {

@@ -22,7 +22,6 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -360,19 +359,6 @@ TEST_F(MainWindowTest, FileDialogsProposeNamesAndHandOnTheirAnswer) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return library->statusMessage().has_value(); }));
     EXPECT_TRUE(std::filesystem::exists(target));
     EXPECT_EQ(library->statusMessage(), "Saved 1 file.");
-
-    // An icon may be a PNG, and a large one is scaled down rather than refused.
-    QImage picture(48, 36, QImage::Format_ARGB32);
-    picture.fill(QColor(0, 0, 255, 128));
-    Path png = dir / "icon.png";
-    ASSERT_TRUE(picture.save(QString::fromStdString(png.string()), "PNG"));
-    NextAnswer::set(std::optional<QStringList>(QStringList{QString::fromStdString(png.string())}));
-    presentIconPanel(*stops, window.get());
-    EXPECT_EQ(stops->iconSource(), IconSource::custom(png));
-    EXPECT_FALSE(stops->iconError().has_value());
-    ASSERT_TRUE(stops->icon().has_value());
-    EXPECT_EQ(stops->icon()->width(), 24);
-    EXPECT_EQ(stops->icon()->height(), 18);
 }
 
 TEST_F(MainWindowTest, WhileWritingTheBarShowsProgressAndEjectWaits) {

@@ -228,9 +228,10 @@ void presentIconPanel(InputFile& file, QWidget* parent) {
         QFileDialog::ExistingFile,
         QFileDialog::AcceptOpen,
         QCoreApplication::translate(
-            "FileDialogs", "Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24\u00D724 pixels."),
-        {QCoreApplication::translate(
-            "FileDialogs", "Images (*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)")},
+            "FileDialogs",
+            "Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24\u00D724 pixels."),
+        {QCoreApplication::translate("FileDialogs",
+                                     "Images (*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)")},
         {},
         {}};
     if (auto chosen = run(options, parent))

@@ -53,8 +53,7 @@ ByteVector pngDeclaring(std::uint32_t width, std::uint32_t height) {
     ByteVector header = hexBytes("00000000 00000000 08 02 00 00 00");
     for (int k = 0; k < 4; ++k) {
         header[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(width >> (24 - 8 * k));
-        header[static_cast<std::size_t>(4 + k)] =
-            static_cast<std::uint8_t>(height >> (24 - 8 * k));
+        header[static_cast<std::size_t>(4 + k)] = static_cast<std::uint8_t>(height >> (24 - 8 * k));
     }
     appendChunk(png, "IHDR", header);
     appendChunk(png, "IDAT", hexBytes("78 9c 01 02 03"));
@@ -91,10 +90,10 @@ TEST(IconImageTest, PNGLayoutsArriveAsColourOnWhite) {
          makePNG(2, 1, PNG_FORMAT_RGBA, {255, 0, 0, 128, 0, 0, 255, 255}),
          {127, 127, 255, 255, 0, 0}},
         {"palette with a transparent entry",
-         makePNG(3, 1, PNG_FORMAT_RGBA_COLORMAP, {1, 0, 1},
-                 {0, 0, 0, 0, 0, 200, 40, 255}),
+         makePNG(3, 1, PNG_FORMAT_RGBA_COLORMAP, {1, 0, 1}, {0, 0, 0, 0, 0, 200, 40, 255}),
          {40, 200, 0, 255, 255, 255, 40, 200, 0}},
-        {"opaque palette", makePNG(2, 1, PNG_FORMAT_RGB_COLORMAP, {1, 0}, {10, 20, 30, 7, 8, 9}),
+        {"opaque palette",
+         makePNG(2, 1, PNG_FORMAT_RGB_COLORMAP, {1, 0}, {10, 20, 30, 7, 8, 9}),
          {9, 8, 7, 30, 20, 10}},
         {"grey", makePNG(2, 1, PNG_FORMAT_GRAY, {0, 200}), {0, 0, 0, 200, 200, 200}},
         {"grey with alpha: black at 20%", makePNG(1, 1, PNG_FORMAT_GA, {0, 51}), {204, 204, 204}},
@@ -109,11 +108,11 @@ TEST(IconImageTest, PNGLayoutsArriveAsColourOnWhite) {
 
 TEST(IconImageTest, LargePicturesAreAveragedDownKeepingTheirShape) {
     auto rgb = [](std::uint8_t r, std::uint8_t g, std::uint8_t b) { return ByteVector{r, g, b}; };
-    auto checkerboard = samplesOf(48, 24, [&](int r, int c) {
-        return (r + c) % 2 ? rgb(255, 255, 255) : rgb(0, 0, 0);
-    });
+    auto checkerboard = samplesOf(
+        48, 24, [&](int r, int c) { return (r + c) % 2 ? rgb(255, 255, 255) : rgb(0, 0, 0); });
     // 30 -> 24 columns: icon column 0 covers picture columns 0 and a quarter of 1.
-    auto leftLine = samplesOf(30, 10, [&](int, int c) { return c == 0 ? rgb(0, 0, 0) : rgb(255, 255, 255); });
+    auto leftLine =
+        samplesOf(30, 10, [&](int, int c) { return c == 0 ? rgb(0, 0, 0) : rgb(255, 255, 255); });
     // Averaged after laying each pixel on white: transparent red counts as white.
     ByteVector stripes;
     for (int c = 0; c < 48; ++c)
@@ -129,19 +128,54 @@ TEST(IconImageTest, LargePicturesAreAveragedDownKeepingTheirShape) {
         int row, column;
         ByteVector expected;
     } cases[] = {
-        {"48x24 checkerboard", makePNG(48, 24, PNG_FORMAT_RGB, checkerboard), 24, 12, 5, 7,
+        {"48x24 checkerboard",
+         makePNG(48, 24, PNG_FORMAT_RGB, checkerboard),
+         24,
+         12,
+         5,
+         7,
          {128, 128, 128}},
-        {"a line a quarter of a cell wide fades", makePNG(30, 10, PNG_FORMAT_RGB, leftLine), 24, 8,
-         3, 0, {51, 51, 51}},
-        {"the next cell holds none of it", makePNG(30, 10, PNG_FORMAT_RGB, leftLine), 24, 8, 3, 1,
+        {"a line a quarter of a cell wide fades",
+         makePNG(30, 10, PNG_FORMAT_RGB, leftLine),
+         24,
+         8,
+         3,
+         0,
+         {51, 51, 51}},
+        {"the next cell holds none of it",
+         makePNG(30, 10, PNG_FORMAT_RGB, leftLine),
+         24,
+         8,
+         3,
+         1,
          {255, 255, 255}},
-        {"premultiplied average", makePNG(48, 1, PNG_FORMAT_RGBA, stripes), 24, 1, 0, 9,
+        {"premultiplied average",
+         makePNG(48, 1, PNG_FORMAT_RGBA, stripes),
+         24,
+         1,
+         0,
+         9,
          {128, 128, 128}},
-        {"tall and thin", makePNG(7, 100, PNG_FORMAT_GRAY, ByteVector(700, 9)), 2, 24, 23, 1,
+        {"tall and thin",
+         makePNG(7, 100, PNG_FORMAT_GRAY, ByteVector(700, 9)),
+         2,
+         24,
+         23,
+         1,
          {9, 9, 9}},
-        {"never less than a pixel", makePNG(1000, 1, PNG_FORMAT_GRAY, ByteVector(1000, 3)), 24, 1,
-         0, 23, {3, 3, 3}},
-        {"16x16 kept pixel for pixel", makePNG(16, 16, PNG_FORMAT_RGB, pattern), 16, 16, 9, 13,
+        {"never less than a pixel",
+         makePNG(1000, 1, PNG_FORMAT_GRAY, ByteVector(1000, 3)),
+         24,
+         1,
+         0,
+         23,
+         {3, 3, 3}},
+        {"16x16 kept pixel for pixel",
+         makePNG(16, 16, PNG_FORMAT_RGB, pattern),
+         16,
+         16,
+         9,
+         13,
          {77, 195, 144}},
     };
     for (const auto& c : cases) {
