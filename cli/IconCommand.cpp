@@ -26,12 +26,13 @@ std::string hex(const std::vector<std::uint8_t>& bytes) {
 class IconCommand final : public Command {
   public:
     std::string_view name() const override { return "icon"; }
-    std::string_view summary() const override { return "check a BMP file as a category icon"; }
+    std::string_view summary() const override { return "check an image file as a category icon"; }
     std::string_view help() const override {
-        return "Usage: marklode-cli icon FILE.bmp [--json]\n"
+        return "Usage: marklode-cli icon FILE [--json]\n"
                "\n"
-               "Checks that FILE.bmp can be a category icon (an uncompressed 24-bit BMP of at\n"
-               "most 24x24 pixels).\n"
+               "Checks that FILE can be a category icon: a PNG or JPEG (scaled down to at most\n"
+               "24x24 pixels, transparency on white) or an uncompressed 24-bit BMP of at most\n"
+               "24x24 pixels, known by its content whatever its name.\n"
                "  --json  print {\"width\":W,\"height\":H,\"pixelsBGR\":\"HEX\"} (top-down blue, "
                "green,\n"
                "          red bytes) or {\"error\":DESCRIPTION}\n";
@@ -40,7 +41,7 @@ class IconCommand final : public Command {
 
     int run(const Arguments& args, Streams& io) const override {
         if (args.positional().size() != 1)
-            throw UsageError("icon takes exactly one FILE.bmp");
+            throw UsageError("icon takes exactly one FILE");
         const std::string& path = args.positional().front();
         bool json = args.has("json");
         try {

@@ -35,7 +35,7 @@ namespace marklode {
 // own.
 using InputReader = std::function<std::string(const Path&)>;
 
-// Finds the BMP next to an input file that becomes its icon; called off the main thread.
+// Finds the image next to an input file that becomes its icon; called off the main thread.
 using SidecarFinder = std::function<std::optional<Path>(const Path&)>;
 
 // One CSV or GPX file of the library: its import, its own export settings and what the views

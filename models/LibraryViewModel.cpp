@@ -35,7 +35,7 @@ bool isCategory(const InputFile& file) {
 }
 
 // The input files directly in the folder, hidden ones and subfolders left out; the same
-// listing notes the folder's BMPs for their icons.
+// listing notes the folder's images for their icons.
 std::vector<Path> folderInputs(const Path& folder, const QLocale& locale, SidecarIcons& icons) {
     std::vector<Path> inputs;
     std::error_code error;

@@ -7,23 +7,30 @@
 
 namespace marklode {
 
-// The BMPs of one folder by their base names, letter case ignored, from one listing of it, for
-// finding the sidecar icons of many inputs without listing the folder again for each.
+// The icon images (BMP, PNG, JPEG) of one folder by their base names, letter case ignored, from
+// one listing of it, for finding the sidecar icons of many inputs without listing the folder
+// again for each.
 class SidecarIcons {
   public:
     // A folder that can't be listed has none.
     static SidecarIcons inFolder(const std::filesystem::path& folder);
 
-    // Takes note of one entry of the folder; the first BMP of a base name in listing order wins.
+    // Takes note of one entry of the folder. Of the images of one base name a BMP wins, then a
+    // PNG, then a JPEG (.jpg or .jpeg); among equals the first in listing order.
     void note(const std::filesystem::path& entry);
-    // The BMP with the input's base name (Stops.csv picks up stops.BMP).
+    // The image with the input's base name (Stops.csv picks up stops.BMP).
     std::optional<std::filesystem::path> of(const std::filesystem::path& input) const;
 
   private:
-    std::unordered_map<std::string, std::filesystem::path> byBaseName_;
+    struct Candidate {
+        int rank;
+        std::filesystem::path path;
+    };
+    std::unordered_map<std::string, Candidate> byBaseName_;
 };
 
-// The sidecar icon of one input: the first BMP with its base name in its folder's listing.
+// The sidecar icon of one input: the image with its base name in its folder, as SidecarIcons
+// chooses it.
 std::optional<std::filesystem::path> findSidecarIcon(const std::filesystem::path& input);
 
 } // namespace marklode

@@ -66,6 +66,19 @@ std::string restoreMessage(const RestoreError& error) {
            curlyQuoted(unknown.device) + ".";
 }
 
+// What to use instead: a BMP's own limits for a BMP, the formats an icon can be for anything
+// else, since a PNG or JPEG is scaled down to fit.
+std::string iconAdvice(const GPIIconError& error) {
+    using E = GPIIconError;
+    if (error.isAboutBMP())
+        return "Use a 24-bit BMP of at most 24\u00D724 pixels.";
+    if (std::holds_alternative<E::TooLarge>(error.kind))
+        return "Use a smaller image.";
+    if (std::holds_alternative<E::Damaged>(error.kind))
+        return "Save it again from an image editor, or use another image.";
+    return "Use a PNG or JPEG image, or a 24-bit BMP of at most 24\u00D724 pixels.";
+}
+
 bool isPermissionError(const std::error_code& code) {
     return code == std::errc::permission_denied || code == std::errc::operation_not_permitted;
 }
@@ -91,8 +104,7 @@ std::string userMessage(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const GPIIconError& iconError) {
-        return "The icon can't be used. " + iconError.description() +
-               " Use a 24-bit BMP of at most 24\u00D724 pixels.";
+        return "The icon can't be used. " + iconError.description() + " " + iconAdvice(iconError);
     } catch (const ImportError& importError) {
         return importMessage(importError);
     } catch (const GPIWriterError& writerError) {

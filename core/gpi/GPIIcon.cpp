@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 
 namespace marklode {
 
@@ -26,8 +27,36 @@ std::string GPIIconError::description() const {
             return "Compressed BMP files are not supported.";
         }
         std::string operator()(const Truncated&) const { return "The BMP file is incomplete."; }
+        std::string operator()(const NotAnImage&) const {
+            return "The icon is not a PNG, JPEG or BMP file.";
+        }
+        std::string operator()(const Damaged& e) const {
+            return "The " + std::string(formatName(e.format)) + " file is damaged or incomplete.";
+        }
+        std::string operator()(const TooLarge& e) const {
+            return "The image must be at most " + std::to_string(GPIIcon::maxImageSide) + "x" +
+                   std::to_string(GPIIcon::maxImageSide) + " pixels; this one is " +
+                   std::to_string(e.width) + "x" + std::to_string(e.height) + ".";
+        }
+
+        static std::string_view formatName(ImageFormat format) {
+            switch (format) {
+            case ImageFormat::bmp:
+                return "BMP";
+            case ImageFormat::png:
+                return "PNG";
+            case ImageFormat::jpeg:
+                return "JPEG";
+            }
+            return "image";
+        }
     };
     return std::visit(Describe{}, kind);
+}
+
+bool GPIIconError::isAboutBMP() const {
+    return !std::holds_alternative<NotAnImage>(kind) && !std::holds_alternative<Damaged>(kind) &&
+           !std::holds_alternative<TooLarge>(kind);
 }
 
 namespace {
@@ -115,8 +144,8 @@ GPIIcon GPIIcon::fromBMP(std::span<const std::uint8_t> bmp) {
 }
 
 GPIIcon GPIIcon::contentsOf(const std::filesystem::path& path) {
-    std::string bytes = readFileBytes(path, maxBMPFileBytes);
-    return fromBMP(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    std::string bytes = readFileBytes(path, maxIconFileBytes);
+    return fromImage(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 const GPIIcon& GPIIcon::defaultIcon() {

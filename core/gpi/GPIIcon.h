@@ -12,6 +12,9 @@ namespace marklode {
 class GPIIcon {
   public:
     static constexpr int maxSide = 24;
+    // A PNG or JPEG is refused unread beyond this many pixels a side: decoding one takes memory
+    // for every pixel before it is scaled down.
+    static constexpr int maxImageSide = 4096;
 
     // Throws std::invalid_argument unless 1 <= width, height <= maxSide and
     // bgr.size() == 3 * width * height.
@@ -19,10 +22,15 @@ class GPIIcon {
 
     // An uncompressed 24-bit BMP. Throws GPIIconError.
     static GPIIcon fromBMP(std::span<const std::uint8_t> bmp);
-    // Reads the whole file first; a read failure passes through as FileError. Files larger
-    // than maxBMPFileBytes are refused unread: even a huge picture's pixel size is far below.
+    // A PNG, JPEG or BMP, known by its first bytes whatever the file is called. A BMP is read
+    // as fromBMP does; a PNG or JPEG larger than maxSide is scaled down to it keeping its shape,
+    // each pixel the average of the area it covers, and transparency is laid on white.
+    // Throws GPIIconError.
+    static GPIIcon fromImage(std::span<const std::uint8_t> bytes);
+    // fromImage of the whole file; a read failure passes through as FileError. Files larger
+    // than maxIconFileBytes are refused unread: even the largest usable picture is far below.
     static GPIIcon contentsOf(const std::filesystem::path& path);
-    static constexpr std::uint64_t maxBMPFileBytes = std::uint64_t{64} << 20;
+    static constexpr std::uint64_t maxIconFileBytes = std::uint64_t{64} << 20;
     // The built-in icon: a red disc in a white ring with a dark rim on magenta (transparent).
     // Built on first use, once, also under concurrent first use.
     static const GPIIcon& defaultIcon();

@@ -1,4 +1,5 @@
 #include "cli/CliRunner.h"
+#include "support/ImageFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,19 @@ TEST(ConvertCommandTest, SidecarIconIsUsedAndAnUnusableOneFallsBackWithAWarning)
                            (dir / "never.gpi").string()});
     EXPECT_EQ(badIcon.status, 1);
     EXPECT_FALSE(std::filesystem::exists(dir / "never.gpi"));
+}
+
+TEST(ConvertCommandTest, APNGBesideTheInputOrNamedIsItsIcon) {
+    TempDir dir;
+    auto csv = dir.write("Stops.csv", readText(examples + "/zurich-viewpoints.csv")).string();
+    std::string builtIn = convert(dir, {csv}, "builtin.gpi");
+    auto png = marklode::test::makePNG(30, 30, PNG_FORMAT_RGB, std::vector<std::uint8_t>(2700, 9));
+    auto icon = dir.write("STOPS.png", std::string(png.begin(), png.end()));
+    std::string withSidecar = convert(dir, {csv}, "sidecar.gpi");
+    EXPECT_NE(withSidecar, builtIn);
+    std::filesystem::rename(icon, dir / "elsewhere.png");
+    EXPECT_EQ(convert(dir, {csv, "--icon", (dir / "elsewhere.png").string()}, "named.gpi"),
+              withSidecar);
 }
 
 TEST(ConvertCommandTest, ProximityOptionsFollowTheFileRules) {

@@ -1,4 +1,5 @@
 #include "cli/CliRunner.h"
+#include "support/ImageFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -42,4 +43,22 @@ TEST(IconCommandTest, PrintsPixelsOrTheIconErrorDescription) {
     EXPECT_EQ(human.err,
               "The icon can't be used. The icon must be at most 24x24 pixels; this one is 32x32. "
               "Use a 24-bit BMP of at most 24×24 pixels.\n");
+}
+
+TEST(IconCommandTest, ReadsPNGsAndWordsTheirErrorsWithoutBMPAdvice) {
+    TempDir dir;
+    auto png = marklode::test::makePNG(48, 2, PNG_FORMAT_GRAY, std::vector<std::uint8_t>(96, 200));
+    auto wide = dir.write("wide.png", std::string(png.begin(), png.end()));
+    std::string pixels;
+    for (int i = 0; i < 24 * 3; ++i)
+        pixels += "c8";
+    auto run = runCli({"icon", wide.string(), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(json::parse(run.out), (json{{"width", 24}, {"height", 1}, {"pixelsBGR", pixels}}));
+
+    auto cut = dir.write("cut.bmp", std::string(png.begin(), png.end() - 20));
+    auto refused = runCli({"icon", cut.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "The icon can't be used. The PNG file is damaged or incomplete. Save it "
+                           "again from an image editor, or use another image.\n");
 }

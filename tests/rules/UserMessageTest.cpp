@@ -1,5 +1,6 @@
 #include "rules/UserMessage.h"
 
+#include "core/gpi/GPIIconError.h"
 #include "core/gpi/GPIWriterError.h"
 #include "core/import/ImportError.h"
 #include "core/io/FileError.h"
@@ -56,6 +57,18 @@ TEST(UserMessageTest, WordsEveryKnownError) {
         {std::make_exception_ptr(GPIWriterError::categoryTooLarge("Stops", 5'000'000'000)),
          "\u201CStops\u201D would take 5 GB in a Garmin file, but a category can take at most "
          "4.29 GB. Split its POIs into smaller files."},
+        {std::make_exception_ptr(GPIIconError::unsupportedBitDepth(32)),
+         "The icon can't be used. The icon must be a 24-bit BMP; this one is 32-bit. Use a "
+         "24-bit BMP of at most 24\u00D724 pixels."},
+        {std::make_exception_ptr(GPIIconError::notAnImage()),
+         "The icon can't be used. The icon is not a PNG, JPEG or BMP file. Use a PNG or JPEG "
+         "image, or a 24-bit BMP of at most 24\u00D724 pixels."},
+        {std::make_exception_ptr(GPIIconError::damaged(ImageFormat::png)),
+         "The icon can't be used. The PNG file is damaged or incomplete. Save it again from an "
+         "image editor, or use another image."},
+        {std::make_exception_ptr(GPIIconError::tooLarge(5000, 20)),
+         "The icon can't be used. The image must be at most 4096x4096 pixels; this one is "
+         "5000x20. Use a smaller image."},
         {std::make_exception_ptr(std::runtime_error("boom")), "Something went wrong: boom"},
     };
     for (const Case& c : cases)

@@ -10,6 +10,7 @@
 #include "ui/detail/SettingsForm.h"
 #include "ui/main/SearchField.h"
 #include "ui/widgets/ElidedLabel.h"
+#include "ui/widgets/NextAnswer.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -18,6 +19,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -237,6 +239,26 @@ TEST_F(FileDetailViewTest, TheFormShowsWhatAppliesToTheFile) {
     EXPECT_TRUE(shownWhole());
     EXPECT_EQ(form->iconSourceLabel()->text(), "Marklode default");
     EXPECT_FALSE(form->useDefaultIconButton()->isVisibleTo(form));
+}
+
+TEST_F(FileDetailViewTest, ChooseIconTakesAPNGAndScalesItDown) {
+    InputFile* csv = addFile("stops.csv", csvRows(1));
+    library->setSelection(csv->id());
+    QPushButton* choose = view()->settingsForm()->chooseIconButton();
+    EXPECT_EQ(choose->text(), "Choose Icon\u2026");
+    QImage picture(48, 36, QImage::Format_ARGB32);
+    picture.fill(QColor(0, 0, 255, 128));
+    Path png = dir / "icon.png";
+    ASSERT_TRUE(picture.save(QString::fromStdString(png.string()), "PNG"));
+    NextAnswer::set(std::optional<QStringList>(QStringList{QString::fromStdString(png.string())}));
+    choose->click();
+    EXPECT_EQ(csv->iconSource(), IconSource::custom(png));
+    EXPECT_FALSE(csv->iconError().has_value());
+    ASSERT_TRUE(csv->icon().has_value());
+    EXPECT_EQ(csv->icon()->width(), 24);
+    EXPECT_EQ(csv->icon()->height(), 18);
+    EXPECT_EQ(csv->icon()->pixelsBGR()[0], 255) << "half-transparent blue on white";
+    EXPECT_EQ(csv->icon()->pixelsBGR()[1], 127);
 }
 
 TEST_F(FileDetailViewTest, SearchFiltersTheTableAndTheMap) {

@@ -195,7 +195,7 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     iconSourceMark_ = new QLabel;
     iconSourceMark_->setPixmap(themedIcon("emblem-default").pixmap(16, 16));
     iconSourceText_ = new ElidedLabel;
-    chooseIcon_ = new QPushButton(QStringLiteral("Choose BMP\u2026"));
+    chooseIcon_ = new QPushButton(tr("Choose Icon\u2026"));
     chooseIcon_->setAccessibleName(chooseIcon_->text());
     connect(chooseIcon_, &QPushButton::clicked, this, [this] {
         if (file_)

@@ -223,12 +223,17 @@ void presentSaveCombinedPanel(LibraryViewModel& library, QWidget* parent) {
 }
 
 void presentIconPanel(InputFile& file, QWidget* parent) {
-    PanelOptions options{QFileDialog::ExistingFile,
-                         QFileDialog::AcceptOpen,
-                         QStringLiteral("Choose a 24-bit BMP icon, at most 24\u00D724 pixels."),
-                         {QStringLiteral("BMP images (*.bmp *.BMP)")},
-                         {},
-                         {}};
+    // Qt's patterns match letter case exactly, so each extension comes in both.
+    PanelOptions options{
+        QFileDialog::ExistingFile,
+        QFileDialog::AcceptOpen,
+        QCoreApplication::translate(
+            "FileDialogs",
+            "Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24\u00D724 pixels."),
+        {QCoreApplication::translate("FileDialogs",
+                                     "Images (*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)")},
+        {},
+        {}};
     if (auto chosen = run(options, parent))
         file.applyIconSource(IconSource::custom(paths(*chosen)[0]));
 }
