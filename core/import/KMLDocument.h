@@ -16,6 +16,33 @@
 
 namespace marklode {
 
+namespace kml {
+
+// What KMLDocument keeps of the elements open while it reads.
+struct Folder {
+    std::string name;
+    std::int32_t parent = -1;
+};
+struct Placemark {
+    std::int64_t line = 0;
+    std::int32_t folder = -1;
+    std::optional<std::string> name, description, address, phoneNumber, styleUrl, iconHref;
+    std::array<std::optional<std::string>, 11> extended; // by POIField
+    std::vector<std::string> points;                      // their coordinates as written
+    std::int32_t pointsWithoutCoordinates = 0;
+    bool hasOtherGeometry = false;
+    bool hasTooLongText = false;
+};
+struct Style {
+    std::string id;
+    std::optional<std::string> iconHref;
+    // A style map's: the normal pair's key, style URL and inline style.
+    std::string pairKey;
+    std::optional<std::string> pairStyleUrl, pairIconHref, normalStyleUrl, normalIconHref;
+};
+
+} // namespace kml
+
 // The placemarks of a KML document as its parse reports them: each point a POI, everything
 // else an issue; folders as categories and, when asked, the icon each POI's style names.
 class KMLDocument final : public XMLEventHandler {
@@ -42,27 +69,9 @@ class KMLDocument final : public XMLEventHandler {
     enum class Tag : std::uint8_t;
 
   private:
-    struct Folder {
-        std::string name;
-        std::int32_t parent = -1;
-    };
-    struct Placemark {
-        std::int64_t line = 0;
-        std::int32_t folder = -1;
-        std::optional<std::string> name, description, address, phoneNumber, styleUrl, iconHref;
-        std::array<std::optional<std::string>, 11> extended; // by POIField
-        std::vector<std::string> points;                      // their coordinates as written
-        std::int32_t pointsWithoutCoordinates = 0;
-        bool hasOtherGeometry = false;
-        bool hasTooLongText = false;
-    };
-    struct Style {
-        std::string id;
-        std::optional<std::string> iconHref;
-        // A style map's: the normal pair's key, style URL and inline style.
-        std::string pairKey;
-        std::optional<std::string> pairStyleUrl, pairIconHref, normalStyleUrl, normalIconHref;
-    };
+    using Folder = kml::Folder;
+    using Placemark = kml::Placemark;
+    using Style = kml::Style;
 
     Tag parentTag() const;
     void startValue(std::optional<POIField> field = std::nullopt);
