@@ -165,8 +165,7 @@ void writeKML(std::ostream& out, std::int64_t placemarks) {
         out << "  <Placemark>\n    <name>" << xmlEscaped(name(random, i)) << "</name>\n";
         if (random.chance(30))
             out << "    <description><![CDATA[" << random.pick(streets) << " "
-                << 1 + random.below(120) << "<br>" << random.pick(remarks)
-                << "]]></description>\n";
+                << 1 + random.below(120) << "<br>" << random.pick(remarks) << "]]></description>\n";
         else if (random.chance(40))
             out << "    <description>" << xmlEscaped(random.pick(remarks)) << "</description>\n";
         out << "    <styleUrl>#icon-" << kind << "</styleUrl>\n";

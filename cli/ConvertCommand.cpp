@@ -88,7 +88,9 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
 class ConvertCommand final : public Command {
   public:
     std::string_view name() const override { return "convert"; }
-    std::string_view summary() const override { return "write .gpi files from CSV, GPX, KML and KMZ files"; }
+    std::string_view summary() const override {
+        return "write .gpi files from CSV, GPX, KML and KMZ files";
+    }
     std::string_view help() const override {
         return "Usage: marklode-cli convert INPUT -o OUT.gpi [options]\n"
                "       marklode-cli convert INPUT... -d DIR [--force] [options]\n"

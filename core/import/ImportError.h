@@ -24,8 +24,8 @@ struct ImportError {
     // A KMZ whose document can't be had.
     struct InvalidKMZ {
         enum class Problem {
-            damaged,       // not a zip archive, or an entry that can't be inflated
-            noDocument,    // no .kml where one is looked for
+            damaged,          // not a zip archive, or an entry that can't be inflated
+            noDocument,       // no .kml where one is looked for
             documentTooLarge, // the document inflates to more than `limitBytes`
         };
         Problem problem = Problem::damaged;

@@ -42,7 +42,9 @@ using Tag = KMLDocument::Tag;
 Tag tagOf(std::string_view name) {
     if (name.empty())
         return Tag::other;
-    auto is = [&](std::string_view candidate, Tag tag) { return name == candidate ? tag : Tag::other; };
+    auto is = [&](std::string_view candidate, Tag tag) {
+        return name == candidate ? tag : Tag::other;
+    };
     switch (name[0]) {
     case 'F':
         return is("Folder", Tag::folder);
@@ -407,9 +409,9 @@ void KMLDocument::finishPlacemark() {
 
     POIDetails details;
     details.category = extended(POIField::category);
-    details.address = Address{extended(POIField::street), extended(POIField::city),
-                              extended(POIField::region), extended(POIField::postalCode),
-                              extended(POIField::country)};
+    details.address =
+        Address{extended(POIField::street), extended(POIField::city), extended(POIField::region),
+                extended(POIField::postalCode), extended(POIField::country)};
     if (details.address.isEmpty() && finished.address)
         details.address.street = trimmed(*finished.address);
     details.phone = finished.phoneNumber ? trimmed(*finished.phoneNumber) : "";
@@ -421,7 +423,7 @@ void KMLDocument::finishPlacemark() {
 
     std::uint32_t styleReference = 0;
     if (readsIcons) {
-        std::string reference = finished.iconHref ? "=" + trimmed(*finished.iconHref)
+        std::string reference = finished.iconHref   ? "=" + trimmed(*finished.iconHref)
                                 : finished.styleUrl ? trimmed(*finished.styleUrl)
                                                     : std::string();
         auto [at, added] = styleReferenceIds.try_emplace(
@@ -489,7 +491,8 @@ KMLDocument::Contents KMLDocument::finish() {
         auto& details = folderDetails[static_cast<std::size_t>(index)];
         if (!details) {
             std::vector<std::string_view> names;
-            for (std::int32_t at = index; at >= 0; at = folders[static_cast<std::size_t>(at)].parent)
+            for (std::int32_t at = index; at >= 0;
+                 at = folders[static_cast<std::size_t>(at)].parent)
                 if (!folders[static_cast<std::size_t>(at)].name.empty())
                     names.insert(names.begin(), folders[static_cast<std::size_t>(at)].name);
             POIDetails made;

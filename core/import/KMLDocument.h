@@ -28,7 +28,7 @@ struct Placemark {
     std::int32_t folder = -1;
     std::optional<std::string> name, description, address, phoneNumber, styleUrl, iconHref;
     std::array<std::optional<std::string>, 11> extended; // by POIField
-    std::vector<std::string> points;                      // their coordinates as written
+    std::vector<std::string> points;                     // their coordinates as written
     std::int32_t pointsWithoutCoordinates = 0;
     bool hasOtherGeometry = false;
     bool hasTooLongText = false;

@@ -102,7 +102,9 @@ ImportResult KMZImporter::importData(std::string_view bytes) const {
         if (found == entries.end())
             continue;
         std::vector<std::uint8_t> image;
-        auto append = [&](std::string_view piece) { image.insert(image.end(), piece.begin(), piece.end()); };
+        auto append = [&](std::string_view piece) {
+            image.insert(image.end(), piece.begin(), piece.end());
+        };
         // An image that is too large or damaged leaves its category with the default icon.
         if (archive.read(found->second->index, limits.imageBytes, append) ==
             ZipArchive::ReadEnd::complete)

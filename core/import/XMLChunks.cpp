@@ -20,7 +20,8 @@ bool parseInChunks(XML_ParserStruct* parser, std::string_view text, bool isFinal
         }
         offset += length;
         if (XML_ParseBuffer(parser, static_cast<int>(length),
-                            isFinal && offset == text.size() ? XML_TRUE : XML_FALSE) != XML_STATUS_OK)
+                            isFinal && offset == text.size() ? XML_TRUE : XML_FALSE) !=
+            XML_STATUS_OK)
             return false;
     } while (offset < text.size());
     return true;

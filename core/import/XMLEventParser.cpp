@@ -108,9 +108,9 @@ struct XMLEventParser::Context {
     // The parser expands entity references recursively, so a long chain of entities each
     // referring to the previous one exhausts the stack. The chain can't be longer than the
     // number of declarations, and the documents read here have no use for many.
-    static void XMLCALL onEntityDeclaration(void* data, const XML_Char*, int, const XML_Char*,
-                                            int, const XML_Char*, const XML_Char*,
-                                            const XML_Char*, const XML_Char*) {
+    static void XMLCALL onEntityDeclaration(void* data, const XML_Char*, int, const XML_Char*, int,
+                                            const XML_Char*, const XML_Char*, const XML_Char*,
+                                            const XML_Char*) {
         auto& context = *static_cast<Context*>(data);
         if (++context.entityDeclarations > maximumEntityDeclarations)
             context.refuse("too many entity declarations");
@@ -163,9 +163,8 @@ void XMLEventParser::throwIfFailed(bool parsed) {
                                       context->document);
     if (!parsed) {
         const XML_LChar* description = XML_ErrorString(XML_GetErrorCode(context->parser));
-        throw ImportError::invalidXML(context->line(),
-                                      description ? description : "Unknown XML error",
-                                      context->document);
+        throw ImportError::invalidXML(
+            context->line(), description ? description : "Unknown XML error", context->document);
     }
 }
 

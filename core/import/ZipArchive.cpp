@@ -22,8 +22,8 @@ struct FileCloser {
 
 std::optional<std::string> ZipArchive::safeName(std::string_view name) {
     std::string normalized;
-    bool absolute = name.starts_with('/') || name.starts_with('\\') ||
-                    (name.size() >= 2 && name[1] == ':');
+    bool absolute =
+        name.starts_with('/') || name.starts_with('\\') || (name.size() >= 2 && name[1] == ':');
     if (absolute)
         return std::nullopt;
     while (!name.empty()) {

@@ -83,8 +83,7 @@ class Lines {
 // The scalar of a reference's body (between "&" and ";"), if it names a valid one.
 std::optional<char32_t> referencedScalar(std::string_view body) {
     static constexpr std::pair<std::string_view, char32_t> named[] = {
-        {"amp", U'&'}, {"lt", U'<'}, {"gt", U'>'}, {"quot", U'"'}, {"apos", U'\''},
-        {"nbsp", U' '}};
+        {"amp", U'&'}, {"lt", U'<'}, {"gt", U'>'}, {"quot", U'"'}, {"apos", U'\''}, {"nbsp", U' '}};
     if (body.size() < 2 || body[0] != '#') {
         for (auto [name, scalar] : named)
             if (body == name)
@@ -97,7 +96,7 @@ std::optional<char32_t> referencedScalar(std::string_view body) {
         return std::nullopt;
     std::uint32_t value = 0;
     for (char c : digits) {
-        int digit = c >= '0' && c <= '9'           ? c - '0'
+        int digit = c >= '0' && c <= '9'          ? c - '0'
                     : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
                     : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
                                                   : -1;

@@ -45,12 +45,11 @@ TEST(ImportCommandTest, FormatNamesAnyInputKind) {
                                        "</coordinates></Point></Placemark></Folder></kml>");
     auto run = runCli({"import", kml.string(), "--format", "kml", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(parseJson(run.out)["pois"],
-              json::array({{{"latitude", 1},
-                            {"longitude", 2},
-                            {"name", "A"},
-                            {"category", "Fuel"},
-                            {"address", {{"street", "Main St 1"}}}}}));
+    EXPECT_EQ(parseJson(run.out)["pois"], json::array({{{"latitude", 1},
+                                                        {"longitude", 2},
+                                                        {"name", "A"},
+                                                        {"category", "Fuel"},
+                                                        {"address", {{"street", "Main St 1"}}}}}));
     auto wrong = runCli({"import", kml.string(), "--format", "xml"});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_NE(wrong.err.find("--format must be csv, gpx, kml or kmz"), std::string::npos);

@@ -35,11 +35,11 @@ TEST(UserMessageTest, WordsEveryKnownError) {
          "This GPX file is damaged or not valid XML (problem near line 0)."},
         {std::make_exception_ptr(ImportError::invalidXML(3, "x", ImportError::Document::kml)),
          "This KML file is damaged or not valid XML (problem near line 3)."},
-        {std::make_exception_ptr(
-             ImportError::invalidXML(4, "x", ImportError::Document::kmlInKMZ)),
+        {std::make_exception_ptr(ImportError::invalidXML(4, "x", ImportError::Document::kmlInKMZ)),
          "The KML document inside this KMZ file is damaged or not valid XML (problem near line "
          "4)."},
-        {std::make_exception_ptr(ImportError::invalidKMZ(ImportError::InvalidKMZ::Problem::damaged)),
+        {std::make_exception_ptr(
+             ImportError::invalidKMZ(ImportError::InvalidKMZ::Problem::damaged)),
          "This KMZ file is damaged or not a zip archive. Save or export it again and try again."},
         {std::make_exception_ptr(
              ImportError::invalidKMZ(ImportError::InvalidKMZ::Problem::noDocument)),

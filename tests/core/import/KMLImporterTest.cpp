@@ -22,7 +22,8 @@ POIDetails in(std::string category) {
 }
 
 std::string kml(const std::string& body) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml xmlns=\"http://www.opengis.net/kml/2.2\" "
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml "
+           "xmlns=\"http://www.opengis.net/kml/2.2\" "
            "xmlns:gx=\"http://www.google.com/kml/ext/2.2\"><Document>\n" +
            body + "\n</Document></kml>\n";
 }
@@ -68,8 +69,7 @@ TEST(KMLImporterTest, ImportsPlacemarks) {
              placemark("<Point><coordinates>1,2 3,4</coordinates></Point>") + "\n" +
              placemark("<Point><coordinates>1,2,3,4</coordinates></Point>") + "\n" +
              placemark("<Point><coordinates>nan,1</coordinates></Point>") + "\n" +
-             placemark("<Point><coordinates>" + std::string(100, '9') +
-                       "</coordinates></Point>"),
+             placemark("<Point><coordinates>" + std::string(100, '9') + "</coordinates></Point>"),
          {},
          {{3, "Invalid coordinates \"1\"."},
           {4, "Invalid coordinates \"181,0\"."},
@@ -99,8 +99,7 @@ TEST(KMLImporterTest, ImportsPlacemarks) {
          "<Folder><name> Trips </name><Folder><Placemark><name>A</name>" + at12 +
              "</Placemark><Folder>" + placemark(at12) +
              "<name>Swiss</name></Folder></Folder></Folder>" + placemark(at12),
-         {poi(1, 2, "A", {}, in("Trips")), poi(1, 2, "P", {}, in("Trips / Swiss")),
-          poi(1, 2, "P")},
+         {poi(1, 2, "A", {}, in("Trips")), poi(1, 2, "P", {}, in("Trips / Swiss")), poi(1, 2, "P")},
          {}},
         {"description as text, HTML read",
          "<Placemark><name>A</name><description><![CDATA[<b>Open</b><br>daily &amp; "
@@ -155,8 +154,7 @@ TEST(KMLImporterTest, RefusesBrokenXMLAndOverlongTexts) {
     }
     std::string huge(1'100'000, 'x');
     ImportResult result = KMLImporter().importData(
-        kml(placemark("<description>" + huge + "</description>" + at12) + "\n" +
-            placemark(at12)));
+        kml(placemark("<description>" + huge + "</description>" + at12) + "\n" + placemark(at12)));
     EXPECT_EQ(result.pois, std::vector<POI>{poi(1, 2, "P")});
     EXPECT_EQ(result.issues, (std::vector<ImportIssue>{{3, "A text is longer than 1 MB."}}));
 }

@@ -37,8 +37,7 @@ std::string zipOf(const std::vector<Entry>& entries) {
 }
 
 std::string kml(const std::string& body) {
-    return "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document>" + body +
-           "</Document></kml>";
+    return "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document>" + body + "</Document></kml>";
 }
 
 std::string placemark(const std::string& name, const std::string& style = "") {
@@ -106,8 +105,7 @@ TEST(KMZImporterTest, RefusesArchivesWithoutAUsableDocument) {
         {"not a zip", "<kml></kml>", ImportError::invalidKMZ(Problem::damaged)},
         {"truncated", good.substr(0, good.size() - 10), ImportError::invalidKMZ(Problem::damaged)},
         {"checksum mismatch", corrupted, ImportError::invalidKMZ(Problem::damaged)},
-        {"no kml at the root",
-         zipOf({{"files/doc.kml", kml("")}, {"doc.kml.txt", ""}}),
+        {"no kml at the root", zipOf({{"files/doc.kml", kml("")}, {"doc.kml.txt", ""}}),
          ImportError::invalidKMZ(Problem::noDocument)},
         {"only unsafe names", zipOf({{"../doc.kml", kml("")}}),
          ImportError::invalidKMZ(Problem::noDocument)},
@@ -162,7 +160,9 @@ TEST(KMZImporterTest, GivesACategoryTheImageAllItsPlacemarksShare) {
                                  {"big.png", std::string(2000, 'x')}});
     ImportResult result = KMZImporter({.imageBytes = 1000}).importData(archive);
     EXPECT_EQ(result.pois.size(), 13u);
-    auto bytes = [](const std::string& text) { return std::vector<std::uint8_t>(text.begin(), text.end()); };
+    auto bytes = [](const std::string& text) {
+        return std::vector<std::uint8_t>(text.begin(), text.end());
+    };
     EXPECT_EQ(result.categoryImages, (std::vector<CategoryImage>{{"", bytes(png)},
                                                                  {"Shared", bytes(png)},
                                                                  {"Inline", bytes(other)},
