@@ -31,6 +31,21 @@ std::optional<InputKind> formatOption(const Arguments& args) {
     throw UsageError("--format must be csv, gpx, kml or kmz");
 }
 
+std::optional<CategoryMode> categoryModeOption(const Arguments& args) {
+    auto value = args.value("categories");
+    if (!value)
+        return std::nullopt;
+    if (*value == "one")
+        return CategoryMode::oneForFile;
+    if (*value == "from-file")
+        return CategoryMode::fromFile;
+    throw UsageError("--categories must be one or from-file");
+}
+
+CategoryMode categoryMode(InputKind kind, std::optional<CategoryMode> mode) {
+    return mode.value_or(defaultCategoryMode(kind));
+}
+
 InputKind inputKind(const std::string& path, std::optional<InputKind> format) {
     if (format)
         return *format;

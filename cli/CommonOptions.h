@@ -17,6 +17,12 @@ SpeedUnit speedUnitOption(const Arguments& args);
 // when not given.
 std::optional<InputKind> formatOption(const Arguments& args);
 
+// --categories one|from-file; nothing when not given.
+std::optional<CategoryMode> categoryModeOption(const Arguments& args);
+
+// The given mode, else the input kind's default.
+CategoryMode categoryMode(InputKind kind, std::optional<CategoryMode> mode);
+
 // The given format, else by the lower-cased extension (".gpx", ".kml", ".kmz"); any other file
 // is CSV.
 InputKind inputKind(const std::string& path, std::optional<InputKind> format);

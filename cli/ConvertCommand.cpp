@@ -24,14 +24,14 @@ std::string describeWritten(const std::string& target, std::size_t pois, std::si
 bool writeOwnFile(const PreparedInput& input, const std::filesystem::path& target,
                   const ConvertSettings& settings, Streams& io) {
     try {
-        const GPICategory& category = input.category;
-        ownFileWriter(category.name, category.icon, settings.timestamp)
-            .write(category.pois, target, LocalFileSystem{});
+        writeAtomically(ownFileWriter(input.categoryName, input.icon, settings.timestamp)
+                            .data(input.categories),
+                        target, LocalFileSystem{});
     } catch (...) {
         reportCurrentFailureOf(io, input.path);
         return false;
     }
-    io.out << describeWritten(target.string(), input.category.pois.size(), 1) << '\n';
+    io.out << describeWritten(target.string(), input.poiCount(), input.categories.size()) << '\n';
     return true;
 }
 
@@ -100,12 +100,15 @@ class ConvertCommand final : public Command {
                "Several inputs with -d: one .gpi per input in DIR, named NAME.gpi, NAME 2.gpi, "
                "...;\n"
                "  an existing file is replaced only with --force.\n"
-               "--combined: one file with one category per input that has POIs.\n"
+               "--combined: one file with each input's categories that have POIs, in order.\n"
                "An INPUT of - is standard input; a pipe, such as <(command), is read to its end.\n"
                "\n"
                "  --format csv|gpx|kml|kmz     kind of every input (default: by its extension, "
                "else CSV)\n"
                "  --category NAME              category name (single input only)\n"
+               "  --categories one|from-file   one category for the file, or one per category\n"
+               "                               the file gives its POIs (default: one for CSV\n"
+               "                               and GPX)\n"
                "  --icon FILE.bmp              24-bit BMP icon, at most 24x24 (default: a BMP "
                "with\n"
                "                               the input's name beside it, else the built-in "

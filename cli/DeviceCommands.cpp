@@ -118,11 +118,12 @@ class SendCommand final : public Command {
         return "Usage: marklode-cli send INPUT... [--device VOLUME_DIR] [--backup-root DIR] "
                "[convert options]\n"
                "\n"
-               "Builds one poi.gpi with a category per input that has POIs (or takes a single\n"
-               "ready .gpi as it is), backs up the device's previous file, installs the new one\n"
-               "atomically and reads it back to verify it. Without --device the one connected\n"
-               "Garmin is used. An INPUT of - is standard input; a pipe is read to its end.\n"
-               "Convert options (--format among them): see marklode-cli convert --help.\n";
+               "Builds one poi.gpi with each input's categories that have POIs, inputs in order\n"
+               "(or takes a single ready .gpi as it is), backs up the device's previous file,\n"
+               "installs the new one atomically and reads it back to verify it. Without --device\n"
+               "the one connected Garmin is used. An INPUT of - is standard input; a pipe is read\n"
+               "to its end. Convert options (--format and --categories among them): see\n"
+               "marklode-cli convert --help.\n";
     }
     std::span<const OptionSpec> options() const override { return options_; }
 

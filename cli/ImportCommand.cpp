@@ -12,16 +12,17 @@ namespace marklode::cli {
 namespace {
 
 constexpr OptionSpec importOptions[] = {
-    {"format", 0, true}, {"speed-unit", 0, true}, {"json", 0, false}};
+    {"format", 0, true}, {"speed-unit", 0, true}, {"categories", 0, true}, {"json", 0, false}};
 
 // The human form lists this many POIs, then says how many more there are.
 constexpr std::size_t listedPOIs = 20;
 
-std::string importJson(const ImportResult& result) {
+// A POI's category is shown only where it makes one of the file's categories.
+std::string importJson(const ImportResult& result, CategoryMode mode) {
     JsonWriter json;
     json.beginObject().key("pois").beginArray();
     for (const POI& poi : result.pois)
-        writePOI(json, poi);
+        writePOI(json, poi, mode == CategoryMode::fromFile);
     json.endArray().key("issues").beginArray();
     for (const ImportIssue& issue : result.issues)
         json.beginObject()
@@ -52,7 +53,8 @@ class ImportCommand final : public Command {
     }
     std::string_view help() const override {
         return "Usage: marklode-cli import FILE [--format csv|gpx|kml|kmz] [--speed-unit "
-               "kmh|mph] [--json]\n"
+               "kmh|mph]\n"
+               "                          [--categories one|from-file] [--json]\n"
                "\n"
                "Reads FILE by its extension: .gpx as GPX, .kml as KML, .kmz as KMZ, else as CSV.\n"
                "FILE - is standard input; a pipe, such as <(command), is read to its end.\n"
@@ -60,6 +62,11 @@ class ImportCommand final : public Command {
                "\n"
                "  --format csv|gpx|kml|kmz  read FILE as this kind, whatever its name\n"
                "  --speed-unit kmh|mph      unit of \"@\" speeds in CSV names (default by locale)\n"
+               "  --categories one|from-file\n"
+               "                            one category for the file, or one per category the\n"
+               "                            file gives its POIs (default: one for CSV and GPX,\n"
+               "                            from-file for KML and KMZ); the JSON shows a POI's\n"
+               "                            \"category\" only with from-file\n"
                "  --json                    print {\"pois\":[...],\"issues\":[...]} on "
                "standard output\n";
     }
@@ -71,6 +78,7 @@ class ImportCommand final : public Command {
         const std::string& path = args.positional().front();
         InputKind kind = inputKind(path, formatOption(args));
         SpeedUnit speedUnit = speedUnitOption(args);
+        CategoryMode mode = categoryMode(kind, categoryModeOption(args));
         bool json = args.has("json");
         ImportResult result;
         try {
@@ -80,7 +88,7 @@ class ImportCommand final : public Command {
         }
         printIssues(io, path, result);
         if (json)
-            io.out << importJson(result) << '\n';
+            io.out << importJson(result, mode) << '\n';
         else
             printSummary(io.out, path, result);
         return exitSuccess;

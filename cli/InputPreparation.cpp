@@ -49,6 +49,7 @@ std::vector<OptionSpec> withConvertSettingOptions(std::initializer_list<OptionSp
     std::vector<OptionSpec> options(own);
     options.insert(options.end(), {{"format", 0, true},
                                    {"category", 0, true},
+                                   {"categories", 0, true},
                                    {"icon", 0, true},
                                    {"speed-unit", 0, true},
                                    {"proximity", 0, true},
@@ -94,6 +95,7 @@ ConvertSettings convertSettings(const Arguments& args) {
                              ? "--distance must be from 0 to 215000 ft"
                              : "--distance must be from 0 to 65535 m");
     settings.categoryName = args.value("category");
+    settings.categoryMode = categoryModeOption(args);
     settings.timestamp = timestampOption(args);
     if (auto icon = args.value("icon"))
         settings.icon = GPIIcon::contentsOf(*icon);
@@ -138,9 +140,18 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
     }
     ProximitySettings proximity{settings.proximityMode.value_or(defaultProximityMode(kind)),
                                 settings.fixedProximity, settings.distanceUnit};
-    // The import is not kept, so its POIs are moved into the category rather than copied.
-    return PreparedInput{path, exportedCategory(std::move(categoryName), std::move(icon), proximity,
-                                                std::move(result.pois))};
+    // The import is not kept, so its POIs are moved into the categories rather than copied.
+    std::vector<GPICategory> categories =
+        exportedCategories(categoryName, icon, proximity, std::move(result.pois),
+                           categoryMode(kind, settings.categoryMode), {});
+    return PreparedInput{path, std::move(categoryName), std::move(icon), std::move(categories)};
+}
+
+std::size_t PreparedInput::poiCount() const {
+    std::size_t count = 0;
+    for (const GPICategory& category : categories)
+        count += category.pois.size();
+    return count;
 }
 
 std::vector<GPICategory> categoriesOf(const std::vector<std::string>& inputs,
@@ -152,8 +163,9 @@ std::vector<GPICategory> categoriesOf(const std::vector<std::string>& inputs,
             failed = true;
             continue;
         }
-        if (!prepared->category.pois.empty())
-            categories.push_back(std::move(prepared->category));
+        for (GPICategory& category : prepared->categories)
+            if (!category.pois.empty())
+                categories.push_back(std::move(category));
     }
     return categories;
 }

@@ -21,7 +21,8 @@ struct ConvertSettings {
     double fixedProximity = defaultFixedProximity;
     DistanceUnit distanceUnit = DistanceUnit::meters;
     std::optional<std::string> categoryName;
-    std::optional<GPIIcon> icon; // from --icon, which must be usable
+    std::optional<CategoryMode> categoryMode; // absent: by the input's kind
+    std::optional<GPIIcon> icon;              // from --icon, which must be usable
     std::optional<GPIWriter::TimePoint> timestamp;
 };
 
@@ -35,10 +36,15 @@ ConvertSettings convertSettings(const Arguments& args);
 // UsageError passes through.
 std::optional<ConvertSettings> convertSettingsOrReport(const Arguments& args, Streams& io);
 
-// One input as the application writes it: its category, with the effective POIs and the icon.
+// One input as the application writes it: its categories, with the effective POIs and the
+// icons, and the name and icon of its own file.
 struct PreparedInput {
     std::string path;
-    GPICategory category;
+    std::string categoryName;
+    std::optional<GPIIcon> icon;
+    std::vector<GPICategory> categories;
+
+    std::size_t poiCount() const;
 };
 
 // Imports the input and applies the settings. Skipped rows and an unusable sidecar icon are
@@ -46,8 +52,8 @@ struct PreparedInput {
 std::optional<PreparedInput> prepareInput(const std::string& path, const ConvertSettings& settings,
                                           Streams& io);
 
-// One category per input that imports and has POIs, in argument order, as the application's
-// library offers them for a device. Inputs that fail are reported and set `failed`.
+// The categories of every input that imports, those with POIs, inputs in argument order, as the
+// application's library offers them for a device. Inputs that fail are reported and set `failed`.
 std::vector<GPICategory> categoriesOf(const std::vector<std::string>& inputs,
                                       const ConvertSettings& settings, Streams& io, bool& failed);
 

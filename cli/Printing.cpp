@@ -7,9 +7,11 @@
 
 namespace marklode::cli {
 
-void writePOI(JsonWriter& json, const POI& poi) {
+void writePOI(JsonWriter& json, const POI& poi, bool withCategory) {
     json.beginObject();
     for (const auto& [key, value] : encode(poi)) {
+        if (!withCategory && key == "category")
+            continue;
         json.key(key);
         if (const double* number = std::get_if<double>(&value)) {
             json.value(*number);

@@ -11,8 +11,8 @@
 
 namespace marklode::cli {
 
-// The keyed form of a POI as one JSON object.
-void writePOI(JsonWriter& json, const POI& poi);
+// The keyed form of a POI as one JSON object, without its category unless `withCategory`.
+void writePOI(JsonWriter& json, const POI& poi, bool withCategory = true);
 
 // "1 POI", "12 POIs"
 std::string countOf(std::size_t count, std::string_view one, std::string_view many);

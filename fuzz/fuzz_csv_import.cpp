@@ -1,5 +1,6 @@
 #include "core/import/CSVImporter.h"
 #include "core/import/ImportError.h"
+#include "core/text/TextClasses.h"
 
 #include <cmath>
 #include <cstdint>
@@ -8,12 +9,24 @@
 
 using namespace marklode;
 
+// Details are either absent or hold at least one part, each trimmed.
+static bool detailsAreSound(const POI& poi) {
+    if (!poi.details)
+        return true;
+    const Address& a = poi.address();
+    for (const std::string* part :
+         {&poi.category(), &a.street, &a.city, &a.region, &a.postalCode, &a.country, &poi.phone()})
+        if (trimWhitespaceAndNewlines(*part) != *part)
+            return false;
+    return !poi.details->isEmpty();
+}
+
 // The invariants every importer result keeps, whatever the input.
 static void check(const ImportResult& result) {
     for (const POI& poi : result.pois) {
         if (!(std::fabs(poi.latitude) <= 90) || !(std::fabs(poi.longitude) <= 180) ||
             poi.name.empty() || (poi.comment && poi.comment->empty()) ||
-            (poi.speedKmh && !(*poi.speedKmh > 0)) || poi.proximityMeters)
+            (poi.speedKmh && !(*poi.speedKmh > 0)) || poi.proximityMeters || !detailsAreSound(poi))
             std::abort();
     }
     for (const ImportIssue& issue : result.issues)

@@ -1,5 +1,6 @@
 #include "core/import/GPXImporter.h"
 #include "core/import/ImportError.h"
+#include "core/text/TextClasses.h"
 
 #include <cmath>
 #include <cstdint>
@@ -8,6 +9,18 @@
 
 using namespace marklode;
 
+// Details are either absent or hold at least one part, each trimmed.
+static bool detailsAreSound(const POI& poi) {
+    if (!poi.details)
+        return true;
+    const Address& a = poi.address();
+    for (const std::string* part :
+         {&poi.category(), &a.street, &a.city, &a.region, &a.postalCode, &a.country, &poi.phone()})
+        if (trimWhitespaceAndNewlines(*part) != *part)
+            return false;
+    return !poi.details->isEmpty();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
@@ -15,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const POI& poi : result.pois)
             if (!(std::fabs(poi.latitude) <= 90) || !(std::fabs(poi.longitude) <= 180) ||
                 poi.name.empty() || (poi.comment && poi.comment->empty()) || poi.speedKmh ||
-                (poi.proximityMeters && !(*poi.proximityMeters >= 0)))
+                (poi.proximityMeters && !(*poi.proximityMeters >= 0)) || !detailsAreSound(poi))
                 std::abort();
     } catch (const ImportError& error) {
         const auto* invalid = std::get_if<ImportError::InvalidXML>(&error.kind);

@@ -4,6 +4,7 @@
 #include "core/gpi/GPIWriter.h"
 #include "core/import/POI.h"
 #include "rules/ExportSettings.h"
+#include "rules/FileCategories.h"
 #include "rules/ImportedContents.h"
 #include "rules/ProximityRule.h"
 
@@ -27,20 +28,29 @@ struct FileExport {
     std::size_t poiCount() const { return contents->rows.size(); }
     // Each POI is copied once, with the proximity rule applied.
     std::vector<POI> effectivePOIs() const;
+    // The categories the file makes in its mode, in order, with their POI counts; never empty.
+    // Copies no POI.
+    std::vector<CategoryCount> categoryCounts() const;
+    // Those categories with their effective POIs, each POI copied once, and their icons: the
+    // one the source gave a category, else the file's.
+    std::vector<GPICategory> categories() const;
+    // The whole file as one category, whatever its mode.
     GPICategory category() const;
-    // Both throw FixedProximityError for a distance the settings can't hold.
-    // This file alone as a .gpi file. Throws GPIWriterError.
+    // All three throw FixedProximityError for a distance the settings can't hold.
+    // This file alone as a .gpi file, holding its categories. Throws GPIWriterError.
     Bytes gpiData() const;
 };
 
-// The category FileExport::category builds, straight from an import that is written once and
-// not kept: its POIs are moved rather than copied, so a large file costs no second copy.
+// The categories FileExport::categories builds, straight from an import that is written once
+// and not kept: its POIs are moved rather than copied, so a large file costs no second copy.
 // Throws FixedProximityError.
-GPICategory exportedCategory(std::string categoryName, std::optional<GPIIcon> icon,
-                             const ProximitySettings& proximity, std::vector<POI> pois);
+std::vector<GPICategory> exportedCategories(std::string categoryName, std::optional<GPIIcon> icon,
+                                            const ProximitySettings& proximity,
+                                            std::vector<POI> pois, CategoryMode mode,
+                                            const std::vector<CategoryIcon>& sourceIcons);
 
-// The combined device file: one category per file, in the given order. Throws GPIWriterError
-// and FixedProximityError.
+// The combined device file: each file's categories, files in the given order. Throws
+// GPIWriterError and FixedProximityError.
 Bytes deviceFileData(const std::vector<FileExport>& files);
 
 } // namespace marklode

@@ -2,6 +2,7 @@
 
 #include "core/import/ImportIssue.h"
 #include "core/import/POI.h"
+#include "rules/CategoryIcon.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +22,8 @@ struct ImportedContents {
     std::vector<POIRow> rows;
     std::vector<std::string> searchKeys; // parallel to rows
     std::vector<ImportIssue> issues;
+    // The icons the source gave its categories; a category without one uses the file's.
+    std::vector<CategoryIcon> categoryIcons{};
 };
 
 // The import's POIs numbered in their order, with their search keys folded once here so that

@@ -282,6 +282,7 @@ class RowParser {
             if (trimmed.size() != 1 && !parseNumber(trimmed[0]) && !parseNumber(trimmed[1])) {
                 if (auto header = CSVImporter::readHeader(trimmed)) {
                     map = *header;
+                    hasDetails = map.hasDetails();
                     return;
                 }
             }
@@ -333,6 +334,24 @@ class RowParser {
             reserveMore();
         result.pois.push_back(
             POI{*latitude, *longitude, std::string(name), std::move(comment), speed, std::nullopt});
+        if (hasDetails)
+            result.pois.back().setDetails(details());
+    }
+
+    POIDetails details() const {
+        return POIDetails{std::string(detail(map.category)),
+                          Address{std::string(detail(map.street)), std::string(detail(map.city)),
+                                  std::string(detail(map.region)),
+                                  std::string(detail(map.postalCode)),
+                                  std::string(detail(map.country))},
+                          std::string(detail(map.phone))};
+    }
+
+    // Rows may be shorter than the header; a missing field is an empty one.
+    std::string_view detail(std::optional<std::size_t> column) const {
+        if (!column || *column >= trimmed.size())
+            return {};
+        return trimWhitespaceAndNewlines(trimmed[*column]);
     }
 
     // Room for POIs is projected from the rate at which the text has yielded them so far, with
@@ -355,6 +374,7 @@ class RowParser {
     std::size_t textSize;
     std::size_t consumed = 0;
     CSVImporter::ColumnMap map;
+    bool hasDetails = false;
     bool seenRow = false;
     std::vector<std::string_view> trimmed;
 };
@@ -398,7 +418,9 @@ std::vector<CSVImporter::Row> CSVImporter::tokenize(std::string_view utf8) {
 
 std::optional<CSVImporter::ColumnMap>
 CSVImporter::readHeader(std::span<const std::string_view> trimmedFields) {
-    std::optional<std::size_t> longitude, latitude, name, comment;
+    std::optional<std::size_t> longitude, latitude, name;
+    ColumnMap map;
+    map.comment.reset();
     for (std::size_t i = 0; i < trimmedFields.size(); ++i) {
         std::optional<POIField> field = poiFieldNamed(trimmedFields[i]);
         if (!field)
@@ -419,15 +441,37 @@ CSVImporter::readHeader(std::span<const std::string_view> trimmedFields) {
             take(name);
             break;
         case POIField::comment:
-            take(comment);
+            take(map.comment);
             break;
-        default:
+        case POIField::category:
+            take(map.category);
+            break;
+        case POIField::street:
+            take(map.street);
+            break;
+        case POIField::city:
+            take(map.city);
+            break;
+        case POIField::region:
+            take(map.region);
+            break;
+        case POIField::postalCode:
+            take(map.postalCode);
+            break;
+        case POIField::country:
+            take(map.country);
+            break;
+        case POIField::phone:
+            take(map.phone);
             break;
         }
     }
     if (!longitude || !latitude || !name)
         return std::nullopt;
-    return ColumnMap{*longitude, *latitude, *name, comment};
+    map.longitude = *longitude;
+    map.latitude = *latitude;
+    map.name = *name;
+    return map;
 }
 
 std::optional<CSVImporter::SpeedSplit> CSVImporter::parseSpeedSuffix(std::string_view name) {

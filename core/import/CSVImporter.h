@@ -23,11 +23,23 @@ class CSVImporter {
     };
 
     // Which field holds which value; the default is the column order of a file without header.
+    // Only a header can name the columns of a POI's details.
     struct ColumnMap {
         std::size_t longitude = 0;
         std::size_t latitude = 1;
         std::size_t name = 2;
         std::optional<std::size_t> comment = 3;
+        std::optional<std::size_t> category{};
+        std::optional<std::size_t> street{};
+        std::optional<std::size_t> city{};
+        std::optional<std::size_t> region{};
+        std::optional<std::size_t> postalCode{};
+        std::optional<std::size_t> country{};
+        std::optional<std::size_t> phone{};
+
+        bool hasDetails() const {
+            return category || street || city || region || postalCode || country || phone;
+        }
         bool operator==(const ColumnMap&) const = default;
     };
 

@@ -12,7 +12,7 @@ namespace marklode {
 
 namespace {
 
-enum class Key { none, name, cmt, desc, proximity };
+using Key = GPXImporter::Delegate::Key;
 
 bool equalsIgnoringASCIICase(std::string_view text, std::string_view lower) {
     return text.size() == lower.size() &&
@@ -21,6 +21,25 @@ bool equalsIgnoringASCIICase(std::string_view text, std::string_view lower) {
            });
 }
 
+constexpr std::pair<Key, std::string_view> keyNames[] = {
+    {Key::name, "name"},
+    {Key::cmt, "cmt"},
+    {Key::desc, "desc"},
+    {Key::proximity, "proximity"},
+    {Key::type, "type"},
+    {Key::extensions, "extensions"},
+    {Key::waypointExtension, "waypointextension"},
+    {Key::address, "address"},
+    {Key::streetAddress, "streetaddress"},
+    {Key::city, "city"},
+    {Key::state, "state"},
+    {Key::country, "country"},
+    {Key::postalCode, "postalcode"},
+    {Key::phoneNumber, "phonenumber"},
+    {Key::categories, "categories"},
+    {Key::category, "category"},
+};
+
 Key keyOf(std::string_view elementName) {
     std::string lower;
     if (!isASCII(elementName)) {
@@ -28,41 +47,17 @@ Key keyOf(std::string_view elementName) {
         lower = lowercased(elementName);
         elementName = lower;
     }
-    for (auto [key, text] : {std::pair{Key::name, "name"}, std::pair{Key::cmt, "cmt"},
-                             std::pair{Key::desc, "desc"}, std::pair{Key::proximity, "proximity"}})
+    for (auto [key, text] : keyNames)
         if (equalsIgnoringASCIICase(elementName, text))
             return key;
-    return Key::none;
+    return Key::other;
 }
 
-// The event handler of one parse.
-class Delegate final : public XMLEventHandler {
-  public:
-    // The values of the open waypoint that are ever read, keyed by lower-cased element name.
-    struct Values {
-        std::optional<std::string> name;
-        std::optional<std::string> cmt;
-        std::optional<std::string> desc;
-        std::optional<std::string> proximity;
-    };
-
-    void startElement(std::string_view localName, const char* const* attributes,
-                      std::int64_t line) override;
-    void endElement(std::string_view localName) override;
-    void characters(std::string_view data) override;
-
-    ImportResult result;
-
-  private:
-    void finishWaypoint();
-
-    std::optional<Values> current;
-    std::int64_t currentLine = 0;
-    std::optional<std::string> lat;
-    std::optional<std::string> lon;
-    std::string text;
-    std::int64_t depthInWpt = 0;
-};
+// Keeps the first non-blank value of a part.
+void keepFirst(std::string& part, std::string_view value) {
+    if (part.empty())
+        part = value;
+}
 
 bool coordinate(const std::optional<std::string>& text, double limit, double& value) {
     std::optional<double> parsed = text ? parseNumber(*text) : std::nullopt;
@@ -74,8 +69,8 @@ bool coordinate(const std::optional<std::string>& text, double limit, double& va
 
 } // namespace
 
-void Delegate::startElement(std::string_view localName, const char* const* attributes,
-                            std::int64_t line) {
+void GPXImporter::Delegate::startElement(std::string_view localName, const char* const* attributes,
+                                         std::int64_t line) {
     if (localName == "wpt" && !current) {
         current.emplace();
         currentLine = line;
@@ -88,46 +83,100 @@ void Delegate::startElement(std::string_view localName, const char* const* attri
             else if (!lon && attributeName == "lon")
                 lon.emplace(attribute[1]);
         }
-        depthInWpt = 0;
+        path.clear();
+        streetLines = 0;
         return;
     }
     if (current)
-        ++depthInWpt;
+        path.push_back(keyOf(localName));
     text.clear();
 }
 
-void Delegate::endElement(std::string_view localName) {
+void GPXImporter::Delegate::endElement(std::string_view localName) {
     if (!current)
         return;
-    if (localName == "wpt" && depthInWpt == 0) {
-        finishWaypoint();
+    if (path.empty()) {
+        if (localName == "wpt") {
+            finishWaypoint(*current);
+            current.reset();
+        }
         return;
     }
-    Key key = keyOf(localName);
+    Key key = path.back();
     std::optional<std::string>* slot = nullptr;
     if (key == Key::proximity)
         slot = &current->proximity;
-    else if (depthInWpt == 1 && key == Key::name)
+    else if (path.size() == 1 && key == Key::name)
         slot = &current->name;
-    else if (depthInWpt == 1 && key == Key::cmt)
+    else if (path.size() == 1 && key == Key::cmt)
         slot = &current->cmt;
-    else if (depthInWpt == 1 && key == Key::desc)
+    else if (path.size() == 1 && key == Key::desc)
         slot = &current->desc;
+    else if (path.size() == 1 && key == Key::type)
+        slot = &current->type;
+    else if (path.size() >= 3 && path[0] == Key::extensions && path[1] == Key::waypointExtension)
+        readExtensionValue(key);
     if (slot && !*slot)
         *slot = text;
-    --depthInWpt;
+    path.pop_back();
     text.clear();
 }
 
-void Delegate::characters(std::string_view data) {
+// Reads the parts of the details that sit at their place in the waypoint extension: the
+// address's parts and the categories one level further down, the phone numbers directly.
+void GPXImporter::Delegate::readExtensionValue(Key key) {
+    std::string_view value = trimWhitespaceAndNewlines(text);
+    if (value.empty())
+        return;
+    POIDetails& details = current->details;
+    if (path.size() == 3 && key == Key::phoneNumber) {
+        keepFirst(details.phone, value);
+        return;
+    }
+    if (path.size() != 4)
+        return;
+    if (path[2] == Key::categories && key == Key::category) {
+        keepFirst(details.category, value);
+        return;
+    }
+    if (path[2] != Key::address)
+        return;
+    Address& address = details.address;
+    switch (key) {
+    case Key::streetAddress:
+        // A second line continues the first; any further ones are dropped.
+        if (streetLines < 2) {
+            if (!address.street.empty())
+                address.street += ", ";
+            address.street += value;
+            ++streetLines;
+        }
+        break;
+    case Key::city:
+        keepFirst(address.city, value);
+        break;
+    case Key::state:
+        keepFirst(address.region, value);
+        break;
+    case Key::country:
+        keepFirst(address.country, value);
+        break;
+    case Key::postalCode:
+        keepFirst(address.postalCode, value);
+        break;
+    default:
+        break;
+    }
+}
+
+void GPXImporter::Delegate::characters(std::string_view data) {
     // Text outside a waypoint is cleared by the next start tag before anything can read it.
     if (current)
         text.append(data);
 }
 
-void Delegate::finishWaypoint() {
-    Values values = std::move(*current);
-    current.reset();
+// Takes the values in place: moving them out first costs more than reading the waypoint.
+void GPXImporter::Delegate::finishWaypoint(Values& values) {
     auto issue = [&](std::string message) {
         result.issues.push_back(ImportIssue{currentLine, std::move(message)});
     };
@@ -161,8 +210,12 @@ void Delegate::finishWaypoint() {
             break;
         }
     }
+    if (values.details.category.empty() && values.type)
+        values.details.category = trimWhitespaceAndNewlines(*values.type);
     result.pois.push_back(
         POI{latitude, longitude, std::string(name), std::move(comment), std::nullopt, proximity});
+    if (!values.details.isEmpty())
+        result.pois.back().setDetails(std::move(values.details));
 }
 
 ImportResult GPXImporter::importFile(const std::filesystem::path& path) const {

@@ -5,7 +5,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace marklode {
 
@@ -18,6 +21,61 @@ class GPXImporter {
     static constexpr std::int64_t maximumDepth = XMLEventParser::maximumDepth;
     static constexpr std::int64_t maximumEntityDeclarations =
         XMLEventParser::maximumEntityDeclarations;
+
+    // The event handler of one parse.
+    class Delegate final : public XMLEventHandler {
+      public:
+        // The values of the open waypoint that are ever read, keyed by lower-cased element name.
+        struct Values {
+            std::optional<std::string> name;
+            std::optional<std::string> cmt;
+            std::optional<std::string> desc;
+            std::optional<std::string> proximity;
+            std::optional<std::string> type;
+            // From the waypoint extension, trimmed: the first non-blank value of each part.
+            POIDetails details;
+        };
+
+        // The elements that matter to a waypoint; any other is `other`.
+        enum class Key : unsigned char {
+            other,
+            name,
+            cmt,
+            desc,
+            proximity,
+            type,
+            extensions,
+            waypointExtension,
+            address,
+            streetAddress,
+            city,
+            state,
+            country,
+            postalCode,
+            phoneNumber,
+            categories,
+            category,
+        };
+
+        void startElement(std::string_view localName, const char* const* attributes,
+                          std::int64_t line) override;
+        void endElement(std::string_view localName) override;
+        void characters(std::string_view data) override;
+
+        ImportResult result;
+        std::optional<Values> current;
+        std::int64_t currentLine = 0;
+        std::optional<std::string> lat;
+        std::optional<std::string> lon;
+        std::string text;
+        // The open elements inside the waypoint, outermost first.
+        std::vector<Key> path;
+        int streetLines = 0;
+
+      private:
+        void readExtensionValue(Key key);
+        void finishWaypoint(Values& values);
+    };
 };
 
 } // namespace marklode

@@ -247,6 +247,73 @@ TEST(CSVImporterTest, ImportsRowsWithIssues) {
     }
 }
 
+TEST(CSVImporterTest, HeaderNamesTheDetailColumns) {
+    using Part = std::string (*)(const POI&);
+    const Part category = [](const POI& p) { return p.category(); };
+    const Part street = [](const POI& p) { return p.address().street; };
+    const Part city = [](const POI& p) { return p.address().city; };
+    const Part region = [](const POI& p) { return p.address().region; };
+    const Part postalCode = [](const POI& p) { return p.address().postalCode; };
+    const Part country = [](const POI& p) { return p.address().country; };
+    const Part phone = [](const POI& p) { return p.phone(); };
+    const struct {
+        const char* column;
+        Part part;
+    } cases[] = {
+        {"CATEGORY", category},   {"Group", category}, {"layer", category},
+        {"TyPe", category},       {"Address", street}, {"STREET", street},
+        {"city", city},           {"State", region},   {"REGION", region},
+        {"Postcode", postalCode}, {"ZIP", postalCode}, {" Postal Code ", postalCode},
+        {"Country", country},     {"PHONE", phone},    {"Telephone", phone},
+        {"tel", phone},
+    };
+    for (const auto& c : cases) {
+        ImportResult result =
+            importKmh("lon,lat,name,"s + c.column + "\n1,2,A,\"\n x y \t\"\n1,2,B, \n1,2,C");
+        ASSERT_EQ(result.pois.size(), 3u) << c.column;
+        EXPECT_EQ(c.part(result.pois[0]), "x y") << c.column;
+        // Blank and missing fields leave no details at all.
+        EXPECT_EQ(result.pois[1].details, nullptr) << c.column;
+        EXPECT_EQ(result.pois[2].details, nullptr) << c.column;
+    }
+}
+
+TEST(CSVImporterTest, ImportsDetails) {
+    auto with = [](POI p, POIDetails details) {
+        p.setDetails(std::move(details));
+        return p;
+    };
+    struct Case {
+        const char* title;
+        std::string text;
+        std::vector<POI> pois;
+    };
+    const Case cases[] = {
+        {"every part, in any column order",
+         "Phone,Country,Zip,State,City,Street,Category,Lat,Lon,Name\n"
+         "+41 31,CH,3011,BE,Bern,Bundesplatz 3,Government,46.95,7.44,Parliament",
+         {with(poi(46.95, 7.44, "Parliament"),
+               {"Government", {"Bundesplatz 3", "Bern", "BE", "3011", "CH"}, "+41 31"})}},
+        {"some parts empty, a row shorter than the header",
+         "lon,lat,name,category,city,phone\n1,2,A,,Chur,\n1,2,B,Fuel",
+         {with(poi(2, 1, "A"), {"", {"", "Chur"}, ""}), with(poi(2, 1, "B"), {"Fuel"})}},
+        {"first column of each name counts",
+         "lon,lat,name,zip,postcode,type,group\n1,2,A,8001,9000,Fuel,Food",
+         {with(poi(2, 1, "A"), {"Fuel", {"", "", "", "8001"}})}},
+        {"a file without header has no details",
+         "1,2,A,note,Fuel,Main St,Bern",
+         {poi(2, 1, "A", "note")}},
+        {"a header without detail columns",
+         "lon,lat,name,comment,kind\n1,2,A,note,Fuel",
+         {poi(2, 1, "A", "note")}},
+    };
+    for (const Case& c : cases) {
+        ImportResult result = importKmh(c.text);
+        EXPECT_EQ(result.pois, c.pois) << c.title;
+        EXPECT_EQ(result.issues, std::vector<ImportIssue>{}) << c.title;
+    }
+}
+
 TEST(CSVImporterTest, LineNumbersAlikeForEveryLineEnd) {
     for (const char* end : {"\n", "\r", "\r\n"}) {
         std::string text =

@@ -145,6 +145,64 @@ TEST(GPXImporterTest, ImportsWaypoints) {
     }
 }
 
+TEST(GPXImporterTest, ReadsDetailsFromTheWaypointExtension) {
+    auto with = [](POI p, POIDetails details) {
+        p.setDetails(std::move(details));
+        return p;
+    };
+    auto waypoint = [](const std::string& children) {
+        return "<wpt lat=\"1\" lon=\"2\"><name>A</name>" + children + "</wpt>";
+    };
+    auto extension = [](const std::string& children) {
+        return "<extensions><x:WaypointExtension "
+               "xmlns:x=\"urn:example:waypoint-extension:v3\">" +
+               children + "</x:WaypointExtension></extensions>";
+    };
+    struct Case {
+        const char* title;
+        std::string body;
+        std::optional<POIDetails> details;
+    };
+    const Case cases[] = {
+        {"every part; two street lines, the first non-blank phone, categories over type",
+         waypoint("<type>Shop</type>" +
+                  extension("<x:Categories><x:Category> </x:Category><x:Category>Fuel</x:Category>"
+                            "<x:Category>Food</x:Category></x:Categories>"
+                            "<x:Address><x:StreetAddress> Main St 1 </x:StreetAddress>"
+                            "<x:StreetAddress>Floor 2</x:StreetAddress>"
+                            "<x:StreetAddress>Room 3</x:StreetAddress>"
+                            "<x:City>Bern</x:City><x:State>BE</x:State><x:Country>CH</x:Country>"
+                            "<x:PostalCode>3011</x:PostalCode></x:Address>"
+                            "<x:PhoneNumber>\n</x:PhoneNumber><x:PhoneNumber>+41 31"
+                            "</x:PhoneNumber><x:PhoneNumber>+41 32</x:PhoneNumber>")),
+         POIDetails{"Fuel", {"Main St 1, Floor 2", "Bern", "BE", "3011", "CH"}, "+41 31"}},
+        {"type when the categories are blank, any prefix and letter case",
+         waypoint("<type> Fuel </type>" +
+                  extension("<x:CATEGORIES><x:Category/></x:CATEGORIES>"
+                            "<x:address><x:city>Chur</x:city></x:address>")),
+         POIDetails{"Fuel", {"", "Chur"}}},
+        {"a link's type is no category",
+         waypoint("<link href=\"http://a.example\"><type>text/html</type></link>"), std::nullopt},
+        {"own type after a link's",
+         waypoint("<link href=\"http://a.example\"><type>text/html</type></link><type>Fuel</type>"),
+         POIDetails{"Fuel"}},
+        {"parts count only in their place",
+         waypoint("<extensions><City>Bern</City><Address><City>Thun</City></Address>"
+                  "<PhoneNumber>1</PhoneNumber></extensions>" +
+                  extension("<x:City>Biel</x:City><x:Category>Fuel</x:Category>"
+                            "<x:Address><x:Street><x:City>Chur</x:City></x:Street></x:Address>")),
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        ImportResult result = GPXImporter().importData(gpx(c.body));
+        POI expected = poi(1, 2, "A");
+        if (c.details)
+            expected = with(expected, *c.details);
+        EXPECT_EQ(result.pois, std::vector<POI>{expected}) << c.title;
+        EXPECT_EQ(result.issues, std::vector<ImportIssue>{}) << c.title;
+    }
+}
+
 TEST(GPXImporterTest, BlankInputIsEmptyAndBrokenXMLThrows) {
     for (std::string blank : {""s, " \t\r\n"s})
         EXPECT_EQ(GPXImporter().importData(blank), ImportResult{});

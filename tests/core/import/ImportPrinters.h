@@ -16,6 +16,12 @@ inline void PrintTo(const POI& poi, std::ostream* out) {
         *out << ", speed " << *poi.speedKmh;
     if (poi.proximityMeters)
         *out << ", proximity " << *poi.proximityMeters;
+    if (poi.details) {
+        const Address& a = poi.address();
+        *out << ", category \"" << poi.category() << "\", address \"" << a.street << "|" << a.city
+             << "|" << a.region << "|" << a.postalCode << "|" << a.country << "\", phone \""
+             << poi.phone() << "\"";
+    }
     *out << ")";
 }
 

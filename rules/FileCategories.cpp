@@ -1,0 +1,100 @@
+#include "rules/FileCategories.h"
+
+#include "core/text/TextClasses.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace marklode {
+
+namespace {
+
+// Keys are views into the POIs' categories and the file's name, which outlive the splitter.
+class CategorySplitter {
+  public:
+    CategorySplitter(const std::string& fileCategoryName, std::size_t poiCount)
+        : fileName_(fileCategoryName), fileKey_(trimWhitespaceAndNewlines(fileCategoryName)),
+          poiCount_(poiCount) {}
+
+    void add(const POI& poi) {
+        std::string_view key = trimWhitespaceAndNewlines(poi.category());
+        if (key.empty())
+            key = fileKey_;
+        // Sources tend to list a category's POIs together, so most POIs skip the lookup.
+        if (!hasLast_ || key != lastKey_) {
+            auto [entry, added] =
+                indices_.try_emplace(key, static_cast<std::uint32_t>(split_.categories.size()));
+            if (added) {
+                split_.categories.push_back({std::string(key == fileKey_ ? fileName_ : key), 0});
+                // Until a second category appears, every POI so far is in the first.
+                if (split_.categories.size() == 2) {
+                    split_.categoryOfPOI.reserve(poiCount_);
+                    split_.categoryOfPOI.assign(added_, 0);
+                }
+            }
+            lastKey_ = key;
+            lastIndex_ = entry->second;
+            hasLast_ = true;
+        }
+        ++split_.categories[lastIndex_].poiCount;
+        if (split_.categories.size() > 1)
+            split_.categoryOfPOI.push_back(lastIndex_);
+        ++added_;
+    }
+
+    CategorySplit finish() && {
+        if (split_.categories.empty())
+            split_.categories.push_back({fileName_, 0});
+        return std::move(split_);
+    }
+
+  private:
+    const std::string& fileName_;
+    std::string_view fileKey_;
+    std::size_t poiCount_;
+    std::size_t added_ = 0;
+    std::unordered_map<std::string_view, std::uint32_t> indices_;
+    bool hasLast_ = false;
+    std::string_view lastKey_;
+    std::uint32_t lastIndex_ = 0;
+    CategorySplit split_;
+};
+
+CategorySplit oneCategory(const std::string& fileCategoryName, std::size_t poiCount) {
+    return CategorySplit{{{fileCategoryName, poiCount}}, {}};
+}
+
+} // namespace
+
+CategorySplit categorySplit(const std::vector<POI>& pois, const std::string& fileCategoryName,
+                            CategoryMode mode) {
+    if (mode == CategoryMode::oneForFile)
+        return oneCategory(fileCategoryName, pois.size());
+    CategorySplitter splitter(fileCategoryName, pois.size());
+    for (const POI& poi : pois)
+        splitter.add(poi);
+    return std::move(splitter).finish();
+}
+
+CategorySplit categorySplit(const std::vector<POIRow>& rows, const std::string& fileCategoryName,
+                            CategoryMode mode) {
+    if (mode == CategoryMode::oneForFile)
+        return oneCategory(fileCategoryName, rows.size());
+    CategorySplitter splitter(fileCategoryName, rows.size());
+    for (const POIRow& row : rows)
+        splitter.add(row.poi);
+    return std::move(splitter).finish();
+}
+
+std::optional<GPIIcon> categoryIcon(std::string_view categoryName,
+                                    const std::vector<CategoryIcon>& sourceIcons,
+                                    const std::optional<GPIIcon>& fileIcon) {
+    std::string_view key = trimWhitespaceAndNewlines(categoryName);
+    auto found =
+        std::find_if(sourceIcons.begin(), sourceIcons.end(), [&](const CategoryIcon& icon) {
+            return trimWhitespaceAndNewlines(icon.category) == key;
+        });
+    return found != sourceIcons.end() ? std::optional<GPIIcon>(found->icon) : fileIcon;
+}
+
+} // namespace marklode
