@@ -148,4 +148,38 @@ void writeGPX(std::ostream& out, std::int64_t waypoints) {
     out << "</gpx>\n";
 }
 
+void writeKML(std::ostream& out, std::int64_t placemarks) {
+    Random random;
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>Places</name>\n";
+    for (std::size_t style = 0; style < kinds.size(); ++style)
+        out << "<Style id=\"icon-" << style << "\"><IconStyle><Icon><href>images/icon-" << style
+            << ".png</href></Icon></IconStyle></Style>\n";
+    // Folders of a few thousand placemarks each, cycling through the kinds.
+    constexpr std::int64_t perFolder = 5000;
+    for (std::int64_t i = 0; i < placemarks; ++i) {
+        std::size_t kind = static_cast<std::size_t>(i / perFolder) % kinds.size();
+        if (i % perFolder == 0)
+            out << (i > 0 ? "</Folder>\n" : "") << "<Folder>\n  <name>" << xmlEscaped(kinds[kind])
+                << "</name>\n";
+        out << "  <Placemark>\n    <name>" << xmlEscaped(name(random, i)) << "</name>\n";
+        if (random.chance(30))
+            out << "    <description><![CDATA[" << random.pick(streets) << " "
+                << 1 + random.below(120) << "<br>" << random.pick(remarks) << "]]></description>\n";
+        else if (random.chance(40))
+            out << "    <description>" << xmlEscaped(random.pick(remarks)) << "</description>\n";
+        out << "    <styleUrl>#icon-" << kind << "</styleUrl>\n";
+        if (random.chance(20))
+            out << "    <ExtendedData>\n      <Data name=\"City\"><value>" << random.pick(places)
+                << "</value></Data>\n      <Data name=\"Phone\"><value>+41 " << random.below(100)
+                << " " << random.below(1000) << "</value></Data>\n    </ExtendedData>\n";
+        out << "    <Point>\n      <coordinates>" << coordinate(random.between(5.9, 10.5)) << ','
+            << coordinate(random.between(45.8, 47.8)) << ",0</coordinates>\n    </Point>\n"
+            << "  </Placemark>\n";
+    }
+    if (placemarks > 0)
+        out << "</Folder>\n";
+    out << "</Document>\n</kml>\n";
+}
+
 } // namespace marklode::bench

@@ -6,8 +6,9 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    if (argc != 4 || (std::string(argv[1]) != "csv" && std::string(argv[1]) != "gpx")) {
-        std::cerr << "usage: marklode-gen-data csv|gpx ROWS OUT\n";
+    const std::string kind = argc == 4 ? argv[1] : "";
+    if (kind != "csv" && kind != "gpx" && kind != "kml") {
+        std::cerr << "usage: marklode-gen-data csv|gpx|kml ROWS OUT\n";
         return 2;
     }
     char* end = nullptr;
@@ -21,10 +22,12 @@ int main(int argc, char** argv) {
         std::cerr << "marklode-gen-data: cannot write " << argv[3] << "\n";
         return 1;
     }
-    if (std::string(argv[1]) == "csv")
+    if (kind == "csv")
         marklode::bench::writeCSV(out, rows);
-    else
+    else if (kind == "gpx")
         marklode::bench::writeGPX(out, rows);
+    else
+        marklode::bench::writeKML(out, rows);
     out.close();
     if (!out) {
         std::cerr << "marklode-gen-data: write failed for " << argv[3] << "\n";

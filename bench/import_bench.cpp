@@ -1,17 +1,22 @@
 #include "bench/GenData.h"
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
+#include "core/import/KMLImporter.h"
+#include "core/import/KMZImporter.h"
 #include "core/io/ReadFile.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <zip.h>
 
-// Input files come from MARKLODE_BENCH_CSV / MARKLODE_BENCH_GPX, or are generated in memory
-// with MARKLODE_BENCH_ROWS rows (default one million).
+// Input files come from MARKLODE_BENCH_CSV / MARKLODE_BENCH_GPX / MARKLODE_BENCH_KML, or are
+// generated in memory with MARKLODE_BENCH_ROWS rows (default one million). The KMZ is the KML
+// deflated into an archive in memory. POIs per second (items) compare the formats fairly.
 
 namespace {
 
@@ -38,30 +43,71 @@ const std::string& gpxInput() {
     return bytes;
 }
 
-void csvImport(benchmark::State& state) {
-    const std::string& bytes = csvInput();
-    marklode::CSVImporter importer(marklode::SpeedUnit::kilometersPerHour);
+const std::string& kmlInput() {
+    static const std::string bytes = input("MARKLODE_BENCH_KML", marklode::bench::writeKML);
+    return bytes;
+}
+
+std::string zipped(const std::string& name, const std::string& bytes) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_source_keep(buffer);
+    zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
+    zip_file_add(archive, name.c_str(), zip_source_buffer(archive, bytes.data(), bytes.size(), 0),
+                 0);
+    zip_close(archive);
+    std::string out;
+    zip_source_open(buffer);
+    zip_source_seek(buffer, 0, SEEK_END);
+    out.resize(static_cast<std::size_t>(zip_source_tell(buffer)));
+    zip_source_seek(buffer, 0, SEEK_SET);
+    zip_source_read(buffer, out.data(), out.size());
+    zip_source_close(buffer);
+    zip_source_free(buffer);
+    return out;
+}
+
+const std::string& kmzInput() {
+    static const std::string bytes = zipped("doc.kml", kmlInput());
+    return bytes;
+}
+
+template <typename Importer>
+void measure(benchmark::State& state, const Importer& importer, const std::string& bytes) {
+    std::size_t pois = 0;
     for (auto _ : state) {
         marklode::ImportResult result = importer.importData(bytes);
+        pois = result.pois.size();
         benchmark::DoNotOptimize(result);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(pois));
     state.counters["input_MB"] = static_cast<double>(bytes.size()) / 1e6;
+}
+
+void kmlImport(benchmark::State& state) {
+    measure(state, marklode::KMLImporter(), kmlInput());
+}
+
+void kmzImport(benchmark::State& state) {
+    measure(state, marklode::KMZImporter(), kmzInput());
+}
+
+void csvImport(benchmark::State& state) {
+    const std::string& bytes = csvInput();
+    measure(state, marklode::CSVImporter(marklode::SpeedUnit::kilometersPerHour), bytes);
 }
 
 void gpxImport(benchmark::State& state) {
     const std::string& bytes = gpxInput();
-    marklode::GPXImporter importer;
-    for (auto _ : state) {
-        marklode::ImportResult result = importer.importData(bytes);
-        benchmark::DoNotOptimize(result);
-    }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
-    state.counters["input_MB"] = static_cast<double>(bytes.size()) / 1e6;
+    measure(state, marklode::GPXImporter(), bytes);
 }
 
 } // namespace
 
 BENCHMARK(csvImport)->Unit(benchmark::kMillisecond);
 BENCHMARK(gpxImport)->Unit(benchmark::kMillisecond);
+BENCHMARK(kmlImport)->Unit(benchmark::kMillisecond);
+BENCHMARK(kmzImport)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -25,11 +25,10 @@ std::optional<InputKind> formatOption(const Arguments& args) {
     auto value = args.value("format");
     if (!value)
         return std::nullopt;
-    if (*value == "csv")
-        return InputKind::csv;
-    if (*value == "gpx")
-        return InputKind::gpx;
-    throw UsageError("--format must be csv or gpx");
+    for (const InputKindRow& row : inputKinds)
+        if (*value == row.extension.substr(1))
+            return row.kind;
+    throw UsageError("--format must be csv, gpx, kml or kmz");
 }
 
 std::optional<CategoryMode> categoryModeOption(const Arguments& args) {

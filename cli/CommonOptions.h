@@ -13,8 +13,8 @@ namespace marklode::cli {
 // --speed-unit kmh|mph, defaulting by the locale rule.
 SpeedUnit speedUnitOption(const Arguments& args);
 
-// --format csv|gpx, for inputs whose names don't tell (standard input, a pipe); nothing when not
-// given.
+// --format csv|gpx|kml|kmz, for inputs whose names don't tell (standard input, a pipe); nothing
+// when not given.
 std::optional<InputKind> formatOption(const Arguments& args);
 
 // --categories one|from-file; nothing when not given.
@@ -23,10 +23,11 @@ std::optional<CategoryMode> categoryModeOption(const Arguments& args);
 // The given mode, else the input kind's default.
 CategoryMode categoryMode(InputKind kind, std::optional<CategoryMode> mode);
 
-// The given format, else by the lower-cased extension: ".gpx" is GPX, every other file CSV.
+// The given format, else by the lower-cased extension (".gpx", ".kml", ".kmz"); any other file
+// is CSV.
 InputKind inputKind(const std::string& path, std::optional<InputKind> format);
 
-// Imports a CSV or GPX input read by readCommandLineInput. Throws what the importers throw.
+// Imports an input read by readCommandLineInput. Throws what the importers throw.
 // Announces large files on a terminal's standard error, since they take a moment.
 ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit speedUnit, Streams& io);
 

@@ -88,7 +88,9 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
 class ConvertCommand final : public Command {
   public:
     std::string_view name() const override { return "convert"; }
-    std::string_view summary() const override { return "write .gpi files from CSV and GPX files"; }
+    std::string_view summary() const override {
+        return "write .gpi files from CSV, GPX, KML and KMZ files";
+    }
     std::string_view help() const override {
         return "Usage: marklode-cli convert INPUT -o OUT.gpi [options]\n"
                "       marklode-cli convert INPUT... -d DIR [--force] [options]\n"
@@ -101,8 +103,8 @@ class ConvertCommand final : public Command {
                "--combined: one file with each input's categories that have POIs, in order.\n"
                "An INPUT of - is standard input; a pipe, such as <(command), is read to its end.\n"
                "\n"
-               "  --format csv|gpx             kind of every input (default: GPX for .gpx, else "
-               "CSV)\n"
+               "  --format csv|gpx|kml|kmz     kind of every input (default: by its extension, "
+               "else CSV)\n"
                "  --category NAME              category name (single input only)\n"
                "  --categories one|from-file   one category for the file, or one per category\n"
                "                               the file gives its POIs (default: one for CSV\n"
@@ -116,8 +118,8 @@ class ConvertCommand final : public Command {
                "                               else the built-in icon)\n"
                "  --speed-unit kmh|mph         unit of \"@\" speeds in CSV names (default by "
                "locale)\n"
-               "  --proximity off|file|fixed   proximity alerts (default: file for GPX, off for "
-               "CSV)\n"
+               "  --proximity off|file|fixed   proximity alerts (default: file for GPX, else "
+               "off)\n"
                "  --distance N                 distance for --proximity fixed (default 300)\n"
                "  --distance-unit m|ft         unit of --distance (default by locale)\n"
                "  --timestamp UNIX_SECONDS     creation time in the file (default:\n"

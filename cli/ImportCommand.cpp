@@ -49,24 +49,26 @@ class ImportCommand final : public Command {
   public:
     std::string_view name() const override { return "import"; }
     std::string_view summary() const override {
-        return "read one CSV or GPX file and show its POIs";
+        return "read one CSV, GPX, KML or KMZ file and show its POIs";
     }
     std::string_view help() const override {
-        return "Usage: marklode-cli import FILE [--format csv|gpx] [--speed-unit kmh|mph]\n"
+        return "Usage: marklode-cli import FILE [--format csv|gpx|kml|kmz] [--speed-unit "
+               "kmh|mph]\n"
                "                          [--categories one|from-file] [--json]\n"
                "\n"
-               "Reads FILE with the GPX importer when its extension is .gpx, else as CSV.\n"
+               "Reads FILE by its extension: .gpx as GPX, .kml as KML, .kmz as KMZ, else as CSV.\n"
                "FILE - is standard input; a pipe, such as <(command), is read to its end.\n"
                "Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE.\n"
                "\n"
-               "  --format csv|gpx      read FILE as this kind, whatever its name\n"
-               "  --speed-unit kmh|mph  unit of \"@\" speeds in CSV names (default by locale)\n"
+               "  --format csv|gpx|kml|kmz  read FILE as this kind, whatever its name\n"
+               "  --speed-unit kmh|mph      unit of \"@\" speeds in CSV names (default by locale)\n"
                "  --categories one|from-file\n"
-               "                        one category for the file, or one per category the file\n"
-               "                        gives its POIs (default: one for CSV and GPX); the JSON\n"
-               "                        shows a POI's \"category\" only with from-file\n"
-               "  --json                print {\"pois\":[...],\"issues\":[...]} on standard "
-               "output\n";
+               "                            one category for the file, or one per category the\n"
+               "                            file gives its POIs (default: one for CSV and GPX,\n"
+               "                            from-file for KML and KMZ); the JSON shows a POI's\n"
+               "                            \"category\" only with from-file\n"
+               "  --json                    print {\"pois\":[...],\"issues\":[...]} on "
+               "standard output\n";
     }
     std::span<const OptionSpec> options() const override { return importOptions; }
 

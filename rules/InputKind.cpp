@@ -2,6 +2,8 @@
 
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
+#include "core/import/KMLImporter.h"
+#include "core/import/KMZImporter.h"
 #include "core/text/TextClasses.h"
 
 #include <cstddef>
@@ -22,6 +24,8 @@ const InputKindRow* rowOf(const std::filesystem::path& path) {
 // The table is in the enum's order, so a kind's row is found by its value.
 static_assert(inputKinds[static_cast<std::size_t>(InputKind::csv)].kind == InputKind::csv);
 static_assert(inputKinds[static_cast<std::size_t>(InputKind::gpx)].kind == InputKind::gpx);
+static_assert(inputKinds[static_cast<std::size_t>(InputKind::kml)].kind == InputKind::kml);
+static_assert(inputKinds[static_cast<std::size_t>(InputKind::kmz)].kind == InputKind::kmz);
 
 } // namespace
 
@@ -43,8 +47,16 @@ CategoryMode defaultCategoryMode(InputKind kind) {
 }
 
 ImportResult importData(std::string_view bytes, InputKind kind, SpeedUnit speedUnit) {
-    if (kind == InputKind::gpx)
+    switch (kind) {
+    case InputKind::gpx:
         return GPXImporter().importData(bytes);
+    case InputKind::kml:
+        return KMLImporter().importData(bytes);
+    case InputKind::kmz:
+        return KMZImporter().importData(bytes);
+    case InputKind::csv:
+        break;
+    }
     return CSVImporter(speedUnit).importData(bytes);
 }
 

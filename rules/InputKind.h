@@ -9,7 +9,7 @@
 
 namespace marklode {
 
-enum class InputKind { csv, gpx };
+enum class InputKind { csv, gpx, kml, kmz };
 
 struct InputKindRow {
     InputKind kind;
@@ -18,11 +18,13 @@ struct InputKindRow {
     CategoryMode defaultCategoryMode;
 };
 
-// CSV files carry no distances, so their alerts start off. CSV and GPX files were always one
-// category each, and stay so unless the user asks.
+// CSV and KML files carry no distances, so their alerts start off. CSV and GPX files were
+// always one category each, and stay so unless the user asks; KML folders are categories.
 inline constexpr InputKindRow inputKinds[] = {
     {InputKind::csv, ".csv", ProximityMode::off, CategoryMode::oneForFile},
     {InputKind::gpx, ".gpx", ProximityMode::fromFile, CategoryMode::oneForFile},
+    {InputKind::kml, ".kml", ProximityMode::off, CategoryMode::fromFile},
+    {InputKind::kmz, ".kmz", ProximityMode::off, CategoryMode::fromFile},
 };
 
 // By the lower-cased extension; a file of any other name is read as CSV.

@@ -21,9 +21,32 @@ namespace marklode {
 namespace {
 
 std::string importMessage(const ImportError& error) {
-    if (const auto* xml = std::get_if<ImportError::InvalidXML>(&error.kind))
-        return "This GPX file is damaged or not valid XML (problem near line " +
-               std::to_string(xml->line) + ").";
+    using Document = ImportError::Document;
+    if (const auto* xml = std::get_if<ImportError::InvalidXML>(&error.kind)) {
+        std::string where = " (problem near line " + std::to_string(xml->line) + ").";
+        switch (xml->document) {
+        case Document::gpx:
+            return "This GPX file is damaged or not valid XML" + where;
+        case Document::kml:
+            return "This KML file is damaged or not valid XML" + where;
+        case Document::kmlInKMZ:
+            return "The KML document inside this KMZ file is damaged or not valid XML" + where;
+        }
+    }
+    if (const auto* kmz = std::get_if<ImportError::InvalidKMZ>(&error.kind)) {
+        using Problem = ImportError::InvalidKMZ::Problem;
+        switch (kmz->problem) {
+        case Problem::damaged:
+            return "This KMZ file is damaged or not a zip archive. Save or export it again and "
+                   "try again.";
+        case Problem::noDocument:
+            return "This KMZ file holds no KML document, so it has no places to import.";
+        case Problem::documentTooLarge:
+            return "The KML document inside this KMZ file unpacks to more than " +
+                   formattedByteCount(static_cast<std::int64_t>(kmz->limitBytes)) +
+                   ", more than Marklode reads. Split it into smaller files.";
+        }
+    }
     return "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again.";
 }
 

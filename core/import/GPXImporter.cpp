@@ -1,30 +1,16 @@
 #include "core/import/GPXImporter.h"
 
 #include "core/import/ImportError.h"
-#include "core/import/XMLChunks.h"
 #include "core/io/ReadFile.h"
 #include "core/text/NumberSyntax.h"
 #include "core/text/TextClasses.h"
-#include "core/text/TextDecoding.h"
 
-#define XML_DTD // declares the amplification limits
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <exception>
-#include <expat.h>
 
 namespace marklode {
 
 namespace {
-
-// Namespace URIs can't contain U+0001, so the local name is whatever follows the last one.
-constexpr char namespaceSeparator = '\x01';
-
-std::string_view localName(const XML_Char* name) {
-    const char* separator = std::strrchr(name, namespaceSeparator);
-    return separator ? separator + 1 : name;
-}
 
 using Key = GPXImporter::Delegate::Key;
 
@@ -73,97 +59,6 @@ void keepFirst(std::string& part, std::string_view value) {
         part = value;
 }
 
-bool isBlankBytes(std::string_view bytes) {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
-}
-
-bool equalsIgnoringASCIICase(const char* text, std::string_view lower) {
-    return equalsIgnoringASCIICase(std::string_view(text), lower);
-}
-
-int XMLCALL unknownEncoding(void*, const XML_Char* name, XML_Encoding* info) {
-    if (!equalsIgnoringASCIICase(name, "windows-1252") && !equalsIgnoringASCIICase(name, "cp1252"))
-        return XML_STATUS_ERROR;
-    for (int byte = 0; byte < 256; ++byte) {
-        char32_t scalar = windows1252Scalar(static_cast<unsigned char>(byte));
-        info->map[byte] = scalar == 0 && byte != 0 ? -1 : static_cast<int>(scalar);
-    }
-    info->data = nullptr;
-    info->convert = nullptr;
-    info->release = nullptr;
-    return XML_STATUS_OK;
-}
-
-struct ParseContext {
-    XML_Parser parser = nullptr;
-    GPXImporter::Delegate delegate;
-    std::int64_t depth = 0;
-    std::int64_t entityDeclarations = 0;
-    std::optional<std::pair<std::int64_t, const char*>> refused;
-    std::exception_ptr failure;
-
-    std::int64_t line() const {
-#ifdef MARKLODE_HAVE_XML_LINE_NUMBER_64 // newer expat deprecates the XML_Size form
-        return static_cast<std::int64_t>(XML_GetCurrentLineNumber64(parser));
-#else
-        return static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser));
-#endif
-    }
-
-    void refuse(const char* message) {
-        refused.emplace(line(), message);
-        XML_StopParser(parser, XML_FALSE);
-    }
-
-    // Exceptions must not unwind through the parser's C frames.
-    template <typename Body> void guarded(Body body) {
-        try {
-            body();
-        } catch (...) {
-            failure = std::current_exception();
-            XML_StopParser(parser, XML_FALSE);
-        }
-    }
-};
-
-void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** attributes) {
-    auto& context = *static_cast<ParseContext*>(data);
-    context.guarded([&] {
-        if (++context.depth > GPXImporter::maximumDepth) {
-            context.refuse("elements nested too deeply");
-            return;
-        }
-        std::string_view local = localName(name);
-        std::optional<std::string_view> lat, lon;
-        if (local == "wpt" && !context.delegate.current) {
-            for (const XML_Char** attribute = attributes; *attribute; attribute += 2) {
-                std::string_view attributeName = localName(attribute[0]);
-                if (!lat && attributeName == "lat")
-                    lat = attribute[1];
-                else if (!lon && attributeName == "lon")
-                    lon = attribute[1];
-            }
-        }
-        context.delegate.startElement(local, lat, lon, context.line());
-    });
-}
-
-void XMLCALL onEnd(void* data, const XML_Char* name) {
-    auto& context = *static_cast<ParseContext*>(data);
-    context.guarded([&] {
-        --context.depth;
-        context.delegate.endElement(localName(name));
-    });
-}
-
-void XMLCALL onCharacters(void* data, const XML_Char* text, int length) {
-    auto& context = *static_cast<ParseContext*>(data);
-    context.guarded([&] {
-        context.delegate.characters(std::string_view(text, static_cast<std::size_t>(length)));
-    });
-}
-
 bool coordinate(const std::optional<std::string>& text, double limit, double& value) {
     std::optional<double> parsed = text ? parseNumber(*text) : std::nullopt;
     if (!parsed || !(std::fabs(*parsed) <= limit))
@@ -172,33 +67,22 @@ bool coordinate(const std::optional<std::string>& text, double limit, double& va
     return true;
 }
 
-// The parser expands entity references recursively, so a long chain of entities each
-// referring to the previous one exhausts the stack. The chain can't be longer than the number
-// of declarations, and GPX files have no use for many.
-void XMLCALL onEntityDeclaration(void* data, const XML_Char*, int, const XML_Char*, int,
-                                 const XML_Char*, const XML_Char*, const XML_Char*,
-                                 const XML_Char*) {
-    auto& context = *static_cast<ParseContext*>(data);
-    if (++context.entityDeclarations > GPXImporter::maximumEntityDeclarations)
-        context.refuse("too many entity declarations");
-}
-
-struct ParserHandle {
-    XML_Parser parser;
-    ~ParserHandle() { XML_ParserFree(parser); }
-};
-
 } // namespace
 
-void GPXImporter::Delegate::startElement(std::string_view localName,
-                                         std::optional<std::string_view> latValue,
-                                         std::optional<std::string_view> lonValue,
+void GPXImporter::Delegate::startElement(std::string_view localName, const char* const* attributes,
                                          std::int64_t line) {
     if (localName == "wpt" && !current) {
         current.emplace();
         currentLine = line;
-        lat = latValue ? std::optional<std::string>(*latValue) : std::nullopt;
-        lon = lonValue ? std::optional<std::string>(*lonValue) : std::nullopt;
+        lat.reset();
+        lon.reset();
+        for (const char* const* attribute = attributes; *attribute; attribute += 2) {
+            std::string_view attributeName = XMLEventParser::localName(attribute[0]);
+            if (!lat && attributeName == "lat")
+                lat.emplace(attribute[1]);
+            else if (!lon && attributeName == "lon")
+                lon.emplace(attribute[1]);
+        }
         path.clear();
         streetLines = 0;
         return;
@@ -339,34 +223,11 @@ ImportResult GPXImporter::importFile(const std::filesystem::path& path) const {
 }
 
 ImportResult GPXImporter::importData(std::string_view bytes) const {
-    if (isBlankBytes(bytes))
+    if (XMLEventParser::isBlank(bytes))
         return {};
-
-    ParseContext context;
-    ParserHandle handle{XML_ParserCreateNS(nullptr, namespaceSeparator)};
-    if (!handle.parser)
-        throw std::bad_alloc();
-    context.parser = handle.parser;
-    XML_SetUserData(handle.parser, &context);
-    XML_SetElementHandler(handle.parser, onStart, onEnd);
-    XML_SetCharacterDataHandler(handle.parser, onCharacters);
-    XML_SetEntityDeclHandler(handle.parser, onEntityDeclaration);
-    XML_SetUnknownEncodingHandler(handle.parser, unknownEncoding, nullptr);
-    // Entity expansion may not grow a document beyond 100 times its size once past 8 MiB.
-    XML_SetBillionLaughsAttackProtectionMaximumAmplification(handle.parser, 100.0f);
-    XML_SetBillionLaughsAttackProtectionActivationThreshold(handle.parser, 8u << 20);
-
-    bool parsed = parseInChunks(handle.parser, bytes);
-    if (context.failure)
-        std::rethrow_exception(context.failure);
-    if (context.refused)
-        throw ImportError::invalidXML(context.refused->first, context.refused->second);
-    if (!parsed) {
-        const XML_LChar* description = XML_ErrorString(XML_GetErrorCode(handle.parser));
-        throw ImportError::invalidXML(context.line(),
-                                      description ? description : "Unknown XML error");
-    }
-    return std::move(context.delegate.result);
+    Delegate delegate;
+    XMLEventParser(delegate, ImportError::Document::gpx).parseAll(bytes);
+    return std::move(delegate.result);
 }
 
 } // namespace marklode

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/import/ImportIssue.h"
+#include "core/import/XMLEventParser.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -17,13 +18,12 @@ class GPXImporter {
     ImportResult importFile(const std::filesystem::path& path) const;
     ImportResult importData(std::string_view bytes) const;
 
-    // Deeper element nesting is refused as invalid XML rather than followed.
-    static constexpr std::int64_t maximumDepth = 10'000;
-    // Entity declarations beyond this are refused too: expansion recurses once per nested entity.
-    static constexpr std::int64_t maximumEntityDeclarations = 1'000;
+    static constexpr std::int64_t maximumDepth = XMLEventParser::maximumDepth;
+    static constexpr std::int64_t maximumEntityDeclarations =
+        XMLEventParser::maximumEntityDeclarations;
 
     // The event handler of one parse.
-    class Delegate {
+    class Delegate final : public XMLEventHandler {
       public:
         // The values of the open waypoint that are ever read, keyed by lower-cased element name.
         struct Values {
@@ -57,10 +57,10 @@ class GPXImporter {
             category,
         };
 
-        void startElement(std::string_view localName, std::optional<std::string_view> latValue,
-                          std::optional<std::string_view> lonValue, std::int64_t line);
-        void endElement(std::string_view localName);
-        void characters(std::string_view data);
+        void startElement(std::string_view localName, const char* const* attributes,
+                          std::int64_t line) override;
+        void endElement(std::string_view localName) override;
+        void characters(std::string_view data) override;
 
         ImportResult result;
         std::optional<Values> current;

@@ -9,20 +9,37 @@ namespace marklode {
 // Thrown by value when a whole file cannot be imported. Carries values only; the wording
 // belongs to userMessage.
 struct ImportError {
+    // The kind of XML document that was broken: a file of its own, or the one inside a KMZ.
+    enum class Document { gpx, kml, kmlInKMZ };
+
     struct InvalidXML {
         std::int64_t line = 0;
         std::string message;
+        Document document = Document::gpx;
         bool operator==(const InvalidXML&) const = default;
     };
     struct UnreadableText {
         bool operator==(const UnreadableText&) const = default;
     };
-    using Kind = std::variant<InvalidXML, UnreadableText>;
+    // A KMZ whose document can't be had.
+    struct InvalidKMZ {
+        enum class Problem {
+            damaged,          // not a zip archive, or an entry that can't be inflated
+            noDocument,       // no .kml where one is looked for
+            documentTooLarge, // the document inflates to more than `limitBytes`
+        };
+        Problem problem = Problem::damaged;
+        std::uint64_t limitBytes = 0;
+        bool operator==(const InvalidKMZ&) const = default;
+    };
+    using Kind = std::variant<InvalidXML, UnreadableText, InvalidKMZ>;
 
     Kind kind;
 
-    static ImportError invalidXML(std::int64_t line, std::string message);
+    static ImportError invalidXML(std::int64_t line, std::string message,
+                                  Document document = Document::gpx);
     static ImportError unreadableText();
+    static ImportError invalidKMZ(InvalidKMZ::Problem problem, std::uint64_t limitBytes = 0);
     bool operator==(const ImportError&) const = default;
 };
 

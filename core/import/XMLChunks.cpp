@@ -7,7 +7,7 @@
 
 namespace marklode {
 
-bool parseInChunks(XML_ParserStruct* parser, std::string_view text) {
+bool parseInChunks(XML_ParserStruct* parser, std::string_view text, bool isFinal) {
     constexpr std::size_t chunkSize = 1 << 20;
     std::size_t offset = 0;
     do {
@@ -20,7 +20,8 @@ bool parseInChunks(XML_ParserStruct* parser, std::string_view text) {
         }
         offset += length;
         if (XML_ParseBuffer(parser, static_cast<int>(length),
-                            offset == text.size() ? XML_TRUE : XML_FALSE) != XML_STATUS_OK)
+                            isFinal && offset == text.size() ? XML_TRUE : XML_FALSE) !=
+            XML_STATUS_OK)
             return false;
     } while (offset < text.size());
     return true;

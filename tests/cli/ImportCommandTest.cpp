@@ -38,6 +38,23 @@ TEST(ImportCommandTest, JsonListsPOIsWithPresentKeysOnlyAndIssuesWithLines) {
     EXPECT_EQ(run.err, csv.string() + ": Line 4: Missing name.\n");
 }
 
+TEST(ImportCommandTest, FormatNamesAnyInputKind) {
+    TempDir dir;
+    auto kml = dir.write("places.txt", "<kml><Folder><name>Fuel</name><Placemark><name>A</name>"
+                                       "<address>Main St 1</address><Point><coordinates>2,1"
+                                       "</coordinates></Point></Placemark></Folder></kml>");
+    auto run = runCli({"import", kml.string(), "--format", "kml", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(parseJson(run.out)["pois"], json::array({{{"latitude", 1},
+                                                        {"longitude", 2},
+                                                        {"name", "A"},
+                                                        {"category", "Fuel"},
+                                                        {"address", {{"street", "Main St 1"}}}}}));
+    auto wrong = runCli({"import", kml.string(), "--format", "xml"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_NE(wrong.err.find("--format must be csv, gpx, kml or kmz"), std::string::npos);
+}
+
 TEST(ImportCommandTest, NumbersReadBackToTheSameDouble) {
     TempDir dir;
     auto csv = dir.write("p.csv", "0.1,0.30000000000000004,A\n-179.99999999999997,1e-7,B\n");
@@ -69,6 +86,7 @@ TEST(ImportCommandTest, FailuresPrintTheUserMessageAndExitOne) {
     TempDir dir;
     auto broken = dir.write("broken.gpx", "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n</gpx>\n");
     auto cp = dir.write("bad.csv", std::string("1,2,A\x81\n"));
+    auto kmz = dir.write("places.kmz", "<kml></kml>");
     struct Case {
         std::string path;
         std::string message;
@@ -78,6 +96,8 @@ TEST(ImportCommandTest, FailuresPrintTheUserMessageAndExitOne) {
         {cp.string(),
          "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again."},
         {dir.path().string(), "Something went wrong: Is a directory."},
+        {kmz.string(),
+         "This KMZ file is damaged or not a zip archive. Save or export it again and try again."},
     };
     for (const Case& c : cases) {
         auto human = runCli({"import", c.path});

@@ -1,6 +1,9 @@
 #include "rules/InputKind.h"
 
+#include "core/import/ImportError.h"
+
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace marklode;
 
@@ -13,6 +16,8 @@ TEST(InputKindTest, NameDecidesKindAndWhetherItIsAnInput) {
         {"route.gpx", InputKind::gpx, true},
         {"dir/Route.GpX", InputKind::gpx, true},
         {"stops.CSV", InputKind::csv, true},
+        {"places.KML", InputKind::kml, true},
+        {"places.kmz", InputKind::kmz, true},
         {"notes.txt", InputKind::csv, false},     // read as CSV when named alone
         {"route.gpx.bak", InputKind::csv, false}, // only the last extension counts
         {".gpx", InputKind::csv, false},          // a hidden file's name, not an extension
@@ -23,4 +28,14 @@ TEST(InputKindTest, NameDecidesKindAndWhetherItIsAnInput) {
         EXPECT_EQ(inputKindOf(c.path), c.kind) << c.path;
         EXPECT_EQ(hasInputExtension(c.path), c.isInput) << c.path;
     }
+}
+
+TEST(InputKindTest, EachKindHasItsImporter) {
+    const std::string document =
+        "<kml><Placemark><name>A</name><Point><coordinates>2,1</coordinates></Point>"
+        "</Placemark></kml>";
+    EXPECT_EQ(importData(document, InputKind::kml, SpeedUnit::kilometersPerHour).pois.size(), 1u);
+    EXPECT_THROW(importData(document, InputKind::kmz, SpeedUnit::kilometersPerHour), ImportError);
+    EXPECT_EQ(defaultCategoryMode(InputKind::kmz), CategoryMode::fromFile);
+    EXPECT_EQ(defaultProximityMode(InputKind::kml), ProximityMode::off);
 }

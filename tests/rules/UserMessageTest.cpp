@@ -34,6 +34,21 @@ TEST(UserMessageTest, WordsEveryKnownError) {
          "This GPX file is damaged or not valid XML (problem near line 12)."},
         {std::make_exception_ptr(ImportError::invalidXML(0, "")),
          "This GPX file is damaged or not valid XML (problem near line 0)."},
+        {std::make_exception_ptr(ImportError::invalidXML(3, "x", ImportError::Document::kml)),
+         "This KML file is damaged or not valid XML (problem near line 3)."},
+        {std::make_exception_ptr(ImportError::invalidXML(4, "x", ImportError::Document::kmlInKMZ)),
+         "The KML document inside this KMZ file is damaged or not valid XML (problem near line "
+         "4)."},
+        {std::make_exception_ptr(
+             ImportError::invalidKMZ(ImportError::InvalidKMZ::Problem::damaged)),
+         "This KMZ file is damaged or not a zip archive. Save or export it again and try again."},
+        {std::make_exception_ptr(
+             ImportError::invalidKMZ(ImportError::InvalidKMZ::Problem::noDocument)),
+         "This KMZ file holds no KML document, so it has no places to import."},
+        {std::make_exception_ptr(ImportError::invalidKMZ(
+             ImportError::InvalidKMZ::Problem::documentTooLarge, std::uint64_t{1} << 30)),
+         "The KML document inside this KMZ file unpacks to more than 1.07 GB, more than "
+         "Marklode reads. Split it into smaller files."},
         {std::make_exception_ptr(ImportError::unreadableText()),
          "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again."},
         {std::make_exception_ptr(fileError(Op::read, EACCES)),

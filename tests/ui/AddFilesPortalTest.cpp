@@ -43,11 +43,12 @@ TEST_F(AddFilesPortalTest, AddsTheChosenFilesOrTheirFoldersAndFallsBackToQtsDial
     const std::string folder = "file://" + dir.path().string();
     const auto expectedOptions = QJsonDocument::fromJson(R"json({
         "parent_window": "",
-        "title": "Choose .csv or .gpx files, or a folder that contains them.",
+        "title": "Choose .csv, .gpx, .kml or .kmz files, or a folder that contains them.",
         "options": {
             "accept_label": "Add", "multiple": true, "modal": true,
-            "filters": [["CSV or GPX files (*.csv *.CSV *.gpx *.GPX)",
-                         [[0, "*.csv"], [0, "*.CSV"], [0, "*.gpx"], [0, "*.GPX"]]],
+            "filters": [["CSV, GPX, KML or KMZ files (*.csv *.CSV *.gpx *.GPX *.kml *.KML *.kmz *.KMZ)",
+                         [[0, "*.csv"], [0, "*.CSV"], [0, "*.gpx"], [0, "*.GPX"],
+                          [0, "*.kml"], [0, "*.KML"], [0, "*.kmz"], [0, "*.KMZ"]]],
                         ["All files (*)", [[0, "*"]]]],
             "choices": [["checkbox", "Add the folders instead of the files chosen in them", [],
                          "false"]]}})json");

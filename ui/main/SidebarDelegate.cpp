@@ -139,9 +139,9 @@ void SidebarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         QIcon icon;
         if (kind == Kind::file)
             icon = symbolicIcon(index.data(SidebarModel::fileKindRole).toInt() ==
-                                        static_cast<int>(InputKind::gpx)
-                                    ? "gpx-track"
-                                    : "x-office-spreadsheet");
+                                        static_cast<int>(InputKind::csv)
+                                    ? "x-office-spreadsheet"
+                                    : "gpx-track");
         else
             icon = symbolicIcon(
                 index.data(SidebarModel::hasDeviceXMLRole).toBool() ? "car" : "media-flash");
