@@ -6,8 +6,9 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    if (argc != 4 || (std::string(argv[1]) != "csv" && std::string(argv[1]) != "gpx")) {
-        std::cerr << "usage: marklode-gen-data csv|gpx ROWS OUT\n";
+    if (argc != 4 || (std::string(argv[1]) != "csv" && std::string(argv[1]) != "gpx" &&
+                      std::string(argv[1]) != "geojson")) {
+        std::cerr << "usage: marklode-gen-data csv|gpx|geojson ROWS OUT\n";
         return 2;
     }
     char* end = nullptr;
@@ -23,8 +24,10 @@ int main(int argc, char** argv) {
     }
     if (std::string(argv[1]) == "csv")
         marklode::bench::writeCSV(out, rows);
-    else
+    else if (std::string(argv[1]) == "gpx")
         marklode::bench::writeGPX(out, rows);
+    else
+        marklode::bench::writeGeoJSON(out, rows);
     out.close();
     if (!out) {
         std::cerr << "marklode-gen-data: write failed for " << argv[3] << "\n";

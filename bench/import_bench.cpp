@@ -1,6 +1,7 @@
 #include "bench/GenData.h"
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
+#include "core/import/GeoJSONImporter.h"
 #include "core/io/ReadFile.h"
 
 #include <benchmark/benchmark.h>
@@ -10,8 +11,8 @@
 #include <sstream>
 #include <string>
 
-// Input files come from MARKLODE_BENCH_CSV / MARKLODE_BENCH_GPX, or are generated in memory
-// with MARKLODE_BENCH_ROWS rows (default one million).
+// Input files come from MARKLODE_BENCH_CSV / MARKLODE_BENCH_GPX / MARKLODE_BENCH_GEOJSON, or are
+// generated in memory with MARKLODE_BENCH_ROWS rows (default one million).
 
 namespace {
 
@@ -38,15 +39,49 @@ const std::string& gpxInput() {
     return bytes;
 }
 
+const std::string& geojsonInput() {
+    static const std::string bytes = input("MARKLODE_BENCH_GEOJSON", marklode::bench::writeGeoJSON);
+    return bytes;
+}
+
+// POIs a second, besides bytes: a GeoJSON file spends more bytes on each POI than a CSV.
+void countPOIs(benchmark::State& state, std::size_t pois, std::size_t bytes) {
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
+    state.counters["input_MB"] = static_cast<double>(bytes) / 1e6;
+    state.counters["pois_per_second"] = benchmark::Counter(
+        static_cast<double>(pois) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate);
+}
+
 void csvImport(benchmark::State& state) {
     const std::string& bytes = csvInput();
     marklode::CSVImporter importer(marklode::SpeedUnit::kilometersPerHour);
+    std::size_t pois = 0;
     for (auto _ : state) {
         marklode::ImportResult result = importer.importData(bytes);
+        pois = result.pois.size();
         benchmark::DoNotOptimize(result);
     }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
-    state.counters["input_MB"] = static_cast<double>(bytes.size()) / 1e6;
+    countPOIs(state, pois, bytes.size());
+}
+
+// From bytes the importer may parse where they are, as the CLI and the window hand them over;
+// making that copy is left out of the time.
+void geojsonImport(benchmark::State& state) {
+    const std::string& bytes = geojsonInput();
+    marklode::GeoJSONImporter importer;
+    std::size_t pois = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::string owned;
+        owned.reserve(bytes.size() + 64);
+        owned.assign(bytes);
+        state.ResumeTiming();
+        marklode::ImportResult result = importer.importOwnedData(std::move(owned));
+        pois = result.pois.size();
+        benchmark::DoNotOptimize(result);
+    }
+    countPOIs(state, pois, bytes.size());
 }
 
 void gpxImport(benchmark::State& state) {
@@ -64,4 +99,5 @@ void gpxImport(benchmark::State& state) {
 
 BENCHMARK(csvImport)->Unit(benchmark::kMillisecond);
 BENCHMARK(gpxImport)->Unit(benchmark::kMillisecond);
+BENCHMARK(geojsonImport)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -29,7 +29,9 @@ std::optional<InputKind> formatOption(const Arguments& args) {
         return InputKind::csv;
     if (*value == "gpx")
         return InputKind::gpx;
-    throw UsageError("--format must be csv or gpx");
+    if (*value == "geojson")
+        return InputKind::geojson;
+    throw UsageError("--format must be csv, gpx or geojson");
 }
 
 InputKind inputKind(const std::string& path, std::optional<InputKind> format) {
@@ -46,7 +48,7 @@ ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit spee
     if (io.errIsTerminal && path != standardInputName &&
         std::filesystem::file_size(path, ignored) >= largeFile && !ignored)
         io.err << "Reading " << printable(path) << "…\n";
-    return importData(readCommandLineInput(path), kind, speedUnit);
+    return importBytes(readCommandLineInput(path), kind, speedUnit);
 }
 
 void printIssues(Streams& io, const std::string& path, const ImportResult& result) {

@@ -13,18 +13,20 @@ namespace marklode::cli {
 // --speed-unit kmh|mph, defaulting by the locale rule.
 SpeedUnit speedUnitOption(const Arguments& args);
 
-// --format csv|gpx, for inputs whose names don't tell (standard input, a pipe); nothing when not
+// --format csv|gpx|geojson, for inputs whose names don't tell (standard input, a pipe); nothing when not
 // given.
 std::optional<InputKind> formatOption(const Arguments& args);
 
-// The given format, else by the lower-cased extension: ".gpx" is GPX, every other file CSV.
+// The given format, else by the lower-cased extension: ".gpx" is GPX, ".geojson" and ".json"
+// GeoJSON, every other file CSV.
 InputKind inputKind(const std::string& path, std::optional<InputKind> format);
 
-// Imports a CSV or GPX input read by readCommandLineInput. Throws what the importers throw.
+// Imports an input read by readCommandLineInput. Throws what the importers throw.
 // Announces large files on a terminal's standard error, since they take a moment.
 ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit speedUnit, Streams& io);
 
-// Skipped rows are warnings, not failures: "FILE: Line N: MESSAGE" on standard error.
+// Skipped rows are warnings, not failures: "FILE: Line N: MESSAGE" on standard error, "Feature N"
+// for GeoJSON.
 void printIssues(Streams& io, const std::string& path, const ImportResult& result);
 
 } // namespace marklode::cli

@@ -23,13 +23,13 @@ std::string importJson(const ImportResult& result) {
     for (const POI& poi : result.pois)
         writePOI(json, poi);
     json.endArray().key("issues").beginArray();
-    for (const ImportIssue& issue : result.issues)
-        json.beginObject()
-            .key("line")
-            .value(issue.line)
-            .key("message")
-            .value(issue.message)
-            .endObject();
+    for (const ImportIssue& issue : result.issues) {
+        json.beginObject().key("line").value(issue.line).key("message").value(issue.message);
+        // Only where it isn't a line, so that the issues of text files read as they always did.
+        if (issue.place == ImportIssue::Place::feature)
+            json.key("place").value("feature");
+        json.endObject();
+    }
     json.endArray().endObject();
     return json.text();
 }
@@ -48,19 +48,21 @@ class ImportCommand final : public Command {
   public:
     std::string_view name() const override { return "import"; }
     std::string_view summary() const override {
-        return "read one CSV or GPX file and show its POIs";
+        return "read one CSV, GPX or GeoJSON file and show its POIs";
     }
     std::string_view help() const override {
-        return "Usage: marklode-cli import FILE [--format csv|gpx] [--speed-unit kmh|mph] "
+        return "Usage: marklode-cli import FILE [--format csv|gpx|geojson] [--speed-unit kmh|mph] "
                "[--json]\n"
                "\n"
-               "Reads FILE with the GPX importer when its extension is .gpx, else as CSV.\n"
+               "Reads FILE as GPX when its extension is .gpx, as GeoJSON when .geojson or .json,\n"
+               "else as CSV.\n"
                "FILE - is standard input; a pipe, such as <(command), is read to its end.\n"
-               "Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE.\n"
+               "Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE\n"
+               "(GeoJSON features as FILE: Feature N: MESSAGE, counted from 1).\n"
                "\n"
-               "  --format csv|gpx      read FILE as this kind, whatever its name\n"
-               "  --speed-unit kmh|mph  unit of \"@\" speeds in CSV names (default by locale)\n"
-               "  --json                print {\"pois\":[...],\"issues\":[...]} on standard "
+               "  --format csv|gpx|geojson  read FILE as this kind, whatever its name\n"
+               "  --speed-unit kmh|mph      unit of \"@\" speeds in CSV names (default by locale)\n"
+               "  --json                    print {\"pois\":[...],\"issues\":[...]} on standard "
                "output\n";
     }
     std::span<const OptionSpec> options() const override { return importOptions; }

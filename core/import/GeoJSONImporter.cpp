@@ -126,8 +126,14 @@ class Reader {
             throw ImportError::jsonNotUTF8();
         std::int64_t line = 0;
         const char* location = nullptr;
-        if (document.current_location().get(location) == simdjson::SUCCESS &&
-            location >= text.data() && location <= text.data() + text.size())
+        if (error == simdjson::INCOMPLETE_ARRAY_OR_OBJECT) {
+            // Found where the parser gave up, at the top, though what is missing is at the end.
+            std::size_t last = text.find_last_not_of(" \t\r\n");
+            location = text.data() + (last == std::string_view::npos ? 0 : last);
+        } else if (document.current_location().get(location) != simdjson::SUCCESS) {
+            location = nullptr;
+        }
+        if (location >= text.data() && location <= text.data() + text.size())
             line = 1 + std::count(text.data(), location, '\n');
         throw ImportError::invalidJSON(line, simdjson::error_message(error));
     }

@@ -38,6 +38,24 @@ TEST(ImportCommandTest, JsonListsPOIsWithPresentKeysOnlyAndIssuesWithLines) {
     EXPECT_EQ(run.err, csv.string() + ": Line 4: Missing name.\n");
 }
 
+// A .json file is read as GeoJSON; its skipped features are told by position, in both forms.
+TEST(ImportCommandTest, GeoJSONIssuesNameTheirFeatures) {
+    TempDir dir;
+    auto path = dir.write("shops.json", R"({"type": "FeatureCollection", "features": [
+        {"type": "Feature", "geometry": {"type": "Point", "coordinates": [8.5, 47.3]},
+         "properties": {"name": "Bakery", "addr:street": "Seestrasse", "addr:housenumber": 4}},
+        {"type": "Feature", "geometry": {"type": "LineString", "coordinates": [[8, 47], [9, 47]]},
+         "properties": {"name": "Trail"}}]})");
+    auto run = runCli({"import", path.string(), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    json doc = parseJson(run.out);
+    ASSERT_EQ(doc["pois"].size(), 1u);
+    EXPECT_EQ(doc["pois"][0]["address"]["street"], "Seestrasse 4");
+    EXPECT_EQ(doc["issues"],
+              (json::array({{{"line", 2}, {"message", "Not a point."}, {"place", "feature"}}})));
+    EXPECT_EQ(run.err, path.string() + ": Feature 2: Not a point.\n");
+}
+
 TEST(ImportCommandTest, NumbersReadBackToTheSameDouble) {
     TempDir dir;
     auto csv = dir.write("p.csv", "0.1,0.30000000000000004,A\n-179.99999999999997,1e-7,B\n");
@@ -69,6 +87,9 @@ TEST(ImportCommandTest, FailuresPrintTheUserMessageAndExitOne) {
     TempDir dir;
     auto broken = dir.write("broken.gpx", "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n</gpx>\n");
     auto cp = dir.write("bad.csv", std::string("1,2,A\x81\n"));
+    auto package = dir.write("package.json", R"({"name": "app", "version": "1.0.0"})");
+    auto cut = dir.write("cut.geojson",
+                         "{\"type\": \"FeatureCollection\",\n\"features\": [\n{\"type\": \"Feature\",\n");
     struct Case {
         std::string path;
         std::string message;
@@ -78,6 +99,9 @@ TEST(ImportCommandTest, FailuresPrintTheUserMessageAndExitOne) {
         {cp.string(),
          "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again."},
         {dir.path().string(), "Something went wrong: Is a directory."},
+        {package.string(), "This file is not GeoJSON. Marklode reads a GeoJSON FeatureCollection "
+                           "or a single Feature."},
+        {cut.string(), "This GeoJSON file is damaged or not valid JSON (problem near line 3)."},
     };
     for (const Case& c : cases) {
         auto human = runCli({"import", c.path});
@@ -119,6 +143,7 @@ TEST(ImportCommandTest, UsageErrorsExitTwo) {
         {"import"},
         {"import", csv.string(), csv.string()},
         {"import", csv.string(), "--speed-unit", "knots"},
+        {"import", csv.string(), "--format", "json"},
         {"import", csv.string(), "--frobnicate"},
         {"no-such-command"},
         {},
