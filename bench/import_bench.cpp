@@ -48,9 +48,9 @@ const std::string& geojsonInput() {
 void countPOIs(benchmark::State& state, std::size_t pois, std::size_t bytes) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
     state.counters["input_MB"] = static_cast<double>(bytes) / 1e6;
-    state.counters["pois_per_second"] = benchmark::Counter(
-        static_cast<double>(pois) * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate);
+    state.counters["pois_per_second"] =
+        benchmark::Counter(static_cast<double>(pois) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
 }
 
 void csvImport(benchmark::State& state) {

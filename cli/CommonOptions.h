@@ -13,8 +13,8 @@ namespace marklode::cli {
 // --speed-unit kmh|mph, defaulting by the locale rule.
 SpeedUnit speedUnitOption(const Arguments& args);
 
-// --format csv|gpx|geojson, for inputs whose names don't tell (standard input, a pipe); nothing when not
-// given.
+// --format csv|gpx|geojson, for inputs whose names don't tell (standard input, a pipe); nothing
+// when not given.
 std::optional<InputKind> formatOption(const Arguments& args);
 
 // The given format, else by the lower-cased extension: ".gpx" is GPX, ".geojson" and ".json"

@@ -88,7 +88,9 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
 class ConvertCommand final : public Command {
   public:
     std::string_view name() const override { return "convert"; }
-    std::string_view summary() const override { return "write .gpi files from CSV, GPX and GeoJSON files"; }
+    std::string_view summary() const override {
+        return "write .gpi files from CSV, GPX and GeoJSON files";
+    }
     std::string_view help() const override {
         return "Usage: marklode-cli convert INPUT -o OUT.gpi [options]\n"
                "       marklode-cli convert INPUT... -d DIR [--force] [options]\n"
@@ -101,7 +103,8 @@ class ConvertCommand final : public Command {
                "--combined: one file with one category per input that has POIs.\n"
                "An INPUT of - is standard input; a pipe, such as <(command), is read to its end.\n"
                "\n"
-               "  --format csv|gpx|geojson     kind of every input (default: GPX for .gpx, GeoJSON\n"
+               "  --format csv|gpx|geojson     kind of every input (default: GPX for .gpx, "
+               "GeoJSON\n"
                "                               for .geojson and .json, else CSV)\n"
                "  --category NAME              category name (single input only)\n"
                "  --icon FILE.bmp              24-bit BMP icon, at most 24x24 (default: a BMP "

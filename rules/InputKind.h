@@ -39,8 +39,7 @@ InputKind inputKindOf(const std::filesystem::path& path);
 enum class InputOrigin { named, foundInFolder };
 
 // Whether the file is taken as an input.
-bool hasInputExtension(const std::filesystem::path& path,
-                       InputOrigin origin = InputOrigin::named);
+bool hasInputExtension(const std::filesystem::path& path, InputOrigin origin = InputOrigin::named);
 
 ProximityMode defaultProximityMode(InputKind kind);
 CategoryMode defaultCategoryMode(InputKind kind);

@@ -25,9 +25,10 @@ std::string importMessage(const ImportError& error) {
         return "This GPX file is damaged or not valid XML (problem near line " +
                std::to_string(xml->line) + ").";
     if (const auto* json = std::get_if<ImportError::InvalidJSON>(&error.kind))
-        return json->line > 0 ? "This GeoJSON file is damaged or not valid JSON (problem near line " +
-                                    std::to_string(json->line) + ")."
-                              : "This GeoJSON file is damaged or not valid JSON.";
+        return json->line > 0
+                   ? "This GeoJSON file is damaged or not valid JSON (problem near line " +
+                         std::to_string(json->line) + ")."
+                   : "This GeoJSON file is damaged or not valid JSON.";
     if (std::holds_alternative<ImportError::JSONNotUTF8>(error.kind))
         return "This GeoJSON file's text is not UTF-8, as JSON must be. Save it as UTF-8 and try "
                "again.";

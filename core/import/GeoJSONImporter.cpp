@@ -2,6 +2,7 @@
 
 #include "core/import/GeoJSONProperties.h"
 #include "core/import/ImportError.h"
+#include "core/import/ParsedPrefix.h"
 #include "core/io/ReadFile.h"
 #include "core/text/TextClasses.h"
 #include "core/text/TextDecoding.h"
@@ -53,7 +54,8 @@ void reserveMore(std::vector<POI>& pois, std::size_t consumed, std::size_t total
     constexpr std::size_t smallestCap = 4096;
     constexpr std::size_t growthCap = 16;
     std::size_t found = pois.size();
-    double perByte = static_cast<double>(found + 1) / static_cast<double>(std::max<std::size_t>(consumed, 1));
+    double perByte =
+        static_cast<double>(found + 1) / static_cast<double>(std::max<std::size_t>(consumed, 1));
     double projected = perByte * static_cast<double>(total) * 1.02 + 16;
     std::size_t most = std::max(found * growthCap, smallestCap);
     std::size_t wanted =
@@ -78,7 +80,8 @@ struct FeatureState {
 
 class Reader {
   public:
-    Reader(std::string_view text, json::document& document) : text(text), document(document) {}
+    Reader(std::string_view text, json::document& document)
+        : text(text), document(document), prefix(text) {}
 
     ImportResult read() {
         json::json_type type;
@@ -134,7 +137,7 @@ class Reader {
             location = nullptr;
         }
         if (location >= text.data() && location <= text.data() + text.size())
-            line = 1 + std::count(text.data(), location, '\n');
+            line = prefix.lineAt(static_cast<std::size_t>(location - text.data()));
         throw ImportError::invalidJSON(line, simdjson::error_message(error));
     }
 
@@ -184,6 +187,8 @@ class Reader {
             json::value item;
             check(std::move(element).get(item));
             ++position;
+            // Nothing before a feature is read again, the root's members being read in order.
+            prefix.passed(consumed());
             feature.clear();
             if (valueType(item) != json::json_type::object) {
                 issue(position, "Not a feature.");
@@ -251,8 +256,8 @@ class Reader {
         geometry.kind = Geometry::Kind::points;
         json::value coordinates;
         error = object.find_field_unordered("coordinates").get(coordinates);
-        if (error == simdjson::NO_SUCH_FIELD || (error == simdjson::SUCCESS &&
-                                                 valueType(coordinates) != json::json_type::array)) {
+        if (error == simdjson::NO_SUCH_FIELD ||
+            (error == simdjson::SUCCESS && valueType(coordinates) != json::json_type::array)) {
             geometry.problems.push_back("Invalid coordinates.");
             return;
         }
@@ -287,8 +292,9 @@ class Reader {
                 break;
             double limit = count == 0 ? 180 : 90;
             if (!coordinate(number, limit, values[count])) {
-                geometry.problems.push_back((count == 0 ? "Invalid longitude " : "Invalid latitude ") +
-                                            quoted(shownValue(number)) + ".");
+                geometry.problems.push_back(
+                    (count == 0 ? "Invalid longitude " : "Invalid latitude ") +
+                    quoted(shownValue(number)) + ".");
                 return;
             }
             ++count;
@@ -398,6 +404,7 @@ class Reader {
 
     std::string_view text;
     json::document& document;
+    ParsedPrefix prefix;
     ImportResult result;
     PropertyKeys keys;
     FeatureState feature;
@@ -410,6 +417,7 @@ bool isBlank(std::string_view bytes) {
 }
 
 // `capacity` counts from text.data(): the bytes after the text up to it may be read, not used.
+// The text is the caller's to give up: what has been parsed is released as the parse goes on.
 ImportResult parse(std::string_view text, std::size_t capacity) {
     if (isBlank(text))
         return {};

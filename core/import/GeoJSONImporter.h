@@ -17,7 +17,8 @@ class GeoJSONImporter {
     ImportResult importFile(const std::filesystem::path& path) const;
     // Copies the bytes, for the parser needs spare room after them.
     ImportResult importData(std::string_view bytes) const;
-    // Parses the bytes where they are, making room after them only when there is too little.
+    // Parses the bytes where they are, making room after them only when there is too little,
+    // and gives the memory of a large file back as the parse passes it.
     ImportResult importOwnedData(std::string bytes) const;
 };
 

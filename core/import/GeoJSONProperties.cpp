@@ -13,10 +13,14 @@ namespace {
 
 std::optional<PropertyField> openStreetMapField(std::string_view lower) {
     static constexpr std::pair<std::string_view, PropertyField> keys[] = {
-        {"addr:street", PropertyField::street},      {"addr:housenumber", PropertyField::houseNumber},
-        {"addr:postcode", PropertyField::postalCode}, {"addr:city", PropertyField::city},
-        {"addr:state", PropertyField::region},        {"addr:province", PropertyField::region},
-        {"addr:country", PropertyField::country},     {"contact:phone", PropertyField::phone},
+        {"addr:street", PropertyField::street},
+        {"addr:housenumber", PropertyField::houseNumber},
+        {"addr:postcode", PropertyField::postalCode},
+        {"addr:city", PropertyField::city},
+        {"addr:state", PropertyField::region},
+        {"addr:province", PropertyField::region},
+        {"addr:country", PropertyField::country},
+        {"contact:phone", PropertyField::phone},
     };
     for (auto [key, field] : keys)
         if (lower == key)

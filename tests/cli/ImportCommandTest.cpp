@@ -88,8 +88,9 @@ TEST(ImportCommandTest, FailuresPrintTheUserMessageAndExitOne) {
     auto broken = dir.write("broken.gpx", "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n</gpx>\n");
     auto cp = dir.write("bad.csv", std::string("1,2,A\x81\n"));
     auto package = dir.write("package.json", R"({"name": "app", "version": "1.0.0"})");
-    auto cut = dir.write("cut.geojson",
-                         "{\"type\": \"FeatureCollection\",\n\"features\": [\n{\"type\": \"Feature\",\n");
+    auto cut =
+        dir.write("cut.geojson",
+                  "{\"type\": \"FeatureCollection\",\n\"features\": [\n{\"type\": \"Feature\",\n");
     struct Case {
         std::string path;
         std::string message;

@@ -40,7 +40,8 @@ TEST_F(IssuesPopoverTest, SkippedRowsAreGroupedByReasonAndCopiedWhole) {
     const std::string header = "Name,Latitude,Longitude\n";
     std::string features;
     for (int i = 0; i < 8; ++i)
-        features += R"({"type": "Feature", "geometry": {"type": "LineString", "coordinates": []}},)";
+        features +=
+            R"({"type": "Feature", "geometry": {"type": "LineString", "coordinates": []}},)";
     features += R"({"type": "Feature", "geometry": {"type": "Point", "coordinates": [8, 47]}})";
     const Case cases[] = {
         {"few.csv",
@@ -63,8 +64,7 @@ TEST_F(IssuesPopoverTest, SkippedRowsAreGroupedByReasonAndCopiedWhole) {
          true,
          {"Not a point.\n8 rows \u00B7 features 1, 2, 3 and 5 more",
           "Missing name.\n1 row \u00B7 feature 9"},
-         {"Not a point. 8 rows, features 1, 2, 3 and 5 more.",
-          "Missing name. 1 row, feature 9."},
+         {"Not a point. 8 rows, features 1, 2, 3 and 5 more.", "Missing name. 1 row, feature 9."},
          {"Feature 1", "Feature 2"}},
         {"many.csv",
          header + ",47,8\n" + rows("Bad,x,8\n", 1000, false),

@@ -136,8 +136,8 @@ QString SkippedRowsModel::groupText(const Group& group, bool spoken) const {
     for (std::size_t i = 0; i < group.issues.size() && i < 3; ++i)
         lines.push_back(issues()[group.issues[i]].line);
     QString count = rowCountText(group.issues.size(), locale_);
-    QString where = linesText(lines, group.issues.size(), locale_,
-                              issues()[group.issues.front()].place);
+    QString where =
+        linesText(lines, group.issues.size(), locale_, issues()[group.issues.front()].place);
     if (spoken)
         //: A reason rows were skipped for, how many, and their lines, as a screen reader says
         //: it: "Missing name. 3 rows, lines 4, 9 and 12."

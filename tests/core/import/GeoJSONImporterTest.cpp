@@ -72,8 +72,8 @@ TEST(GeoJSONImporterTest, TakesPointsAndTellsOtherFeaturesByPosition) {
          {poi(2, 1, "A")},
          {issue(2, "Not a point."), issue(3, "Missing geometry."), issue(4, "Not a feature."),
           issue(5, "Invalid latitude \"91\"."), issue(6, "Invalid longitude \"x\"."),
-          issue(7, "Invalid coordinates."), issue(8, "Missing name."),
-          issue(9, "Missing points."), issue(10, "Not a feature.")}},
+          issue(7, "Invalid coordinates."), issue(8, "Missing name."), issue(9, "Missing points."),
+          issue(10, "Not a feature.")}},
     };
     for (const Case& c : cases) {
         ImportResult result = GeoJSONImporter().importData(collection(c.features));
@@ -97,7 +97,8 @@ TEST(GeoJSONImporterTest, ReadsPropertiesByTheirUsualNames) {
         {"CSV column names in any case",
          R"({"name": "A", "Street": "Main St 1", "CITY": "Springfield", "State": "IL",)"
          R"( "ZIP": "62701", "Country": "US", "Tel": "+1 217 555 0100"})",
-         poi(2, 1, "A", {}, {"", {"Main St 1", "Springfield", "IL", "62701", "US"}, "+1 217 555 0100"})},
+         poi(2, 1, "A", {},
+             {"", {"Main St 1", "Springfield", "IL", "62701", "US"}, "+1 217 555 0100"})},
         {"OpenStreetMap tags, house number after the street",
          R"({"name": "A", "addr:street": "Bahnhofstrasse", "addr:housenumber": "12",)"
          R"( "addr:postcode": "8001", "addr:city": "Zürich", "addr:state": "ZH",)"
@@ -108,7 +109,8 @@ TEST(GeoJSONImporterTest, ReadsPropertiesByTheirUsualNames) {
          R"({"name": 42, "addr:postcode": 8001, "phone": 41791234567, "comment": 1.50,)"
          R"( "category": 123456789012345678901234567890, "city": {"a": 1}, "country": [1],)"
          R"( "street": true})",
-         poi(2, 1, "42", "1.5", {"123456789012345678901234567890", {"true", "", "", "8001", ""}, "41791234567"})},
+         poi(2, 1, "42", "1.5",
+             {"123456789012345678901234567890", {"true", "", "", "8001", ""}, "41791234567"})},
         {"escaped keys and values", R"({"n\u0061me": "say \"hi\"", "comment": "a\\b\u00e9"})",
          poi(2, 1, "say \"hi\"", "a\\bé")},
         {"exponent form shortest", R"({"name": 1e2, "comment": 0.1})", poi(2, 1, "100", "0.1")},
@@ -123,7 +125,8 @@ TEST(GeoJSONImporterTest, ReadsPropertiesByTheirUsualNames) {
 }
 
 TEST(GeoJSONImporterTest, ReadsASingleFeatureAndIgnoresTheByteOrderMark) {
-    ImportResult one = GeoJSONImporter().importData("\xEF\xBB\xBF" + point("[1, 2]", R"({"name": "A"})"));
+    ImportResult one =
+        GeoJSONImporter().importData("\xEF\xBB\xBF" + point("[1, 2]", R"({"name": "A"})"));
     EXPECT_EQ(one.pois, std::vector<POI>{poi(2, 1, "A")});
     ImportResult unnamed = GeoJSONImporter().importData(point("[1, 2]", "null"));
     EXPECT_EQ(unnamed.issues, std::vector<ImportIssue>{issue(1, "Missing name.")});
