@@ -43,11 +43,12 @@ TEST_F(AddFilesPortalTest, AddsTheChosenFilesOrTheirFoldersAndFallsBackToQtsDial
     const std::string folder = "file://" + dir.path().string();
     const auto expectedOptions = QJsonDocument::fromJson(R"json({
         "parent_window": "",
-        "title": "Choose .csv or .gpx files, or a folder that contains them.",
+        "title": "Choose .csv, .gpx or .geojson files, or a folder that contains them.",
         "options": {
             "accept_label": "Add", "multiple": true, "modal": true,
-            "filters": [["CSV or GPX files (*.csv *.CSV *.gpx *.GPX)",
-                         [[0, "*.csv"], [0, "*.CSV"], [0, "*.gpx"], [0, "*.GPX"]]],
+            "filters": [["CSV, GPX or GeoJSON files (*.csv *.CSV *.gpx *.GPX *.geojson *.GEOJSON *.json *.JSON)",
+                         [[0, "*.csv"], [0, "*.CSV"], [0, "*.gpx"], [0, "*.GPX"],
+                          [0, "*.geojson"], [0, "*.GEOJSON"], [0, "*.json"], [0, "*.JSON"]]],
                         ["All files (*)", [[0, "*"]]]],
             "choices": [["checkbox", "Add the folders instead of the files chosen in them", [],
                          "false"]]}})json");
