@@ -3,6 +3,7 @@
 #include "core/import/GeoJSONProperties.h"
 #include "core/import/ImportError.h"
 #include "core/import/ParsedPrefix.h"
+#include "core/io/FileError.h"
 #include "core/io/ReadFile.h"
 #include "core/text/TextClasses.h"
 #include "core/text/TextDecoding.h"
@@ -95,7 +96,7 @@ class Reader {
         for (auto member : root) {
             json::field field;
             check(std::move(member).get(field));
-            json::value value = field.value();
+            json::value& value = field.value();
             if (field.key() == "features" && !hasFeatures) {
                 json::array features;
                 if (valueType(value) == json::json_type::array) {
@@ -426,6 +427,9 @@ ImportResult parse(std::string_view text, std::size_t capacity) {
     error_code error = parser.iterate(text.data(), text.size(), capacity).get(document);
     if (error == simdjson::UTF8_ERROR)
         throw ImportError::jsonNotUTF8();
+    // The parser's index has room for 4 GiB; a larger file is no damaged one.
+    if (error == simdjson::CAPACITY)
+        throw FileError(FileError::Operation::read, make_error_code(FileProblem::tooLarge), {});
     if (error != simdjson::SUCCESS)
         throw ImportError::invalidJSON(0, simdjson::error_message(error));
     return Reader(text, document).read();

@@ -12,8 +12,8 @@ namespace marklode {
 // can't be used become issues told by their position in the collection.
 class GeoJSONImporter {
   public:
-    // Throws FileError for read failures; ImportError::invalidJSON, jsonNotUTF8 or notGeoJSON
-    // for a file that is not GeoJSON.
+    // Throws FileError for read failures and files of 4 GiB or more; ImportError::invalidJSON,
+    // jsonNotUTF8 or notGeoJSON for a file that is not GeoJSON.
     ImportResult importFile(const std::filesystem::path& path) const;
     // Copies the bytes, for the parser needs spare room after them.
     ImportResult importData(std::string_view bytes) const;
