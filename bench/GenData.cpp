@@ -89,6 +89,16 @@ std::string xmlEscaped(std::string_view text) {
     return out;
 }
 
+std::string jsonQuoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
 } // namespace
 
 void writeCSV(std::ostream& out, std::int64_t rows) {
@@ -120,6 +130,45 @@ void writeCSV(std::ostream& out, std::int64_t rows) {
             line = random.chance(50) ? "," : "Broken," + coordinate(lat) + ",9.x,";
         out << line << "\r\n";
     }
+}
+
+void writeGeoJSON(std::ostream& out, std::int64_t features) {
+    Random random;
+    out << "{\n\"type\": \"FeatureCollection\",\n\"name\": \"pois\",\n\"features\": [\n";
+    std::string line;
+    for (std::int64_t i = 0; i < features; ++i) {
+        // The draws of writeCSV, in its order, so that both files hold the same POIs.
+        std::string title = name(random, i);
+        if (random.chance(15))
+            title += " @" + std::to_string(30 + random.below(10) * 10);
+        if (random.chance(10))
+            title = "\"" + title + "\" at " + std::string(random.pick(streets));
+        else
+            random.chance(10);
+        double lat = random.between(45.8, 47.8);
+        double lon = random.between(5.9, 10.5);
+        std::string comment;
+        if (random.chance(20))
+            comment = std::string(random.pick(streets)) + " " +
+                      std::to_string(1 + random.below(120)) + ", " +
+                      std::string(random.pick(remarks));
+        else if (random.chance(60))
+            comment = random.pick(remarks);
+        std::string geometry = "{ \"type\": \"Point\", \"coordinates\": [ " + coordinate(lon) +
+                               ", " + coordinate(lat) + " ] }";
+        if (random.chance(1)) {
+            if (random.chance(50))
+                title.clear();
+            else
+                geometry = "null";
+        }
+        line = "{ \"type\": \"Feature\", \"properties\": { \"name\": " + jsonQuoted(title);
+        if (!comment.empty())
+            line += ", \"description\": " + jsonQuoted(comment);
+        line += " }, \"geometry\": " + geometry + " }";
+        out << line << (i + 1 < features ? ",\n" : "\n");
+    }
+    out << "]\n}\n";
 }
 
 void writeGPX(std::ostream& out, std::int64_t waypoints) {

@@ -7,8 +7,8 @@
 
 int main(int argc, char** argv) {
     const std::string kind = argc == 4 ? argv[1] : "";
-    if (kind != "csv" && kind != "gpx" && kind != "kml") {
-        std::cerr << "usage: marklode-gen-data csv|gpx|kml ROWS OUT\n";
+    if (kind != "csv" && kind != "gpx" && kind != "kml" && kind != "geojson") {
+        std::cerr << "usage: marklode-gen-data csv|gpx|kml|geojson ROWS OUT\n";
         return 2;
     }
     char* end = nullptr;
@@ -26,8 +26,10 @@ int main(int argc, char** argv) {
         marklode::bench::writeCSV(out, rows);
     else if (kind == "gpx")
         marklode::bench::writeGPX(out, rows);
-    else
+    else if (kind == "kml")
         marklode::bench::writeKML(out, rows);
+    else
+        marklode::bench::writeGeoJSON(out, rows);
     out.close();
     if (!out) {
         std::cerr << "marklode-gen-data: write failed for " << argv[3] << "\n";

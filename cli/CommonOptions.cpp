@@ -25,10 +25,14 @@ std::optional<InputKind> formatOption(const Arguments& args) {
     auto value = args.value("format");
     if (!value)
         return std::nullopt;
-    for (const InputKindRow& row : inputKinds)
-        if (*value == row.extension.substr(1))
+    // A kind is named by its first extension: "json" is only another name for GeoJSON files.
+    const InputKindRow* previous = nullptr;
+    for (const InputKindRow& row : inputKinds) {
+        if ((!previous || previous->kind != row.kind) && *value == row.extension.substr(1))
             return row.kind;
-    throw UsageError("--format must be csv, gpx, kml or kmz");
+        previous = &row;
+    }
+    throw UsageError("--format must be csv, gpx, kml, kmz or geojson");
 }
 
 std::optional<CategoryMode> categoryModeOption(const Arguments& args) {
@@ -60,7 +64,7 @@ ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit spee
     if (io.errIsTerminal && path != standardInputName &&
         std::filesystem::file_size(path, ignored) >= largeFile && !ignored)
         io.err << "Reading " << printable(path) << "…\n";
-    return importData(readCommandLineInput(path), kind, speedUnit);
+    return importBytes(readCommandLineInput(path), kind, speedUnit);
 }
 
 void printIssues(Streams& io, const std::string& path, const ImportResult& result) {

@@ -89,7 +89,7 @@ class ConvertCommand final : public Command {
   public:
     std::string_view name() const override { return "convert"; }
     std::string_view summary() const override {
-        return "write .gpi files from CSV, GPX, KML and KMZ files";
+        return "write .gpi files from CSV, GPX, KML, KMZ and GeoJSON files";
     }
     std::string_view help() const override {
         return "Usage: marklode-cli convert INPUT -o OUT.gpi [options]\n"
@@ -103,7 +103,8 @@ class ConvertCommand final : public Command {
                "--combined: one file with each input's categories that have POIs, in order.\n"
                "An INPUT of - is standard input; a pipe, such as <(command), is read to its end.\n"
                "\n"
-               "  --format csv|gpx|kml|kmz     kind of every input (default: by its extension, "
+               "  --format csv|gpx|kml|kmz|geojson\n"
+               "                               kind of every input (default: by its extension, "
                "else CSV)\n"
                "  --category NAME              category name (single input only)\n"
                "  --categories one|from-file   one category for the file, or one per category\n"

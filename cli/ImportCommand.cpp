@@ -24,13 +24,13 @@ std::string importJson(const ImportResult& result, CategoryMode mode) {
     for (const POI& poi : result.pois)
         writePOI(json, poi, mode == CategoryMode::fromFile);
     json.endArray().key("issues").beginArray();
-    for (const ImportIssue& issue : result.issues)
-        json.beginObject()
-            .key("line")
-            .value(issue.line)
-            .key("message")
-            .value(issue.message)
-            .endObject();
+    for (const ImportIssue& issue : result.issues) {
+        json.beginObject().key("line").value(issue.line).key("message").value(issue.message);
+        // Only where it isn't a line, so that the issues of text files read as they always did.
+        if (issue.place == ImportIssue::Place::feature)
+            json.key("place").value("feature");
+        json.endObject();
+    }
     json.endArray().endObject();
     return json.text();
 }
@@ -49,23 +49,27 @@ class ImportCommand final : public Command {
   public:
     std::string_view name() const override { return "import"; }
     std::string_view summary() const override {
-        return "read one CSV, GPX, KML or KMZ file and show its POIs";
+        return "read one CSV, GPX, KML, KMZ or GeoJSON file and show its POIs";
     }
     std::string_view help() const override {
-        return "Usage: marklode-cli import FILE [--format csv|gpx|kml|kmz] [--speed-unit "
-               "kmh|mph]\n"
-               "                          [--categories one|from-file] [--json]\n"
+        return "Usage: marklode-cli import FILE [--format csv|gpx|kml|kmz|geojson]\n"
+               "                          [--speed-unit kmh|mph] [--categories one|from-file] "
+               "[--json]\n"
                "\n"
-               "Reads FILE by its extension: .gpx as GPX, .kml as KML, .kmz as KMZ, else as CSV.\n"
+               "Reads FILE by its extension: .gpx as GPX, .kml as KML, .kmz as KMZ, .geojson and\n"
+               ".json as GeoJSON, else as CSV.\n"
                "FILE - is standard input; a pipe, such as <(command), is read to its end.\n"
-               "Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE.\n"
+               "Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE\n"
+               "(GeoJSON features as FILE: Feature N: MESSAGE, counted from 1).\n"
                "\n"
-               "  --format csv|gpx|kml|kmz  read FILE as this kind, whatever its name\n"
+               "  --format csv|gpx|kml|kmz|geojson\n"
+               "                            read FILE as this kind, whatever its name\n"
                "  --speed-unit kmh|mph      unit of \"@\" speeds in CSV names (default by locale)\n"
                "  --categories one|from-file\n"
                "                            one category for the file, or one per category the\n"
                "                            file gives its POIs (default: one for CSV and GPX,\n"
-               "                            from-file for KML and KMZ); the JSON shows a POI's\n"
+               "                            from-file for KML, KMZ and GeoJSON); the JSON shows a "
+               "POI's\n"
                "                            \"category\" only with from-file\n"
                "  --json                    print {\"pois\":[...],\"issues\":[...]} on "
                "standard output\n";

@@ -25,7 +25,7 @@ namespace {
 std::shared_ptr<const ImportedContents> importFile(const InputReader& read, const Path& url,
                                                    InputKind kind, SpeedUnit speedUnit) {
     // A temporary: the bytes are freed before the contents are built, never held with them.
-    ImportResult result = importData(read(url), kind, speedUnit);
+    ImportResult result = importBytes(read(url), kind, speedUnit);
     return background::share(importedContents(std::move(result)));
 }
 

@@ -48,7 +48,7 @@ std::vector<Path> folderInputs(const Path& folder, const QLocale& locale, Sideca
         std::error_code ignored;
         if (path.filename().string().starts_with('.') || entry.is_directory(ignored))
             continue;
-        if (hasInputExtension(path))
+        if (hasInputExtension(path, InputOrigin::foundInFolder))
             inputs.push_back(path);
     }
     sortByNaturalName(inputs, locale);

@@ -2,12 +2,12 @@
 
 #include "core/import/CSVImporter.h"
 #include "core/import/GPXImporter.h"
+#include "core/import/GeoJSONImporter.h"
 #include "core/import/KMLImporter.h"
 #include "core/import/KMZImporter.h"
 #include "core/text/TextClasses.h"
 
-#include <cstddef>
-#include <string>
+#include <utility>
 
 namespace marklode {
 
@@ -21,11 +21,12 @@ const InputKindRow* rowOf(const std::filesystem::path& path) {
     return nullptr;
 }
 
-// The table is in the enum's order, so a kind's row is found by its value.
-static_assert(inputKinds[static_cast<std::size_t>(InputKind::csv)].kind == InputKind::csv);
-static_assert(inputKinds[static_cast<std::size_t>(InputKind::gpx)].kind == InputKind::gpx);
-static_assert(inputKinds[static_cast<std::size_t>(InputKind::kml)].kind == InputKind::kml);
-static_assert(inputKinds[static_cast<std::size_t>(InputKind::kmz)].kind == InputKind::kmz);
+const InputKindRow& rowOf(InputKind kind) {
+    for (const InputKindRow& row : inputKinds)
+        if (row.kind == kind)
+            return row;
+    return inputKinds[0];
+}
 
 } // namespace
 
@@ -34,16 +35,17 @@ InputKind inputKindOf(const std::filesystem::path& path) {
     return row ? row->kind : InputKind::csv;
 }
 
-bool hasInputExtension(const std::filesystem::path& path) {
-    return rowOf(path) != nullptr;
+bool hasInputExtension(const std::filesystem::path& path, InputOrigin origin) {
+    const InputKindRow* row = rowOf(path);
+    return row && (origin == InputOrigin::named || row->takenFromFolders);
 }
 
 ProximityMode defaultProximityMode(InputKind kind) {
-    return inputKinds[static_cast<std::size_t>(kind)].defaultProximityMode;
+    return rowOf(kind).defaultProximityMode;
 }
 
 CategoryMode defaultCategoryMode(InputKind kind) {
-    return inputKinds[static_cast<std::size_t>(kind)].defaultCategoryMode;
+    return rowOf(kind).defaultCategoryMode;
 }
 
 ImportResult importData(std::string_view bytes, InputKind kind, SpeedUnit speedUnit) {
@@ -54,10 +56,18 @@ ImportResult importData(std::string_view bytes, InputKind kind, SpeedUnit speedU
         return KMLImporter().importData(bytes);
     case InputKind::kmz:
         return KMZImporter().importData(bytes);
+    case InputKind::geojson:
+        return GeoJSONImporter().importData(bytes);
     case InputKind::csv:
         break;
     }
     return CSVImporter(speedUnit).importData(bytes);
+}
+
+ImportResult importBytes(std::string bytes, InputKind kind, SpeedUnit speedUnit) {
+    if (kind == InputKind::geojson)
+        return GeoJSONImporter().importOwnedData(std::move(bytes));
+    return importData(bytes, kind, speedUnit);
 }
 
 } // namespace marklode

@@ -47,6 +47,23 @@ std::string importMessage(const ImportError& error) {
                    ", more than Marklode reads. Split it into smaller files.";
         }
     }
+    if (const auto* json = std::get_if<ImportError::InvalidJSON>(&error.kind))
+        return json->line > 0
+                   ? "This GeoJSON file is damaged or not valid JSON (problem near line " +
+                         std::to_string(json->line) + ")."
+                   : "This GeoJSON file is damaged or not valid JSON.";
+    if (std::holds_alternative<ImportError::JSONNotUTF8>(error.kind))
+        return "This GeoJSON file's text is not UTF-8, as JSON must be. Save it as UTF-8 and try "
+               "again.";
+    if (const auto* other = std::get_if<ImportError::NotGeoJSON>(&error.kind)) {
+        if (other->type.empty())
+            return "This file is not GeoJSON. Marklode reads a GeoJSON FeatureCollection or a "
+                   "single Feature.";
+        if (other->type == "FeatureCollection")
+            return "This GeoJSON FeatureCollection has no list of features.";
+        return "This file holds a " + curlyQuoted(other->type) +
+               ", but Marklode reads only a GeoJSON FeatureCollection or a single Feature.";
+    }
     return "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again.";
 }
 

@@ -32,7 +32,24 @@ struct ImportError {
         std::uint64_t limitBytes = 0;
         bool operator==(const InvalidKMZ&) const = default;
     };
-    using Kind = std::variant<InvalidXML, UnreadableText, InvalidKMZ>;
+    // Broken JSON. `line` is 0 where the parser can't tell; `message` is the parser's own.
+    struct InvalidJSON {
+        std::int64_t line = 0;
+        std::string message;
+        bool operator==(const InvalidJSON&) const = default;
+    };
+    // JSON must be UTF-8, so no other encoding is guessed.
+    struct JSONNotUTF8 {
+        bool operator==(const JSONNotUTF8&) const = default;
+    };
+    // Well-formed JSON that holds no features: `type` is the document's "type" member ("Point",
+    // "Topology", "FeatureCollection" without a list of features), empty when it has none.
+    struct NotGeoJSON {
+        std::string type;
+        bool operator==(const NotGeoJSON&) const = default;
+    };
+    using Kind =
+        std::variant<InvalidXML, UnreadableText, InvalidKMZ, InvalidJSON, JSONNotUTF8, NotGeoJSON>;
 
     Kind kind;
 
@@ -40,6 +57,9 @@ struct ImportError {
                                   Document document = Document::gpx);
     static ImportError unreadableText();
     static ImportError invalidKMZ(InvalidKMZ::Problem problem, std::uint64_t limitBytes = 0);
+    static ImportError invalidJSON(std::int64_t line, std::string message);
+    static ImportError jsonNotUTF8();
+    static ImportError notGeoJSON(std::string type);
     bool operator==(const ImportError&) const = default;
 };
 

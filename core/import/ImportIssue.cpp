@@ -3,7 +3,7 @@
 namespace marklode {
 
 std::string ImportIssue::text() const {
-    return "Line " + std::to_string(line) + ": " + message;
+    return (place == Place::feature ? "Feature " : "Line ") + std::to_string(line) + ": " + message;
 }
 
 } // namespace marklode

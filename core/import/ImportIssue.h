@@ -9,10 +9,15 @@
 namespace marklode {
 
 struct ImportIssue {
-    std::int64_t line = 0;
-    std::string message;
+    // Text files are told by their lines; a GeoJSON file by its features, which a line may
+    // hold many of or one spread over many.
+    enum class Place { line, feature };
 
-    // "Line N: message"
+    std::int64_t line = 0; // the line, or the feature's 1-based position where place says so
+    std::string message;
+    Place place = Place::line;
+
+    // "Line N: message" or "Feature N: message"
     std::string text() const;
     bool operator==(const ImportIssue&) const = default;
 };

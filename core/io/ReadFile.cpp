@@ -43,7 +43,7 @@ struct FileDescriptor {
 std::string readToEnd(int fd, const std::filesystem::path& path, std::uint64_t maxBytes,
                       std::size_t expectedSize) {
     std::string bytes;
-    bytes.reserve(expectedSize);
+    bytes.reserve(expectedSize + readSpareCapacity);
     char chunk[1 << 16];
     for (;;) {
         ssize_t got = ::read(fd, chunk, sizeof chunk);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <limits>
@@ -9,6 +10,10 @@
 namespace marklode {
 
 inline constexpr std::uint64_t noReadLimit = std::numeric_limits<std::uint64_t>::max();
+
+// Room the bytes read from a file have after them, so that a parser that reads past the end in
+// whole blocks can parse them where they are rather than in a copy.
+inline constexpr std::size_t readSpareCapacity = 64;
 
 // The whole file as bytes. Only regular files are read (links to them are followed): a pipe or
 // device could block forever or never end. Throws FileError (read) carrying the operating

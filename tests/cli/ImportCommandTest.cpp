@@ -52,7 +52,25 @@ TEST(ImportCommandTest, FormatNamesAnyInputKind) {
                                                         {"address", {{"street", "Main St 1"}}}}}));
     auto wrong = runCli({"import", kml.string(), "--format", "xml"});
     EXPECT_EQ(wrong.status, 2);
-    EXPECT_NE(wrong.err.find("--format must be csv, gpx, kml or kmz"), std::string::npos);
+    EXPECT_NE(wrong.err.find("--format must be csv, gpx, kml, kmz or geojson"), std::string::npos);
+}
+
+// A .json file is read as GeoJSON; its skipped features are told by position, in both forms.
+TEST(ImportCommandTest, GeoJSONIssuesNameTheirFeatures) {
+    TempDir dir;
+    auto path = dir.write("shops.json", R"({"type": "FeatureCollection", "features": [
+        {"type": "Feature", "geometry": {"type": "Point", "coordinates": [8.5, 47.3]},
+         "properties": {"name": "Bakery", "addr:street": "Seestrasse", "addr:housenumber": 4}},
+        {"type": "Feature", "geometry": {"type": "LineString", "coordinates": [[8, 47], [9, 47]]},
+         "properties": {"name": "Trail"}}]})");
+    auto run = runCli({"import", path.string(), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    json doc = parseJson(run.out);
+    ASSERT_EQ(doc["pois"].size(), 1u);
+    EXPECT_EQ(doc["pois"][0]["address"]["street"], "Seestrasse 4");
+    EXPECT_EQ(doc["issues"],
+              (json::array({{{"line", 2}, {"message", "Not a point."}, {"place", "feature"}}})));
+    EXPECT_EQ(run.err, path.string() + ": Feature 2: Not a point.\n");
 }
 
 TEST(ImportCommandTest, NumbersReadBackToTheSameDouble) {
@@ -87,6 +105,10 @@ TEST(ImportCommandTest, FailuresPrintTheUserMessageAndExitOne) {
     auto broken = dir.write("broken.gpx", "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n</gpx>\n");
     auto cp = dir.write("bad.csv", std::string("1,2,A\x81\n"));
     auto kmz = dir.write("places.kmz", "<kml></kml>");
+    auto package = dir.write("package.json", R"({"name": "app", "version": "1.0.0"})");
+    auto cut =
+        dir.write("cut.geojson",
+                  "{\"type\": \"FeatureCollection\",\n\"features\": [\n{\"type\": \"Feature\",\n");
     struct Case {
         std::string path;
         std::string message;
@@ -98,6 +120,9 @@ TEST(ImportCommandTest, FailuresPrintTheUserMessageAndExitOne) {
         {dir.path().string(), "Something went wrong: Is a directory."},
         {kmz.string(),
          "This KMZ file is damaged or not a zip archive. Save or export it again and try again."},
+        {package.string(), "This file is not GeoJSON. Marklode reads a GeoJSON FeatureCollection "
+                           "or a single Feature."},
+        {cut.string(), "This GeoJSON file is damaged or not valid JSON (problem near line 3)."},
     };
     for (const Case& c : cases) {
         auto human = runCli({"import", c.path});
@@ -139,6 +164,7 @@ TEST(ImportCommandTest, UsageErrorsExitTwo) {
         {"import"},
         {"import", csv.string(), csv.string()},
         {"import", csv.string(), "--speed-unit", "knots"},
+        {"import", csv.string(), "--format", "json"},
         {"import", csv.string(), "--frobnicate"},
         {"no-such-command"},
         {},

@@ -106,6 +106,10 @@ TEST_F(LibraryViewModelTest, FolderContributesItsInputFilesInNaturalOrder) {
         dir.write(std::string("in/") + name,
                   std::string_view(name).ends_with(".gpx") ? gpxRow : oneRow);
     dir.write("in/sub/deeper.csv", oneRow);
+    // A .json file is taken only when named alone: a folder holds package.json more than POIs.
+    dir.write("in/d.geojson", R"({"type": "Feature", "properties": {"name": "D"},)"
+                              R"( "geometry": {"type": "Point", "coordinates": [8, 47]}})");
+    dir.write("in/package.json", R"({"name": "app"})");
     // Each file's icon comes from the one listing of its folder.
     dir.write("in/b.bmp", "not a picture");
     ByteVector icon = makeBMP(BMPSpec{2, 2}, [](std::size_t, std::size_t) { return BGR{}; });
@@ -113,7 +117,8 @@ TEST_F(LibraryViewModelTest, FolderContributesItsInputFilesInNaturalOrder) {
     QFuture<void> adding = library.add({dir / "in"});
     EXPECT_TRUE(library.files().isEmpty()) << "the folder is read off the main thread";
     await(adding);
-    EXPECT_EQ(names(), (std::vector<std::string>{"a.csv", "B.gpx", "Stop 9.CSV", "stop 10.csv"}));
+    EXPECT_EQ(names(), (std::vector<std::string>{"a.csv", "B.gpx", "d.geojson", "Stop 9.CSV",
+                                                 "stop 10.csv"}));
     EXPECT_FALSE(library.alertMessage()) << text(library.alertMessage());
     EXPECT_EQ(file(1)->rows().size(), 1u);
     EXPECT_EQ(file(0)->iconSource(), IconSource::sidecar(dir / "in" / "A.BMP"));

@@ -12,6 +12,7 @@ TEST(InputKindTest, NameDecidesKindAndWhetherItIsAnInput) {
         const char* path;
         InputKind kind;
         bool isInput;
+        bool foundInFolder = isInput;
     } cases[] = {
         {"route.gpx", InputKind::gpx, true},
         {"dir/Route.GpX", InputKind::gpx, true},
@@ -23,10 +24,14 @@ TEST(InputKindTest, NameDecidesKindAndWhetherItIsAnInput) {
         {".gpx", InputKind::csv, false},          // a hidden file's name, not an extension
         {"gpx", InputKind::csv, false},
         {"route.gpx.d/stops", InputKind::csv, false},
+        {"shops.GeoJSON", InputKind::geojson, true},
+        // Only named alone: a folder holds package.json and settings.json more than POIs.
+        {"shops.json", InputKind::geojson, true, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(inputKindOf(c.path), c.kind) << c.path;
         EXPECT_EQ(hasInputExtension(c.path), c.isInput) << c.path;
+        EXPECT_EQ(hasInputExtension(c.path, InputOrigin::foundInFolder), c.foundInFolder) << c.path;
     }
 }
 

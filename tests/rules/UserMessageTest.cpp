@@ -49,6 +49,20 @@ TEST(UserMessageTest, WordsEveryKnownError) {
              ImportError::InvalidKMZ::Problem::documentTooLarge, std::uint64_t{1} << 30)),
          "The KML document inside this KMZ file unpacks to more than 1.07 GB, more than "
          "Marklode reads. Split it into smaller files."},
+        {std::make_exception_ptr(ImportError::invalidJSON(7, "TAPE_ERROR")),
+         "This GeoJSON file is damaged or not valid JSON (problem near line 7)."},
+        {std::make_exception_ptr(ImportError::invalidJSON(0, "UNCLOSED_STRING")),
+         "This GeoJSON file is damaged or not valid JSON."},
+        {std::make_exception_ptr(ImportError::jsonNotUTF8()),
+         "This GeoJSON file's text is not UTF-8, as JSON must be. Save it as UTF-8 and try again."},
+        {std::make_exception_ptr(ImportError::notGeoJSON("")),
+         "This file is not GeoJSON. Marklode reads a GeoJSON FeatureCollection or a single "
+         "Feature."},
+        {std::make_exception_ptr(ImportError::notGeoJSON("FeatureCollection")),
+         "This GeoJSON FeatureCollection has no list of features."},
+        {std::make_exception_ptr(ImportError::notGeoJSON("Topology")),
+         "This file holds a \u201CTopology\u201D, but Marklode reads only a GeoJSON "
+         "FeatureCollection or a single Feature."},
         {std::make_exception_ptr(ImportError::unreadableText()),
          "The file's text could not be read. Save it as UTF-8 or Windows-1252 and try again."},
         {std::make_exception_ptr(fileError(Op::read, EACCES)),

@@ -43,12 +43,13 @@ TEST_F(AddFilesPortalTest, AddsTheChosenFilesOrTheirFoldersAndFallsBackToQtsDial
     const std::string folder = "file://" + dir.path().string();
     const auto expectedOptions = QJsonDocument::fromJson(R"json({
         "parent_window": "",
-        "title": "Choose .csv, .gpx, .kml or .kmz files, or a folder that contains them.",
+        "title": "Choose .csv, .gpx, .kml, .kmz or .geojson files, or a folder that contains them.",
         "options": {
             "accept_label": "Add", "multiple": true, "modal": true,
-            "filters": [["CSV, GPX, KML or KMZ files (*.csv *.CSV *.gpx *.GPX *.kml *.KML *.kmz *.KMZ)",
+            "filters": [["CSV, GPX, KML, KMZ or GeoJSON files (*.csv *.CSV *.gpx *.GPX *.kml *.KML *.kmz *.KMZ *.geojson *.GEOJSON *.json *.JSON)",
                          [[0, "*.csv"], [0, "*.CSV"], [0, "*.gpx"], [0, "*.GPX"],
-                          [0, "*.kml"], [0, "*.KML"], [0, "*.kmz"], [0, "*.KMZ"]]],
+                          [0, "*.kml"], [0, "*.KML"], [0, "*.kmz"], [0, "*.KMZ"],
+                          [0, "*.geojson"], [0, "*.GEOJSON"], [0, "*.json"], [0, "*.JSON"]]],
                         ["All files (*)", [[0, "*"]]]],
             "choices": [["checkbox", "Add the folders instead of the files chosen in them", [],
                          "false"]]}})json");

@@ -38,6 +38,11 @@ TEST_F(IssuesPopoverTest, SkippedRowsAreGroupedByReasonAndCopiedWhole) {
         QStringList firstBeneath;
     };
     const std::string header = "Name,Latitude,Longitude\n";
+    std::string features;
+    for (int i = 0; i < 8; ++i)
+        features +=
+            R"({"type": "Feature", "geometry": {"type": "LineString", "coordinates": []}},)";
+    features += R"({"type": "Feature", "geometry": {"type": "Point", "coordinates": [8, 47]}})";
     const Case cases[] = {
         {"few.csv",
          header + "Bad,x,8\n,47,8\nGood,47,8\n",
@@ -53,6 +58,14 @@ TEST_F(IssuesPopoverTest, SkippedRowsAreGroupedByReasonAndCopiedWhole) {
          {"Invalid latitude. 12 rows, lines 2, 3, 4 and 9 more.",
           "Missing name. 3 rows, lines 14, 15 and 16."},
          {"Line 2: Invalid latitude \"x0\".", "Line 3: Invalid latitude \"x1\"."}},
+        // A GeoJSON file's features are told by their positions.
+        {"features.geojson",
+         R"({"type": "FeatureCollection", "features": [)" + features + "]}",
+         true,
+         {"Not a point.\n8 rows \u00B7 features 1, 2, 3 and 5 more",
+          "Missing name.\n1 row \u00B7 feature 9"},
+         {"Not a point. 8 rows, features 1, 2, 3 and 5 more.", "Missing name. 1 row, feature 9."},
+         {"Feature 1", "Feature 2"}},
         {"many.csv",
          header + ",47,8\n" + rows("Bad,x,8\n", 1000, false),
          true,

@@ -168,8 +168,10 @@ void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent,
     PanelOptions options{
         QFileDialog::ExistingFiles,
         QFileDialog::AcceptOpen,
-        QStringLiteral("Choose .csv, .gpx, .kml or .kmz files, or a folder that contains them."),
-        {QStringLiteral("CSV, GPX, KML or KMZ files (") + inputFilePatterns() + QStringLiteral(")"),
+        QStringLiteral(
+            "Choose .csv, .gpx, .kml, .kmz or .geojson files, or a folder that contains them."),
+        {QStringLiteral("CSV, GPX, KML, KMZ or GeoJSON files (") + inputFilePatterns() +
+             QStringLiteral(")"),
          QStringLiteral("All files (*)")},
         QStringLiteral("Add"),
         {},

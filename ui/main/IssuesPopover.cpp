@@ -93,10 +93,27 @@ QString SkippedRowsModel::rowCountText(std::size_t count, const QLocale& locale)
 }
 
 QString SkippedRowsModel::linesText(const std::vector<std::int64_t>& lines, std::size_t count,
-                                    const QLocale& locale) {
+                                    const QLocale& locale, ImportIssue::Place place) {
     auto line = [&](std::size_t i) {
         return i < lines.size() ? QString::number(lines[i]) : QString();
     };
+    if (place == ImportIssue::Place::feature) {
+        switch (count) {
+        case 0:
+            return {};
+        case 1:
+            return tr("feature %1").arg(line(0));
+        case 2:
+            //: The positions of two skipped features of a GeoJSON file.
+            return tr("features %1 and %2").arg(line(0), line(1));
+        case 3:
+            return tr("features %1, %2 and %3").arg(line(0), line(1), line(2));
+        default:
+            return tr("features %1, %2, %3 and %4 more")
+                .arg(line(0), line(1), line(2),
+                     locale.toString(static_cast<qulonglong>(count - 3)));
+        }
+    }
     switch (count) {
     case 0:
         return {};
@@ -119,7 +136,8 @@ QString SkippedRowsModel::groupText(const Group& group, bool spoken) const {
     for (std::size_t i = 0; i < group.issues.size() && i < 3; ++i)
         lines.push_back(issues()[group.issues[i]].line);
     QString count = rowCountText(group.issues.size(), locale_);
-    QString where = linesText(lines, group.issues.size(), locale_);
+    QString where =
+        linesText(lines, group.issues.size(), locale_, issues()[group.issues.front()].place);
     if (spoken)
         //: A reason rows were skipped for, how many, and their lines, as a screen reader says
         //: it: "Missing name. 3 rows, lines 4, 9 and 12."
@@ -177,7 +195,8 @@ QVariant SkippedRowsModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         // Beneath a reason that says it all, the line is enough.
         if (group && group->sameMessage)
-            return tr("Line %1").arg(issue.line);
+            return issue.place == ImportIssue::Place::feature ? tr("Feature %1").arg(issue.line)
+                                                              : tr("Line %1").arg(issue.line);
         return fromUtf8(issue.text());
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole:

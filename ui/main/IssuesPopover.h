@@ -45,9 +45,10 @@ class SkippedRowsModel : public QAbstractItemModel {
     static QString reasonOf(const std::string& message);
     // "3 rows"
     static QString rowCountText(std::size_t count, const QLocale& locale);
-    // "lines 3, 7, 12 and 997 more"
+    // "lines 3, 7, 12 and 997 more", or "features ..." for the features of a GeoJSON file
     static QString linesText(const std::vector<std::int64_t>& lines, std::size_t count,
-                             const QLocale& locale);
+                             const QLocale& locale,
+                             ImportIssue::Place place = ImportIssue::Place::line);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;

@@ -85,6 +85,8 @@ TEST(POITest, DecodingNeedsThePlainKeysWithTheirTypes) {
 
 TEST(POITest, IssueTextAndErrorEquality) {
     EXPECT_EQ((ImportIssue{12, "Missing name."}.text()), "Line 12: Missing name.");
+    EXPECT_EQ((ImportIssue{3, "Not a point.", ImportIssue::Place::feature}.text()),
+              "Feature 3: Not a point.");
     EXPECT_EQ(ImportError::invalidXML(0, "x"), ImportError::invalidXML(0, "x"));
     EXPECT_NE(ImportError::invalidXML(1, "x"), ImportError::invalidXML(1, "y"));
     EXPECT_NE(ImportError::invalidXML(1, "x"), ImportError::unreadableText());
