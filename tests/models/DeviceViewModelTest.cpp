@@ -3,6 +3,7 @@
 #include "core/io/LocalFileSystem.h"
 #include "models/BackgroundTask.h"
 #include "models/LibraryViewModel.h"
+#include "support/DetailsInComments.h"
 #include "support/QtTestSupport.h"
 #include "support/TempDir.h"
 
@@ -143,13 +144,33 @@ TEST_F(DeviceViewModelTest, WatchingRefreshesOnEveryNotificationAndStartsOnce) {
     EXPECT_EQ(model->devices()[0].displayName(), "NUVI");
 }
 
+// A file split by its categories counts each of them, in the plan and in what the send says.
+TEST_F(DeviceViewModelTest, SplitFilesCountTheirCategories) {
+    plugIn("NUVI");
+    await(model->refresh());
+    addToLibrary("one.csv", rows(2));
+    addToLibrary("split.csv", "Name,Latitude,Longitude,Comment\nA,1,2,category=Fuel\n"
+                              "B,1,2,\nC,1,2,category=Cafe\n");
+    InputFile* split = library.files().back();
+    split->importInput = importWithDetailsInComments;
+    await(split->reload());
+    split->setCategoryMode(CategoryMode::fromFile);
+    SendPlan plan = *planSend(0);
+    EXPECT_EQ(plan.categoryCount, 4);
+    EXPECT_EQ(plan.fileCount, 2);
+    EXPECT_EQ(plan.poiCount, 5);
+    await(model->sendLibrary(library, device(0)));
+    EXPECT_EQ(text(model->resultMessage()),
+              "Sent 5 POIs in 4 categories to NUVI. The file was read back and checked.");
+}
+
 TEST_F(DeviceViewModelTest, SendMessagesCountWithGroupingAndNoteTheBackup) {
     plugIn("NUVI");
     await(model->refresh());
     addToLibrary("one.csv", rows(1));
     SendPlan plan = *planSend(0);
-    EXPECT_EQ(plan,
-              (SendPlan{device(0).volumeURL, "NUVI", 1, 1, false, plan.fileSize, plan.freeSpace}));
+    EXPECT_EQ(plan, (SendPlan{device(0).volumeURL, "NUVI", 1, 1, false, plan.fileSize,
+                              plan.freeSpace, 1}));
     EXPECT_TRUE(plan.freeSpace);
     await(model->sendLibrary(library, device(0)));
     EXPECT_EQ(plan.fileSize, std::int64_t(std::filesystem::file_size(device(0).poiFileURL())))

@@ -1,6 +1,7 @@
 #include "models/InputFile.h"
 
 #include "rules/UserMessage.h"
+#include "support/DetailsInComments.h"
 #include "support/GPITestSupport.h"
 #include "support/QtTestSupport.h"
 #include "support/TempDir.h"
@@ -232,6 +233,63 @@ TEST_F(InputFileTest, EmptyCategoryNameFailsTheOwnFile) {
     } catch (...) {
         EXPECT_EQ(userMessage(std::current_exception()), "Enter a category name before saving.");
     }
+}
+
+// Each kind starts in its own mode; the mode then decides the categories the export makes
+// without the file being read again.
+TEST_F(InputFileTest, CategoryModeStartsByKindAndSplitsWithoutReimport) {
+    for (const InputKindRow& row : inputKinds) {
+        InputFile file(dir / ("a" + std::string(row.extension)), QLocale(), store);
+        EXPECT_EQ(file.categoryMode(), row.defaultCategoryMode) << row.extension;
+        EXPECT_EQ(file.settings().categoryMode, row.defaultCategoryMode) << row.extension;
+    }
+
+    InputFile file(dir.write("stops.csv", "Name,Latitude,Longitude,Comment\n"
+                                          "A,47,8,category=Fuel;city=Bern\n"
+                                          "B,47,8,\n"
+                                          "C,47,8,category=Cafe\n"
+                                          "D,47,8,category=Fuel\n"
+                                          "E,47,8,category=Stops\n"),
+                   QLocale(), store);
+    file.importInput = importWithDetailsInComments;
+    await(file.load());
+    file.setCategoryName(QStringLiteral(" Stops "));
+    file.setCategoryMode(CategoryMode::oneForFile);
+    EXPECT_EQ(file.exportedCategories(), (std::vector<CategorySize>{{" Stops ", 5}}));
+    QSignalSpy modeChanged(&file, &InputFile::categoryModeChanged);
+    QSignalSpy settingsChanged(&file, &InputFile::settingsChanged);
+    file.setCategoryMode(CategoryMode::fromFile);
+    EXPECT_EQ(modeChanged.size(), 1);
+    EXPECT_EQ(settingsChanged.size(), 1);
+    EXPECT_FALSE(file.isLoading());
+    EXPECT_FALSE(file.reloadTask().isValid()) << "the file is not read again";
+    EXPECT_EQ(file.exportSnapshot().categoryMode, CategoryMode::fromFile);
+    // The file's own category takes the POIs without one and those naming it, where the
+    // first of them is.
+    EXPECT_EQ(file.exportedCategories(),
+              (std::vector<CategorySize>{{"Fuel", 2}, {" Stops ", 2}, {"Cafe", 1}}));
+    EXPECT_TRUE(file.details().gives(POIField::city));
+    EXPECT_FALSE(file.details().gives(POIField::phone));
+}
+
+TEST_F(InputFileTest, SearchFindsCategoriesAddressesAndPhones) {
+    InputFile file(dir.write("shops.csv", "Name,Latitude,Longitude,Comment\n"
+                                          "A,47,8,category=Bakery;street=Hauptstrasse 1;"
+                                          "postalCode=8001;city=Z\xC3\xBCrich;phone=+41 44 1\n"
+                                          "B,47,8,region=Bern;country=Schweiz\n"),
+                   QLocale(), store);
+    file.importInput = importWithDetailsInComments;
+    await(file.load());
+    struct Case {
+        const char* search;
+        std::vector<std::size_t> rows;
+    };
+    const Case cases[] = {
+        {"bakery", {0}}, {"HAUPT", {0}}, {"8001", {0}},    {"z\xC3\xBCrich", {0}},
+        {"+41", {0}},    {"bern", {1}},  {"schweiz", {1}}, {"bakeryhaupt", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(file.filteredRows(c.search), c.rows) << c.search;
 }
 
 } // namespace
