@@ -266,10 +266,10 @@ TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
         EXPECT_EQ(refusal ? refusal->text() : QString(), c.refusal);
         EXPECT_EQ(sheet.findChild<QPushButton*>("confirmSend")->isEnabled(), c.refusal.isEmpty());
         EXPECT_EQ(sheet.windowTitle(), "Send to Drive 53?");
-        EXPECT_EQ(sheet.findChild<QLabel*>("valueCategories")->text(), "1234");
+        EXPECT_EQ(sheet.findChild<QLabel*>("valueCategories")->text(), "1,234");
         EXPECT_EQ(sheet.findChild<QLabel*>("valuePOIs")->text(), "12,345");
         for (QString fact :
-             {"Device Drive 53", "Categories 1234", "POIs 12,345", "File Garmin/POI/poi.gpi"})
+             {"Device Drive 53", "Categories 1,234", "POIs 12,345", "File Garmin/POI/poi.gpi"})
             EXPECT_EQ(spoken(sheet.findChild<QLabel*>("value" + fact.section(' ', 0, 0))), fact);
         EXPECT_EQ(sheet.findChild<QPushButton*>("confirmSend")->text(),
                   replaces ? "Back Up and Replace" : "Send");
@@ -281,6 +281,22 @@ TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
     window->deviceActions()->askToSend(SendPlan{dir / "gone", "Drive 53", 1, 1, false});
     window->findChild<SendConfirmationSheet*>()->accept();
     EXPECT_EQ(devices->errorMessage(), "\u201CDrive 53\u201D is no longer connected.");
+}
+
+// The files are named beside the categories only when some file makes several.
+TEST_F(MainWindowTest, SendSheetCountsFilesWhereTheyAreNotTheCategories) {
+    struct Case {
+        std::optional<std::int64_t> files;
+        QString shown;
+    } cases[] = {{3, "Files 3"}, {7, ""}, {std::nullopt, ""}};
+    for (const Case& c : cases) {
+        SendPlan plan{dir / "GPS", "GPS", 7, 1234, false};
+        plan.fileCount = c.files;
+        SendConfirmationSheet sheet(plan, QLocale(QStringLiteral("en_US")), window.get());
+        auto* files = sheet.findChild<QLabel*>("valueFiles");
+        EXPECT_EQ(files ? spoken(files) : QString(), c.shown);
+        EXPECT_EQ(spoken(sheet.findChild<QLabel*>("valueCategories")), "Categories 7");
+    }
 }
 
 TEST_F(MainWindowTest, RemovalHappensOnlyWhenConfirmed) {
