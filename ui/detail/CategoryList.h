@@ -17,6 +17,8 @@ class CategoryList : public QListWidget {
     CategoryList(InputFile& file, const QLocale& locale, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // As small as the rows shown: a scroll area's own minimum is taller than two or three.
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
   private:
     void showCategories();
