@@ -283,22 +283,6 @@ TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
     EXPECT_EQ(devices->errorMessage(), "\u201CDrive 53\u201D is no longer connected.");
 }
 
-// The files are named beside the categories only when some file makes several.
-TEST_F(MainWindowTest, SendSheetCountsFilesWhereTheyAreNotTheCategories) {
-    struct Case {
-        std::optional<std::int64_t> files;
-        QString shown;
-    } cases[] = {{3, "Files 3"}, {7, ""}, {std::nullopt, ""}};
-    for (const Case& c : cases) {
-        SendPlan plan{dir / "GPS", "GPS", 7, 1234, false};
-        plan.fileCount = c.files;
-        SendConfirmationSheet sheet(plan, QLocale(QStringLiteral("en_US")), window.get());
-        auto* files = sheet.findChild<QLabel*>("valueFiles");
-        EXPECT_EQ(files ? spoken(files) : QString(), c.shown);
-        EXPECT_EQ(spoken(sheet.findChild<QLabel*>("valueCategories")), "Categories 7");
-    }
-}
-
 TEST_F(MainWindowTest, RemovalHappensOnlyWhenConfirmed) {
     Path volume = plugIn("GPS");
     std::filesystem::create_directories(volume / "Garmin/POI");
