@@ -4,6 +4,7 @@
 #include "cli/Printing.h"
 #include "core/io/ReadFile.h"
 #include "core/text/NumberSyntax.h"
+#include "rules/CategoryIcons.h"
 #include "rules/ExportSettings.h"
 #include "rules/FileExport.h"
 #include "rules/ProximityRule.h"
@@ -141,9 +142,9 @@ std::optional<PreparedInput> prepareInput(const std::string& path, const Convert
     ProximitySettings proximity{settings.proximityMode.value_or(defaultProximityMode(kind)),
                                 settings.fixedProximity, settings.distanceUnit};
     // The import is not kept, so its POIs are moved into the categories rather than copied.
-    std::vector<GPICategory> categories =
-        exportedCategories(categoryName, icon, proximity, std::move(result.pois),
-                           categoryMode(kind, settings.categoryMode), {});
+    std::vector<GPICategory> categories = exportedCategories(
+        categoryName, icon, proximity, std::move(result.pois),
+        categoryMode(kind, settings.categoryMode), categoryIcons(result.categoryImages));
     return PreparedInput{path, std::move(categoryName), std::move(icon), std::move(categories)};
 }
 

@@ -136,6 +136,7 @@ QFuture<void> DeviceViewModel::planSend(const LibraryViewModel& library, const G
                                         std::function<void(const SendPlan&)> then) const {
     SendPlan plan{device.volumeURL, device.displayName(), library.categoryCount(),
                   library.poiCount()};
+    plan.fileCount = library.exportedFileCount();
     struct Measured {
         bool replacesExisting = true; // not known means maybe
         std::optional<std::int64_t> fileSize;
@@ -202,16 +203,17 @@ QFuture<void> DeviceViewModel::sendOnceImported(QPointer<LibraryViewModel> libra
         setBusy(false);
         return done();
     }
-    Preparation build = [files = std::move(files), device, locale = locale_]() -> Operation {
+    // Counted as the confirmation counted them: a file split by its categories is several.
+    Preparation build = [files = std::move(files), categoryCount = library->categoryCount(), device,
+                         locale = locale_]() -> Operation {
         auto data = std::make_shared<const Bytes>(deviceFileData(files));
-        return
-            [data, categoryCount = files.size(), device, locale](const DeviceTransfer& transfer) {
-                TransferResult result = transfer.send(*data, device);
-                return Transferred{fromUtf8(sentMessage(result.verifiedPOICount, categoryCount,
-                                                        device.displayName(), result.backupFolder,
-                                                        countFormat(locale))),
-                                   result};
-            };
+        return [data, categoryCount, device, locale](const DeviceTransfer& transfer) {
+            TransferResult result = transfer.send(*data, device);
+            return Transferred{
+                fromUtf8(sentMessage(result.verifiedPOICount, categoryCount, device.displayName(),
+                                     result.backupFolder, countFormat(locale))),
+                result};
+        };
     };
     return runTransfer(device, std::move(build));
 }

@@ -35,6 +35,8 @@ struct SendPlan {
     // The file that would be sent, and the free space on the device; none when not known.
     std::optional<std::int64_t> fileSize = std::nullopt;
     std::optional<std::int64_t> freeSpace = std::nullopt;
+    // The input files the categories come from; as many as the categories when none is split.
+    std::optional<std::int64_t> fileCount = std::nullopt;
     bool operator==(const SendPlan&) const = default;
 
     // What the transfer will ask of the device; false only when both sizes are known.

@@ -25,6 +25,7 @@ struct IconSource {
 // when its removal is undone or the program starts again.
 struct FileSettings {
     QString categoryName;
+    CategoryMode categoryMode = CategoryMode::oneForFile;
     SpeedUnit speedUnit = SpeedUnit::kilometersPerHour;
     ProximityMode proximityMode = ProximityMode::fromFile;
     DistanceUnit distanceUnit = DistanceUnit::meters;

@@ -29,6 +29,11 @@ std::shared_ptr<const ImportedContents> importFile(const InputReader& read, cons
     return background::share(importedContents(std::move(result)));
 }
 
+std::shared_ptr<const DetailsSummary> noDetails() {
+    static const auto none = std::make_shared<const DetailsSummary>();
+    return none;
+}
+
 // Rounded half away from zero; values beyond a 64-bit integer are shown without one.
 QString wholeNumber(double value) {
     double rounded = roundHalfAwayFromZero(value);
@@ -42,8 +47,9 @@ QString wholeNumber(double value) {
 InputFile::InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsStore> settingsStore,
                      QObject* parent)
     : QObject(parent), id_(QUuid::createUuid()), url_(std::move(url)), kind_(inputKindOf(url_)),
-      categoryName_(fromUtf8(proposedCategoryName(url_))), settingsStore_(std::move(settingsStore)),
-      contents_(background::share(ImportedContents{})) {
+      categoryName_(fromUtf8(proposedCategoryName(url_))),
+      categoryMode_(defaultCategoryMode(kind_)), settingsStore_(std::move(settingsStore)),
+      contents_(background::share(ImportedContents{})), details_(noDetails()) {
     ExportDefaults defaults;
     if (settingsStore_) {
         defaults = settingsStore_->load();
@@ -64,6 +70,12 @@ InputFile::InputFile(Path url, const QLocale& locale, std::shared_ptr<SettingsSt
 void InputFile::setCategoryName(const QString& name) {
     categoryName_ = name;
     Q_EMIT categoryNameChanged();
+    Q_EMIT settingsChanged();
+}
+
+void InputFile::setCategoryMode(CategoryMode mode) {
+    categoryMode_ = mode;
+    Q_EMIT categoryModeChanged();
     Q_EMIT settingsChanged();
 }
 
@@ -140,6 +152,7 @@ struct InputFile::IconRead {
 // What one import hands back to the main thread.
 struct InputFile::Imported {
     std::shared_ptr<const ImportedContents> contents;
+    std::shared_ptr<const DetailsSummary> details;
     std::optional<IconRead> sidecarIcon;
 };
 
@@ -153,7 +166,8 @@ QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
         // Finding and reading the icon lists the file's folder, which may hold thousands.
         [read = readInput, find = sidecarIconPending_ ? findSidecar : SidecarFinder(), url = url_,
          kind = kind_, unit = speedUnit_]() {
-            Imported imported{importFile(read, url, kind, unit), std::nullopt};
+            Imported imported{importFile(read, url, kind, unit), nullptr, std::nullopt};
+            imported.details = background::share(summarizeDetails(imported.contents->rows));
             if (find)
                 if (std::optional<Path> sidecar = find(url))
                     imported.sidecarIcon = readIcon(IconSource::sidecar(*sidecar));
@@ -169,10 +183,12 @@ QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
             std::optional<IconRead> sidecarIcon;
             if (outcome.value) {
                 contents_ = std::move(outcome.value->contents);
+                details_ = std::move(outcome.value->details);
                 sidecarIcon = std::move(outcome.value->sidecarIcon);
                 loadError_.reset();
             } else {
                 contents_ = background::share(ImportedContents{});
+                details_ = noDetails();
                 loadError_ = fromUtf8(userMessage(outcome.error));
             }
             isLoading_ = false;
@@ -218,12 +234,15 @@ void InputFile::applyIconSource(const IconSource& source) {
 }
 
 FileSettings InputFile::settings() const {
-    return {categoryName_, speedUnit_, proximityMode_, distanceUnit_, fixedProximity_, iconSource_};
+    return {categoryName_, categoryMode_,   speedUnit_, proximityMode_,
+            distanceUnit_, fixedProximity_, iconSource_};
 }
 
 void InputFile::apply(const FileSettings& settings) {
     if (settings.categoryName != categoryName_)
         setCategoryName(settings.categoryName);
+    if (settings.categoryMode != categoryMode_)
+        setCategoryMode(settings.categoryMode);
     if (settings.speedUnit != speedUnit_)
         setSpeedUnit(settings.speedUnit);
     if (settings.proximityMode != proximityMode_)
@@ -253,7 +272,12 @@ Bytes InputFile::gpiData() const {
 }
 
 FileExport InputFile::exportSnapshot() const {
-    return FileExport{categoryName_.toStdString(), icon_, proximitySettings(), contents_};
+    return FileExport{categoryName_.toStdString(), icon_, proximitySettings(), contents_,
+                      categoryMode_};
+}
+
+std::vector<CategorySize> InputFile::exportedCategories() const {
+    return marklode::exportedCategories(*details_, categoryMode_, categoryName_.toStdString());
 }
 
 QString InputFile::alertSummary(const POI& poi) const {

@@ -7,6 +7,7 @@
 #include "core/io/FileSystem.h"
 #include "core/io/ReadFile.h"
 #include "models/BackgroundTask.h"
+#include "models/DetailsSummary.h"
 #include "models/FileSettings.h"
 #include "models/SettingsStore.h"
 #include "rules/ExportSettings.h"
@@ -45,6 +46,8 @@ class InputFile : public QObject {
     Q_OBJECT
     Q_PROPERTY(
         QString categoryName READ categoryName WRITE setCategoryName NOTIFY categoryNameChanged)
+    Q_PROPERTY(marklode::CategoryMode categoryMode READ categoryMode WRITE setCategoryMode NOTIFY
+                   categoryModeChanged)
     Q_PROPERTY(
         marklode::SpeedUnit speedUnit READ speedUnit WRITE setSpeedUnit NOTIFY speedUnitChanged)
     Q_PROPERTY(QFuture<void> reloadTask READ reloadTask NOTIFY reloadTaskChanged)
@@ -75,6 +78,9 @@ class InputFile : public QObject {
 
     const QString& categoryName() const { return categoryName_; }
     void setCategoryName(const QString& name);
+    // Decides only how the POIs are written; the file is not read again.
+    CategoryMode categoryMode() const { return categoryMode_; }
+    void setCategoryMode(CategoryMode mode);
     SpeedUnit speedUnit() const { return speedUnit_; }
     // A different unit re-imports the file; every assignment is remembered as the default.
     void setSpeedUnit(SpeedUnit unit);
@@ -95,6 +101,10 @@ class InputFile : public QObject {
     const std::optional<QString>& iconError() const { return iconError_; }
     const std::vector<POIRow>& rows() const { return contents_->rows; }
     const std::vector<ImportIssue>& issues() const { return contents_->issues; }
+    // Changes with the rows.
+    const DetailsSummary& details() const { return *details_; }
+    // The categories the file's .gpi holds in its current mode, with their POIs.
+    std::vector<CategorySize> exportedCategories() const;
     const std::optional<QString>& loadError() const { return loadError_; }
     bool isLoading() const { return isLoading_; }
     // The file is gone from the disk; what it held stays. Cleared once it has been read again.
@@ -143,6 +153,7 @@ class InputFile : public QObject {
 
   Q_SIGNALS:
     void categoryNameChanged();
+    void categoryModeChanged();
     void speedUnitChanged();
     void reloadTaskChanged();
     void proximityModeChanged();
@@ -173,6 +184,7 @@ class InputFile : public QObject {
     Path url_;
     InputKind kind_;
     QString categoryName_;
+    CategoryMode categoryMode_;
     SpeedUnit speedUnit_;
     QFuture<void> reloadTask_;
     ProximityMode proximityMode_;
@@ -184,6 +196,7 @@ class InputFile : public QObject {
     std::optional<QString> iconError_;
     // Replaced whole by each import; the replaced one is freed off the main thread.
     std::shared_ptr<const ImportedContents> contents_;
+    std::shared_ptr<const DetailsSummary> details_;
     std::optional<QString> loadError_;
     bool isLoading_ = false;
     bool isDeletedOnDisk_ = false;

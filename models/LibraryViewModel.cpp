@@ -449,9 +449,17 @@ std::vector<GPICategory> LibraryViewModel::categories() const {
     return categories;
 }
 
-std::int64_t LibraryViewModel::categoryCount() const {
+std::int64_t LibraryViewModel::exportedFileCount() const {
     return std::count_if(files_.begin(), files_.end(),
                          [](const InputFile* file) { return isCategory(*file); });
+}
+
+std::int64_t LibraryViewModel::categoryCount() const {
+    std::int64_t count = 0;
+    for (const InputFile* file : files_)
+        if (isCategory(*file))
+            count += static_cast<std::int64_t>(file->exportedCategories().size());
+    return count;
 }
 
 std::int64_t LibraryViewModel::poiCount() const {

@@ -114,6 +114,8 @@ class LibraryViewModel : public QObject {
     // The same files as what the categories are built from, without copying a POI.
     std::vector<FileExport> categoryExports() const;
     bool hasCategories() const { return hasCategories_; }
+    // What the categories hold: the files, the categories they make in their modes, the POIs.
+    std::int64_t exportedFileCount() const;
     std::int64_t categoryCount() const;
     std::int64_t poiCount() const;
 

@@ -1,6 +1,7 @@
 #include "models/SettingsStore.h"
 
 #include "models/QtText.h"
+#include "rules/InputKind.h"
 #include "rules/LocaleRegion.h"
 #include "rules/ProximityRule.h"
 
@@ -47,6 +48,7 @@ const QString recentKey = QStringLiteral("library/recentlyAdded");
 const QString selectedFileKey = QStringLiteral("selected");
 const QString pathKey = QStringLiteral("path");
 const QString categoryNameKey = QStringLiteral("categoryName");
+const QString categoryModeKey = QStringLiteral("categoryMode");
 const QString iconKey = QStringLiteral("icon");
 const QString iconPathKey = QStringLiteral("iconPath");
 
@@ -60,6 +62,20 @@ QString iconKindText(IconSource::Kind kind) {
         break;
     }
     return QStringLiteral("builtIn");
+}
+
+QString categoryModeText(CategoryMode mode) {
+    return mode == CategoryMode::fromFile ? QStringLiteral("fromFile")
+                                          : QStringLiteral("oneForFile");
+}
+
+// Lists saved before files could be split by category have no mode; they get the kind's.
+CategoryMode readCategoryMode(const QString& text, const Path& file) {
+    if (text == QStringLiteral("fromFile"))
+        return CategoryMode::fromFile;
+    if (text == QStringLiteral("oneForFile"))
+        return CategoryMode::oneForFile;
+    return defaultCategoryMode(inputKindOf(file));
 }
 
 using Lookup = std::function<QVariant(const QString& key)>;
@@ -168,12 +184,14 @@ SavedLibrary SettingsStore::loadLibrary() const {
             continue;
         ExportDefaults units = readDefaults(
             [&](const QString& key) { return stored.value(key).toVariant(); }, imperial);
-        FileSettings settings{stored.value(categoryNameKey).toString(),
-                              units.speedUnit,
-                              units.proximityMode,
-                              units.distanceUnit,
-                              units.fixedProximity,
-                              {}};
+        FileSettings settings{
+            stored.value(categoryNameKey).toString(),
+            readCategoryMode(stored.value(categoryModeKey).toString(), path.toStdString()),
+            units.speedUnit,
+            units.proximityMode,
+            units.distanceUnit,
+            units.fixedProximity,
+            {}};
         QString icon = stored.value(iconKey).toString();
         Path iconPath = stored.value(iconPathKey).toString().toStdString();
         if (icon == QStringLiteral("custom") && !iconPath.empty())
@@ -193,6 +211,7 @@ bool SettingsStore::saveLibrary(const SavedLibrary& library) const {
     for (const ListedFile& listed : library.files) {
         QJsonObject stored{{pathKey, fromUtf8(listed.url.string())},
                            {categoryNameKey, listed.settings.categoryName},
+                           {categoryModeKey, categoryModeText(listed.settings.categoryMode)},
                            {iconKey, iconKindText(listed.settings.iconSource.kind)},
                            {iconPathKey, fromUtf8(listed.settings.iconSource.url.string())}};
         writeDefaults(

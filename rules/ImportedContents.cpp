@@ -1,5 +1,6 @@
 #include "rules/ImportedContents.h"
 
+#include "rules/CategoryIcons.h"
 #include "rules/TextSearch.h"
 
 #include <utility>
@@ -16,6 +17,7 @@ ImportedContents importedContents(ImportResult result) {
         imported.rows.push_back(POIRow{position++, std::move(poi)});
     }
     imported.issues = std::move(result.issues);
+    imported.categoryIcons = categoryIcons(result.categoryImages);
     return imported;
 }
 

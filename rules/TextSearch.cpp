@@ -5,15 +5,28 @@
 namespace marklode {
 
 namespace {
-// Never typed into a search field, so a match can't straddle name and comment.
+// Never typed into a search field, so a match can't straddle two of the fields.
 constexpr char separator = '\0';
 } // namespace
 
 std::string searchKey(const POI& poi) {
     std::string key = lowercased(poi.name);
-    if (poi.comment) {
+    auto add = [&key](std::string_view text) {
+        if (text.empty())
+            return;
         key += separator;
-        key += lowercased(*poi.comment);
+        key += lowercased(text);
+    };
+    if (poi.comment)
+        add(*poi.comment);
+    if (const POIDetails* details = poi.details.get()) {
+        const Address& address = details->address;
+        for (std::string_view text :
+             {std::string_view(details->category), std::string_view(address.street),
+              std::string_view(address.city), std::string_view(address.region),
+              std::string_view(address.postalCode), std::string_view(address.country),
+              std::string_view(details->phone)})
+            add(text);
     }
     return key;
 }

@@ -8,8 +8,8 @@
 
 namespace marklode {
 
-// What a row is searched by: its name and comment, case folded once when the file is imported
-// so that a keystroke only scans.
+// What a row is searched by: its name, comment, category, address and phone, case folded once
+// when the file is imported so that a keystroke only scans.
 std::string searchKey(const POI& poi);
 
 // The folded search text, or nothing when the text is only whitespace (every row matches).

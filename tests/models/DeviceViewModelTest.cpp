@@ -143,13 +143,30 @@ TEST_F(DeviceViewModelTest, WatchingRefreshesOnEveryNotificationAndStartsOnce) {
     EXPECT_EQ(model->devices()[0].displayName(), "NUVI");
 }
 
+// A file split by its categories counts each of them, in the plan and in what the send says.
+TEST_F(DeviceViewModelTest, SplitFilesCountTheirCategories) {
+    plugIn("NUVI");
+    await(model->refresh());
+    addToLibrary("one.csv", rows(2));
+    addToLibrary("split.csv", "Name,Latitude,Longitude,Category\nA,1,2,Fuel\nB,1,2,\nC,1,2,Cafe\n");
+    InputFile* split = library.files().back();
+    split->setCategoryMode(CategoryMode::fromFile);
+    SendPlan plan = *planSend(0);
+    EXPECT_EQ(plan.categoryCount, 4);
+    EXPECT_EQ(plan.fileCount, 2);
+    EXPECT_EQ(plan.poiCount, 5);
+    await(model->sendLibrary(library, device(0)));
+    EXPECT_EQ(text(model->resultMessage()),
+              "Sent 5 POIs in 4 categories to NUVI. The file was read back and checked.");
+}
+
 TEST_F(DeviceViewModelTest, SendMessagesCountWithGroupingAndNoteTheBackup) {
     plugIn("NUVI");
     await(model->refresh());
     addToLibrary("one.csv", rows(1));
     SendPlan plan = *planSend(0);
-    EXPECT_EQ(plan,
-              (SendPlan{device(0).volumeURL, "NUVI", 1, 1, false, plan.fileSize, plan.freeSpace}));
+    EXPECT_EQ(plan, (SendPlan{device(0).volumeURL, "NUVI", 1, 1, false, plan.fileSize,
+                              plan.freeSpace, 1}));
     EXPECT_TRUE(plan.freeSpace);
     await(model->sendLibrary(library, device(0)));
     EXPECT_EQ(plan.fileSize, std::int64_t(std::filesystem::file_size(device(0).poiFileURL())))

@@ -234,4 +234,60 @@ TEST_F(InputFileTest, EmptyCategoryNameFailsTheOwnFile) {
     }
 }
 
+// Each kind starts in its own mode; the mode then decides the categories the export makes
+// without the file being read again.
+TEST_F(InputFileTest, CategoryModeStartsByKindAndSplitsWithoutReimport) {
+    for (const InputKindRow& row : inputKinds) {
+        InputFile file(dir / ("a" + std::string(row.extension)), QLocale(), store);
+        EXPECT_EQ(file.categoryMode(), row.defaultCategoryMode) << row.extension;
+        EXPECT_EQ(file.settings().categoryMode, row.defaultCategoryMode) << row.extension;
+    }
+
+    InputFile file(dir.write("stops.csv", "Name,Latitude,Longitude,Category,City\n"
+                                          "A,47,8,Fuel,Bern\n"
+                                          "B,47,8,,\n"
+                                          "C,47,8,Cafe,\n"
+                                          "D,47,8,Fuel,\n"
+                                          "E,47,8,Stops,\n"),
+                   QLocale(), store);
+    await(file.load());
+    file.setCategoryName(QStringLiteral(" Stops "));
+    file.setCategoryMode(CategoryMode::oneForFile);
+    EXPECT_EQ(file.exportedCategories(), (std::vector<CategorySize>{{" Stops ", 5}}));
+    QSignalSpy modeChanged(&file, &InputFile::categoryModeChanged);
+    QSignalSpy settingsChanged(&file, &InputFile::settingsChanged);
+    file.setCategoryMode(CategoryMode::fromFile);
+    EXPECT_EQ(modeChanged.size(), 1);
+    EXPECT_EQ(settingsChanged.size(), 1);
+    EXPECT_FALSE(file.isLoading());
+    EXPECT_FALSE(file.reloadTask().isValid()) << "the file is not read again";
+    EXPECT_EQ(file.exportSnapshot().categoryMode, CategoryMode::fromFile);
+    // The file's own category takes the POIs without one and those naming it, where the
+    // first of them is.
+    EXPECT_EQ(file.exportedCategories(),
+              (std::vector<CategorySize>{{"Fuel", 2}, {" Stops ", 2}, {"Cafe", 1}}));
+    EXPECT_TRUE(file.details().gives(POIField::city));
+    EXPECT_FALSE(file.details().gives(POIField::phone));
+}
+
+TEST_F(InputFileTest, SearchFindsCategoriesAddressesAndPhones) {
+    InputFile file(dir.write("shops.csv",
+                             "Name,Latitude,Longitude,Category,Street,Postcode,City,"
+                             "Phone,Region,Country\n"
+                             "A,47,8,Bakery,Hauptstrasse 1,8001,Z\xC3\xBCrich,+41 44 1,,\n"
+                             "B,47,8,,,,,,Bern,Schweiz\n"),
+                   QLocale(), store);
+    await(file.load());
+    struct Case {
+        const char* search;
+        std::vector<std::size_t> rows;
+    };
+    const Case cases[] = {
+        {"bakery", {0}}, {"HAUPT", {0}}, {"8001", {0}},    {"z\xC3\xBCrich", {0}},
+        {"+41", {0}},    {"bern", {1}},  {"schweiz", {1}}, {"bakeryhaupt", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(file.filteredRows(c.search), c.rows) << c.search;
+}
+
 } // namespace

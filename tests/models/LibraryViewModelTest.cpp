@@ -463,6 +463,7 @@ TEST_F(LibraryViewModelTest, TheListComesBackAfterARestart) {
         await(first->add({dir.write("b.gpx", gpxRow), dir.write("a.csv", oneRow), gone}));
         InputFile* a = first->files()[1];
         a->setCategoryName(QStringLiteral("Cameras"));
+        a->setCategoryMode(CategoryMode::fromFile);
         a->setSpeedUnit(SpeedUnit::milesPerHour);
         a->setProximityMode(ProximityMode::fixed);
         a->setFixedProximity(120);
@@ -477,6 +478,7 @@ TEST_F(LibraryViewModelTest, TheListComesBackAfterARestart) {
     ASSERT_EQ(second->files().size(), 3);
     const InputFile* a = second->files()[1];
     EXPECT_EQ(a->settings(), (FileSettings{QStringLiteral("Cameras"),
+                                           CategoryMode::fromFile,
                                            SpeedUnit::milesPerHour,
                                            ProximityMode::fixed,
                                            DistanceUnit::meters,

@@ -1,8 +1,10 @@
 #include "models/SettingsStore.h"
 
+#include "rules/InputKind.h"
 #include "support/QtTestSupport.h"
 #include "support/TempDir.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace marklode;
@@ -74,6 +76,21 @@ TEST_F(SettingsStoreTest, SavedValuesWinOverTheLocaleAndUseTheStoredTexts) {
     EXPECT_EQ(raw->value(QStringLiteral("proximityMode")).toString(), QStringLiteral("off"));
     EXPECT_EQ(raw->value(QStringLiteral("distanceUnit")).toString(), QStringLiteral("feet"));
     EXPECT_EQ(raw->value(QStringLiteral("fixedProximity")).toDouble(), 0.5);
+}
+
+// A list saved before files could be split by category reads as each kind's default; a mode
+// saved since comes back, and a text never written is the default too.
+TEST_F(SettingsStoreTest, ListedFilesWithoutACategoryModeGetTheirKindsDefault) {
+    std::ofstream(dir / "Marklode-library.json")
+        << R"({"files":[{"path":"/in/a.csv","categoryName":"a"},)"
+           R"({"path":"/in/b.gpx","categoryMode":"fromFile"},)"
+           R"({"path":"/in/c.gpx","categoryMode":"FromFile"}]})";
+    const CategoryMode expected[] = {defaultCategoryMode(InputKind::csv), CategoryMode::fromFile,
+                                     defaultCategoryMode(InputKind::gpx)};
+    SavedLibrary library = store("de_DE").loadLibrary();
+    ASSERT_EQ(library.files.size(), std::size(expected));
+    for (std::size_t i = 0; i < library.files.size(); ++i)
+        EXPECT_EQ(library.files[i].settings.categoryMode, expected[i]) << i;
 }
 
 } // namespace

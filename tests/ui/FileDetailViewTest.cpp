@@ -155,17 +155,19 @@ TEST(POITableOrderTest, CopiedRowsAreCSVWithAHeaderAndQuotedWhereNeeded) {
          "Gate,\"line one\nline two\r\nthree\",1,2,100 m"},
     };
     std::vector<POIRow> rows;
-    std::string expected = "Name,Comment,Latitude,Longitude,Alert\n";
+    const std::vector<POITableModel::Column> columns{
+        POITableModel::name, POITableModel::comment, POITableModel::latitude,
+        POITableModel::longitude, POITableModel::alert};
     for (const Case& c : cases) {
         rows.push_back(POIRow{static_cast<std::int64_t>(rows.size()), c.poi});
-        EXPECT_EQ(csvText(rows, {rows.size() - 1}, ProximitySettings{},
+        EXPECT_EQ(csvText(rows, {rows.size() - 1}, columns, ProximitySettings{},
                           SpeedUnit::kilometersPerHour, DistanceUnit::meters)
                       .toStdString(),
                   "Name,Comment,Latitude,Longitude,Alert\n" + std::string(c.line) + "\n");
     }
     // In the order asked for, in the units and with the proximity rule of the file.
-    EXPECT_EQ(csvText(rows, {3, 0}, ProximitySettings{ProximityMode::off}, SpeedUnit::milesPerHour,
-                      DistanceUnit::feet)
+    EXPECT_EQ(csvText(rows, {3, 0}, columns, ProximitySettings{ProximityMode::off},
+                      SpeedUnit::milesPerHour, DistanceUnit::feet)
                   .toStdString(),
               "Name,Comment,Latitude,Longitude,Alert\n"
               "Gate,\"line one\nline two\r\nthree\",1,2,\n"

@@ -266,10 +266,10 @@ TEST_F(MainWindowTest, SendSheetSaysWhatItReplacesAndAGoneDeviceIsReported) {
         EXPECT_EQ(refusal ? refusal->text() : QString(), c.refusal);
         EXPECT_EQ(sheet.findChild<QPushButton*>("confirmSend")->isEnabled(), c.refusal.isEmpty());
         EXPECT_EQ(sheet.windowTitle(), "Send to Drive 53?");
-        EXPECT_EQ(sheet.findChild<QLabel*>("valueCategories")->text(), "1234");
+        EXPECT_EQ(sheet.findChild<QLabel*>("valueCategories")->text(), "1,234");
         EXPECT_EQ(sheet.findChild<QLabel*>("valuePOIs")->text(), "12,345");
         for (QString fact :
-             {"Device Drive 53", "Categories 1234", "POIs 12,345", "File Garmin/POI/poi.gpi"})
+             {"Device Drive 53", "Categories 1,234", "POIs 12,345", "File Garmin/POI/poi.gpi"})
             EXPECT_EQ(spoken(sheet.findChild<QLabel*>("value" + fact.section(' ', 0, 0))), fact);
         EXPECT_EQ(sheet.findChild<QPushButton*>("confirmSend")->text(),
                   replaces ? "Back Up and Replace" : "Send");

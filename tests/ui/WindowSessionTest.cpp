@@ -2,6 +2,7 @@
 #include "models/InputFile.h"
 #include "ui/detail/FileDetailView.h"
 #include "ui/detail/POITable.h"
+#include "ui/detail/POITableModel.h"
 #include "ui/main/Sidebar.h"
 
 #include <QAction>
@@ -48,6 +49,10 @@ TEST_F(WindowSessionTest, UndoTakesBackRemovalsAndSettingChanges) {
     EXPECT_EQ(b->categoryName(), "b");
     window->redoAction()->trigger();
     EXPECT_EQ(names(), "a.csv:a b.csv:Bus c.csv:c");
+    b->setCategoryMode(CategoryMode::fromFile);
+    EXPECT_EQ(undo->text(), "Undo Change Categories");
+    undo->trigger();
+    EXPECT_EQ(b->categoryMode(), CategoryMode::oneForFile);
 
     library->setSelection(b->id());
     window->sidebar()->list()->setFocus();
@@ -100,6 +105,13 @@ TEST_F(WindowSessionTest, TheLayoutIsKeptAcrossLaunches) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
     EXPECT_EQ(shape(again), left);
     EXPECT_EQ(left.section(' ', 0, 1), "760 300");
+
+    // The kept columns were shown for a file without details; another file shows its own.
+    InputFile* detailed = addFile("detailed.csv", "Name,Latitude,Longitude,City\nA,47,8,Bern\n");
+    library->setSelection(library->files().front()->id());
+    library->setSelection(detailed->id());
+    EXPECT_FALSE(again.fileDetail()->table()->isColumnHidden(POITableModel::city));
+    EXPECT_TRUE(again.fileDetail()->table()->isColumnHidden(POITableModel::phone));
 }
 
 // Closing the window while a device is written to asks first; any other time it closes.

@@ -62,6 +62,18 @@ POITable::POITable(InputFile& file, const QLocale& locale, QWidget* parent)
         header->setSectionResizeMode(column, QHeaderView::Fixed);
         header->resizeSection(column, fittingWidth(this, column, cellFont, widest));
     }
+    // Details start at the width of a typical value; the user may widen them.
+    for (const auto& [column, typical] :
+         {std::pair{POITableModel::category, QStringLiteral("Fuel stations")},
+          std::pair{POITableModel::street, QStringLiteral("1234 Long Street")},
+          std::pair{POITableModel::city, QStringLiteral("San Francisco")},
+          std::pair{POITableModel::region, QStringLiteral("California")},
+          std::pair{POITableModel::postalCode, QStringLiteral("SW1A 1AA")},
+          std::pair{POITableModel::country, QStringLiteral("Switzerland")},
+          std::pair{POITableModel::phone, QStringLiteral("+41 44 123 45 67")}})
+        header->resizeSection(column, fittingWidth(this, column, font(), typical));
+    showColumns();
+    connect(model_, &POITableModel::shownColumnsChanged, this, &POITable::showColumns);
 
     copy_->setShortcut(QKeySequence::Copy);
     selectAll_->setShortcut(QKeySequence::SelectAll);
@@ -91,6 +103,15 @@ POITable::POITable(InputFile& file, const QLocale& locale, QWidget* parent)
                 viewport()->unsetCursor();
         });
     });
+}
+
+void POITable::showColumns() {
+    for (int column = 0; column < POITableModel::columnCount_; ++column)
+        setColumnHidden(column, !model_->isShown(column));
+    // A hidden column can't say how the rows are sorted: they go back to the file's order.
+    QHeaderView* header = horizontalHeader();
+    if (int sorted = header->sortIndicatorSection(); sorted >= 0 && !model_->isShown(sorted))
+        header->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
 void POITable::setSearch(const QString& search) {

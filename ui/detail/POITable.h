@@ -35,6 +35,9 @@ class POITable : public QTableView {
     // Puts the selected rows on the clipboard once their text is made (in the background);
     // the returned future finishes then.
     QFuture<void> copySelection();
+    // Shows the columns the rows have values for and hides the others; again after a header
+    // state is restored, which brings back those of another file.
+    void showColumns();
 
   Q_SIGNALS:
     // The user picked a row, or the selected row left the table.

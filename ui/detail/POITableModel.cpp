@@ -1,5 +1,6 @@
 #include "ui/detail/POITableModel.h"
 
+#include "models/DetailsSummary.h"
 #include "models/InputFile.h"
 #include "models/NaturalOrder.h"
 #include "models/QtText.h"
@@ -10,8 +11,10 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScopedValueRollback>
+#include <QStringList>
 #include <algorithm>
 #include <bit>
+#include <iterator>
 #include <limits>
 #include <numeric>
 #include <string_view>
@@ -22,8 +25,8 @@ namespace marklode {
 namespace {
 
 // The positions in the natural order of their texts; equal texts in the file's order.
-std::vector<std::uint32_t> naturalOrder(const std::vector<POIRow>& rows,
-                                        std::string_view (*text)(const POIRow&),
+template <typename Text>
+std::vector<std::uint32_t> naturalOrder(const std::vector<POIRow>& rows, Text text,
                                         Qt::SortOrder order, const QLocale& locale) {
     // Each distinct text is ranked once...
     std::unordered_map<std::string_view, std::uint32_t> ids;
@@ -90,7 +93,49 @@ QString csvNumber(double value) {
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
+// The table's titles, and the names a CSV file's header gives the same fields.
+const char* const titles[] = {
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Name"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Category"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Comment"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Street"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "City"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Region"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Postal Code"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Country"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Phone"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Latitude"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Longitude"),
+    QT_TRANSLATE_NOOP("marklode::POITableModel", "Alert"),
+};
+static_assert(std::size(titles) == POITableModel::columnCount_);
+
+std::uint32_t columnBit(int column) {
+    return 1u << static_cast<unsigned>(column);
+}
+
 } // namespace
+
+std::optional<POIField> detailField(POITableModel::Column column) {
+    switch (column) {
+    case POITableModel::category:
+        return POIField::category;
+    case POITableModel::street:
+        return POIField::street;
+    case POITableModel::city:
+        return POIField::city;
+    case POITableModel::region:
+        return POIField::region;
+    case POITableModel::postalCode:
+        return POIField::postalCode;
+    case POITableModel::country:
+        return POIField::country;
+    case POITableModel::phone:
+        return POIField::phone;
+    default:
+        return std::nullopt;
+    }
+}
 
 std::vector<std::uint32_t> sortedPositions(const std::vector<POIRow>& rows,
                                            POITableModel::Column column, Qt::SortOrder order,
@@ -106,17 +151,21 @@ std::vector<std::uint32_t> sortedPositions(const std::vector<POIRow>& rows,
     };
     if (rows.empty())
         return {};
+    if (std::optional<POIField> field = detailField(column))
+        return naturalOrder(
+            rows, [field = *field](const POIRow& row) { return detailText(row.poi, field); }, order,
+            locale);
     switch (column) {
     case POITableModel::name:
-    case POITableModel::comment: {
-        auto text = column == POITableModel::name
-                        ? +[](const POIRow& row) { return std::string_view(row.poi.name); }
-                        : +[](const POIRow& row) {
-                              return row.poi.comment ? std::string_view(*row.poi.comment)
-                                                     : std::string_view();
-                          };
-        return naturalOrder(rows, text, order, locale);
-    }
+        return naturalOrder(
+            rows, [](const POIRow& row) { return std::string_view(row.poi.name); }, order, locale);
+    case POITableModel::comment:
+        return naturalOrder(
+            rows,
+            [](const POIRow& row) {
+                return row.poi.comment ? std::string_view(*row.poi.comment) : std::string_view();
+            },
+            order, locale);
     case POITableModel::latitude:
         return keyed([](const POIRow& row) { return row.poi.latitude; });
     case POITableModel::longitude:
@@ -126,7 +175,7 @@ std::vector<std::uint32_t> sortedPositions(const std::vector<POIRow>& rows,
         return keyed([&](const POIRow& row) {
             return std::pair{row.poi.speedKmh, effectiveProximity(row.poi, proximity)};
         });
-    case POITableModel::columnCount_:
+    default:
         break;
     }
     std::vector<std::uint32_t> positions(rows.size());
@@ -135,21 +184,46 @@ std::vector<std::uint32_t> sortedPositions(const std::vector<POIRow>& rows,
 }
 
 QString csvText(const std::vector<POIRow>& rows, const std::vector<std::size_t>& positions,
+                const std::vector<POITableModel::Column>& columns,
                 const ProximitySettings& proximity, SpeedUnit speedUnit,
                 DistanceUnit distanceUnit) {
-    QString text = QStringLiteral("Name,Comment,Latitude,Longitude,Alert\n");
-    text.reserve(static_cast<qsizetype>(positions.size()) * 64 + text.size());
+    auto field = [&](const POI& poi, POITableModel::Column column) -> QString {
+        if (std::optional<POIField> detail = detailField(column))
+            return csvField(fromUtf8(detailText(poi, *detail)));
+        switch (column) {
+        case POITableModel::name:
+            return csvField(fromUtf8(poi.name));
+        case POITableModel::comment:
+            return poi.comment ? csvField(fromUtf8(*poi.comment)) : QString();
+        case POITableModel::latitude:
+            return csvNumber(poi.latitude);
+        case POITableModel::longitude:
+            return csvNumber(poi.longitude);
+        case POITableModel::alert: {
+            POI alert;
+            alert.speedKmh = poi.speedKmh;
+            alert.proximityMeters = effectiveProximity(poi, proximity);
+            return csvField(InputFile::alertSummary(alert, speedUnit, distanceUnit));
+        }
+        default:
+            return {};
+        }
+    };
     const QLatin1Char comma(',');
+    QStringList header;
+    for (POITableModel::Column column : columns)
+        header << QString::fromLatin1(titles[column]);
+    QString text = header.join(comma) + QLatin1Char('\n');
+    text.reserve(static_cast<qsizetype>(positions.size() * (columns.size() * 12 + 16)) +
+                 text.size());
     for (std::size_t position : positions) {
         const POI& poi = rows[position].poi;
-        POI alert;
-        alert.speedKmh = poi.speedKmh;
-        alert.proximityMeters = effectiveProximity(poi, proximity);
-        text += csvField(fromUtf8(poi.name)) + comma +
-                (poi.comment ? csvField(fromUtf8(*poi.comment)) : QString()) + comma +
-                csvNumber(poi.latitude) + comma + csvNumber(poi.longitude) + comma +
-                csvField(InputFile::alertSummary(alert, speedUnit, distanceUnit)) +
-                QLatin1Char('\n');
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (i > 0)
+                text += comma;
+            text += field(poi, columns[i]);
+        }
+        text += QLatin1Char('\n');
     }
     return text;
 }
@@ -160,6 +234,7 @@ POITableModel::POITableModel(InputFile& file, const QLocale& locale, QObject* pa
         // The order was of the rows that were; the new ones show in the file's order until
         // theirs is ready.
         order_.reset();
+        updateShownColumns();
         refilter();
         if (sortColumn_ >= 0)
             startSort();
@@ -174,7 +249,38 @@ POITableModel::POITableModel(InputFile& file, const QLocale& locale, QObject* pa
             if (sortColumn_ == alert && signal != &InputFile::speedUnitChanged)
                 startSort();
         });
+    // Whether the category shows follows the mode; no other column changes with it.
+    connect(&file, &InputFile::categoryModeChanged, this, &POITableModel::updateShownColumns);
+    updateShownColumns();
     refilter();
+}
+
+bool POITableModel::isShown(int column) const {
+    return column >= 0 && column < columnCount_ && (shown_ & columnBit(column));
+}
+
+std::vector<POITableModel::Column> POITableModel::shownColumns() const {
+    std::vector<Column> columns;
+    for (int column = 0; column < columnCount_; ++column)
+        if (isShown(column))
+            columns.push_back(static_cast<Column>(column));
+    return columns;
+}
+
+void POITableModel::updateShownColumns() {
+    std::uint32_t shown = 0;
+    for (int column = 0; column < columnCount_; ++column) {
+        std::optional<POIField> field = detailField(static_cast<Column>(column));
+        bool given = !field || (file_ && file_->details().gives(*field));
+        if (column == category)
+            given = given && file_ && file_->categoryMode() == CategoryMode::fromFile;
+        if (given)
+            shown |= columnBit(column);
+    }
+    if (shown == shown_)
+        return;
+    shown_ = shown;
+    Q_EMIT shownColumnsChanged();
 }
 
 void POITableModel::setSearch(const QString& search) {
@@ -346,8 +452,8 @@ std::function<QString()> POITableModel::csvOf(const QItemSelection& selection) c
     FileExport snapshot = file_->exportSnapshot();
     return [contents = snapshot.contents, proximity = snapshot.proximity,
             speedUnit = file_->speedUnit(), distanceUnit = file_->distanceUnit(),
-            positions = std::move(positions)] {
-        return csvText(contents->rows, positions, proximity, speedUnit, distanceUnit);
+            positions = std::move(positions), columns = shownColumns()] {
+        return csvText(contents->rows, positions, columns, proximity, speedUnit, distanceUnit);
     };
 }
 
@@ -367,6 +473,8 @@ QVariant POITableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
+        if (std::optional<POIField> field = detailField(static_cast<Column>(index.column())))
+            return shownText(detailText(row.poi, *field));
         switch (index.column()) {
         case name:
             return shownText(row.poi.name);
@@ -406,9 +514,7 @@ QVariant POITableModel::headerData(int section, Qt::Orientation orientation, int
         return Qt::AscendingOrder;
     if (role != Qt::DisplayRole)
         return {};
-    static const char* const titles[] = {"Name", "Comment", "Latitude", "Longitude", "Alert"};
-    return section >= 0 && section < columnCount_ ? QString::fromLatin1(titles[section])
-                                                  : QVariant();
+    return section >= 0 && section < columnCount_ ? tr(titles[section]) : QVariant();
 }
 
 } // namespace marklode

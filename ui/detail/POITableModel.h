@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/import/FieldNames.h"
 #include "core/import/SpeedUnit.h"
 #include "models/BackgroundTask.h"
 #include "rules/ImportedContents.h"
@@ -27,7 +28,21 @@ class InputFile;
 class POITableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    enum Column { name, comment, latitude, longitude, alert, columnCount_ };
+    enum Column {
+        name,
+        category,
+        comment,
+        street,
+        city,
+        region,
+        postalCode,
+        country,
+        phone,
+        latitude,
+        longitude,
+        alert,
+        columnCount_
+    };
 
     POITableModel(InputFile& file, const QLocale& locale, QObject* parent = nullptr);
 
@@ -37,6 +52,10 @@ class POITableModel : public QAbstractTableModel {
     std::int64_t idAt(int row) const;
     // The shown rows' positions in the file's rows, ascending.
     const std::vector<std::size_t>& positions() const { return positions_; }
+    // The columns of details are shown only where a row has them, the category only when the
+    // file is split by it; a copy holds the shown columns.
+    bool isShown(int column) const;
+    std::vector<Column> shownColumns() const;
 
     // Sorts by the column (-1: the file's order). The rows are put in order in the background
     // and the model is reset with them; until then it keeps the order it had.
@@ -53,14 +72,18 @@ class POITableModel : public QAbstractTableModel {
     std::vector<char> markedRows(const QItemSelection& selection) const;
     // The table rows of the marked rows, as whole rows.
     QItemSelection selectionOf(const std::vector<char>& marked) const;
-    // The selected rows in the table's order, with a header line, as CSV text: the work to run
-    // off the main thread (a million rows take a while) on what the file holds now.
+    // The selected rows in the table's order, with a header line, as CSV text of the shown
+    // columns: the work to run off the main thread (a million rows take a while) on what the
+    // file holds now.
     std::function<QString()> csvOf(const QItemSelection& selection) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  Q_SIGNALS:
+    void shownColumnsChanged();
 
   private:
     // All rows' positions in a column's order, and each position's place in it.
@@ -75,6 +98,7 @@ class POITableModel : public QAbstractTableModel {
     std::vector<std::size_t> arranged(std::vector<std::size_t> positions) const;
     void showRows(std::vector<std::size_t> positions);
     void reorder();
+    void updateShownColumns();
 
     QPointer<InputFile> file_;
     QLocale locale_;
@@ -86,20 +110,25 @@ class POITableModel : public QAbstractTableModel {
     std::shared_ptr<const Order> order_;
     background::NewestWins sorts_;
     bool reordering_ = false;
+    std::uint32_t shown_ = 0; // bits by column
 };
 
+// The POI field a column of details shows; none for the other columns.
+std::optional<POIField> detailField(POITableModel::Column column);
+
 // The positions of all rows in the column's order, rows with equal values in the file's order
-// whichever way; names and comments in natural order, numbers by value, alerts by speed then
-// distance (as the proximity rule has them), rows without one first. Runs off the main thread.
+// whichever way; texts in natural order, numbers by value, alerts by speed then distance (as
+// the proximity rule has them), rows without one first. Runs off the main thread.
 std::vector<std::uint32_t> sortedPositions(const std::vector<POIRow>& rows,
                                            POITableModel::Column column, Qt::SortOrder order,
                                            const ProximitySettings& proximity,
                                            const QLocale& locale);
 
-// The rows as CSV text for a spreadsheet: a header line, then name, comment, latitude,
-// longitude and alert a line each; fields holding commas, quotes or line breaks quoted as
+// The rows as CSV text for a spreadsheet: a header line naming the columns as the CSV import
+// reads them back, then a line per row; fields holding commas, quotes or line breaks quoted as
 // RFC 4180 has them. Coordinates with a point and every digit they have.
 QString csvText(const std::vector<POIRow>& rows, const std::vector<std::size_t>& positions,
+                const std::vector<POITableModel::Column>& columns,
                 const ProximitySettings& proximity, SpeedUnit speedUnit, DistanceUnit distanceUnit);
 
 } // namespace marklode

@@ -3,6 +3,7 @@
 #include "models/InputFile.h"
 #include "models/QtText.h"
 #include "rules/LibraryMessages.h"
+#include "ui/detail/CategoryList.h"
 #include "ui/detail/IconPreview.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/widgets/Contrast.h"
@@ -122,6 +123,18 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     });
     form->addRow(QStringLiteral("Category name"), category_);
 
+    categoryMode_ = new QComboBox;
+    categoryMode_->setAccessibleName(tr("Categories"));
+    addItem(categoryMode_, tr("One for the file"), CategoryMode::oneForFile);
+    addItem(categoryMode_, tr("From the file"), CategoryMode::fromFile);
+    connect(categoryMode_, &QComboBox::activated, this, [this] {
+        if (file_)
+            file_->setCategoryMode(currentCase<CategoryMode>(categoryMode_));
+    });
+    form->addRow(tr("Categories"), categoryMode_);
+    categories_ = new CategoryList(file, locale);
+    form->addRow(QString(), categories_);
+
     if (file.kind() == InputKind::csv) {
         auto* segments = new QWidget;
         auto* row = new QHBoxLayout(segments);
@@ -218,6 +231,7 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     form->addRow(iconError_);
 
     connect(&file, &InputFile::categoryNameChanged, this, &SettingsForm::showCategory);
+    connect(&file, &InputFile::categoryModeChanged, this, &SettingsForm::showCategoryMode);
     connect(&file, &InputFile::speedUnitChanged, this, &SettingsForm::showSpeedUnit);
     for (auto signal : {&InputFile::proximityModeChanged, &InputFile::fixedProximityChanged,
                         &InputFile::distanceUnitChanged})
@@ -226,6 +240,7 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
          {&InputFile::iconChanged, &InputFile::iconSourceChanged, &InputFile::iconErrorChanged})
         connect(&file, signal, this, &SettingsForm::showIcon);
     showCategory();
+    showCategoryMode();
     showSpeedUnit();
     showProximity();
     showIcon();
@@ -235,6 +250,11 @@ void SettingsForm::showCategory() {
     // Only a change made elsewhere is shown, so typing keeps its cursor.
     if (file_ && category_->text() != file_->categoryName())
         category_->setText(file_->categoryName());
+}
+
+void SettingsForm::showCategoryMode() {
+    if (file_)
+        showCase(categoryMode_, file_->categoryMode());
 }
 
 void SettingsForm::showSpeedUnit() {

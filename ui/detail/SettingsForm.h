@@ -13,18 +13,22 @@ class QPushButton;
 
 namespace marklode {
 
+class CategoryList;
 class ElidedLabel;
 class IconPreview;
 class InputFile;
 
-// The file's export settings: category, speed unit (CSV only), proximity alerts and icon. Every
-// control writes straight into the file and follows it when it changes.
+// The file's export settings: category, whether the categories the file gives its POIs are
+// kept (and those they make), speed unit (CSV only), proximity alerts and icon. Every control
+// writes straight into the file and follows it when it changes.
 class SettingsForm : public QWidget {
     Q_OBJECT
   public:
     SettingsForm(InputFile& file, const QLocale& locale, QWidget* parent = nullptr);
 
     QLineEdit* categoryField() const { return category_; }
+    QComboBox* categoryModePicker() const { return categoryMode_; }
+    CategoryList* categoryList() const { return categories_; }
     QButtonGroup* speedUnitButtons() const { return speedUnit_; }
     QComboBox* proximityPicker() const { return proximity_; }
     QLineEdit* distanceField() const { return distance_; }
@@ -37,6 +41,7 @@ class SettingsForm : public QWidget {
 
   private:
     void showCategory();
+    void showCategoryMode();
     void showSpeedUnit();
     void showProximity();
     void showIcon();
@@ -46,6 +51,8 @@ class SettingsForm : public QWidget {
     QPointer<InputFile> file_;
     QLocale locale_;
     QLineEdit* category_;
+    QComboBox* categoryMode_;
+    CategoryList* categories_;
     QButtonGroup* speedUnit_ = nullptr;
     QComboBox* proximity_;
     QLineEdit* distance_;

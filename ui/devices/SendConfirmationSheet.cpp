@@ -21,7 +21,8 @@ ConfirmationSheet::Content content(const SendPlan& plan, const QLocale& locale) 
         QStringLiteral("Send to %1?").arg(device),
         "go-bottom",
         {{QStringLiteral("Device"), device},
-         {QStringLiteral("Categories"), QString::number(plan.categoryCount)},
+         {QStringLiteral("Categories"),
+          locale.toString(static_cast<qlonglong>(plan.categoryCount))},
          {QStringLiteral("POIs"), locale.toString(static_cast<qlonglong>(plan.poiCount))},
          {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")}},
         plan.replacesExisting ? QStringLiteral("The custom POIs already on this device will be "
@@ -30,6 +31,11 @@ ConfirmationSheet::Content content(const SendPlan& plan, const QLocale& locale) 
         plan.replacesExisting,
         plan.replacesExisting ? QStringLiteral("Back Up and Replace") : QStringLiteral("Send"),
         QStringLiteral("confirmSend")};
+    // Said only when some file makes several categories; otherwise the categories are the files.
+    if (plan.fileCount && *plan.fileCount != plan.categoryCount)
+        content.facts.insert(content.facts.begin() + 1,
+                             {SendConfirmationSheet::tr("Files"),
+                              locale.toString(static_cast<qlonglong>(*plan.fileCount))});
     if (plan.fileSize)
         content.facts.emplace_back(SendConfirmationSheet::tr("Size"), byteCount(*plan.fileSize));
     if (plan.freeSpace)

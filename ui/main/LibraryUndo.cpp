@@ -15,6 +15,8 @@ enum CommandID { settingsCommand = 1 };
 QString changeText(const FileSettings& before, const FileSettings& after) {
     if (before.categoryName != after.categoryName)
         return LibraryUndo::tr("Change Category Name");
+    if (before.categoryMode != after.categoryMode)
+        return LibraryUndo::tr("Change Categories");
     if (before.speedUnit != after.speedUnit)
         return LibraryUndo::tr("Change Speed Unit");
     if (before.proximityMode != after.proximityMode)

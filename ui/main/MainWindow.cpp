@@ -264,7 +264,11 @@ void MainWindow::keepDetailLayout() {
         return;
     keptDetail_ = split;
     layout_->keep(*split, QStringLiteral("detailSplit"));
-    layout_->keep(*fileDetail_->table()->horizontalHeader(), QStringLiteral("poiTable"));
+    // Under a key of its own since the table has columns of details: widths kept for the
+    // five columns before them would land on others.
+    layout_->keep(*fileDetail_->table()->horizontalHeader(), QStringLiteral("poiTableColumns"));
+    // The kept state hides the columns the file shown then had no values for.
+    fileDetail_->table()->showColumns();
 }
 
 void MainWindow::updateTitle() {
