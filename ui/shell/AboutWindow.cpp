@@ -145,7 +145,9 @@ AboutWindow::AboutWindow(const AppConfig& config, const InfoDictionary& info, QW
                 anchor("https://www.openstreetmap.org/copyright", tr("OpenStreetMap contributors")),
                 anchor("https://www.naturalearthdata.com/", QStringLiteral("Natural Earth"))) +
         QStringLiteral("<br>") +
-        tr("Made with Qt (LGPL-3.0), expat (MIT), utf8proc (MIT) and libsodium (ISC)."));
+        tr("Made with Qt (LGPL-3.0), expat (MIT), utf8proc (MIT), libsodium (ISC), libzip "
+           "(BSD-3-Clause), simdjson (Apache-2.0), libpng (libpng-2.0) and libjpeg-turbo (IJG, "
+           "BSD-3-Clause)."));
     credits->setObjectName(QStringLiteral("credits"));
 
     auto* trademark = new QLabel(
