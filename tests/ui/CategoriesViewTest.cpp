@@ -60,6 +60,9 @@ TEST_F(CategoriesViewTest, CategoriesAndDetailsShowWhereTheFileHasThem) {
     CategoryList* list = form->categoryList();
     EXPECT_EQ(shownColumns(), "Name,Comment,City,Phone,Latitude,Longitude,Alert");
     EXPECT_FALSE(list->isVisibleTo(form));
+    // Beside the details the name keeps a readable width rather than sharing what is left.
+    EXPECT_GT(table->columnWidth(POITableModel::name),
+              table->fontMetrics().horizontalAdvance(QStringLiteral("A fairly long")));
 
     picker->setCurrentIndex(picker->findText("From the file"));
     Q_EMIT picker->activated(picker->currentIndex());

@@ -106,10 +106,27 @@ POITable::POITable(InputFile& file, const QLocale& locale, QWidget* parent)
 }
 
 void POITable::showColumns() {
-    for (int column = 0; column < POITableModel::columnCount_; ++column)
+    bool showsDetails = false;
+    for (int column = 0; column < POITableModel::columnCount_; ++column) {
         setColumnHidden(column, !model_->isShown(column));
-    // A hidden column can't say how the rows are sorted: they go back to the file's order.
+        showsDetails =
+            showsDetails || (column >= POITableModel::category && column <= POITableModel::phone &&
+                             column != POITableModel::comment && model_->isShown(column));
+    }
     QHeaderView* header = horizontalHeader();
+    // Beside the details, name and comment sharing what is left would shrink to nothing: they
+    // keep a readable width and the table scrolls sideways instead.
+    auto nameMode = showsDetails ? QHeaderView::Interactive : QHeaderView::Stretch;
+    if (header->sectionResizeMode(POITableModel::name) != nameMode) {
+        for (const auto& [column, typical] :
+             {std::pair{POITableModel::name, QStringLiteral("A fairly long place name")},
+              std::pair{POITableModel::comment, QStringLiteral("A comment of a few more words")}}) {
+            header->setSectionResizeMode(column, nameMode);
+            if (showsDetails)
+                header->resizeSection(column, fittingWidth(this, column, font(), typical));
+        }
+    }
+    // A hidden column can't say how the rows are sorted: they go back to the file's order.
     if (int sorted = header->sortIndicatorSection(); sorted >= 0 && !model_->isShown(sorted))
         header->setSortIndicator(-1, Qt::AscendingOrder);
 }
