@@ -62,33 +62,4 @@ DetailsSummary summarizeDetails(const std::vector<POIRow>& rows) {
     return summary;
 }
 
-std::vector<CategorySize> exportedCategories(const DetailsSummary& summary, CategoryMode mode,
-                                             const std::string& fileCategory) {
-    std::vector<CategorySize> exported;
-    if (mode == CategoryMode::oneForFile) {
-        std::int64_t total = 0;
-        for (const CategorySize& category : summary.categories)
-            total += category.poiCount;
-        if (total > 0)
-            exported.push_back({fileCategory, total});
-        return exported;
-    }
-    // The category names are distinct already; only the file's own can arrive twice. POI
-    // categories come trimmed, the name the user typed may not.
-    std::string_view ownName = trimWhitespaceAndNewlines(fileCategory);
-    std::optional<std::size_t> own;
-    for (const CategorySize& category : summary.categories) {
-        bool isOwn = category.name.empty() || category.name == ownName;
-        if (!isOwn) {
-            exported.push_back(category);
-        } else if (own) {
-            exported[*own].poiCount += category.poiCount;
-        } else {
-            own = exported.size();
-            exported.push_back({fileCategory, category.poiCount});
-        }
-    }
-    return exported;
-}
-
 } // namespace marklode

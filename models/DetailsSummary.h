@@ -3,6 +3,7 @@
 #include "core/import/FieldNames.h"
 #include "core/import/POI.h"
 #include "rules/ExportSettings.h"
+#include "rules/FileCategories.h"
 #include "rules/ImportedContents.h"
 
 #include <cstdint>
@@ -12,18 +13,12 @@
 
 namespace marklode {
 
-struct CategorySize {
-    std::string name;
-    std::int64_t poiCount = 0;
-    bool operator==(const CategorySize&) const = default;
-};
-
 // What a file's POIs carry besides names, places and alerts, found once per import so that
 // the views never scan the rows for it.
 struct DetailsSummary {
     // Each category the POIs give, in the order they first appear, with how many give it;
     // the POIs without one are counted under an empty name.
-    std::vector<CategorySize> categories;
+    std::vector<CategoryCount> categories;
     // The detail fields at least one POI has, as bits by POIField.
     std::uint32_t givenFields = 0;
 
@@ -35,11 +30,5 @@ struct DetailsSummary {
 std::string_view detailText(const POI& poi, POIField field);
 
 DetailsSummary summarizeDetails(const std::vector<POIRow>& rows);
-
-// The categories a file's export makes, each with its POIs: the file's own alone with all of
-// them, or one per category the POIs give, those without one (or giving the file's own name)
-// in the file's own. In the order the categories first appear.
-std::vector<CategorySize> exportedCategories(const DetailsSummary& summary, CategoryMode mode,
-                                             const std::string& fileCategory);
 
 } // namespace marklode

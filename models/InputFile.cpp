@@ -276,8 +276,8 @@ FileExport InputFile::exportSnapshot() const {
                       categoryMode_};
 }
 
-std::vector<CategorySize> InputFile::exportedCategories() const {
-    return marklode::exportedCategories(*details_, categoryMode_, categoryName_.toStdString());
+std::vector<CategoryCount> InputFile::exportedCategories() const {
+    return exportedCategoryCounts(details_->categories, categoryMode_, categoryName_.toStdString());
 }
 
 QString InputFile::alertSummary(const POI& poi) const {

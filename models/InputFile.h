@@ -104,7 +104,7 @@ class InputFile : public QObject {
     // Changes with the rows.
     const DetailsSummary& details() const { return *details_; }
     // The categories the file's .gpi holds in its current mode, with their POIs.
-    std::vector<CategorySize> exportedCategories() const;
+    std::vector<CategoryCount> exportedCategories() const;
     const std::optional<QString>& loadError() const { return loadError_; }
     bool isLoading() const { return isLoading_; }
     // The file is gone from the disk; what it held stays. Cleared once it has been read again.

@@ -3,6 +3,7 @@
 #include "core/text/TextClasses.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 namespace marklode {
@@ -95,6 +96,36 @@ std::optional<GPIIcon> categoryIcon(std::string_view categoryName,
             return trimWhitespaceAndNewlines(icon.category) == key;
         });
     return found != sourceIcons.end() ? std::optional<GPIIcon>(found->icon) : fileIcon;
+}
+
+std::vector<CategoryCount> exportedCategoryCounts(const std::vector<CategoryCount>& given,
+                                                  CategoryMode mode,
+                                                  const std::string& fileCategory) {
+    std::vector<CategoryCount> exported;
+    if (mode == CategoryMode::oneForFile) {
+        std::size_t total = 0;
+        for (const CategoryCount& category : given)
+            total += category.poiCount;
+        if (total > 0)
+            exported.push_back({fileCategory, total});
+        return exported;
+    }
+    // The category names are distinct already; only the file's own can arrive twice. POI
+    // categories come trimmed, the name the user typed may not.
+    std::string_view ownName = trimWhitespaceAndNewlines(fileCategory);
+    std::optional<std::size_t> own;
+    for (const CategoryCount& category : given) {
+        bool isOwn = category.name.empty() || category.name == ownName;
+        if (!isOwn) {
+            exported.push_back(category);
+        } else if (own) {
+            exported[*own].poiCount += category.poiCount;
+        } else {
+            own = exported.size();
+            exported.push_back({fileCategory, category.poiCount});
+        }
+    }
+    return exported;
 }
 
 } // namespace marklode

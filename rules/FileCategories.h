@@ -44,6 +44,13 @@ CategorySplit categorySplit(const std::vector<POI>& pois, const std::string& fil
 CategorySplit categorySplit(const std::vector<POIRow>& rows, const std::string& fileCategoryName,
                             CategoryMode mode);
 
+// The categories an export makes, from those the POIs give (in first-seen order, with their
+// counts, the POIs without one under an empty name), as categorySplit orders them; a file
+// without POIs makes none. Cheap, for counting without going through the POIs again.
+std::vector<CategoryCount> exportedCategoryCounts(const std::vector<CategoryCount>& given,
+                                                  CategoryMode mode,
+                                                  const std::string& fileCategoryName);
+
 // The icon the source gave the category of this name, else the file's.
 std::optional<GPIIcon> categoryIcon(std::string_view categoryName,
                                     const std::vector<CategoryIcon>& sourceIcons,

@@ -253,7 +253,7 @@ TEST_F(InputFileTest, CategoryModeStartsByKindAndSplitsWithoutReimport) {
     await(file.load());
     file.setCategoryName(QStringLiteral(" Stops "));
     file.setCategoryMode(CategoryMode::oneForFile);
-    EXPECT_EQ(file.exportedCategories(), (std::vector<CategorySize>{{" Stops ", 5}}));
+    EXPECT_EQ(file.exportedCategories(), (std::vector<CategoryCount>{{" Stops ", 5}}));
     QSignalSpy modeChanged(&file, &InputFile::categoryModeChanged);
     QSignalSpy settingsChanged(&file, &InputFile::settingsChanged);
     file.setCategoryMode(CategoryMode::fromFile);
@@ -265,7 +265,7 @@ TEST_F(InputFileTest, CategoryModeStartsByKindAndSplitsWithoutReimport) {
     // The file's own category takes the POIs without one and those naming it, where the
     // first of them is.
     EXPECT_EQ(file.exportedCategories(),
-              (std::vector<CategorySize>{{"Fuel", 2}, {" Stops ", 2}, {"Cafe", 1}}));
+              (std::vector<CategoryCount>{{"Fuel", 2}, {" Stops ", 2}, {"Cafe", 1}}));
     EXPECT_TRUE(file.details().gives(POIField::city));
     EXPECT_FALSE(file.details().gives(POIField::phone));
 }

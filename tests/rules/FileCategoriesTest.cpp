@@ -1,5 +1,8 @@
 #include "rules/FileCategories.h"
 
+#include "core/text/TextClasses.h"
+
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace marklode;
@@ -74,5 +77,19 @@ TEST(FileCategoriesTest, SplitsByFirstAppearanceWithTheFilesOwnWhereItsFirstPOII
         for (POI& poi : pois)
             rows.push_back({static_cast<std::int64_t>(rows.size()), poi});
         EXPECT_EQ(categorySplit(rows, c.fileName, c.mode).categories, c.categories);
+
+        // Counting from the categories the POIs give (as importers give them: trimmed) agrees.
+        std::vector<CategoryCount> given;
+        for (const std::string& category : c.poiCategories) {
+            std::string name(trimWhitespaceAndNewlines(category));
+            auto it = std::find_if(given.begin(), given.end(),
+                                   [&](const CategoryCount& g) { return g.name == name; });
+            if (it == given.end())
+                given.push_back({name, 1});
+            else
+                ++it->poiCount;
+        }
+        EXPECT_EQ(exportedCategoryCounts(given, c.mode, c.fileName),
+                  pois.empty() ? std::vector<CategoryCount>{} : c.categories);
     }
 }

@@ -36,11 +36,11 @@ QSize CategoryList::sizeHint() const {
 void CategoryList::showCategories() {
     if (!file_)
         return;
-    std::vector<CategorySize> categories = file_->exportedCategories();
+    std::vector<CategoryCount> categories = file_->exportedCategories();
     bool shown = file_->categoryMode() == CategoryMode::fromFile && categories.size() > 1;
     clear();
     if (shown)
-        for (const CategorySize& category : categories)
+        for (const CategoryCount& category : categories)
             addItem(tr("%1 \u2014 %2")
                         .arg(shownText(category.name),
                              locale_.toString(static_cast<qlonglong>(category.poiCount))));
