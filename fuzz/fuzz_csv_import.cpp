@@ -1,6 +1,6 @@
 #include "core/import/CSVImporter.h"
 #include "core/import/ImportError.h"
-#include "core/text/TextClasses.h"
+#include "fuzz/DetailsInvariant.h"
 
 #include <cmath>
 #include <cstdint>
@@ -8,18 +8,6 @@
 #include <string_view>
 
 using namespace marklode;
-
-// Details are either absent or hold at least one part, each trimmed.
-static bool detailsAreSound(const POI& poi) {
-    if (!poi.details)
-        return true;
-    const Address& a = poi.address();
-    for (const std::string* part :
-         {&poi.category(), &a.street, &a.city, &a.region, &a.postalCode, &a.country, &poi.phone()})
-        if (trimWhitespaceAndNewlines(*part) != *part)
-            return false;
-    return !poi.details->isEmpty();
-}
 
 // The invariants every importer result keeps, whatever the input.
 static void check(const ImportResult& result) {
