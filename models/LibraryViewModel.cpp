@@ -445,7 +445,8 @@ std::vector<FileExport> LibraryViewModel::categoryExports() const {
 std::vector<GPICategory> LibraryViewModel::categories() const {
     std::vector<GPICategory> categories;
     for (const FileExport& file : categoryExports())
-        categories.push_back(file.category());
+        for (GPICategory& category : file.categories())
+            categories.push_back(std::move(category));
     return categories;
 }
 

@@ -108,8 +108,8 @@ class LibraryViewModel : public QObject {
     // showed and is marked so. Files also are read again when given again, and by themselves
     // when they change on disk.
     void reread(InputFile& file);
-    // One category per file that loaded and has POIs, in library order. Copies every POI: for
-    // the main thread, the counts and categoryExports serve.
+    // The categories of the files that loaded and have POIs, in library order. Copies every
+    // POI: for the main thread, the counts and categoryExports serve.
     std::vector<GPICategory> categories() const;
     // The same files as what the categories are built from, without copying a POI.
     std::vector<FileExport> categoryExports() const;
