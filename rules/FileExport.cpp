@@ -50,11 +50,6 @@ std::vector<GPICategory> FileExport::categories() const {
     return categories;
 }
 
-GPICategory FileExport::category() const {
-    checkFixedProximity(proximity);
-    return GPICategory{categoryName, effectivePOIs(), icon};
-}
-
 Bytes FileExport::gpiData() const {
     checkFixedProximity(proximity);
     if (categoryMode == CategoryMode::oneForFile)

@@ -34,9 +34,7 @@ struct FileExport {
     // Those categories with their effective POIs, each POI copied once, and their icons: the
     // one the source gave a category, else the file's.
     std::vector<GPICategory> categories() const;
-    // The whole file as one category, whatever its mode.
-    GPICategory category() const;
-    // All three throw FixedProximityError for a distance the settings can't hold.
+    // Both throw FixedProximityError for a distance the settings can't hold.
     // This file alone as a .gpi file, holding its categories. Throws GPIWriterError.
     Bytes gpiData() const;
 };

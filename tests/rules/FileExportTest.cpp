@@ -78,7 +78,8 @@ TEST(FileExportTest, CategoriesFollowTheModeWithTheirIconsAndCounts) {
     // One for the file ignores the POIs' categories and the source's icons: the file is written
     // as it was before categories were read.
     FileExport whole = exportOf("Stops", pois, CategoryMode::oneForFile, {{"Stops", foodIcon}});
-    EXPECT_EQ(whole.categories(), std::vector<GPICategory>{whole.category()});
+    EXPECT_EQ(whole.categories(),
+              (std::vector<GPICategory>{{"Stops", whole.effectivePOIs(), whole.icon}}));
     EXPECT_EQ(GPIReader::read(whole.gpiData()).categories,
               (std::vector<GPIContents::Category>{{"Stops", 3}}));
     EXPECT_EQ(GPIReader::read(split.gpiData()).categories,
