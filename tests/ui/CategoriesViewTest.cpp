@@ -74,6 +74,7 @@ TEST_F(CategoriesViewTest, CategoriesAndDetailsShowWhereTheFileHasThem) {
     for (int row = 0; row < list->count(); ++row)
         listed << list->item(row)->text();
     EXPECT_EQ(listed, QStringList({"Fuel \u2014 2", "split \u2014 1", "Cafe \u2014 1"}));
+    EXPECT_FALSE(list->item(0)->icon().isNull()) << "each category shows its icon";
     EXPECT_EQ(table->model()->index(2, POITableModel::category).data().toString(), "Cafe");
 
     // Sorted by category, then copied: the rows in that order with the shown columns.

@@ -1,8 +1,12 @@
 #include "ui/detail/CategoryList.h"
 
 #include "models/InputFile.h"
+#include "rules/FileCategories.h"
+#include "ui/detail/IconPreview.h"
 #include "ui/widgets/ShownText.h"
 
+#include <QIcon>
+#include <QPixmap>
 #include <algorithm>
 
 namespace marklode {
@@ -22,7 +26,7 @@ CategoryList::CategoryList(InputFile& file, const QLocale& locale, QWidget* pare
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMaximumWidth(320);
     for (auto signal : {&InputFile::rowsChanged, &InputFile::categoryModeChanged,
-                        &InputFile::categoryNameChanged})
+                        &InputFile::categoryNameChanged, &InputFile::iconChanged})
         connect(&file, signal, this, &CategoryList::showCategories);
     showCategories();
 }
@@ -39,11 +43,19 @@ void CategoryList::showCategories() {
     std::vector<CategoryCount> categories = file_->exportedCategories();
     bool shown = file_->categoryMode() == CategoryMode::fromFile && categories.size() > 1;
     clear();
-    if (shown)
-        for (const CategoryCount& category : categories)
-            addItem(tr("%1 \u2014 %2")
-                        .arg(shownText(category.name),
-                             locale_.toString(static_cast<qlonglong>(category.poiCount))));
+    if (shown) {
+        // Each category with the icon it is written with: the source's, else the file's.
+        FileExport exported = file_->exportSnapshot();
+        for (const CategoryCount& category : categories) {
+            std::optional<GPIIcon> icon =
+                categoryIcon(category.name, exported.contents->categoryIcons, exported.icon);
+            addItem(new QListWidgetItem(
+                QIcon(QPixmap::fromImage(iconPreviewImage(icon ? *icon : GPIIcon::defaultIcon()))),
+                tr("%1 \u2014 %2")
+                    .arg(shownText(category.name),
+                         locale_.toString(static_cast<qlonglong>(category.poiCount)))));
+        }
+    }
     setVisible(shown);
     updateGeometry();
 }
