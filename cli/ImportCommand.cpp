@@ -3,6 +3,7 @@
 #include "cli/Json.h"
 #include "cli/Printing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ostream>

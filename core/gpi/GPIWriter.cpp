@@ -6,6 +6,7 @@
 #include "core/text/TextClasses.h"
 #include "core/text/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <stdexcept>

@@ -7,6 +7,7 @@
 #include "support/TempDir.h"
 
 #include <QSignalSpy>
+#include <algorithm>
 #include <atomic>
 #include <future>
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 #include "core/import/GeoJSONImporter.h"
 #include "core/import/ImportError.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
