@@ -340,15 +340,15 @@ TEST_F(FileDetailViewTest, TheScaleBarFollowsTheRegion) {
     for (const auto& c : cases)
         EXPECT_EQ(mapUsesImperialUnits(c.locale), c.imperial) << c.locale.name().toStdString();
     // The system's own locale by the name the environment gives it, as new files' units are.
-    const std::optional<QByteArray> saved =
-        qEnvironmentVariableIsSet("LC_ALL") ? std::optional(qgetenv("LC_ALL")) : std::nullopt;
+    const bool wasSet = qEnvironmentVariableIsSet("LC_ALL");
+    const QByteArray saved = qgetenv("LC_ALL");
     for (const auto& [name, imperial] :
          {std::pair{"en_US.UTF-8", true}, {"de_DE.UTF-8", false}, {"en", false}, {"C", false}}) {
         qputenv("LC_ALL", name);
         EXPECT_EQ(mapUsesImperialUnits(QLocale::system()), imperial) << name;
     }
-    if (saved)
-        qputenv("LC_ALL", *saved);
+    if (wasSet)
+        qputenv("LC_ALL", saved);
     else
         qunsetenv("LC_ALL");
     addFile("stops.csv", csvRows(2));
