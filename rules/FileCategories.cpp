@@ -65,26 +65,28 @@ CategorySplit oneCategory(const std::string& fileCategoryName, std::size_t poiCo
     return CategorySplit{{{fileCategoryName, poiCount}}, {}};
 }
 
+template <typename Item, typename POIOf>
+CategorySplit splitOf(const std::vector<Item>& items, const std::string& fileCategoryName,
+                      CategoryMode mode, POIOf poiOf) {
+    if (mode == CategoryMode::oneForFile)
+        return oneCategory(fileCategoryName, items.size());
+    CategorySplitter splitter(fileCategoryName, items.size());
+    for (const Item& item : items)
+        splitter.add(poiOf(item));
+    return std::move(splitter).finish();
+}
+
 } // namespace
 
 CategorySplit categorySplit(const std::vector<POI>& pois, const std::string& fileCategoryName,
                             CategoryMode mode) {
-    if (mode == CategoryMode::oneForFile)
-        return oneCategory(fileCategoryName, pois.size());
-    CategorySplitter splitter(fileCategoryName, pois.size());
-    for (const POI& poi : pois)
-        splitter.add(poi);
-    return std::move(splitter).finish();
+    return splitOf(pois, fileCategoryName, mode, [](const POI& poi) -> const POI& { return poi; });
 }
 
 CategorySplit categorySplit(const std::vector<POIRow>& rows, const std::string& fileCategoryName,
                             CategoryMode mode) {
-    if (mode == CategoryMode::oneForFile)
-        return oneCategory(fileCategoryName, rows.size());
-    CategorySplitter splitter(fileCategoryName, rows.size());
-    for (const POIRow& row : rows)
-        splitter.add(row.poi);
-    return std::move(splitter).finish();
+    return splitOf(rows, fileCategoryName, mode,
+                   [](const POIRow& row) -> const POI& { return row.poi; });
 }
 
 std::optional<GPIIcon> categoryIcon(std::string_view categoryName,
