@@ -263,7 +263,7 @@ POI InputFile::effectivePOI(const POIRow& row) const {
     return marklode::effectivePOI(row.poi, proximitySettings());
 }
 
-std::vector<POI> InputFile::effectivePOIs() const {
+POIStore InputFile::effectivePOIs() const {
     return exportSnapshot().effectivePOIs();
 }
 

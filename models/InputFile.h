@@ -130,7 +130,7 @@ class InputFile : public QObject {
 
     POI effectivePOI(const POIRow& row) const;
     // Each POI is copied once.
-    std::vector<POI> effectivePOIs() const;
+    POIStore effectivePOIs() const;
     // This file alone as a .gpi file. Throws GPIWriterError.
     Bytes gpiData() const;
     // What the file's .gpi is built from as it stands now, for building it on another thread.

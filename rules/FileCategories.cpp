@@ -17,7 +17,7 @@ class CategorySplitter {
         : fileName_(fileCategoryName), fileKey_(trimWhitespaceAndNewlines(fileCategoryName)),
           poiCount_(poiCount) {}
 
-    void add(const POI& poi) {
+    void add(const POIView& poi) {
         std::string_view key = trimWhitespaceAndNewlines(poi.category());
         if (key.empty())
             key = fileKey_;
@@ -65,28 +65,28 @@ CategorySplit oneCategory(const std::string& fileCategoryName, std::size_t poiCo
     return CategorySplit{{{fileCategoryName, poiCount}}, {}};
 }
 
-template <typename Item, typename POIOf>
-CategorySplit splitOf(const std::vector<Item>& items, const std::string& fileCategoryName,
-                      CategoryMode mode, POIOf poiOf) {
+template <typename Items, typename POIOf>
+CategorySplit splitOf(const Items& items, const std::string& fileCategoryName, CategoryMode mode,
+                      POIOf poiOf) {
     if (mode == CategoryMode::oneForFile)
         return oneCategory(fileCategoryName, items.size());
     CategorySplitter splitter(fileCategoryName, items.size());
-    for (const Item& item : items)
+    for (const auto& item : items)
         splitter.add(poiOf(item));
     return std::move(splitter).finish();
 }
 
 } // namespace
 
-CategorySplit categorySplit(const std::vector<POI>& pois, const std::string& fileCategoryName,
+CategorySplit categorySplit(const POIStore& pois, const std::string& fileCategoryName,
                             CategoryMode mode) {
-    return splitOf(pois, fileCategoryName, mode, [](const POI& poi) -> const POI& { return poi; });
+    return splitOf(pois, fileCategoryName, mode, [](POIView poi) { return poi; });
 }
 
 CategorySplit categorySplit(const std::vector<POIRow>& rows, const std::string& fileCategoryName,
                             CategoryMode mode) {
     return splitOf(rows, fileCategoryName, mode,
-                   [](const POIRow& row) -> const POI& { return row.poi; });
+                   [](const POIRow& row) { return POIView(row.poi); });
 }
 
 std::optional<GPIIcon> categoryIcon(std::string_view categoryName,

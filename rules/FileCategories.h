@@ -39,7 +39,7 @@ struct CategorySplit {
     }
 };
 
-CategorySplit categorySplit(const std::vector<POI>& pois, const std::string& fileCategoryName,
+CategorySplit categorySplit(const POIStore& pois, const std::string& fileCategoryName,
                             CategoryMode mode);
 CategorySplit categorySplit(const std::vector<POIRow>& rows, const std::string& fileCategoryName,
                             CategoryMode mode);

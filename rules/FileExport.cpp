@@ -27,8 +27,8 @@ std::vector<GPICategory> emptyCategories(const CategorySplit& split, CategoryMod
 
 } // namespace
 
-std::vector<POI> FileExport::effectivePOIs() const {
-    std::vector<POI> pois;
+POIStore FileExport::effectivePOIs() const {
+    POIStore pois;
     pois.reserve(contents->rows.size());
     for (const POIRow& row : contents->rows)
         pois.push_back(effectivePOI(row.poi, proximity));
@@ -58,12 +58,11 @@ Bytes FileExport::gpiData() const {
 }
 
 std::vector<GPICategory> exportedCategories(std::string categoryName, std::optional<GPIIcon> icon,
-                                            const ProximitySettings& proximity,
-                                            std::vector<POI> pois, CategoryMode mode,
+                                            const ProximitySettings& proximity, POIStore pois,
+                                            CategoryMode mode,
                                             const std::vector<CategoryIcon>& sourceIcons) {
     checkFixedProximity(proximity);
-    for (POI& poi : pois)
-        poi = effectivePOI(std::move(poi), proximity);
+    applyProximityRule(pois, proximity);
     CategorySplit split = categorySplit(pois, categoryName, mode);
     std::vector<GPICategory> categories;
     // One category takes the whole vector; only a real split moves POIs one by one.
@@ -77,7 +76,7 @@ std::vector<GPICategory> exportedCategories(std::string categoryName, std::optio
     }
     categories = emptyCategories(split, mode, sourceIcons, icon);
     for (std::size_t i = 0; i < pois.size(); ++i)
-        categories[split.categoryOf(i)].pois.push_back(std::move(pois[i]));
+        categories[split.categoryOf(i)].pois.push_back(pois[i]);
     return categories;
 }
 

@@ -27,7 +27,7 @@ struct FileExport {
 
     std::size_t poiCount() const { return contents->rows.size(); }
     // Each POI is copied once, with the proximity rule applied.
-    std::vector<POI> effectivePOIs() const;
+    POIStore effectivePOIs() const;
     // The categories the file makes in its mode, in order, with their POI counts; never empty.
     // Copies no POI.
     std::vector<CategoryCount> categoryCounts() const;
@@ -43,8 +43,8 @@ struct FileExport {
 // and not kept: its POIs are moved rather than copied, so a large file costs no second copy.
 // Throws FixedProximityError.
 std::vector<GPICategory> exportedCategories(std::string categoryName, std::optional<GPIIcon> icon,
-                                            const ProximitySettings& proximity,
-                                            std::vector<POI> pois, CategoryMode mode,
+                                            const ProximitySettings& proximity, POIStore pois,
+                                            CategoryMode mode,
                                             const std::vector<CategoryIcon>& sourceIcons);
 
 // The combined device file: each file's categories, files in the given order. Throws

@@ -12,7 +12,8 @@ ImportedContents importedContents(ImportResult result) {
     imported.rows.reserve(result.pois.size());
     imported.searchKeys.reserve(result.pois.size());
     std::int64_t position = 0;
-    for (POI& poi : result.pois) {
+    for (POIView view : result.pois) {
+        POI poi = view.toPOI();
         imported.searchKeys.push_back(searchKey(poi));
         imported.rows.push_back(POIRow{position++, std::move(poi)});
     }

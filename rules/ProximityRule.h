@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/import/POI.h"
+#include "core/import/POIStore.h"
 #include "rules/ExportSettings.h"
 
 #include <cmath>
@@ -39,5 +39,7 @@ void checkFixedProximity(const ProximitySettings& settings);
 
 // The POI as it is written: its proximity distance replaced according to the file's mode.
 POI effectivePOI(POI poi, const ProximitySettings& settings);
+// The same for every POI of the store, in place.
+void applyProximityRule(POIStore& pois, const ProximitySettings& settings);
 
 } // namespace marklode

@@ -202,7 +202,7 @@ AreaSplit splitIntoAreas(std::vector<AreaMember> members, std::size_t maxPerArea
     return result;
 }
 
-AreaSplit splitIntoAreas(std::span<const POI> pois, std::size_t maxPerArea) {
+AreaSplit splitIntoAreas(const POIStore& pois, std::size_t maxPerArea) {
     std::vector<AreaMember> members;
     members.reserve(pois.size());
     for (std::size_t i = 0; i < pois.size(); ++i)

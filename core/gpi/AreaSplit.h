@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/import/POI.h"
+#include "core/import/POIStore.h"
 
 #include <cstdint>
 #include <span>
@@ -25,7 +25,7 @@ struct AreaSplit {
 
 // Halves by latitude, then by longitude, each stable, until at most `maxPerArea` POIs remain;
 // areas come depth first. Coordinates must be finite.
-AreaSplit splitIntoAreas(std::span<const POI> pois, std::size_t maxPerArea);
+AreaSplit splitIntoAreas(const POIStore& pois, std::size_t maxPerArea);
 // The same for members gathered by the caller, in input order with index i at position i.
 AreaSplit splitIntoAreas(std::vector<AreaMember> members, std::size_t maxPerArea);
 

@@ -116,11 +116,11 @@ void checkCategoryLength(std::string_view trimmedName, std::uint64_t totalLength
         throw GPIWriterError::categoryTooLarge(std::string(trimmedName), totalLength);
 }
 
-bool hasCommentRecord(const POI& poi) {
+bool hasCommentRecord(const POIView& poi) {
     return poi.comment && !poi.comment->empty();
 }
 
-void AreaBounds::add(const POI& poi) {
+void AreaBounds::add(const POIView& poi) {
     include(semicircles(poi.latitude), semicircles(poi.longitude));
     hasAlert = hasAlert || poi.hasAlert();
 }

@@ -6,7 +6,7 @@
 #include "core/gpi/GPIEncoding.h"
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIRecord.h"
-#include "core/import/POI.h"
+#include "core/import/POIStore.h"
 
 #include <algorithm>
 #include <array>
@@ -69,21 +69,22 @@ GPIRecord bitmapRecord(const GPIIcon& icon, std::uint16_t bitmapId);
 
 // Main-part fields shared by the trees and the writer's direct framing.
 template <typename Sink>
-void appendWaypointMain(LittleEndianAppends<Sink>& into, const POI& poi, const TextStyle& style,
+void appendWaypointMain(LittleEndianAppends<Sink>& into, const POIView& poi, const TextStyle& style,
                         std::size_t nameLength);
-template <typename Sink> void appendAlertMain(LittleEndianAppends<Sink>& into, const POI& poi);
-bool hasCommentRecord(const POI& poi);
+template <typename Sink> void appendAlertMain(LittleEndianAppends<Sink>& into, const POIView& poi);
+bool hasCommentRecord(const POIView& poi);
 // Whether the POI has an address or a phone number, written as records of their own.
-inline bool hasDetailRecords(const POI& poi) {
+inline bool hasDetailRecords(const POIView& poi) {
     return poi.details && (!poi.details->address.isEmpty() || !poi.details->phone.empty());
 }
 
 // The serialised size of a POI's address and contact records, with each text stored in
 // `length(text)` bytes.
-template <typename Length> std::uint64_t detailRecordsSize(const POI& poi, Length length);
+template <typename Length> std::uint64_t detailRecordsSize(const POIView& poi, Length length);
 // Writes them; their texts were checked against the 16-bit limit.
 template <typename Sink>
-void appendDetailRecords(LittleEndianAppends<Sink>& into, const POI& poi, const TextStyle& style);
+void appendDetailRecords(LittleEndianAppends<Sink>& into, const POIView& poi,
+                         const TextStyle& style);
 
 struct AreaBounds {
     std::int32_t maxLatitude = INT32_MIN;
@@ -92,7 +93,7 @@ struct AreaBounds {
     std::int32_t minLongitude = INT32_MAX;
     bool hasAlert = false;
 
-    void add(const POI& poi);
+    void add(const POIView& poi);
     void include(std::int32_t latitude, std::int32_t longitude);
 };
 template <typename Sink>
@@ -115,7 +116,7 @@ inline std::int32_t semicircles(double degrees) {
 }
 
 template <typename Sink>
-void appendWaypointMain(LittleEndianAppends<Sink>& into, const POI& poi, const TextStyle& style,
+void appendWaypointMain(LittleEndianAppends<Sink>& into, const POIView& poi, const TextStyle& style,
                         std::size_t nameLength) {
     into.appendInt32(semicircles(poi.latitude));
     into.appendInt32(semicircles(poi.longitude));
@@ -124,7 +125,7 @@ void appendWaypointMain(LittleEndianAppends<Sink>& into, const POI& poi, const T
     into.appendLocalizedText(poi.name, style.encoding, style.language, nameLength);
 }
 
-template <typename Sink> void appendAlertMain(LittleEndianAppends<Sink>& into, const POI& poi) {
+template <typename Sink> void appendAlertMain(LittleEndianAppends<Sink>& into, const POIView& poi) {
     // Validation bounds both values to 0...65535 before they are truncated.
     double proximity = poi.proximityMeters.value_or(0);
     double speed = poi.speedKmh ? std::min(*poi.speedKmh * 1000 / 36, 65535.0) : 0;
@@ -149,7 +150,7 @@ void appendAreaMain(LittleEndianAppends<Sink>& into, const AreaBounds& bounds) {
     into.appendUInt8(bounds.hasAlert ? 1 : 0);
 }
 
-template <typename Length> std::uint64_t detailRecordsSize(const POI& poi, Length length) {
+template <typename Length> std::uint64_t detailRecordsSize(const POIView& poi, Length length) {
     std::uint64_t size = 0;
     const Address& parts = poi.address();
     if (!parts.isEmpty()) {
@@ -164,7 +165,8 @@ template <typename Length> std::uint64_t detailRecordsSize(const POI& poi, Lengt
 }
 
 template <typename Sink>
-void appendDetailRecords(LittleEndianAppends<Sink>& into, const POI& poi, const TextStyle& style) {
+void appendDetailRecords(LittleEndianAppends<Sink>& into, const POIView& poi,
+                         const TextStyle& style) {
     auto length = [&](std::string_view text) { return localizedTextLength(text, style.encoding); };
     const Address& parts = poi.address();
     if (!parts.isEmpty()) {

@@ -22,7 +22,7 @@ constexpr double maxProximityMeters = 65535;
 
 struct CategoryView {
     std::string_view name;
-    std::span<const POI> pois;
+    const POIStore& pois;
     const GPIIcon* icon;
 };
 
@@ -43,7 +43,7 @@ bool fitsWindows1252(std::string_view text) {
     return isASCII(text) || isWindows1252Encodable(text);
 }
 
-bool detailsFitWindows1252(const POI& poi) {
+bool detailsFitWindows1252(const POIView& poi) {
     if (!poi.details)
         return true;
     for (const rec::AddressField& field : rec::addressFields)
@@ -57,7 +57,7 @@ GPIEncoding chooseEncoding(const std::vector<CategoryView>& categories) {
     for (const CategoryView& category : categories) {
         if (!fitsWindows1252(category.name))
             return GPIEncoding::utf8;
-        for (const POI& poi : category.pois)
+        for (const POIView& poi : category.pois)
             if (!fitsWindows1252(poi.name) || (poi.comment && !fitsWindows1252(*poi.comment)) ||
                 !detailsFitWindows1252(poi))
                 return GPIEncoding::utf8;
@@ -118,7 +118,7 @@ std::uint32_t payloadWithDetails(const WaypointShape& shape, std::uint64_t detai
 
 // Out of line, as few POIs have details. `length` gives a text's stored length.
 template <typename Length>
-[[gnu::noinline]] std::uint32_t detailedPayload(const POI& poi, const WaypointShape& shape,
+[[gnu::noinline]] std::uint32_t detailedPayload(const POIView& poi, const WaypointShape& shape,
                                                 Length length, bool& tooLong) {
     std::uint64_t detailsSize = rec::detailRecordsSize(poi, [&](std::string_view text) {
         std::uint64_t textLength = length(text);
@@ -152,7 +152,7 @@ std::uint64_t commentLengthOf(std::uint32_t payload, std::uint64_t nameLength) {
 // building a record per waypoint.
 struct CategoryPlan {
     std::string_view name;
-    std::span<const POI> pois;
+    const POIStore& pois;
     const GPIIcon* icon = nullptr;
     std::size_t nameLength = 0;
     std::vector<AreaMember> members{}; // input order until split
@@ -193,12 +193,13 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
         plan.tooLong = measure(plan.name) > ByteBuffer::maxStringBytes;
         plan.members.reserve(plan.pois.size());
         for (std::size_t i = 0; i < plan.pois.size(); ++i) {
-            const POI& poi = plan.pois[i];
+            const POIView& poi = plan.pois[i];
             if (!within(poi.latitude, 90) || !within(poi.longitude, 180))
-                throw GPIWriterError::invalidCoordinate(poi.name, poi.latitude, poi.longitude);
+                throw GPIWriterError::invalidCoordinate(std::string(poi.name), poi.latitude,
+                                                        poi.longitude);
             if ((poi.speedKmh && !validAlertValue(*poi.speedKmh, maxSpeedKmh)) ||
                 (poi.proximityMeters && !validAlertValue(*poi.proximityMeters, maxProximityMeters)))
-                throw GPIWriterError::invalidAlertValue(poi.name);
+                throw GPIWriterError::invalidAlertValue(std::string(poi.name));
             std::uint32_t name = measure(poi.name);
             std::uint32_t comment = rec::hasCommentRecord(poi) ? measure(*poi.comment) : 0;
             plan.tooLong = plan.tooLong || name > ByteBuffer::maxStringBytes ||
@@ -217,7 +218,7 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
 void useUTF8Lengths(CategoryPlan& plan) {
     plan.tooLong = plan.name.size() > ByteBuffer::maxStringBytes;
     for (AreaMember& member : plan.members) {
-        const POI& poi = plan.pois[member.index];
+        const POIView& poi = plan.pois[member.index];
         std::size_t comment = rec::hasCommentRecord(poi) ? poi.comment->size() : 0;
         plan.tooLong = plan.tooLong || poi.name.size() > ByteBuffer::maxStringBytes ||
                        comment > ByteBuffer::maxStringBytes;
@@ -236,7 +237,7 @@ void checkTextLengths(const CategoryPlan& plan, GPIEncoding encoding) {
         return;
     checkedTextLength(plan.name, encoding);
     for (const AreaMember& member : plan.split.members) {
-        const POI& poi = plan.pois[member.index];
+        const POIView& poi = plan.pois[member.index];
         checkedTextLength(poi.name, encoding);
         if (rec::hasCommentRecord(poi))
             checkedTextLength(*poi.comment, encoding);
@@ -281,7 +282,7 @@ void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encodin
 // For the few waypoints with address or contact records: lengths worked out from the POI alone,
 // the record built in a buffer of its own. Out of line and on its own instantiations, so that
 // the common path below compiles as it would without it.
-[[gnu::noinline]] void writeDetailedWaypoint(ByteCursor& out, const POI& poi,
+[[gnu::noinline]] void writeDetailedWaypoint(ByteCursor& out, const POIView& poi,
                                              const rec::TextStyle& style) {
     ByteBuffer main;
     rec::appendWaypointMain(main, poi, style, localizedTextLength(poi.name, style.encoding));
@@ -304,7 +305,7 @@ void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encodin
     out.appendBytes(record.bytes);
 }
 
-void writeWaypoint(ByteCursor& out, const POI& poi, std::uint32_t payload,
+void writeWaypoint(ByteCursor& out, const POIView& poi, std::uint32_t payload,
                    const rec::TextStyle& style) {
     if (payload & detailBit) [[unlikely]]
         return writeDetailedWaypoint(out, poi, style);
@@ -337,24 +338,17 @@ void writeCategory(ByteCursor& out, const CategoryPlan& plan, const rec::TextSty
     constexpr std::size_t structAhead = 16;
     constexpr std::size_t textAhead = 8;
     const std::vector<AreaMember>& members = plan.split.members;
-    auto poiAt = [&](std::size_t k) -> const POI& { return plan.pois[members[k].index]; };
+    auto poiAt = [&](std::size_t k) -> POIView { return plan.pois[members[k].index]; };
     std::uint32_t k = 0;
     for (std::size_t area = 0; area < plan.split.areaEnds.size(); ++area) {
         writeRecordHeader(out, rec::area, true, rec::areaMainSize + plan.areaChildrenLengths[area],
                           rec::areaMainSize);
         rec::appendAreaMain(out, plan.bounds[area]);
         for (; k < plan.split.areaEnds[area]; ++k) {
-            if (k + structAhead < members.size()) {
-                const POI& later = poiAt(k + structAhead);
-                prefetch(&later);
-                prefetch(reinterpret_cast<const char*>(&later) + 64);
-            }
-            if (k + textAhead < members.size()) {
-                const POI& soon = poiAt(k + textAhead);
-                prefetch(soon.name.data());
-                if (soon.comment)
-                    prefetch(soon.comment->data());
-            }
+            if (k + structAhead < members.size())
+                prefetch(plan.pois.recordAddress(members[k + structAhead].index));
+            if (k + textAhead < members.size())
+                prefetch(plan.pois.textsAddress(members[k + textAhead].index));
             writeWaypoint(out, poiAt(k), members[k].payload, style);
         }
     }
@@ -418,12 +412,11 @@ Bytes GPIWriter::data(const std::vector<GPICategory>& categories) const {
     return build(*this, views);
 }
 
-Bytes GPIWriter::dataFor(const std::vector<POI>& pois) const {
+Bytes GPIWriter::dataFor(const POIStore& pois) const {
     return build(*this, {{categoryName, pois, icon ? &*icon : nullptr}});
 }
 
-void GPIWriter::write(const std::vector<POI>& pois, const Path& path,
-                      const FileSystem& fileSystem) const {
+void GPIWriter::write(const POIStore& pois, const Path& path, const FileSystem& fileSystem) const {
     writeAtomically(dataFor(pois), path, fileSystem);
 }
 
@@ -435,7 +428,7 @@ GPIEncoding GPIWriter::encoding(const std::vector<GPICategory>& categories) {
     return chooseEncoding(views);
 }
 
-GPIEncoding GPIWriter::encodingFor(const std::vector<POI>& pois) const {
+GPIEncoding GPIWriter::encodingFor(const POIStore& pois) const {
     return chooseEncoding({{trimmed(categoryName), pois, nullptr}});
 }
 

@@ -3,7 +3,7 @@
 #include "core/gpi/GPIEncoding.h"
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIWriterError.h"
-#include "core/import/POI.h"
+#include "core/import/POIStore.h"
 #include "core/io/FileSystem.h"
 #include "core/io/LocalFileSystem.h"
 
@@ -17,7 +17,7 @@ namespace marklode {
 
 struct GPICategory {
     std::string name;
-    std::vector<POI> pois;
+    POIStore pois;
     // Absent means GPIIcon::defaultIcon().
     std::optional<GPIIcon> icon;
 
@@ -45,17 +45,17 @@ struct GPIWriter {
     // then. categoryName and icon are not used.
     Bytes data(const std::vector<GPICategory>& categories) const;
     // The file for one category: categoryName, these POIs and icon.
-    Bytes dataFor(const std::vector<POI>& pois) const;
+    Bytes dataFor(const POIStore& pois) const;
     // dataFor, written to a temporary file beside `path` that then replaces it, so a failed
     // write leaves whatever was at `path` untouched. Validation errors are thrown before any
     // file is touched; file-system errors pass through unchanged.
-    void write(const std::vector<POI>& pois, const Path& path,
+    void write(const POIStore& pois, const Path& path,
                const FileSystem& fileSystem = LocalFileSystem{}) const;
 
     // Windows-1252 when every category name (trimmed) and every POI's name, comment, address
     // and phone number convert to it without loss, else UTF-8.
     static GPIEncoding encoding(const std::vector<GPICategory>& categories);
-    GPIEncoding encodingFor(const std::vector<POI>& pois) const;
+    GPIEncoding encodingFor(const POIStore& pois) const;
 
     // Degrees to the file's signed 32-bit units, rounded half away from zero and clamped, so
     // +180 becomes 2147483647.

@@ -324,18 +324,20 @@ class RowParser {
             issue(line, "Missing name.");
             return;
         }
-        std::optional<std::string> comment;
+        std::optional<std::string_view> comment;
         if (map.comment && *map.comment < trimmed.size()) {
             std::string_view text = trimWhitespaceAndNewlines(trimmed[*map.comment]);
             if (!text.empty())
-                comment.emplace(text);
+                comment = text;
         }
         if (result.pois.size() == result.pois.capacity())
             reserveMore();
-        result.pois.push_back(
-            POI{*latitude, *longitude, std::string(name), std::move(comment), speed, std::nullopt});
-        if (hasDetails)
-            result.pois.back().setDetails(details());
+        if (hasDetails) {
+            const POIDetails more = details();
+            result.pois.add(*latitude, *longitude, name, comment, speed, std::nullopt, &more);
+        } else {
+            result.pois.add(*latitude, *longitude, name, comment, speed);
+        }
     }
 
     POIDetails details() const {

@@ -202,20 +202,17 @@ void GPXImporter::Delegate::finishWaypoint(Values& values) {
             return;
         }
     }
-    std::optional<std::string> comment;
+    std::optional<std::string_view> comment;
     for (const auto& source : {values.cmt, values.desc}) {
         std::string_view trimmed = source ? trimWhitespaceAndNewlines(*source) : "";
         if (!trimmed.empty()) {
-            comment.emplace(trimmed);
+            comment = trimmed;
             break;
         }
     }
     if (values.details.category.empty() && values.type)
         values.details.category = trimWhitespaceAndNewlines(*values.type);
-    result.pois.push_back(
-        POI{latitude, longitude, std::string(name), std::move(comment), std::nullopt, proximity});
-    if (!values.details.isEmpty())
-        result.pois.back().setDetails(std::move(values.details));
+    result.pois.add(latitude, longitude, name, comment, std::nullopt, proximity, &values.details);
 }
 
 ImportResult GPXImporter::importFile(const std::filesystem::path& path) const {

@@ -51,7 +51,7 @@ std::string quoted(std::string_view text) {
 // Room for POIs projected from the rate at which the text has yielded them so far, with a
 // little to spare, never more than 16 times what was found: a uniform file reaches its size in
 // a few steps, and an untypical start cannot claim room out of proportion.
-void reserveMore(std::vector<POI>& pois, std::size_t consumed, std::size_t total) {
+void reserveMore(POIStore& pois, std::size_t consumed, std::size_t total) {
     constexpr std::size_t smallestCap = 4096;
     constexpr std::size_t growthCap = 16;
     std::size_t found = pois.size();

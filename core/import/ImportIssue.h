@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/import/POI.h"
+#include "core/import/POIStore.h"
 
 #include <cstdint>
 #include <string>
@@ -31,7 +31,7 @@ struct CategoryImage {
 };
 
 struct ImportResult {
-    std::vector<POI> pois;
+    POIStore pois;
     std::vector<ImportIssue> issues;
     std::vector<CategoryImage> categoryImages{};
     bool operator==(const ImportResult&) const = default;

@@ -506,16 +506,11 @@ KMLDocument::Contents KMLDocument::finish() {
         if (poiFolders[i] < 0)
             continue;
         const std::shared_ptr<const POIDetails>& inFolder = detailsOf(poiFolders[i]);
-        POI& poi = result.pois[i];
         if (inFolder->category.empty())
             continue;
-        if (!poi.details) {
-            poi.details = inFolder;
-        } else {
-            POIDetails details = *poi.details;
-            details.category = inFolder->category;
-            poi.setDetails(std::move(details));
-        }
+        POIDetails details = result.pois[i].more();
+        details.category = inFolder->category;
+        result.pois.setDetails(i, details);
     }
     Contents contents;
     if (readsIcons)

@@ -7,7 +7,7 @@
 
 namespace marklode::gpirecords {
 
-GPIRecord waypointRecord(const POI& poi, const TextStyle& style) {
+GPIRecord waypointRecord(const POIView& poi, const TextStyle& style) {
     GPIRecord record{.type = waypoint};
     appendWaypointMain(record.main, poi, style, checkedTextLength(poi.name, style.encoding));
     if (poi.hasAlert()) {
@@ -24,28 +24,28 @@ GPIRecord waypointRecord(const POI& poi, const TextStyle& style) {
     return record;
 }
 
-GPIRecord areaRecord(std::span<const POI* const> pois, const TextStyle& style) {
+GPIRecord areaRecord(std::span<const POIView> pois, const TextStyle& style) {
     GPIRecord record{.type = area, .forceExtended = true};
     AreaBounds bounds;
-    for (const POI* poi : pois) {
-        bounds.add(*poi);
-        record.children.push_back(waypointRecord(*poi, style));
+    for (const POIView& poi : pois) {
+        bounds.add(poi);
+        record.children.push_back(waypointRecord(poi, style));
     }
     appendAreaMain(record.main, bounds);
     return record;
 }
 
-GPIRecord categoryRecord(std::string_view trimmedName, std::span<const POI> pois,
-                         const GPIIcon& icon, std::uint16_t bitmapId, const TextStyle& style) {
+GPIRecord categoryRecord(std::string_view trimmedName, const POIStore& pois, const GPIIcon& icon,
+                         std::uint16_t bitmapId, const TextStyle& style) {
     GPIRecord record{.type = category, .forceExtended = true};
     record.main.appendLocalizedText(trimmedName, style.encoding, style.language,
                                     checkedTextLength(trimmedName, style.encoding));
     AreaSplit split = splitIntoAreas(pois, GPIWriter::maxWaypointsPerArea);
     std::uint32_t begin = 0;
     for (std::uint32_t end : split.areaEnds) {
-        std::vector<const POI*> members;
+        std::vector<POIView> members;
         for (std::uint32_t k = begin; k < end; ++k)
-            members.push_back(&pois[split.members[k].index]);
+            members.push_back(pois[split.members[k].index]);
         record.inlineRecords.push_back(areaRecord(members, style));
         begin = end;
     }

@@ -8,9 +8,9 @@
 namespace marklode::gpirecords {
 
 // These throw GPIWriterError::stringTooLong for texts beyond the 16-bit count.
-GPIRecord waypointRecord(const POI& poi, const TextStyle& style);
-GPIRecord areaRecord(std::span<const POI* const> pois, const TextStyle& style);
-GPIRecord categoryRecord(std::string_view trimmedName, std::span<const POI> pois,
-                         const GPIIcon& icon, std::uint16_t bitmapId, const TextStyle& style);
+GPIRecord waypointRecord(const POIView& poi, const TextStyle& style);
+GPIRecord areaRecord(std::span<const POIView> pois, const TextStyle& style);
+GPIRecord categoryRecord(std::string_view trimmedName, const POIStore& pois, const GPIIcon& icon,
+                         std::uint16_t bitmapId, const TextStyle& style);
 
 } // namespace marklode::gpirecords

@@ -1,0 +1,202 @@
+#include "core/import/POIStore.h"
+
+#include <stdexcept>
+
+namespace marklode {
+
+POIView::POIView(const POI& poi)
+    : latitude(poi.latitude), longitude(poi.longitude), name(poi.name),
+      comment(poi.comment ? std::optional<std::string_view>(*poi.comment) : std::nullopt),
+      speedKmh(poi.speedKmh), proximityMeters(poi.proximityMeters), details(poi.details.get()) {}
+
+const POIDetails& POIView::more() const {
+    static const POIDetails noDetails;
+    return details ? *details : noDetails;
+}
+
+POI POIView::toPOI() const {
+    POI poi{latitude,          longitude,
+            std::string(name), comment ? std::optional<std::string>(*comment) : std::nullopt,
+            speedKmh,          proximityMeters};
+    if (details)
+        poi.setDetails(*details);
+    return poi;
+}
+
+bool POIView::operator==(const POIView& other) const {
+    return latitude == other.latitude && longitude == other.longitude && name == other.name &&
+           comment == other.comment && speedKmh == other.speedKmh &&
+           proximityMeters == other.proximityMeters &&
+           (details == other.details || more() == other.more());
+}
+
+POIStore::POIStore(std::initializer_list<POI> pois) {
+    reserve(pois.size());
+    for (const POI& poi : pois)
+        push_back(poi);
+}
+
+POIStore::POIStore(const std::vector<POI>& pois) {
+    reserve(pois.size());
+    for (const POI& poi : pois)
+        push_back(poi);
+}
+
+void POIStore::reserve(std::size_t pois, std::size_t textBytes) {
+    records_.reserve(pois);
+    texts_.reserve(textBytes);
+}
+
+void POIStore::clear() {
+    records_.clear();
+    texts_.clear();
+    alerts_.clear();
+    details_.clear();
+}
+
+void POIStore::shrinkToFit() {
+    records_.shrink_to_fit();
+    texts_.shrink_to_fit();
+    alerts_.shrink_to_fit();
+    details_.shrink_to_fit();
+}
+
+std::uint32_t POIStore::addText(std::string_view text) {
+    if (text.size() >= none)
+        throw std::length_error("A POI's text is longer than 4 GiB.");
+    texts_.append(text);
+    return static_cast<std::uint32_t>(text.size());
+}
+
+std::uint32_t POIStore::detailsIndex(const POIDetails& details) {
+    if (details.isEmpty())
+        return none;
+    if (details_.empty() || !(details_.back() == details)) {
+        if (details_.size() >= none)
+            throw std::length_error("Too many POIs with details.");
+        details_.push_back(details);
+    }
+    return static_cast<std::uint32_t>(details_.size() - 1);
+}
+
+void POIStore::add(double latitude, double longitude, std::string_view name,
+                   std::optional<std::string_view> comment, std::optional<double> speedKmh,
+                   std::optional<double> proximityMeters, const POIDetails* details) {
+    Record record{latitude, longitude, texts_.size(), 0, none, none, none};
+    record.nameSize = addText(name);
+    if (comment)
+        record.commentSize = addText(*comment);
+    if (speedKmh || proximityMeters) {
+        record.alerts = static_cast<std::uint32_t>(alerts_.size());
+        alerts_.push_back({speedKmh, proximityMeters});
+    }
+    if (details)
+        record.details = detailsIndex(*details);
+    records_.push_back(record);
+}
+
+void POIStore::push_back(const POIView& poi) {
+    add(poi.latitude, poi.longitude, poi.name, poi.comment, poi.speedKmh, poi.proximityMeters,
+        poi.details);
+}
+
+void POIStore::append(const POIStore& other) {
+    const std::uint64_t textShift = texts_.size();
+    const auto alertShift = static_cast<std::uint32_t>(alerts_.size());
+    const auto detailsShift = static_cast<std::uint32_t>(details_.size());
+    if (alerts_.size() + other.alerts_.size() >= none ||
+        details_.size() + other.details_.size() >= none)
+        throw std::length_error("Too many POIs with alerts or details.");
+    texts_.append(other.texts_);
+    alerts_.insert(alerts_.end(), other.alerts_.begin(), other.alerts_.end());
+    details_.insert(details_.end(), other.details_.begin(), other.details_.end());
+    records_.reserve(records_.size() + other.records_.size());
+    for (Record record : other.records_) {
+        record.textOffset += textShift;
+        if (record.alerts != none)
+            record.alerts += alertShift;
+        if (record.details != none)
+            record.details += detailsShift;
+        records_.push_back(record);
+    }
+}
+
+POIView POIStore::at(std::size_t index) const {
+    if (index >= size())
+        throw std::out_of_range("No POI at this position.");
+    return (*this)[index];
+}
+
+std::string_view POIStore::name(std::size_t index) const {
+    const Record& record = records_[index];
+    return {texts_.data() + record.textOffset, record.nameSize};
+}
+
+POIView POIStore::operator[](std::size_t index) const {
+    const Record& record = records_[index];
+    POIView view;
+    view.latitude = record.latitude;
+    view.longitude = record.longitude;
+    view.name = {texts_.data() + record.textOffset, record.nameSize};
+    if (record.commentSize != none)
+        view.comment.emplace(texts_.data() + record.textOffset + record.nameSize,
+                             record.commentSize);
+    if (record.alerts != none) {
+        view.speedKmh = alerts_[record.alerts].speedKmh;
+        view.proximityMeters = alerts_[record.alerts].proximityMeters;
+    }
+    if (record.details != none)
+        view.details = &details_[record.details];
+    return view;
+}
+
+void POIStore::setAlerts(std::size_t index, std::optional<double> speedKmh,
+                         std::optional<double> proximityMeters) {
+    Record& record = records_[index];
+    if (record.alerts == none) {
+        if (!speedKmh && !proximityMeters)
+            return;
+        if (alerts_.size() >= none)
+            throw std::length_error("Too many POIs with alerts.");
+        record.alerts = static_cast<std::uint32_t>(alerts_.size());
+        alerts_.push_back({});
+    }
+    alerts_[record.alerts] = {speedKmh, proximityMeters};
+}
+
+void POIStore::setProximity(std::size_t index, std::optional<double> proximityMeters) {
+    const Record& record = records_[index];
+    setAlerts(index, record.alerts == none ? std::nullopt : alerts_[record.alerts].speedKmh,
+              proximityMeters);
+}
+
+void POIStore::setDetails(std::size_t index, const POIDetails& details) {
+    records_[index].details = detailsIndex(details);
+}
+
+std::size_t POIStore::heapBytes() const {
+    std::size_t bytes = records_.capacity() * sizeof(Record) + texts_.capacity() +
+                        alerts_.capacity() * sizeof(Alerts) +
+                        details_.capacity() * sizeof(POIDetails);
+    return bytes;
+}
+
+bool POIStore::operator==(const POIStore& other) const {
+    if (size() != other.size())
+        return false;
+    for (std::size_t i = 0; i < size(); ++i)
+        if (!((*this)[i] == other[i]))
+            return false;
+    return true;
+}
+
+bool POIStore::operator==(const std::vector<POI>& pois) const {
+    if (size() != pois.size())
+        return false;
+    for (std::size_t i = 0; i < size(); ++i)
+        if (!((*this)[i] == POIView(pois[i])))
+            return false;
+    return true;
+}
+
+} // namespace marklode
