@@ -37,4 +37,9 @@ struct ImportResult {
     bool operator==(const ImportResult&) const = default;
 };
 
+// Joins the import of a file's later part to that of the part before it, as if the file had been
+// imported in one go: `lineShift` lines came before the later part, whose issues are told by
+// line.
+void appendImport(ImportResult& into, ImportResult later, std::int64_t lineShift);
+
 } // namespace marklode
