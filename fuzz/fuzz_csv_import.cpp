@@ -1,4 +1,5 @@
 #include "core/import/CSVImporter.h"
+#include "core/import/CSVNumbers.h"
 #include "core/import/ImportError.h"
 #include "core/text/NumberSyntax.h"
 #include "fuzz/DetailsInvariant.h"
@@ -36,6 +37,10 @@ static void checkNumber(std::string_view text) {
                        end == copy.c_str() + copy.size();
     const std::optional<double> parsed = parseNumber(text);
     if (parsed.has_value() != whole)
+        std::abort();
+    const std::optional<double> quick = csv::parseDecimal(text);
+    if (quick.has_value() != parsed.has_value() ||
+        (quick && std::memcmp(&*quick, &*parsed, sizeof *quick) != 0))
         std::abort();
     if (parsed && !(std::isnan(*parsed) && std::isnan(expected)) &&
         std::memcmp(&*parsed, &expected, sizeof expected) != 0)
