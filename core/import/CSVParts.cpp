@@ -8,6 +8,7 @@
 #include <cstring>
 #include <exception>
 #include <functional>
+#include <system_error>
 #include <thread>
 
 namespace marklode::csv {
@@ -95,8 +96,14 @@ PartsImport importInParts(std::string_view text, SpeedUnit speedUnit, std::size_
     {
         std::vector<std::jthread> threads;
         threads.reserve(parts.size() - 1);
-        for (std::size_t k = 1; k < parts.size(); ++k)
-            threads.emplace_back(parse, std::ref(parts[k]), checkUTF8);
+        for (std::size_t k = 1; k < parts.size(); ++k) {
+            try {
+                threads.emplace_back(parse, std::ref(parts[k]), checkUTF8);
+            } catch (const std::system_error&) {
+                // Without a thread of its own the part is parsed on this one.
+                parse(parts[k], checkUTF8);
+            }
+        }
         parse(parts.front(), checkUTF8);
     }
 
