@@ -7,6 +7,7 @@
 #include "core/io/ReadFile.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -123,9 +124,17 @@ void kmzImport(benchmark::State& state) {
     measure(state, marklode::KMZImporter(), kmzInput());
 }
 
+// In parts on every core, as the CLI and the window import.
 void csvImport(benchmark::State& state) {
     const std::string& bytes = csvInput();
     measure(state, marklode::CSVImporter(marklode::SpeedUnit::kilometersPerHour), bytes);
+}
+
+void csvImportOneThread(benchmark::State& state) {
+    const std::string& bytes = csvInput();
+    marklode::CSVImporter importer(marklode::SpeedUnit::kilometersPerHour);
+    importer.parallelFromBytes = SIZE_MAX;
+    measure(state, importer, bytes);
 }
 
 void gpxImport(benchmark::State& state) {
@@ -135,7 +144,9 @@ void gpxImport(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(csvImport)->Unit(benchmark::kMillisecond);
+// CPU time of every thread; the bytes and items rates follow the wall clock.
+BENCHMARK(csvImport)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(csvImportOneThread)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(gpxImport)->Unit(benchmark::kMillisecond);
 BENCHMARK(kmlImport)->Unit(benchmark::kMillisecond);
 BENCHMARK(kmzImport)->Unit(benchmark::kMillisecond);

@@ -66,6 +66,13 @@ class CSVImporter {
     static std::optional<SpeedSplit> parseSpeedSuffix(std::string_view name);
 
     SpeedUnit speedUnit;
+    // Texts from this size on are parsed in parts at once, one per core unless parallelParts
+    // says how many.
+    std::size_t parallelFromBytes = std::size_t{1} << 20;
+    std::size_t parallelParts = 0;
+
+  private:
+    std::size_t partCount() const;
 };
 
 } // namespace marklode

@@ -1,0 +1,156 @@
+#include "core/import/CSVRowParser.h"
+
+#include "core/import/CSVNumbers.h"
+#include "core/text/TextClasses.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace marklode::csv {
+
+namespace {
+
+std::string quoted(std::string_view field) {
+    std::string out;
+    out.reserve(field.size() + 2);
+    out += '"';
+    out += field;
+    out += '"';
+    return out;
+}
+
+// The field as a number of degrees within ±limit; nothing for anything else, NaN included.
+std::optional<double> coordinate(std::string_view field, double limit) {
+    std::optional<double> degrees = parseDecimal(field);
+    if (degrees && std::fabs(*degrees) <= limit)
+        return degrees;
+    return std::nullopt;
+}
+
+// What a POI of `found` per `consumed` bytes projects for `total` bytes, with a little to spare,
+// but never more than 16 times what was found: a uniform file reaches its size in a few steps
+// that move little, and an untypical start cannot claim room out of proportion.
+std::size_t projected(std::size_t found, std::size_t consumed, std::size_t total,
+                      std::size_t smallest) {
+    constexpr std::size_t growthCap = 16;
+    double perByte = static_cast<double>(found) / static_cast<double>(consumed);
+    double wanted = perByte * static_cast<double>(total) * 1.02 + 16;
+    std::size_t most = std::max(found * growthCap, smallest);
+    return wanted >= static_cast<double>(most) ? most : static_cast<std::size_t>(wanted);
+}
+
+} // namespace
+
+void RowParser::continueAfter(const RowParser& start) {
+    map = start.map;
+    hasDetails = start.hasDetails;
+    seenRow = start.seenRow;
+}
+
+void RowParser::operator()(std::int64_t line, std::span<const std::string_view> fields,
+                           std::size_t end) {
+    consumed = end;
+    trimmed.clear();
+    bool blank = true;
+    for (std::string_view field : fields) {
+        std::string_view t = trimWhitespace(field);
+        blank = blank && t.empty();
+        trimmed.push_back(t);
+    }
+    if (blank)
+        return;
+    if (!seenRow) {
+        seenRow = true;
+        if (trimmed.size() != 1 && !parseDecimal(trimmed[0]) && !parseDecimal(trimmed[1])) {
+            if (auto header = CSVImporter::readHeader(trimmed)) {
+                map = *header;
+                hasDetails = map.hasDetails();
+                return;
+            }
+        }
+    }
+    parseData(line);
+}
+
+void RowParser::issue(std::int64_t line, std::string message) {
+    result.issues.push_back(ImportIssue{line, std::move(message)});
+}
+
+void RowParser::parseData(std::int64_t line) {
+    std::size_t needed = std::max({map.longitude, map.latitude, map.name}) + 1;
+    if (trimmed.size() < needed) {
+        issue(line, "Expected at least " + std::to_string(needed) + " fields, found " +
+                        std::to_string(trimmed.size()) + ".");
+        return;
+    }
+    std::optional<double> longitude = coordinate(trimmed[map.longitude], 180);
+    if (!longitude) {
+        issue(line, "Invalid longitude " + quoted(trimmed[map.longitude]) + ".");
+        return;
+    }
+    std::optional<double> latitude = coordinate(trimmed[map.latitude], 90);
+    if (!latitude) {
+        issue(line, "Invalid latitude " + quoted(trimmed[map.latitude]) + ".");
+        return;
+    }
+    std::string_view name = trimmed[map.name];
+    std::optional<double> speed;
+    if (auto split = CSVImporter::parseSpeedSuffix(name)) {
+        name = split->name;
+        speed = speedUnit == SpeedUnit::milesPerHour ? split->speed * kmhPerMph : split->speed;
+    }
+    if (name.empty()) {
+        issue(line, "Missing name.");
+        return;
+    }
+    std::optional<std::string_view> comment;
+    if (map.comment && *map.comment < trimmed.size()) {
+        std::string_view text = trimWhitespaceAndNewlines(trimmed[*map.comment]);
+        if (!text.empty())
+            comment = text;
+    }
+    const std::size_t textsWanted = textBytes + name.size() + (comment ? comment->size() : 0);
+    if (result.pois.size() == result.pois.capacity() || textsWanted > textRoom)
+        reserveMore(textsWanted);
+    textBytes = textsWanted;
+    if (hasDetails) {
+        const POIDetails more = details();
+        result.pois.add(*latitude, *longitude, name, comment, speed, std::nullopt, &more);
+    } else {
+        result.pois.add(*latitude, *longitude, name, comment, speed);
+    }
+}
+
+POIDetails RowParser::details() const {
+    return POIDetails{std::string(detail(map.category)),
+                      Address{std::string(detail(map.street)), std::string(detail(map.city)),
+                              std::string(detail(map.region)), std::string(detail(map.postalCode)),
+                              std::string(detail(map.country))},
+                      std::string(detail(map.phone))};
+}
+
+// Rows may be shorter than the header; a missing field is an empty one.
+std::string_view RowParser::detail(std::optional<std::size_t> column) const {
+    if (!column || *column >= trimmed.size())
+        return {};
+    return trimWhitespaceAndNewlines(trimmed[*column]);
+}
+
+// Room for POIs and their texts is projected from the rate at which the text has yielded them so
+// far; rows that yield nothing (blank lines) reserve nothing. Texts never outgrow the text they
+// are cut from, so their room is capped by what is left of it.
+void RowParser::reserveMore(std::size_t textsWanted) {
+    std::size_t found = result.pois.size();
+    std::size_t pois = result.pois.capacity();
+    if (found == pois)
+        pois = std::max(projected(found + 1, consumed, textSize, 4096), found * 2);
+    if (textsWanted > textRoom) {
+        std::size_t most = textsWanted + (textSize - consumed);
+        textRoom = std::min(
+            std::max(projected(textsWanted, consumed, textSize, 65536), textRoom * 2), most);
+    }
+    result.pois.reserve(pois, textRoom);
+}
+
+} // namespace marklode::csv
