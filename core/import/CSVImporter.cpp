@@ -1,6 +1,5 @@
 #include "core/import/CSVImporter.h"
 
-#include "core/import/CSVNumbers.h"
 #include "core/import/CSVParts.h"
 #include "core/import/CSVRowParser.h"
 #include "core/import/CSVTokenizer.h"
@@ -147,7 +146,7 @@ std::optional<CSVImporter::SpeedSplit> CSVImporter::parseSpeedSuffix(std::string
         !std::all_of(suffix.begin(), suffix.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     // Too many digits to be finite gives infinity; the writer refuses it later.
-    std::optional<double> speed = csv::parseDecimal(suffix);
+    std::optional<double> speed = parseNumber(suffix);
     if (!speed || !(*speed > 0))
         return std::nullopt;
     return SpeedSplit{trimWhitespace(name.substr(0, at)), *speed};

@@ -1,6 +1,6 @@
 #include "core/import/CSVRowParser.h"
 
-#include "core/import/CSVNumbers.h"
+#include "core/text/NumberSyntax.h"
 #include "core/text/TextClasses.h"
 
 #include <algorithm>
@@ -22,7 +22,7 @@ std::string quoted(std::string_view field) {
 
 // The field as a number of degrees within ±limit; nothing for anything else, NaN included.
 std::optional<double> coordinate(std::string_view field, double limit) {
-    std::optional<double> degrees = parseDecimal(field);
+    std::optional<double> degrees = parseNumber(field);
     if (degrees && std::fabs(*degrees) <= limit)
         return degrees;
     return std::nullopt;
@@ -62,7 +62,7 @@ void RowParser::operator()(std::int64_t line, std::span<const std::string_view> 
         return;
     if (!seenRow) {
         seenRow = true;
-        if (trimmed.size() != 1 && !parseDecimal(trimmed[0]) && !parseDecimal(trimmed[1])) {
+        if (trimmed.size() != 1 && !parseNumber(trimmed[0]) && !parseNumber(trimmed[1])) {
             if (auto header = CSVImporter::readHeader(trimmed)) {
                 map = *header;
                 hasDetails = map.hasDetails();

@@ -47,48 +47,12 @@ std::optional<double> parseWithStrtod(std::string_view text) {
     return value;
 }
 
-constexpr double exactPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-// Plain decimals of at most 15 digits, like most coordinates: digits and power of ten are both
-// exact doubles, so one division rounds exactly as strtod does.
-std::optional<double> parseShortDecimal(std::string_view text) {
-    std::size_t i = 0;
-    bool negative = text[0] == '-';
-    i += negative;
-    std::uint64_t digits = 0;
-    int count = 0;
-    int fractionDigits = -1;
-    for (; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= '0' && c <= '9') {
-            digits = digits * 10 + static_cast<unsigned>(c - '0');
-            if (++count > 15)
-                return std::nullopt;
-            if (fractionDigits >= 0)
-                ++fractionDigits;
-        } else if (c == '.' && fractionDigits < 0) {
-            fractionDigits = 0;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (count == 0)
-        return std::nullopt;
-    double value = static_cast<double>(digits);
-    if (fractionDigits > 0)
-        value /= exactPowersOfTen[fractionDigits];
-    return negative ? -value : value;
-}
-
 } // namespace
 
-std::optional<double> parseNumber(std::string_view text) {
+std::optional<double> numbersyntax::parseOtherNumber(std::string_view text) {
     // strtod skips leading whitespace, which the whole-text rule forbids.
     if (text.empty() || isCSpace(text.front()))
         return std::nullopt;
-    if (auto value = parseShortDecimal(text))
-        return value;
     double value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc() && end == text.data() + text.size())
