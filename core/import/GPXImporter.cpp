@@ -203,8 +203,9 @@ void GPXImporter::Delegate::finishWaypoint(Values& values) {
         }
     }
     std::optional<std::string_view> comment;
-    for (const auto& source : {values.cmt, values.desc}) {
-        std::string_view trimmed = source ? trimWhitespaceAndNewlines(*source) : "";
+    // The comment is a view, so of the values themselves and not of copies in a list.
+    for (const std::optional<std::string>* source : {&values.cmt, &values.desc}) {
+        std::string_view trimmed = *source ? trimWhitespaceAndNewlines(**source) : "";
         if (!trimmed.empty()) {
             comment = trimmed;
             break;
