@@ -136,7 +136,8 @@ void gpxImport(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(csvImport)->Unit(benchmark::kMillisecond);
-BENCHMARK(gpxImport)->Unit(benchmark::kMillisecond);
+// Large documents are read on two threads: the time is the wall clock's, the CPU both threads'.
+BENCHMARK(gpxImport)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(kmlImport)->Unit(benchmark::kMillisecond);
 BENCHMARK(kmzImport)->Unit(benchmark::kMillisecond);
 BENCHMARK(geojsonImport)->Unit(benchmark::kMillisecond);
