@@ -49,6 +49,8 @@ class RootFinder final : public XMLEventHandler {
     void characters(std::string_view) override {}
 };
 
+// Parsed as the parts will be, so with the same encodings; errors are left to the parse in one
+// go, which words them.
 std::optional<std::string_view> rootStartTag(std::string_view document) {
     RootFinder finder;
     try {
@@ -58,7 +60,8 @@ std::optional<std::string_view> rootStartTag(std::string_view document) {
     } catch (const ImportError&) {
         return std::nullopt;
     }
-    if (!finder.root || finder.root->size == 0 || finder.root->offset >= document.size())
+    if (!finder.root || finder.root->size == 0 ||
+        finder.root->offset + finder.root->size > document.size())
         return std::nullopt;
     return document.substr(finder.root->offset, finder.root->size);
 }

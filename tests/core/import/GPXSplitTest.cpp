@@ -14,9 +14,11 @@ namespace {
 
 const std::string extensionNamespace = "urn:example:waypoint-extension:v3";
 
-std::string header(const std::string& root = "gpx", const std::string& rootPrefix = "") {
-    return "<?xml version=\"1.0\"?>\r\n<" + rootPrefix + root + " version=\"1.1\"\n xmlns" +
-           (rootPrefix.empty() ? "" : ":" + rootPrefix.substr(0, rootPrefix.size() - 1)) +
+// The root, prefixed where `prefix` is "g", declares the extension's prefix over two lines.
+std::string header(const std::string& prefix = "", const std::string& doctype = "") {
+    std::string root = prefix.empty() ? "gpx" : prefix + ":gpx";
+    return "<?xml version=\"1.0\"?>\r\n" + doctype + "<" + root + " version=\"1.1\"\n xmlns" +
+           (prefix.empty() ? "" : ":" + prefix) +
            "=\"http://www.topografix.com/GPX/1/1\"\n xmlns:x=\"" + extensionNamespace + "\">\n";
 }
 
@@ -70,7 +72,7 @@ TEST(GPXSplitTest, ReadingInTwoPartsGivesWhatReadingInOneGoGives) {
         {"issues, CRLF lines and details in the later part",
          header() + waypoints(0, 40) + "</gpx>\n", true},
         {"prefixed root, extension prefix declared on it",
-         header("gpx", "g:") + waypoints(0, 40) + "</g:gpx>", true},
+         header("g") + waypoints(0, 40) + "</g:gpx>", true},
         {"wpt in a comment at the middle",
          header() + waypoints(0, 3) + comment + waypoints(3, 3) + "</gpx>", false},
         {"wpt in CDATA at the middle",
@@ -83,7 +85,7 @@ TEST(GPXSplitTest, ReadingInTwoPartsGivesWhatReadingInOneGoGives) {
          header() + waypoints(0, 10) + "<bad a='1' a='2'/>" + waypoints(10, 30) + "</gpx>", false},
         {"unclosed root", header() + waypoints(0, 40), false},
         {"declares entities",
-         "<!DOCTYPE gpx [<!ENTITY n \"P\">]>" + header() + waypoints(0, 40) + "</gpx>", false},
+         header("", "<!DOCTYPE gpx [<!ENTITY n \"P\">]>\n") + waypoints(0, 40) + "</gpx>", false},
         {"too small to split: no waypoint after the middle", header() + waypoints(0, 1) + "</gpx>",
          false},
     };
