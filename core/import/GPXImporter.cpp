@@ -1,6 +1,7 @@
 #include "core/import/GPXImporter.h"
 
 #include "core/import/ImportError.h"
+#include "core/import/XMLSplit.h"
 #include "core/io/ReadFile.h"
 #include "core/text/NumberSyntax.h"
 #include "core/text/TextClasses.h"
@@ -203,8 +204,9 @@ void GPXImporter::Delegate::finishWaypoint(Values& values) {
         }
     }
     std::optional<std::string_view> comment;
-    for (const auto& source : {values.cmt, values.desc}) {
-        std::string_view trimmed = source ? trimWhitespaceAndNewlines(*source) : "";
+    // The comment is a view, so of the values themselves and not of copies in a list.
+    for (const std::optional<std::string>* source : {&values.cmt, &values.desc}) {
+        std::string_view trimmed = *source ? trimWhitespaceAndNewlines(**source) : "";
         if (!trimmed.empty()) {
             comment = trimmed;
             break;
@@ -219,9 +221,30 @@ ImportResult GPXImporter::importFile(const std::filesystem::path& path) const {
     return importData(readFileBytes(path));
 }
 
+std::optional<ImportResult> GPXImporter::importInParts(std::string_view bytes) const {
+    std::optional<XMLSplit> split = XMLSplit::find(bytes, "wpt");
+    if (!split)
+        return std::nullopt;
+    // Each parse writes to its delegate all the time: never to a cache line of the other's.
+    struct alignas(128) Part {
+        Delegate delegate;
+    };
+    Part earlier;
+    Part later;
+    std::optional<std::int64_t> lineShift =
+        parseSplit(bytes, *split, earlier.delegate, later.delegate, ImportError::Document::gpx);
+    if (!lineShift)
+        return std::nullopt;
+    appendImport(earlier.delegate.result, std::move(later.delegate.result), *lineShift);
+    return std::move(earlier.delegate.result);
+}
+
 ImportResult GPXImporter::importData(std::string_view bytes) const {
     if (XMLEventParser::isBlank(bytes))
         return {};
+    if (bytes.size() >= parallelFromBytes)
+        if (std::optional<ImportResult> result = importInParts(bytes))
+            return std::move(*result);
     Delegate delegate;
     XMLEventParser(delegate, ImportError::Document::gpx).parseAll(bytes);
     return std::move(delegate.result);

@@ -3,6 +3,7 @@
 #include "core/import/ImportIssue.h"
 #include "core/import/XMLEventParser.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -14,6 +15,13 @@ namespace marklode {
 
 class GPXImporter {
   public:
+    // Documents this large are read in two parts at once where they can be split between
+    // waypoints; the result is the same either way.
+    static constexpr std::size_t defaultParallelFromBytes = 1 << 20;
+
+    explicit GPXImporter(std::size_t parallelFromBytes = defaultParallelFromBytes)
+        : parallelFromBytes(parallelFromBytes) {}
+
     // Throws FileError for read failures, ImportError::invalidXML for broken XML.
     ImportResult importFile(const std::filesystem::path& path) const;
     ImportResult importData(std::string_view bytes) const;
@@ -76,6 +84,11 @@ class GPXImporter {
         void readExtensionValue(Key key);
         void finishWaypoint(Values& values);
     };
+
+  private:
+    std::optional<ImportResult> importInParts(std::string_view bytes) const;
+
+    std::size_t parallelFromBytes;
 };
 
 } // namespace marklode

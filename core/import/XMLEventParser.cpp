@@ -50,6 +50,7 @@ struct XMLEventParser::Context {
     std::int64_t entityDeclarations = 0;
     std::optional<std::pair<std::int64_t, const char*>> refused;
     std::exception_ptr failure;
+    bool stopped = false;
 
     ~Context() {
         if (parser)
@@ -148,11 +149,29 @@ std::string_view XMLEventParser::localName(const char* name) {
 }
 
 void XMLEventParser::parse(std::string_view piece, bool isFinal) {
-    throwIfFailed(parseInChunks(context->parser, piece, isFinal));
+    if (!context->stopped)
+        throwIfFailed(parseInChunks(context->parser, piece, isFinal));
 }
 
 void XMLEventParser::parseAll(std::string_view document) {
     parse(document, true);
+}
+
+void XMLEventParser::stop() {
+    context->stopped = true;
+    XML_StopParser(context->parser, XML_FALSE);
+}
+
+XMLEventParser::ByteRange XMLEventParser::eventBytes() const {
+    XML_Index offset = XML_GetCurrentByteIndex(context->parser);
+    int size = XML_GetCurrentByteCount(context->parser);
+    if (offset < 0 || size < 0)
+        return {};
+    return {static_cast<std::uint64_t>(offset), static_cast<std::uint64_t>(size)};
+}
+
+std::int64_t XMLEventParser::line() const {
+    return context->line();
 }
 
 void XMLEventParser::throwIfFailed(bool parsed) {
@@ -161,7 +180,7 @@ void XMLEventParser::throwIfFailed(bool parsed) {
     if (context->refused)
         throw ImportError::invalidXML(context->refused->first, context->refused->second,
                                       context->document);
-    if (!parsed) {
+    if (!parsed && !context->stopped) {
         const XML_LChar* description = XML_ErrorString(XML_GetErrorCode(context->parser));
         throw ImportError::invalidXML(
             context->line(), description ? description : "Unknown XML error", context->document);

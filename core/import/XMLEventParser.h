@@ -43,6 +43,17 @@ class XMLEventParser {
     // The whole document at once.
     void parseAll(std::string_view document);
 
+    // From a handler: ends the parse without an error; later pieces are ignored.
+    void stop();
+    // From a handler: where the bytes of the event being reported lie among those fed so far.
+    struct ByteRange {
+        std::uint64_t offset = 0;
+        std::uint64_t size = 0;
+    };
+    ByteRange eventBytes() const;
+    // The line of the last event, or of the error that ended the parse.
+    std::int64_t line() const;
+
     // Nothing but XML white space: an empty document rather than a broken one.
     static bool isBlank(std::string_view bytes);
 

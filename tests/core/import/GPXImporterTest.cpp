@@ -51,9 +51,10 @@ TEST(GPXImporterTest, ImportsWaypoints) {
          R"(<wpt lat="46.95" lon="7.45"><name>Bern</name></wpt>)",
          {poi(46.95, 7.45, "Bern")},
          {}},
-        {"cmt wins over desc",
-         R"(<wpt lat="1" lon="2"><name>A</name><desc>World</desc><cmt>Hello</cmt></wpt>)",
-         {poi(1, 2, "A", "Hello")},
+        {"cmt wins over desc, either longer than a short string holds",
+         R"(<wpt lat="1" lon="2"><name>A</name><desc>World and more</desc>)"
+         R"(<cmt>Hello from a comment too long to sit inside its string</cmt></wpt>)",
+         {poi(1, 2, "A", "Hello from a comment too long to sit inside its string")},
          {}},
         {"blank cmt falls back to desc",
          "<wpt lat=\"1\" lon=\"2\"><name>A</name><cmt> \n\t</cmt><desc> World </desc></wpt>",
