@@ -64,7 +64,11 @@ ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit spee
     if (io.errIsTerminal && path != standardInputName &&
         std::filesystem::file_size(path, ignored) >= largeFile && !ignored)
         io.err << "Reading " << printable(path) << "…\n";
-    return importBytes(readCommandLineInput(path), kind, speedUnit);
+    // GeoJSON is parsed where it lies, in memory it gives back as the parse passes it.
+    if (kind == InputKind::geojson)
+        return importBytes(readCommandLineInput(path), kind, speedUnit);
+    // The bytes, mapped or read, are let go as soon as the import returns.
+    return importData(loadCommandLineInput(path).view(), kind, speedUnit);
 }
 
 void printIssues(Streams& io, const std::string& path, const ImportResult& result) {

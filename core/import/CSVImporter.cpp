@@ -384,7 +384,7 @@ class RowParser {
 } // namespace
 
 ImportResult CSVImporter::importFile(const std::filesystem::path& path) const {
-    return importData(readFileBytes(path));
+    return importData(loadFileBytes(path).view());
 }
 
 ImportResult CSVImporter::importData(std::string_view bytes) const {

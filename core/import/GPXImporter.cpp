@@ -216,7 +216,7 @@ void GPXImporter::Delegate::finishWaypoint(Values& values) {
 }
 
 ImportResult GPXImporter::importFile(const std::filesystem::path& path) const {
-    return importData(readFileBytes(path));
+    return importData(loadFileBytes(path).view());
 }
 
 ImportResult GPXImporter::importData(std::string_view bytes) const {
