@@ -72,8 +72,21 @@ ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit spee
 }
 
 void printIssues(Streams& io, const std::string& path, const ImportResult& result) {
-    for (const ImportIssue& issue : result.issues)
-        io.err << printable(path) << ": " << printable(issue.text()) << '\n';
+    // Standard error is unbuffered: written line by line, thousands of skipped rows would cost a
+    // system call each. Gathered, they go out in a few large writes.
+    constexpr std::size_t flushAt = 1 << 16;
+    const std::string subject = printable(path) + ": ";
+    std::string lines;
+    for (const ImportIssue& issue : result.issues) {
+        lines += subject;
+        lines += printable(issue.text());
+        lines += '\n';
+        if (lines.size() >= flushAt) {
+            io.err << lines;
+            lines.clear();
+        }
+    }
+    io.err << lines;
 }
 
 } // namespace marklode::cli
