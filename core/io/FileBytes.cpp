@@ -30,7 +30,7 @@ FileBytes FileBytes::mapped(int fd, std::size_t size) {
         ::munmap(region, length);
         throw std::system_error(error, std::generic_category(), "mmap");
     }
-    // Parsers pass over the bytes once from the front.
+    // Parsers pass over the bytes once: worth reading ahead, and pages behind may go first.
     ::madvise(region, length, MADV_SEQUENTIAL);
     FileBytes bytes;
     bytes.mapping_ = region;
