@@ -64,12 +64,29 @@ ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit spee
     if (io.errIsTerminal && path != standardInputName &&
         std::filesystem::file_size(path, ignored) >= largeFile && !ignored)
         io.err << "Reading " << printable(path) << "…\n";
-    return importBytes(readCommandLineInput(path), kind, speedUnit);
+    // GeoJSON is parsed where it lies, in memory it gives back as the parse passes it.
+    if (kind == InputKind::geojson)
+        return importBytes(readCommandLineInput(path), kind, speedUnit);
+    // The bytes, mapped or read, are let go as soon as the import returns.
+    return importData(loadCommandLineInput(path).view(), kind, speedUnit);
 }
 
 void printIssues(Streams& io, const std::string& path, const ImportResult& result) {
-    for (const ImportIssue& issue : result.issues)
-        io.err << printable(path) << ": " << printable(issue.text()) << '\n';
+    // Standard error is unbuffered: written line by line, thousands of skipped rows would cost a
+    // system call each. Gathered, they go out in a few large writes.
+    constexpr std::size_t flushAt = 1 << 16;
+    const std::string subject = printable(path) + ": ";
+    std::string lines;
+    for (const ImportIssue& issue : result.issues) {
+        lines += subject;
+        lines += printable(issue.text());
+        lines += '\n';
+        if (lines.size() >= flushAt) {
+            io.err << lines;
+            lines.clear();
+        }
+    }
+    io.err << lines;
 }
 
 } // namespace marklode::cli

@@ -34,7 +34,7 @@ std::size_t CSVImporter::partCount() const {
 }
 
 ImportResult CSVImporter::importFile(const std::filesystem::path& path) const {
-    return importData(readFileBytes(path));
+    return importData(loadFileBytes(path).view());
 }
 
 ImportResult CSVImporter::importData(std::string_view bytes) const {

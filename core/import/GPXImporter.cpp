@@ -218,7 +218,7 @@ void GPXImporter::Delegate::finishWaypoint(Values& values) {
 }
 
 ImportResult GPXImporter::importFile(const std::filesystem::path& path) const {
-    return importData(readFileBytes(path));
+    return importData(loadFileBytes(path).view());
 }
 
 std::optional<ImportResult> GPXImporter::importInParts(std::string_view bytes) const {

@@ -6,7 +6,7 @@
 namespace marklode {
 
 ImportResult KMLImporter::importFile(const std::filesystem::path& path) const {
-    return importData(readFileBytes(path));
+    return importData(loadFileBytes(path).view());
 }
 
 ImportResult KMLImporter::importData(std::string_view bytes) const {

@@ -72,7 +72,7 @@ std::optional<std::string> entryNamed(std::string_view href, std::string_view do
 } // namespace
 
 ImportResult KMZImporter::importFile(const std::filesystem::path& path) const {
-    return importData(readFileBytes(path));
+    return importData(loadFileBytes(path).view());
 }
 
 ImportResult KMZImporter::importData(std::string_view bytes) const {

@@ -1,12 +1,14 @@
 #include "core/io/ReadFile.h"
 
 #include "core/io/FileError.h"
+#include "core/io/LocalDisk.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace marklode {
 
@@ -36,7 +38,14 @@ class FileProblemCategory final : public std::error_category {
 
 struct FileDescriptor {
     int fd;
-    ~FileDescriptor() { ::close(fd); }
+    explicit FileDescriptor(int fd) : fd(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : fd(std::exchange(other.fd, -1)) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
 };
 
 // Reads to the end rather than trusting a size: a file may grow meanwhile, a pipe has none.
@@ -68,7 +77,9 @@ std::string readToEnd(int fd, const std::filesystem::path& path, std::uint64_t m
     return bytes;
 }
 
-std::string readBytes(const std::filesystem::path& path, std::uint64_t maxBytes, bool fromMedium) {
+// Opens a regular file for reading and checks its size against maxBytes; *size is its size then.
+FileDescriptor openRegularFile(const std::filesystem::path& path, std::uint64_t maxBytes,
+                               std::uint64_t* size) {
     // Checked before opening too: opening a FIFO blocks, and opening some devices acts.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
@@ -82,22 +93,28 @@ std::string readBytes(const std::filesystem::path& path, std::uint64_t maxBytes,
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         failWithErrno(path);
-    FileDescriptor guard{fd};
+    FileDescriptor guard(fd);
     if (::fstat(fd, &info) != 0)
         failWithErrno(path);
     if (!S_ISREG(info.st_mode))
         fail(path, S_ISDIR(info.st_mode) ? std::make_error_code(std::errc::is_a_directory)
                                          : make_error_code(FileProblem::notRegularFile));
-    const auto size = static_cast<std::uint64_t>(info.st_size);
-    if (size > maxBytes)
+    *size = static_cast<std::uint64_t>(info.st_size);
+    if (*size > maxBytes)
         fail(path, FileProblem::tooLarge);
+    return guard;
+}
+
+std::string readBytes(const std::filesystem::path& path, std::uint64_t maxBytes, bool fromMedium) {
+    std::uint64_t size = 0;
+    FileDescriptor file = openRegularFile(path, maxBytes, &size);
     if (fromMedium) {
         // Pages still dirty would survive the drop; written out first, they are clean and go.
-        if (::fdatasync(fd) != 0 && errno != EINVAL)
+        if (::fdatasync(file.fd) != 0 && errno != EINVAL)
             failWithErrno(path);
-        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_DONTNEED);
     }
-    return readToEnd(fd, path, maxBytes, static_cast<std::size_t>(size));
+    return readToEnd(file.fd, path, maxBytes, static_cast<std::size_t>(size));
 }
 
 } // namespace
@@ -115,6 +132,43 @@ std::string readFileBytesFromMedium(const std::filesystem::path& path, std::uint
     return readBytes(path, maxBytes, true);
 }
 
+FileBytes loadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes,
+                        FileAccess access) {
+    std::uint64_t size = 0;
+    FileDescriptor file = openRegularFile(path, maxBytes, &size);
+    const bool map = access == FileAccess::mapped || (access == FileAccess::byFileSystem &&
+                                                      size > 0 && isOnFixedLocalDisk(file.fd));
+    if (map) {
+        try {
+            return FileBytes::mapped(file.fd, static_cast<std::size_t>(size));
+        } catch (const std::system_error&) {
+            // Out of address space or a file system that cannot map: reading still works.
+            if (access == FileAccess::mapped)
+                throw;
+        }
+    }
+    return FileBytes(readToEnd(file.fd, path, maxBytes, static_cast<std::size_t>(size)));
+}
+
+namespace {
+
+bool isPipe(const std::filesystem::path& path) {
+    if (path == standardInputName)
+        return true;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        failWithErrno(path);
+    return S_ISFIFO(info.st_mode);
+}
+
+} // namespace
+
+FileBytes loadCommandLineInput(const std::filesystem::path& path, std::uint64_t maxBytes) {
+    if (isPipe(path))
+        return FileBytes(readCommandLineInput(path, maxBytes));
+    return loadFileBytes(path, maxBytes);
+}
+
 std::string readCommandLineInput(const std::filesystem::path& path, std::uint64_t maxBytes) {
     if (path == standardInputName)
         return readToEnd(STDIN_FILENO, path, maxBytes, 0);
@@ -127,7 +181,7 @@ std::string readCommandLineInput(const std::filesystem::path& path, std::uint64_
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         failWithErrno(path);
-    FileDescriptor guard{fd};
+    FileDescriptor guard(fd);
     if (::fstat(fd, &info) != 0)
         failWithErrno(path);
     if (!S_ISFIFO(info.st_mode))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/io/FileBytes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -24,6 +26,18 @@ std::string readFileBytes(const std::filesystem::path& path, std::uint64_t maxBy
 // storage device itself rather than from memory (where the file system allows).
 std::string readFileBytesFromMedium(const std::filesystem::path& path, std::uint64_t maxBytes);
 
+// How loadFileBytes gets the bytes.
+enum class FileAccess {
+    byFileSystem, // mapped on a fixed local disk (see isOnFixedLocalDisk), else read
+    mapped,
+    read,
+};
+
+// As readFileBytes, with the same errors, but a large file on a fixed local disk is mapped rather
+// than copied. Keep the result only while the bytes are used: a mapping holds on to the file.
+FileBytes loadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes = noReadLimit,
+                        FileAccess access = FileAccess::byFileSystem);
+
 // How a command line names its standard input.
 inline constexpr std::string_view standardInputName = "-";
 
@@ -32,5 +46,8 @@ inline constexpr std::string_view standardInputName = "-";
 // readFileBytes. Files found rather than named must go through readFileBytes.
 std::string readCommandLineInput(const std::filesystem::path& path,
                                  std::uint64_t maxBytes = noReadLimit);
+// readCommandLineInput with a named file loaded as loadFileBytes does.
+FileBytes loadCommandLineInput(const std::filesystem::path& path,
+                               std::uint64_t maxBytes = noReadLimit);
 
 } // namespace marklode
