@@ -417,9 +417,7 @@ void KMLDocument::finishPlacemark() {
     details.phone = finished.phoneNumber ? trimmed(*finished.phoneNumber) : "";
     if (details.phone.empty())
         details.phone = extended(POIField::phone);
-    std::shared_ptr<const POIDetails> shared;
-    if (!details.isEmpty())
-        shared = std::make_shared<const POIDetails>(std::move(details));
+    const POIDetails* given = details.isEmpty() ? nullptr : &details;
 
     std::uint32_t styleReference = 0;
     if (readsIcons) {
@@ -433,10 +431,8 @@ void KMLDocument::finishPlacemark() {
         styleReference = at->second;
     }
     for (auto [latitude, longitude] : points) {
-        POI poi{latitude, longitude, std::string(name), comment, std::nullopt, std::nullopt};
-        poi.details = shared;
-        result.pois.push_back(std::move(poi));
-        poiFolders.push_back(shared && !shared->category.empty() ? -1 : finished.folder);
+        result.pois.add(latitude, longitude, name, comment, std::nullopt, std::nullopt, given);
+        poiFolders.push_back(given && !given->category.empty() ? -1 : finished.folder);
         if (readsIcons)
             poiStyles.push_back(styleReference);
     }

@@ -176,8 +176,7 @@ void POIStore::setDetails(std::size_t index, const POIDetails& details) {
 
 std::size_t POIStore::heapBytes() const {
     std::size_t bytes = records_.capacity() * sizeof(Record) + texts_.capacity() +
-                        alerts_.capacity() * sizeof(Alerts) +
-                        details_.capacity() * sizeof(POIDetails);
+                        alerts_.capacity() * sizeof(Alerts) + details_.size() * sizeof(POIDetails);
     return bytes;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <initializer_list>
 #include <iterator>
 #include <optional>
@@ -148,8 +149,9 @@ class POIStore {
     std::vector<Record> records_;
     std::string texts_;
     std::vector<Alerts> alerts_;
-    // Runs of POIs with equal details (a folder's category) share one entry.
-    std::vector<POIDetails> details_;
+    // Runs of POIs with equal details (a folder's category) share one entry. A deque, as many
+    // POIs may have details: it grows without moving what it holds.
+    std::deque<POIDetails> details_;
 };
 
 } // namespace marklode
