@@ -172,11 +172,37 @@ struct CategoryPlan {
     }
 };
 
-// Windows-1252 length, or nothing when the text has no Windows-1252 form.
+// Windows-1252 length, or nothing when the text has no Windows-1252 form. Accented letters
+// (U+00A0 to U+00FF, two UTF-8 bytes each) keep their code as Windows-1252 byte and are
+// counted here; any other character is left to the full check.
 std::optional<std::size_t> windows1252Measure(std::string_view text) {
     if (isASCII(text))
         return text.size();
-    return windows1252Length(text);
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < text.size(); ++length) {
+        auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if ((lead == 0xC3 && (next & 0xC0) == 0x80) ||
+            (lead == 0xC2 && next >= 0xA0 && next < 0xC0)) {
+            i += 2;
+            continue;
+        }
+        return windows1252Length(text);
+    }
+    return length;
+}
+
+// The Windows-1252 length of a text known to have that form: a byte per character, so its
+// UTF-8 bytes less the continuation bytes.
+std::size_t encodableLength(std::string_view text) {
+    std::size_t continuations = 0;
+    for (char c : text)
+        continuations += (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+    return text.size() - continuations;
 }
 
 // Validates in reporting order (category name, then its POIs, category by category), and
@@ -196,6 +222,13 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
         if (plan.name.empty())
             throw GPIWriterError::emptyCategoryName();
         plan.tooLong = measure(plan.name) > ByteBuffer::maxStringBytes;
+        // One look at all names and comments at once spares measuring them one by one.
+        const bool asciiTexts = isASCII(plan.pois.texts());
+        auto measurePOIText = [&](std::string_view text) -> std::uint32_t {
+            if (asciiTexts)
+                return static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), UINT32_MAX));
+            return measure(text);
+        };
         plan.members.reserve(plan.pois.size());
         for (std::size_t i = 0; i < plan.pois.size(); ++i) {
             const POIView& poi = plan.pois[i];
@@ -205,8 +238,8 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
             if ((poi.speedKmh && !validAlertValue(*poi.speedKmh, maxSpeedKmh)) ||
                 (poi.proximityMeters && !validAlertValue(*poi.proximityMeters, maxProximityMeters)))
                 throw GPIWriterError::invalidAlertValue(std::string(poi.name));
-            std::uint32_t name = measure(poi.name);
-            std::uint32_t comment = rec::hasCommentRecord(poi) ? measure(*poi.comment) : 0;
+            std::uint32_t name = measurePOIText(poi.name);
+            std::uint32_t comment = rec::hasCommentRecord(poi) ? measurePOIText(*poi.comment) : 0;
             plan.tooLong = plan.tooLong || name > ByteBuffer::maxStringBytes ||
                            comment > ByteBuffer::maxStringBytes;
             WaypointShape shape{name, comment, poi.hasAlert()};
@@ -312,9 +345,8 @@ void writeWaypoint(ByteCursor& out, const POIView& poi, std::uint32_t payload,
     if (payload & detailBit) [[unlikely]]
         return writeDetailedWaypoint(out, poi, style);
     // Windows-1252 files hold only texts that have a Windows-1252 form.
-    std::uint64_t nameLength = style.encoding == GPIEncoding::utf8
-                                   ? poi.name.size()
-                                   : windows1252Measure(poi.name).value_or(poi.name.size());
+    std::uint64_t nameLength =
+        style.encoding == GPIEncoding::utf8 ? poi.name.size() : encodableLength(poi.name);
     std::uint64_t commentLength = commentLengthOf(payload, nameLength);
     bool hasAlert = hasAlertIn(payload);
     std::uint64_t mainLength = waypointMainLength(nameLength);
