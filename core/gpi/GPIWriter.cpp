@@ -2,6 +2,7 @@
 
 #include "core/gpi/AreaSplit.h"
 #include "core/gpi/GPIRecords.h"
+#include "core/gpi/TextLengths.h"
 #include "core/gpi/TwoThreads.h"
 #include "core/io/AtomicWrite.h"
 #include "core/text/TextClasses.h"
@@ -172,39 +173,6 @@ struct CategoryPlan {
     }
 };
 
-// Windows-1252 length, or nothing when the text has no Windows-1252 form. Accented letters
-// (U+00A0 to U+00FF, two UTF-8 bytes each) keep their code as Windows-1252 byte and are
-// counted here; any other character is left to the full check.
-std::optional<std::size_t> windows1252Measure(std::string_view text) {
-    if (isASCII(text))
-        return text.size();
-    std::size_t length = 0;
-    for (std::size_t i = 0; i < text.size(); ++length) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-        if ((lead == 0xC3 && (next & 0xC0) == 0x80) ||
-            (lead == 0xC2 && next >= 0xA0 && next < 0xC0)) {
-            i += 2;
-            continue;
-        }
-        return windows1252Length(text);
-    }
-    return length;
-}
-
-// The Windows-1252 length of a text known to have that form: a byte per character, so its
-// UTF-8 bytes less the continuation bytes.
-std::size_t encodableLength(std::string_view text) {
-    std::size_t continuations = 0;
-    for (char c : text)
-        continuations += (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-    return text.size() - continuations;
-}
-
 // Validates in reporting order (category name, then its POIs, category by category), and
 // gathers per POI what the later passes need. Returns whether every text has a lossless
 // Windows-1252 form; the lengths are Windows-1252 lengths while that holds.
@@ -223,7 +191,7 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
             throw GPIWriterError::emptyCategoryName();
         plan.tooLong = measure(plan.name) > ByteBuffer::maxStringBytes;
         // One look at all names and comments at once spares measuring them one by one.
-        const bool asciiTexts = isASCII(plan.pois.texts());
+        const bool asciiTexts = isAllASCII(plan.pois.texts());
         auto measurePOIText = [&](std::string_view text) -> std::uint32_t {
             if (asciiTexts)
                 return static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), UINT32_MAX));
