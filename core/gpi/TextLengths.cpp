@@ -22,6 +22,14 @@ std::uint64_t wordAt(const unsigned char* at) {
     return word;
 }
 
+// The position of the first byte in memory whose top bit is set; `highs` has only top bits.
+std::size_t firstHighByte(std::uint64_t highs) {
+    if constexpr (std::endian::native == std::endian::little)
+        return static_cast<std::size_t>(std::countr_zero(highs)) / 8;
+    else
+        return static_cast<std::size_t>(std::countl_zero(highs)) / 8;
+}
+
 } // namespace
 
 bool isAllASCII(std::string_view text) {
@@ -45,35 +53,38 @@ bool isAllASCII(std::string_view text) {
 }
 
 // Accented letters (U+00A0 to U+00FF, two UTF-8 bytes each) keep their code as Windows-1252
-// byte and are counted here; any other character is left to the full check.
+// byte and are counted here; any other character is left to the full check. ASCII words are
+// skipped whole, and within a word the scan jumps to its first non-ASCII byte.
 std::optional<std::size_t> windows1252Measure(std::string_view text) {
     const unsigned char* bytes = bytesOf(text);
     const std::size_t n = text.size();
-    std::size_t length = 0;
+    std::size_t pairs = 0;
     std::size_t i = 0;
     while (i < n) {
-        if (i + 8 <= n && (wordAt(bytes + i) & highBits) == 0) {
-            i += 8;
-            length += 8;
+        if (i + 8 <= n) {
+            std::uint64_t highs = wordAt(bytes + i) & highBits;
+            if (highs == 0) {
+                i += 8;
+                continue;
+            }
+            i += firstHighByte(highs);
+        } else if (bytes[i] < 0x80) {
+            ++i;
             continue;
         }
         unsigned char lead = bytes[i];
         unsigned char next = i + 1 < n ? bytes[i + 1] : 0;
-        if (lead < 0x80) {
-            i += 1;
-        } else if ((lead == 0xC3 && (next & 0xC0) == 0x80) ||
-                   (lead == 0xC2 && next >= 0xA0 && next < 0xC0)) {
-            i += 2;
-        } else {
+        if (!((lead == 0xC3 && (next & 0xC0) == 0x80) ||
+              (lead == 0xC2 && next >= 0xA0 && next < 0xC0)))
             return windows1252Length(text);
-        }
-        ++length;
+        i += 2;
+        ++pairs;
     }
-    return length;
+    return n - pairs;
 }
 
 // A byte per character: the UTF-8 bytes less the continuation bytes (10xxxxxx), whose top bit
-// is set and the next one clear.
+// is set and the next one clear. They are few, so they are counted one by one.
 std::size_t encodableLength(std::string_view text) {
     const unsigned char* bytes = bytesOf(text);
     const std::size_t n = text.size();
@@ -81,9 +92,8 @@ std::size_t encodableLength(std::string_view text) {
     std::size_t i = 0;
     for (; i + 8 <= n; i += 8) {
         std::uint64_t word = wordAt(bytes + i);
-        if (word & highBits)
-            continuations +=
-                static_cast<std::size_t>(std::popcount(word & ~(word << 1) & highBits));
+        for (std::uint64_t marks = word & ~(word << 1) & highBits; marks != 0; marks &= marks - 1)
+            ++continuations;
     }
     for (; i < n; ++i)
         continuations += (bytes[i] & 0xC0) == 0x80;
