@@ -1,6 +1,9 @@
 #include "core/gpi/AreaSplit.h"
 
+#include "core/gpi/TwoThreads.h"
+
 #include <algorithm>
+#include <memory>
 
 namespace marklode {
 
@@ -45,7 +48,8 @@ using Iterator = std::vector<Key>::iterator;
 // quickselect whose partition writes each element to both possible places and advances one.
 class Selector {
   public:
-    explicit Selector(std::size_t capacity) : scratch_(capacity) {}
+    // `scratch` has room for as many keys as the largest slice it will select in.
+    explicit Selector(Key* scratch) : scratch_(scratch) {}
 
     template <typename Less> void select(Iterator begin, Iterator kth, Iterator end, Less less) {
         Key* first = &*begin;
@@ -66,7 +70,7 @@ class Selector {
     static constexpr std::ptrdiff_t smallSlice = 32;
 
     std::vector<Key> sample_;
-    std::vector<Key> scratch_;
+    Key* scratch_;
 
     // Rearranges [first, last) into below, between and above; returns the between range when
     // it holds nth, else nothing (the slice is then still a permutation of itself).
@@ -89,8 +93,8 @@ class Selector {
 
         // Below goes to the front of the scratch space, above to its back, in between to the
         // front of the slice itself, which never overtakes the reading position.
-        Key* below = scratch_.data();
-        Key* above = scratch_.data() + n;
+        Key* below = scratch_;
+        Key* above = scratch_ + n;
         Key* between = first;
         for (Key* it = first; it != last; ++it) {
             const Key key = *it;
@@ -103,13 +107,13 @@ class Selector {
             above -= isAbove;
             between += !(isBelow | isAbove);
         }
-        std::ptrdiff_t belowCount = below - scratch_.data();
+        std::ptrdiff_t belowCount = below - scratch_;
         std::ptrdiff_t betweenCount = between - first;
         Key* betweenFirst = first + belowCount;
         Key* betweenLast = betweenFirst + betweenCount;
         std::copy_backward(first, first + betweenCount, betweenLast);
-        std::copy(scratch_.data(), below, first);
-        std::copy(above, scratch_.data() + n, betweenLast);
+        std::copy(scratch_, below, first);
+        std::copy(above, scratch_ + n, betweenLast);
         if (nth >= betweenFirst && nth < betweenLast)
             return {betweenFirst, betweenLast};
         return {nullptr, nullptr};
@@ -126,7 +130,7 @@ class Selector {
             std::swap(*pivotAt, *(last - 1));
             const Key pivot = *(last - 1);
             Key* below = first;
-            Key* above = scratch_.data();
+            Key* above = scratch_;
             for (Key* it = first; it != last - 1; ++it) {
                 const Key key = *it;
                 bool isBelow = less(key, pivot);
@@ -136,7 +140,7 @@ class Selector {
                 above += !isBelow;
             }
             *below = pivot;
-            std::copy(scratch_.data(), above, below + 1);
+            std::copy(scratch_, above, below + 1);
             if (nth == below)
                 return;
             if (nth < below)
@@ -156,58 +160,77 @@ class Selector {
 
 struct Splitter {
     std::size_t maxPerArea;
-    AreaSplit& result;
-
     Iterator first;
+    std::vector<std::uint32_t>& areaEnds;
     Selector selector;
 
     // Areas are emitted in place: the slices are visited left to right.
-    void emit(Iterator end) { result.areaEnds.push_back(static_cast<std::uint32_t>(end - first)); }
+    void emit(Iterator end) { areaEnds.push_back(static_cast<std::uint32_t>(end - first)); }
 
-    // `top` is the whole category, still in input order; every deeper slice is a quarter,
-    // ordered by longitude.
-    void split(Iterator begin, Iterator end, bool top) {
+    // A half of a latitude cut, ordered by nothing in particular: cut by longitude, then split.
+    void splitHalf(Iterator begin, Iterator end) {
+        Iterator quarter = begin + (end - begin) / 2;
+        selector.select(begin, quarter, end, ByLongitude{});
+        split(begin, quarter);
+        split(quarter, end);
+    }
+
+    // A quarter, ordered by longitude.
+    void split(Iterator begin, Iterator end) {
         auto n = static_cast<std::size_t>(end - begin);
         if (n == 0)
             return;
         if (n <= maxPerArea) {
-            if (!top)
-                std::sort(begin, end, ByLongitude{});
+            std::sort(begin, end, ByLongitude{});
             emit(end);
             return;
         }
         Iterator middle = begin + static_cast<std::ptrdiff_t>(n / 2);
-        if (top)
-            selector.select(begin, middle, end, ByLatitudeThenIndex{});
-        else
-            selector.select(begin, middle, end, ByLatitude{});
-        for (auto [halfBegin, halfEnd] : {std::pair{begin, middle}, std::pair{middle, end}}) {
-            Iterator quarter = halfBegin + (halfEnd - halfBegin) / 2;
-            selector.select(halfBegin, quarter, halfEnd, ByLongitude{});
-            split(halfBegin, quarter, false);
-            split(quarter, halfEnd, false);
-        }
+        selector.select(begin, middle, end, ByLatitude{});
+        splitHalf(begin, middle);
+        splitHalf(middle, end);
     }
 };
 
 } // namespace
 
-AreaSplit splitIntoAreas(std::vector<AreaMember> members, std::size_t maxPerArea) {
+AreaSplit splitIntoAreas(std::vector<AreaMember> members, std::size_t maxPerArea, bool twoThreads) {
     AreaSplit result;
     result.members = std::move(members);
-    result.areaEnds.reserve(result.members.size() / (maxPerArea / 4 + 1) + 1);
-    Splitter{std::max<std::size_t>(maxPerArea, 1), result, result.members.begin(),
-             Selector(result.members.size())}
-        .split(result.members.begin(), result.members.end(), true);
+    maxPerArea = std::max<std::size_t>(maxPerArea, 1);
+    std::size_t n = result.members.size();
+    if (n == 0)
+        return result;
+    // The whole category is still in input order, and a single area keeps it.
+    if (n <= maxPerArea) {
+        result.areaEnds.push_back(static_cast<std::uint32_t>(n));
+        return result;
+    }
+    result.areaEnds.reserve(n / (maxPerArea / 4 + 1) + 1);
+    // Every key is overwritten before it is read.
+    auto scratch = std::make_unique_for_overwrite<Key[]>(n);
+    Iterator begin = result.members.begin();
+    Iterator middle = begin + static_cast<std::ptrdiff_t>(n / 2);
+    Iterator end = result.members.end();
+    Selector(scratch.get()).select(begin, middle, end, ByLatitudeThenIndex{});
+
+    // The halves of the first cut are independent: each selects in its own part of the scratch
+    // space and numbers its areas from the same start.
+    std::vector<std::uint32_t> upperEnds;
+    Splitter lower{maxPerArea, begin, result.areaEnds, Selector(scratch.get())};
+    Splitter upper{maxPerArea, begin, upperEnds, Selector(scratch.get() + n / 2)};
+    runBoth(
+        twoThreads, [&] { lower.splitHalf(begin, middle); }, [&] { upper.splitHalf(middle, end); });
+    result.areaEnds.insert(result.areaEnds.end(), upperEnds.begin(), upperEnds.end());
     return result;
 }
 
-AreaSplit splitIntoAreas(const POIStore& pois, std::size_t maxPerArea) {
+AreaSplit splitIntoAreas(const POIStore& pois, std::size_t maxPerArea, bool twoThreads) {
     std::vector<AreaMember> members;
     members.reserve(pois.size());
     for (std::size_t i = 0; i < pois.size(); ++i)
-        members.push_back({pois[i].latitude, pois[i].longitude, static_cast<std::uint32_t>(i)});
-    return splitIntoAreas(std::move(members), maxPerArea);
+        members.push_back({pois.latitude(i), pois.longitude(i), static_cast<std::uint32_t>(i)});
+    return splitIntoAreas(std::move(members), maxPerArea, twoThreads);
 }
 
 } // namespace marklode

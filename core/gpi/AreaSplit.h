@@ -24,9 +24,11 @@ struct AreaSplit {
 };
 
 // Halves by latitude, then by longitude, each stable, until at most `maxPerArea` POIs remain;
-// areas come depth first. Coordinates must be finite.
-AreaSplit splitIntoAreas(const POIStore& pois, std::size_t maxPerArea);
+// areas come depth first. Coordinates must be finite. With `twoThreads` the halves of the first
+// cut are split at the same time; the result is the same.
+AreaSplit splitIntoAreas(const POIStore& pois, std::size_t maxPerArea, bool twoThreads = false);
 // The same for members gathered by the caller, in input order with index i at position i.
-AreaSplit splitIntoAreas(std::vector<AreaMember> members, std::size_t maxPerArea);
+AreaSplit splitIntoAreas(std::vector<AreaMember> members, std::size_t maxPerArea,
+                         bool twoThreads = false);
 
 } // namespace marklode

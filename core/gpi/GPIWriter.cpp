@@ -2,6 +2,8 @@
 
 #include "core/gpi/AreaSplit.h"
 #include "core/gpi/GPIRecords.h"
+#include "core/gpi/TextLengths.h"
+#include "core/gpi/TwoThreads.h"
 #include "core/io/AtomicWrite.h"
 #include "core/text/TextClasses.h"
 #include "core/text/Windows1252.h"
@@ -158,21 +160,18 @@ struct CategoryPlan {
     std::vector<AreaMember> members{}; // input order until split
     AreaSplit split{};
     bool tooLong = false; // some text exceeds the 16-bit limit
-    std::vector<rec::AreaBounds> bounds{};
     std::vector<std::uint64_t> areaChildrenLengths{};
     GPIRecord bitmap{};
     std::uint64_t mainLength = 0;
 
     std::uint64_t totalLength() const { return mainLength + bitmap.serializedSize(); }
     std::uint64_t serializedSize() const { return headerSize(true) + totalLength(); }
+    // The category's header and name, before its areas.
+    std::uint64_t headSize() const { return headerSize(true) + rec::localizedFraming + nameLength; }
+    std::uint64_t areaSize(std::size_t area) const {
+        return headerSize(true) + rec::areaMainSize + areaChildrenLengths[area];
+    }
 };
-
-// Windows-1252 length, or nothing when the text has no Windows-1252 form.
-std::optional<std::size_t> windows1252Measure(std::string_view text) {
-    if (isASCII(text))
-        return text.size();
-    return windows1252Length(text);
-}
 
 // Validates in reporting order (category name, then its POIs, category by category), and
 // gathers per POI what the later passes need. Returns whether every text has a lossless
@@ -191,6 +190,13 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
         if (plan.name.empty())
             throw GPIWriterError::emptyCategoryName();
         plan.tooLong = measure(plan.name) > ByteBuffer::maxStringBytes;
+        // One look at all names and comments at once spares measuring them one by one.
+        const bool asciiTexts = isAllASCII(plan.pois.texts());
+        auto measurePOIText = [&](std::string_view text) -> std::uint32_t {
+            if (asciiTexts)
+                return static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), UINT32_MAX));
+            return measure(text);
+        };
         plan.members.reserve(plan.pois.size());
         for (std::size_t i = 0; i < plan.pois.size(); ++i) {
             const POIView& poi = plan.pois[i];
@@ -200,8 +206,8 @@ bool gatherCategories(std::vector<CategoryPlan>& plans) {
             if ((poi.speedKmh && !validAlertValue(*poi.speedKmh, maxSpeedKmh)) ||
                 (poi.proximityMeters && !validAlertValue(*poi.proximityMeters, maxProximityMeters)))
                 throw GPIWriterError::invalidAlertValue(std::string(poi.name));
-            std::uint32_t name = measure(poi.name);
-            std::uint32_t comment = rec::hasCommentRecord(poi) ? measure(*poi.comment) : 0;
+            std::uint32_t name = measurePOIText(poi.name);
+            std::uint32_t comment = rec::hasCommentRecord(poi) ? measurePOIText(*poi.comment) : 0;
             plan.tooLong = plan.tooLong || name > ByteBuffer::maxStringBytes ||
                            comment > ByteBuffer::maxStringBytes;
             WaypointShape shape{name, comment, poi.hasAlert()};
@@ -253,27 +259,24 @@ void prefetch(const void* address) {
     __builtin_prefetch(address);
 }
 
+// Areas are bounded when they are written, on the thread that writes them; only their sizes
+// are needed up front.
 void layOutCategory(CategoryPlan& plan, std::uint16_t index, GPIEncoding encoding) {
     plan.nameLength = localizedTextLength(plan.name, encoding);
-    plan.split = splitIntoAreas(std::move(plan.members), GPIWriter::maxWaypointsPerArea);
+    plan.split = splitIntoAreas(std::move(plan.members), GPIWriter::maxWaypointsPerArea,
+                                plan.pois.size() >= GPIWriter::parallelFromPOIs);
     checkTextLengths(plan, encoding);
 
     plan.mainLength = rec::localizedFraming + plan.nameLength;
-    plan.bounds.resize(plan.split.areaEnds.size());
     plan.areaChildrenLengths.resize(plan.split.areaEnds.size());
     const std::vector<AreaMember>& members = plan.split.members;
     std::uint32_t k = 0;
     for (std::size_t area = 0; area < plan.split.areaEnds.size(); ++area) {
-        rec::AreaBounds& bounds = plan.bounds[area];
         std::uint64_t children = 0;
-        for (; k < plan.split.areaEnds[area]; ++k) {
-            const AreaMember& member = members[k];
-            bounds.include(rec::semicircles(member.latitude), rec::semicircles(member.longitude));
-            bounds.hasAlert = bounds.hasAlert || hasAlertIn(member.payload);
-            children += sizeOf(member.payload);
-        }
+        for (; k < plan.split.areaEnds[area]; ++k)
+            children += sizeOf(members[k].payload);
         plan.areaChildrenLengths[area] = children;
-        plan.mainLength += headerSize(true) + rec::areaMainSize + children;
+        plan.mainLength += plan.areaSize(area);
     }
     plan.bitmap = rec::bitmapRecord(plan.icon ? *plan.icon : GPIIcon::defaultIcon(), index);
     rec::checkCategoryLength(plan.name, plan.totalLength());
@@ -310,9 +313,8 @@ void writeWaypoint(ByteCursor& out, const POIView& poi, std::uint32_t payload,
     if (payload & detailBit) [[unlikely]]
         return writeDetailedWaypoint(out, poi, style);
     // Windows-1252 files hold only texts that have a Windows-1252 form.
-    std::uint64_t nameLength = style.encoding == GPIEncoding::utf8
-                                   ? poi.name.size()
-                                   : windows1252Measure(poi.name).value_or(poi.name.size());
+    std::uint64_t nameLength =
+        style.encoding == GPIEncoding::utf8 ? poi.name.size() : encodableLength(poi.name);
     std::uint64_t commentLength = commentLengthOf(payload, nameLength);
     bool hasAlert = hasAlertIn(payload);
     std::uint64_t mainLength = waypointMainLength(nameLength);
@@ -330,32 +332,93 @@ void writeWaypoint(ByteCursor& out, const POIView& poi, std::uint32_t payload,
     }
 }
 
-void writeCategory(ByteCursor& out, const CategoryPlan& plan, const rec::TextStyle& style) {
-    writeRecordHeader(out, rec::category, true, plan.totalLength(), plan.mainLength);
-    out.appendLocalizedText(plan.name, style.encoding, style.language, plan.nameLength);
+void writeArea(ByteCursor& out, const CategoryPlan& plan, std::size_t area,
+               const rec::TextStyle& style) {
+    const std::vector<AreaMember>& members = plan.split.members;
+    const std::uint32_t first = area == 0 ? 0 : plan.split.areaEnds[area - 1];
+    const std::uint32_t last = plan.split.areaEnds[area];
+    rec::AreaBounds bounds;
+    for (std::uint32_t k = first; k < last; ++k) {
+        bounds.include(rec::semicircles(members[k].latitude),
+                       rec::semicircles(members[k].longitude));
+        bounds.hasAlert = bounds.hasAlert || hasAlertIn(members[k].payload);
+    }
+    writeRecordHeader(out, rec::area, true, rec::areaMainSize + plan.areaChildrenLengths[area],
+                      rec::areaMainSize);
+    rec::appendAreaMain(out, bounds);
 
     // Area order jumps around the POIs, so fetch each POI, and then its texts, ahead of use.
     constexpr std::size_t structAhead = 16;
     constexpr std::size_t textAhead = 8;
-    const std::vector<AreaMember>& members = plan.split.members;
-    auto poiAt = [&](std::size_t k) -> POIView { return plan.pois[members[k].index]; };
-    std::uint32_t k = 0;
-    for (std::size_t area = 0; area < plan.split.areaEnds.size(); ++area) {
-        writeRecordHeader(out, rec::area, true, rec::areaMainSize + plan.areaChildrenLengths[area],
-                          rec::areaMainSize);
-        rec::appendAreaMain(out, plan.bounds[area]);
-        for (; k < plan.split.areaEnds[area]; ++k) {
-            if (k + structAhead < members.size())
-                prefetch(plan.pois.recordAddress(members[k + structAhead].index));
-            if (k + textAhead < members.size())
-                prefetch(plan.pois.textsAddress(members[k + textAhead].index));
-            writeWaypoint(out, poiAt(k), members[k].payload, style);
+    for (std::uint32_t k = first; k < last; ++k) {
+        if (k + structAhead < members.size())
+            prefetch(plan.pois.recordAddress(members[k + structAhead].index));
+        if (k + textAhead < members.size())
+            prefetch(plan.pois.textsAddress(members[k + textAhead].index));
+        writeWaypoint(out, plan.pois[members[k].index], members[k].payload, style);
+    }
+}
+
+// The file as a sequence of parts whose sizes are known before any is written, so that each
+// thread can write a run of them into its own stretch of the output.
+struct Piece {
+    enum class Kind : std::uint8_t { fileHead, categoryHead, area, bitmap, fileTail };
+    Kind kind;
+    std::uint32_t category = 0;
+    std::uint32_t area = 0;
+    std::uint64_t size = 0;
+};
+
+struct FileLayout {
+    const std::vector<CategoryPlan>& plans;
+    const rec::TextStyle& style;
+    ByteBuffer head;
+    ByteBuffer tail;
+    std::vector<Piece> pieces{};
+
+    void addPieces() {
+        pieces.push_back({Piece::Kind::fileHead, 0, 0, head.size()});
+        for (std::uint32_t c = 0; c < plans.size(); ++c) {
+            const CategoryPlan& plan = plans[c];
+            pieces.push_back({Piece::Kind::categoryHead, c, 0, plan.headSize()});
+            for (std::uint32_t area = 0; area < plan.split.areaEnds.size(); ++area)
+                pieces.push_back({Piece::Kind::area, c, area, plan.areaSize(area)});
+            pieces.push_back({Piece::Kind::bitmap, c, 0, plan.bitmap.serializedSize()});
+        }
+        pieces.push_back({Piece::Kind::fileTail, 0, 0, tail.size()});
+    }
+
+    void write(ByteCursor& out, const Piece& piece) const {
+        switch (piece.kind) {
+        case Piece::Kind::fileHead:
+            return out.appendBytes(head.bytes);
+        case Piece::Kind::categoryHead: {
+            const CategoryPlan& plan = plans[piece.category];
+            writeRecordHeader(out, rec::category, true, plan.totalLength(), plan.mainLength);
+            return out.appendLocalizedText(plan.name, style.encoding, style.language,
+                                           plan.nameLength);
+        }
+        case Piece::Kind::area:
+            return writeArea(out, plans[piece.category], piece.area, style);
+        case Piece::Kind::bitmap: {
+            ByteBuffer bitmap;
+            plans[piece.category].bitmap.write(bitmap);
+            return out.appendBytes(bitmap.bytes);
+        }
+        case Piece::Kind::fileTail:
+            return out.appendBytes(tail.bytes);
         }
     }
-    ByteBuffer bitmap;
-    plan.bitmap.write(bitmap);
-    out.appendBytes(bitmap.bytes);
-}
+
+    // Writes pieces [first, last) into exactly [begin, end).
+    void write(std::size_t first, std::size_t last, std::uint8_t* begin, std::uint8_t* end) const {
+        ByteCursor out(begin, end);
+        for (std::size_t i = first; i < last; ++i)
+            write(out, pieces[i]);
+        if (!out.atEnd())
+            throw std::logic_error("GPI layout and output disagree in size");
+    }
+};
 
 double unixSeconds(std::optional<GPIWriter::TimePoint> timestamp) {
     GPIWriter::TimePoint time = timestamp.value_or(std::chrono::system_clock::now());
@@ -380,25 +443,30 @@ Bytes build(const GPIWriter& writer, const std::vector<CategoryView>& categories
     GPIRecord format = rec::formatRecord(style.encoding);
     GPIRecord end = rec::endRecord();
     std::uint64_t size = header.serializedSize() + format.serializedSize() + end.serializedSize();
+    std::size_t totalPOIs = 0;
     for (std::size_t i = 0; i < plans.size(); ++i) {
         layOutCategory(plans[i], static_cast<std::uint16_t>(i), style.encoding);
         size += plans[i].serializedSize();
+        totalPOIs += plans[i].pois.size();
     }
 
-    ByteBuffer head;
-    header.write(head);
-    format.write(head);
-    ByteBuffer tail;
-    end.write(tail);
+    FileLayout layout{plans, style, {}, {}};
+    header.write(layout.head);
+    format.write(layout.head);
+    end.write(layout.tail);
+    layout.addPieces();
 
+    // Two contiguous runs of pieces of about equal bytes; the second may be empty.
+    std::size_t middle = 0;
+    std::uint64_t offset = 0;
+    while (middle < layout.pieces.size() && offset + layout.pieces[middle].size / 2 < size / 2)
+        offset += layout.pieces[middle++].size;
+    bool parallel = totalPOIs >= GPIWriter::parallelFromPOIs;
     Bytes file(static_cast<std::size_t>(size));
-    ByteCursor out(file.data(), file.data() + file.size());
-    out.appendBytes(head.bytes);
-    for (const CategoryPlan& plan : plans)
-        writeCategory(out, plan, style);
-    out.appendBytes(tail.bytes);
-    if (!out.atEnd())
-        throw std::logic_error("GPI layout and output disagree in size");
+    std::uint8_t* begin = file.data();
+    runBoth(
+        parallel, [&] { layout.write(0, middle, begin, begin + offset); },
+        [&] { layout.write(middle, layout.pieces.size(), begin + offset, begin + size); });
     return file;
 }
 

@@ -33,6 +33,9 @@ struct GPIWriter {
     // A category record's length fields are 32-bit; no other record comes near that.
     static constexpr std::uint64_t maxCategoryLength = UINT32_MAX;
     using TimePoint = std::chrono::system_clock::time_point;
+    // From this many POIs on (in a category, or in the file) the area split and the writing use
+    // a second thread. The bytes are the same either way; tests lower it.
+    static inline std::size_t parallelFromPOIs = 50'000;
 
     std::string categoryName;
     std::string languageCode;

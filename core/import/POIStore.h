@@ -111,6 +111,8 @@ class POIStore {
     double latitude(std::size_t index) const { return records_[index].latitude; }
     double longitude(std::size_t index) const { return records_[index].longitude; }
     std::string_view name(std::size_t index) const;
+    // Every name and comment, one after another, to learn something of all of them at once.
+    std::string_view texts() const { return texts_; }
     // Where the POI's record and its texts (name, then comment) lie, for prefetching.
     const void* recordAddress(std::size_t index) const { return &records_[index]; }
     const char* textsAddress(std::size_t index) const {

@@ -66,16 +66,19 @@ TEST(AreaSplitTest, MatchesTheStableSortDefinition) {
             std::iota(all.begin(), all.end(), 0u);
             referenceSplit(pois, all, expected);
 
-            AreaSplit split = splitIntoAreas(pois, GPIWriter::maxWaypointsPerArea);
-            std::vector<std::vector<std::uint32_t>> actual;
-            std::uint32_t begin = 0;
-            for (std::uint32_t end : split.areaEnds) {
-                actual.emplace_back();
-                for (std::uint32_t k = begin; k < end; ++k)
-                    actual.back().push_back(split.members[k].index);
-                begin = end;
+            for (bool twoThreads : {false, true}) {
+                AreaSplit split = splitIntoAreas(pois, GPIWriter::maxWaypointsPerArea, twoThreads);
+                std::vector<std::vector<std::uint32_t>> actual;
+                std::uint32_t begin = 0;
+                for (std::uint32_t end : split.areaEnds) {
+                    actual.emplace_back();
+                    for (std::uint32_t k = begin; k < end; ++k)
+                        actual.back().push_back(split.members[k].index);
+                    begin = end;
+                }
+                EXPECT_EQ(actual, expected)
+                    << n << " POIs, " << distinctValues << " values, two threads " << twoThreads;
             }
-            EXPECT_EQ(actual, expected) << n << " POIs, " << distinctValues << " values";
         }
     }
 }

@@ -324,6 +324,11 @@ TEST(GPIWriterTest, EncodingFollowsTheTexts) {
     } cases[] = {
         {"ASCII", "Stops", "A", std::nullopt, GPIEncoding::windows1252},
         {"accented Latin", "Cafés", "Straße über", "Crème brûlée €", GPIEncoding::windows1252},
+        {"Latin-1 letters, then a sign beyond them", "Stops", "\u00A0ÿé€", "Ä",
+         GPIEncoding::windows1252},
+        {"C1 control", "Stops", "A\u0085", std::nullopt, GPIEncoding::utf8},
+        {"cut UTF-8 sequence", "Stops", "A\xC3", std::nullopt, GPIEncoding::utf8},
+        {"Cyrillic after a Latin letter", "Stops", "é Ж", std::nullopt, GPIEncoding::utf8},
         {"Cyrillic name", "Stops", "Москва", std::nullopt, GPIEncoding::utf8},
         {"emoji comment", "Stops", "A", "😀", GPIEncoding::utf8},
         {"CJK category", "東京", "A", std::nullopt, GPIEncoding::utf8},
@@ -344,9 +349,12 @@ TEST(GPIWriterTest, EncodingFollowsTheTexts) {
         std::vector<GPICategory> categories{{c.categoryName, {point}, std::nullopt}};
         EXPECT_EQ(GPIWriter::encoding(categories), c.expected) << c.label;
         EXPECT_EQ(makeWriter(c.categoryName).encodingFor({point}), c.expected) << c.label;
-        EXPECT_EQ(codePageOf(makeWriter().data(categories)),
-                  c.expected == GPIEncoding::utf8 ? 65001 : 1252)
-            << c.label;
+        ByteVector file = makeWriter().data(categories);
+        EXPECT_EQ(codePageOf(file), c.expected == GPIEncoding::utf8 ? 65001 : 1252) << c.label;
+        // The record tree takes trimmed names and writes no details.
+        if (c.categoryName == "Stops" && c.details == POIDetails{}) {
+            EXPECT_EQ(file, viaRecordTree(makeWriter(), categories)) << c.label;
+        }
     }
     GPIWriter cyrillicCreator = makeWriter();
     cyrillicCreator.creatorName = "Ж";
