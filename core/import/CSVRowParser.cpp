@@ -51,13 +51,15 @@ void RowParser::continueAfter(const RowParser& start) {
 void RowParser::operator()(std::int64_t line, std::span<const std::string_view> fields,
                            std::size_t end) {
     consumed = end;
-    trimmed.clear();
+    if (trimmedRoom.size() < fields.size())
+        trimmedRoom.resize(fields.size());
     bool blank = true;
-    for (std::string_view field : fields) {
-        std::string_view t = trimWhitespace(field);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::string_view t = trimWhitespace(fields[i]);
         blank = blank && t.empty();
-        trimmed.push_back(t);
+        trimmedRoom[i] = t;
     }
+    trimmed = std::span<const std::string_view>(trimmedRoom.data(), fields.size());
     if (blank)
         return;
     if (!seenRow) {
@@ -96,7 +98,9 @@ void RowParser::parseData(std::int64_t line) {
     }
     std::string_view name = trimmed[map.name];
     std::optional<double> speed;
-    if (auto split = CSVImporter::parseSpeedSuffix(name)) {
+    // The name is trimmed, so a speed suffix would end it in a digit.
+    const bool digitLast = !name.empty() && name.back() >= '0' && name.back() <= '9';
+    if (auto split = digitLast ? CSVImporter::parseSpeedSuffix(name) : std::nullopt) {
         name = split->name;
         speed = speedUnit == SpeedUnit::milesPerHour ? split->speed * kmhPerMph : split->speed;
     }

@@ -46,7 +46,9 @@ class RowParser {
     CSVImporter::ColumnMap map;
     bool hasDetails = false;
     bool seenRow = false;
-    std::vector<std::string_view> trimmed;
+    // The row's fields trimmed, in room that only grows.
+    std::vector<std::string_view> trimmedRoom;
+    std::span<const std::string_view> trimmed;
 };
 
 } // namespace marklode::csv
