@@ -44,6 +44,7 @@ std::size_t projected(std::size_t found, std::size_t consumed, std::size_t total
 
 void RowParser::continueAfter(const RowParser& start) {
     map = start.map;
+    needed = start.needed;
     hasDetails = start.hasDetails;
     seenRow = start.seenRow;
 }
@@ -67,6 +68,7 @@ void RowParser::operator()(std::int64_t line, std::span<const std::string_view> 
         if (trimmed.size() != 1 && !parseNumber(trimmed[0]) && !parseNumber(trimmed[1])) {
             if (auto header = CSVImporter::readHeader(trimmed)) {
                 map = *header;
+                needed = std::max({map.longitude, map.latitude, map.name}) + 1;
                 hasDetails = map.hasDetails();
                 return;
             }
@@ -80,7 +82,6 @@ void RowParser::issue(std::int64_t line, std::string message) {
 }
 
 void RowParser::parseData(std::int64_t line) {
-    std::size_t needed = std::max({map.longitude, map.latitude, map.name}) + 1;
     if (trimmed.size() < needed) {
         issue(line, "Expected at least " + std::to_string(needed) + " fields, found " +
                         std::to_string(trimmed.size()) + ".");
