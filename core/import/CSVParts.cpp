@@ -124,8 +124,13 @@ PartsImport importInParts(std::string_view text, SpeedUnit speedUnit, std::size_
             return outcome;
 
     ImportResult result = std::move(parts.front().parser.result);
+    std::vector<const POIStore*> later;
+    for (std::size_t k = 1; k < parts.size(); ++k)
+        later.push_back(&parts[k].parser.result.pois);
+    result.pois.append(later);
     std::int64_t lineShift = parts.front().lines;
     for (std::size_t k = 1; k < parts.size(); ++k) {
+        parts[k].parser.result.pois = POIStore();
         appendImport(result, std::move(parts[k].parser.result), lineShift);
         lineShift += parts[k].lines;
     }

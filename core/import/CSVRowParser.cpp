@@ -44,6 +44,7 @@ std::size_t projected(std::size_t found, std::size_t consumed, std::size_t total
 
 void RowParser::continueAfter(const RowParser& start) {
     map = start.map;
+    needed = start.needed;
     hasDetails = start.hasDetails;
     seenRow = start.seenRow;
 }
@@ -51,13 +52,15 @@ void RowParser::continueAfter(const RowParser& start) {
 void RowParser::operator()(std::int64_t line, std::span<const std::string_view> fields,
                            std::size_t end) {
     consumed = end;
-    trimmed.clear();
+    if (trimmedRoom.size() < fields.size())
+        trimmedRoom.resize(fields.size());
     bool blank = true;
-    for (std::string_view field : fields) {
-        std::string_view t = trimWhitespace(field);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::string_view t = trimWhitespace(fields[i]);
         blank = blank && t.empty();
-        trimmed.push_back(t);
+        trimmedRoom[i] = t;
     }
+    trimmed = std::span<const std::string_view>(trimmedRoom.data(), fields.size());
     if (blank)
         return;
     if (!seenRow) {
@@ -65,6 +68,7 @@ void RowParser::operator()(std::int64_t line, std::span<const std::string_view> 
         if (trimmed.size() != 1 && !parseNumber(trimmed[0]) && !parseNumber(trimmed[1])) {
             if (auto header = CSVImporter::readHeader(trimmed)) {
                 map = *header;
+                needed = std::max({map.longitude, map.latitude, map.name}) + 1;
                 hasDetails = map.hasDetails();
                 return;
             }
@@ -78,7 +82,6 @@ void RowParser::issue(std::int64_t line, std::string message) {
 }
 
 void RowParser::parseData(std::int64_t line) {
-    std::size_t needed = std::max({map.longitude, map.latitude, map.name}) + 1;
     if (trimmed.size() < needed) {
         issue(line, "Expected at least " + std::to_string(needed) + " fields, found " +
                         std::to_string(trimmed.size()) + ".");
@@ -96,7 +99,9 @@ void RowParser::parseData(std::int64_t line) {
     }
     std::string_view name = trimmed[map.name];
     std::optional<double> speed;
-    if (auto split = CSVImporter::parseSpeedSuffix(name)) {
+    // The name is trimmed, so a speed suffix would end it in a digit.
+    const bool digitLast = !name.empty() && name.back() >= '0' && name.back() <= '9';
+    if (auto split = digitLast ? CSVImporter::parseSpeedSuffix(name) : std::nullopt) {
         name = split->name;
         speed = speedUnit == SpeedUnit::milesPerHour ? split->speed * kmhPerMph : split->speed;
     }

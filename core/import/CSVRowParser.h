@@ -44,9 +44,12 @@ class RowParser {
     std::size_t textBytes = 0; // of the POIs' names and comments
     std::size_t textRoom = 0;
     CSVImporter::ColumnMap map;
+    std::size_t needed = 3; // fields a data row must have for the map's coordinates and name
     bool hasDetails = false;
     bool seenRow = false;
-    std::vector<std::string_view> trimmed;
+    // The row's fields trimmed, in room that only grows.
+    std::vector<std::string_view> trimmedRoom;
+    std::span<const std::string_view> trimmed;
 };
 
 } // namespace marklode::csv

@@ -2,6 +2,7 @@
 
 #include "core/text/TextClasses.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -55,6 +56,28 @@ template <typename Sink> class Tokenizer {
         bool inQuotes = false;
         while (i < size) {
             if (!inQuotes) {
+                if (!fieldInScratch && fieldBegin == fieldEnd) {
+                    // Fields without quotes are cut straight out of the text. A quote or the
+                    // end of the text is left to the rules below, with the field still empty.
+                    for (;;) {
+                        const std::size_t j = nextStructural(i);
+                        if (j == size || text[j] == '"')
+                            break;
+                        addView(std::string_view(text.data() + i, j - i));
+                        if (text[j] == ',') {
+                            i = j + 1;
+                            continue;
+                        }
+                        i = j + (text[j] == '\r' && j + 1 < size && text[j + 1] == '\n' ? 2 : 1);
+                        const bool more = emitRow(startLine, i);
+                        ++line;
+                        startLine = line;
+                        if (!more) {
+                            stoppedBySink = true;
+                            return;
+                        }
+                    }
+                }
                 std::size_t j = skip(i, structural);
                 if (j > i)
                     append(i, j - i);
@@ -133,19 +156,70 @@ template <typename Sink> class Tokenizer {
             if (lineBreak)
                 ++line;
         }
-        betweenRows = !inQuotes && fieldLength() == 0 && fields.empty();
-        if (fieldLength() > 0 || !fields.empty()) {
+        betweenRows = !inQuotes && fieldLength() == 0 && count == 0;
+        if (fieldLength() > 0 || count > 0) {
             finishField();
             emitRow(startLine, size);
         }
     }
 
   private:
-    struct FieldRef {
-        bool inScratch;
+    // A field of the row being read that lies in the scratch buffer, which may still move.
+    struct ScratchField {
+        std::size_t index;
         std::size_t begin;
         std::size_t length;
     };
+
+    // The next comma, quote, CR or LF from i on, or the size. The text is classified 64 bytes
+    // at a time into a bit mask that serves every field starting in those bytes.
+    std::size_t nextStructural(std::size_t i) {
+        const std::size_t size = text.size();
+        for (;;) {
+            if (i - blockBase < 64) {
+                if (const std::uint64_t bits = blockBits >> (i - blockBase))
+                    return i + static_cast<std::size_t>(std::countr_zero(bits));
+                i = blockBase + 64;
+            }
+            if (i >= size)
+                return size;
+            blockBase = i;
+            blockBits = structuralBits(i);
+        }
+    }
+
+    std::uint64_t structuralBits(std::size_t i) const {
+        const std::size_t size = text.size();
+        std::uint64_t bits = 0;
+#if defined(__SSE2__)
+        if (size - i >= 64) {
+            const __m128i comma = _mm_set1_epi8(','), quote = _mm_set1_epi8('"'),
+                          cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+            for (int k = 0; k < 4; ++k) {
+                const __m128i v =
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i + 16 * k));
+                const __m128i found =
+                    _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, comma), _mm_cmpeq_epi8(v, quote)),
+                                 _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)));
+                bits |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(found)) &
+                                                   0xFFFFu)
+                        << (16 * k);
+            }
+            return bits;
+        }
+#endif
+        const std::size_t n = std::min<std::size_t>(64, size - i);
+        for (std::size_t k = 0; k < n; ++k)
+            if (byteClasses[static_cast<unsigned char>(text[i + k])] & structural)
+                bits |= std::uint64_t{1} << k;
+        return bits;
+    }
+
+    void addView(std::string_view field) {
+        if (count == views.size())
+            views.resize(views.size() * 2 + 8);
+        views[count++] = field;
+    }
 
     std::size_t skip(std::size_t i, unsigned char mask) const {
         const std::size_t size = text.size();
@@ -246,24 +320,27 @@ template <typename Sink> class Tokenizer {
     }
 
     void finishField() {
-        fields.push_back(fieldInScratch ? FieldRef{true, fieldBegin, scratch.size() - fieldBegin}
-                                        : FieldRef{false, fieldBegin, fieldEnd - fieldBegin});
+        if (fieldInScratch) {
+            scratchFields.push_back({count, fieldBegin, scratch.size() - fieldBegin});
+            addView({});
+        } else {
+            addView(std::string_view(text.data() + fieldBegin, fieldEnd - fieldBegin));
+        }
         resetField();
     }
 
     // `end` is the offset just past the row and its line break. False when the sink asks to stop.
     bool emitRow(std::int64_t rowLine, std::size_t end) {
-        views.clear();
-        for (const FieldRef& ref : fields)
-            views.push_back(ref.inScratch ? std::string_view(scratch).substr(ref.begin, ref.length)
-                                          : text.substr(ref.begin, ref.length));
-        const std::span<const std::string_view> row(views);
+        for (const ScratchField& field : scratchFields)
+            views[field.index] = std::string_view(scratch).substr(field.begin, field.length);
+        const std::span<const std::string_view> row(views.data(), count);
         bool more = true;
         if constexpr (std::is_same_v<decltype(sink(rowLine, row, end)), bool>)
             more = sink(rowLine, row, end);
         else
             sink(rowLine, row, end);
-        fields.clear();
+        count = 0;
+        scratchFields.clear();
         scratch.clear();
         return more;
     }
@@ -272,9 +349,13 @@ template <typename Sink> class Tokenizer {
     Sink& sink;
     std::int64_t line = 1;
     std::int64_t startLine = 1;
-    std::vector<FieldRef> fields;
+    // The row's fields are the first `count` views; the vector only grows.
     std::vector<std::string_view> views;
+    std::size_t count = 0;
+    std::vector<ScratchField> scratchFields;
     std::string scratch;
+    std::size_t blockBase = SIZE_MAX - 63; // no block classified yet
+    std::uint64_t blockBits = 0;
     bool fieldInScratch = false;
     std::size_t fieldBegin = 0;
     std::size_t fieldEnd = 0;

@@ -100,27 +100,6 @@ void POIStore::push_back(const POIView& poi) {
         poi.details);
 }
 
-void POIStore::append(const POIStore& other) {
-    const std::uint64_t textShift = texts_.size();
-    const auto alertShift = static_cast<std::uint32_t>(alerts_.size());
-    const auto detailsShift = static_cast<std::uint32_t>(details_.size());
-    if (alerts_.size() + other.alerts_.size() >= none ||
-        details_.size() + other.details_.size() >= none)
-        throw std::length_error("Too many POIs with alerts or details.");
-    texts_.append(other.texts_);
-    alerts_.insert(alerts_.end(), other.alerts_.begin(), other.alerts_.end());
-    details_.insert(details_.end(), other.details_.begin(), other.details_.end());
-    records_.reserve(records_.size() + other.records_.size());
-    for (Record record : other.records_) {
-        record.textOffset += textShift;
-        if (record.alerts != none)
-            record.alerts += alertShift;
-        if (record.details != none)
-            record.details += detailsShift;
-        records_.push_back(record);
-    }
-}
-
 POIView POIStore::at(std::size_t index) const {
     if (index >= size())
         throw std::out_of_range("No POI at this position.");

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,6 +100,8 @@ class POIStore {
              std::optional<double> proximityMeters = {}, const POIDetails* details = nullptr);
     // Every POI of `other`, after these, in its order.
     void append(const POIStore& other);
+    // Every POI of each of `others` in turn, with room made once for all of them.
+    void append(std::span<const POIStore* const> others);
 
     POIView operator[](std::size_t index) const;
     // Throws std::out_of_range past the end.

@@ -113,6 +113,21 @@ TEST(CSVImporterTest, Tokenizes) {
         EXPECT_EQ(CSVImporter::tokenize(c.text), c.rows) << c.text;
 }
 
+// The tokenizer classifies the text in blocks; every field must come out whole wherever the
+// blocks begin and end, in rows of any width.
+TEST(CSVImporterTest, TokenizesAlikeAtEveryOffset) {
+    const std::string wide(40, ',');
+    for (std::size_t shift = 0; shift < 140; ++shift) {
+        const std::string lead(shift, 'a');
+        const std::string text = lead + ",b,\"c,\"\"d\"\r\n" + wide + "\ne" + lead + "\r" + lead;
+        Rows expected{
+            {1, {lead, "b", "c,\"d"}}, {2, std::vector<std::string>(41)}, {3, {"e" + lead}}};
+        if (shift > 0)
+            expected.push_back({4, {lead}});
+        EXPECT_EQ(CSVImporter::tokenize(text), expected) << shift;
+    }
+}
+
 TEST(CSVImporterTest, SpeedSuffix) {
     using Split = CSVImporter::SpeedSplit;
     struct Case {

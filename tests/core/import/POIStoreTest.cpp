@@ -54,6 +54,23 @@ TEST(POIStoreTest, HoldsEveryPartAndAppendsInOrder) {
     EXPECT_THROW((void)store.at(both.size()), std::out_of_range);
 }
 
+TEST(POIStoreTest, AppendsSeveralStoresAtOnce) {
+    std::vector<POI> all = assorted(0);
+    POIStore store(all);
+    std::vector<POIStore> later;
+    for (double offset : {10, 20, 30}) {
+        const std::vector<POI> more = offset == 20 ? std::vector<POI>{} : assorted(offset);
+        all.insert(all.end(), more.begin(), more.end());
+        later.emplace_back(more);
+    }
+    const POIStore* const stores[] = {&later[0], &later[1], &later[2]};
+    store.append(stores);
+    ASSERT_EQ(store.size(), all.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        EXPECT_EQ(POI(store[i]), all[i]) << i;
+    EXPECT_EQ(store.capacity(), store.size()); // room made once, for exactly these
+}
+
 TEST(POIStoreTest, AppendedImportsTellTheLaterPartsIssuesByTheirFileLines) {
     ImportResult into{POIStore(assorted(0)), {{2, "Missing name."}}};
     ImportResult later{POIStore(assorted(10)), {{1, "Invalid latitude \"x\"."}}};
