@@ -25,7 +25,6 @@ void POIStore::append(std::span<const POIStore* const> others) {
         throw std::length_error("Too many POIs with alerts or details.");
     records_.reserve(records);
     alerts_.reserve(alerts);
-    details_.reserve(details);
     if (texts > texts_.capacity()) {
         // Exactly the room needed: a string's own growth could double a buffer this large.
         std::string grown;
