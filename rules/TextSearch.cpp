@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <numeric>
 #include <stdexcept>
 
@@ -31,30 +33,75 @@ class ASCIINeedle {
                 masks_[i] = 0x20;
     }
 
-    bool isIn(std::string_view text) const {
+    // Whether the text holds the needle, not across `boundary` (a place in the text where one
+    // text ends and the next begins).
+    bool isIn(std::string_view text, std::size_t boundary = std::string_view::npos) const {
         const std::size_t size = needle_.size();
+        const char* const data = text.data();
+        auto foundAt = [&](std::size_t at) {
+            return (at >= boundary || at + size <= boundary) && holdsAt(data + at);
+        };
         if (text.size() < size)
             return false;
-        const char* at = text.data();
-        const char* const last = at + (text.size() - size);
-        const char first = needle_[0];
-        const char firstMask = masks_[0];
-        for (; at <= last; ++at) {
-            if (static_cast<char>(at[0] | firstMask) != first)
-                continue;
-            std::size_t i = 1;
-            while (i < size && static_cast<char>(at[i] | masks_[i]) == needle_[i])
-                ++i;
-            if (i == size)
-                return true;
+        const std::size_t starts = text.size() - size + 1;
+        std::size_t at = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            // Eight places at a time are checked for the needle's first byte, the way memchr
+            // does it, since most places hold no match.
+            constexpr std::uint64_t ones = 0x0101010101010101;
+            constexpr std::uint64_t highs = 0x8080808080808080;
+            const std::uint64_t firsts = ones * static_cast<unsigned char>(needle_[0]);
+            const std::uint64_t firstMasks = ones * static_cast<unsigned char>(masks_[0]);
+            // The last eight bytes are read again rather than one by one, skipping those done.
+            while (at < starts && text.size() >= 8) {
+                const std::size_t block = std::min(at, text.size() - 8);
+                std::uint64_t bytes = 0;
+                std::memcpy(&bytes, data + block, 8);
+                const std::uint64_t differ = (bytes | firstMasks) ^ firsts;
+                // The lowest byte marked is the first that equals; those above it may not.
+                std::uint64_t equal = (differ - ones) & ~differ & highs;
+                equal &= ~std::uint64_t{0} << (8 * (at - block));
+                if (equal == 0) {
+                    at = block + 8;
+                    continue;
+                }
+                at = block + static_cast<std::size_t>(std::countr_zero(equal) / 8);
+                if (at >= starts)
+                    return false;
+                if (foundAt(at))
+                    return true;
+                ++at;
+            }
         }
+        for (; at < starts; ++at)
+            if (foundAt(at))
+                return true;
         return false;
     }
 
   private:
+    // Whether the needle starts at `at`, which has room for it.
+    bool holdsAt(const char* at) const {
+        for (std::size_t i = 0; i < needle_.size(); ++i)
+            if (static_cast<char>(at[i] | masks_[i]) != needle_[i])
+                return false;
+        return true;
+    }
+
     std::string_view needle_;
     std::string masks_;
 };
+
+// Whether the POI's name or comment holds the needle. A store keeps a comment right after its
+// name: both are scanned in one go, though not across.
+bool nameOrCommentHolds(const ASCIINeedle& needle, const POIView& poi) {
+    if (!poi.comment)
+        return needle.isIn(poi.name);
+    if (poi.comment->data() == poi.name.data() + poi.name.size())
+        return needle.isIn({poi.name.data(), poi.name.size() + poi.comment->size()},
+                           poi.name.size());
+    return needle.isIn(poi.name) || needle.isIn(*poi.comment);
+}
 
 } // namespace
 
@@ -145,7 +192,7 @@ std::vector<std::size_t> SearchIndex::matches(const POIStore& pois, std::string_
         if (straddles) {
             match = keyMatches(searchKey(poi), needle);
         } else {
-            match = ascii.isIn(poi.name) || (poi.comment && ascii.isIn(*poi.comment));
+            match = nameOrCommentHolds(ascii, poi);
             if (!match && poi.details) {
                 if (poi.details != lastDetails) {
                     lastDetails = poi.details;

@@ -35,6 +35,7 @@ TEST(TextSearchTest, IndexFindsWhatTheFoldedKeysHold) {
         named("x[y@z", ""),
         named("", ""),
         named("Gate", "Line"),
+        named("ABCDEFGHIJKLMNOPQRSTUVWXYZ-0123456789", "Lorem ipsum dolor sit amet"),
     };
     const SearchIndex index(pois);
     EXPECT_EQ(index.foldedCount(), 4u) << "only the POIs with a text beyond ASCII";
@@ -55,7 +56,15 @@ TEST(TextSearchTest, IndexFindsWhatTheFoldedKeysHold) {
                                  "rich",
                                  "x[y@z!",
                                  straddling,
-                                 std::string("e\0l", 3)};
+                                 std::string("e\0l", 3),
+                                 "456789",
+                                 "z-0",
+                                 "AMET",
+                                 "sit amex",
+                                 "hijklmnopq",
+                                 "9",
+                                 "ab",
+                                 "eli"};
     for (const std::string& text : typed) {
         std::string needle = *searchNeedle(text);
         std::vector<std::size_t> expected;
@@ -68,6 +77,7 @@ TEST(TextSearchTest, IndexFindsWhatTheFoldedKeysHold) {
     EXPECT_EQ(index.matches(pois, *searchNeedle("KM")), (std::vector<std::size_t>{6}));
     EXPECT_EQ(index.matches(pois, *searchNeedle("kiosks")), (std::vector<std::size_t>{4, 5}));
     EXPECT_EQ(index.matches(pois, straddling), (std::vector<std::size_t>{9}));
+    EXPECT_TRUE(index.matches(pois, "eli").empty()) << "not across a name and its comment";
     EXPECT_TRUE(index.matches(pois, "{").empty()) << "'[' is no letter to fold";
 }
 
