@@ -155,8 +155,8 @@ int main(int argc, char** argv) {
     std::int64_t before = allocations.load();
     std::vector<POI> copies;
     copies.reserve(file.rows().size());
-    for (const POIRow& row : file.rows())
-        copies.push_back(row.poi);
+    for (POIView poi : file.rows())
+        copies.push_back(poi.toPOI());
     double perCopy = static_cast<double>(allocations.load() - before);
     copies = {};
 

@@ -19,7 +19,7 @@ std::uint32_t bit(POIField field) {
 
 } // namespace
 
-std::string_view detailText(const POI& poi, POIField field) {
+std::string_view detailText(const POIView& poi, POIField field) {
     if (!poi.details)
         return {};
     const Address& address = poi.details->address;
@@ -43,21 +43,27 @@ std::string_view detailText(const POI& poi, POIField field) {
     }
 }
 
-DetailsSummary summarizeDetails(const std::vector<POIRow>& rows) {
+DetailsSummary summarizeDetails(const POIStore& pois) {
     DetailsSummary summary;
-    // Keyed by views into the rows, which outlive the summary's making.
+    // Keyed by views into the POIs, which outlive the summary's making.
     std::unordered_map<std::string_view, std::size_t> places;
-    for (const POIRow& row : rows) {
-        std::string_view category = row.poi.category();
-        auto [place, added] = places.try_emplace(category, summary.categories.size());
-        if (added)
-            summary.categories.push_back({std::string(category), 0});
-        ++summary.categories[place->second].poiCount;
-        if (!row.poi.details)
-            continue;
-        for (POIField field : detailFields)
-            if (!detailText(row.poi, field).empty())
-                summary.givenFields |= bit(field);
+    // Runs of POIs share their details: each run is looked up and checked once.
+    std::optional<const POIDetails*> lastDetails;
+    std::size_t lastPlace = 0;
+    for (POIView poi : pois) {
+        if (poi.details != lastDetails) {
+            lastDetails = poi.details;
+            std::string_view category = poi.category();
+            auto [place, added] = places.try_emplace(category, summary.categories.size());
+            if (added)
+                summary.categories.push_back({std::string(category), 0});
+            lastPlace = place->second;
+            if (poi.details)
+                for (POIField field : detailFields)
+                    if (!detailText(poi, field).empty())
+                        summary.givenFields |= bit(field);
+        }
+        ++summary.categories[lastPlace].poiCount;
     }
     return summary;
 }

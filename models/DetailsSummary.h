@@ -2,9 +2,9 @@
 
 #include "core/import/FieldNames.h"
 #include "core/import/POI.h"
+#include "core/import/POIStore.h"
 #include "rules/ExportSettings.h"
 #include "rules/FileCategories.h"
-#include "rules/ImportedContents.h"
 
 #include <cstdint>
 #include <string>
@@ -27,8 +27,8 @@ struct DetailsSummary {
 };
 
 // The POI's category, address part or phone; empty for any other field.
-std::string_view detailText(const POI& poi, POIField field);
+std::string_view detailText(const POIView& poi, POIField field);
 
-DetailsSummary summarizeDetails(const std::vector<POIRow>& rows);
+DetailsSummary summarizeDetails(const POIStore& pois);
 
 } // namespace marklode

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <utility>
 
 namespace marklode {
@@ -167,7 +168,7 @@ QFuture<void> InputFile::startImport(bool thenSidecarIcon) {
         [read = readInput, find = sidecarIconPending_ ? findSidecar : SidecarFinder(), url = url_,
          kind = kind_, unit = speedUnit_]() {
             Imported imported{importFile(read, url, kind, unit), nullptr, std::nullopt};
-            imported.details = background::share(summarizeDetails(imported.contents->rows));
+            imported.details = background::share(summarizeDetails(imported.contents->pois));
             if (find)
                 if (std::optional<Path> sidecar = find(url))
                     imported.sidecarIcon = readIcon(IconSource::sidecar(*sidecar));
@@ -259,8 +260,8 @@ ProximitySettings InputFile::proximitySettings() const {
     return {proximityMode_, fixedProximity_, distanceUnit_};
 }
 
-POI InputFile::effectivePOI(const POIRow& row) const {
-    return marklode::effectivePOI(row.poi, proximitySettings());
+POIView InputFile::effectivePOI(std::size_t position) const {
+    return marklode::effectivePOI(contents_->pois[position], proximitySettings());
 }
 
 POIStore InputFile::effectivePOIs() const {
@@ -280,11 +281,12 @@ std::vector<CategoryCount> InputFile::exportedCategories() const {
     return exportedCategoryCounts(details_->categories, categoryMode_, categoryName_.toStdString());
 }
 
-QString InputFile::alertSummary(const POI& poi) const {
+QString InputFile::alertSummary(const POIView& poi) const {
     return alertSummary(poi, speedUnit_, distanceUnit_);
 }
 
-QString InputFile::alertSummary(const POI& poi, SpeedUnit speedUnit, DistanceUnit distanceUnit) {
+QString InputFile::alertSummary(const POIView& poi, SpeedUnit speedUnit,
+                                DistanceUnit distanceUnit) {
     QStringList parts;
     if (poi.speedKmh) {
         bool mph = speedUnit == SpeedUnit::milesPerHour;
@@ -300,27 +302,13 @@ QString InputFile::alertSummary(const POI& poi, SpeedUnit speedUnit, DistanceUni
 }
 
 std::vector<std::size_t> InputFile::filteredRows(std::string_view search) const {
-    std::vector<std::size_t> positions;
     std::optional<std::string> needle = searchNeedle(search);
     if (!needle) {
-        positions.resize(contents_->rows.size());
-        for (std::size_t i = 0; i < positions.size(); ++i)
-            positions[i] = i;
+        std::vector<std::size_t> positions(contents_->pois.size());
+        std::iota(positions.begin(), positions.end(), std::size_t{0});
         return positions;
     }
-    const std::vector<std::string>& keys = contents_->searchKeys;
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        if (keyMatches(keys[i], *needle))
-            positions.push_back(i);
-    return positions;
-}
-
-std::vector<POIRow> InputFile::displayRows(std::string_view search) const {
-    std::vector<POIRow> display;
-    const std::vector<POIRow>& rows = contents_->rows;
-    for (std::size_t position : filteredRows(search))
-        display.push_back(POIRow{rows[position].id, effectivePOI(rows[position])});
-    return display;
+    return contents_->search.matches(contents_->pois, *needle);
 }
 
 } // namespace marklode

@@ -60,7 +60,7 @@ class InputFile : public QObject {
     Q_PROPERTY(std::optional<marklode::GPIIcon> icon READ icon NOTIFY iconChanged)
     Q_PROPERTY(marklode::IconSource iconSource READ iconSource NOTIFY iconSourceChanged)
     Q_PROPERTY(std::optional<QString> iconError READ iconError NOTIFY iconErrorChanged)
-    Q_PROPERTY(std::vector<marklode::POIRow> rows READ rows NOTIFY rowsChanged)
+    Q_PROPERTY(marklode::POIStore rows READ rows NOTIFY rowsChanged)
     Q_PROPERTY(std::vector<marklode::ImportIssue> issues READ issues NOTIFY issuesChanged)
     Q_PROPERTY(std::optional<QString> loadError READ loadError NOTIFY loadErrorChanged)
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
@@ -99,7 +99,8 @@ class InputFile : public QObject {
     const std::optional<GPIIcon>& icon() const { return icon_; }
     const IconSource& iconSource() const { return iconSource_; }
     const std::optional<QString>& iconError() const { return iconError_; }
-    const std::vector<POIRow>& rows() const { return contents_->rows; }
+    // The file's POIs as imported; a row's id is its position.
+    const POIStore& rows() const { return contents_->pois; }
     const std::vector<ImportIssue>& issues() const { return contents_->issues; }
     // Changes with the rows.
     const DetailsSummary& details() const { return *details_; }
@@ -128,7 +129,9 @@ class InputFile : public QObject {
     // left as it is.
     void apply(const FileSettings& settings);
 
-    POI effectivePOI(const POIRow& row) const;
+    // The row as the views show it, the proximity rule applied; its texts are views into rows(),
+    // valid until they change.
+    POIView effectivePOI(std::size_t position) const;
     // Each POI is copied once.
     POIStore effectivePOIs() const;
     // This file alone as a .gpi file. Throws GPIWriterError.
@@ -137,15 +140,13 @@ class InputFile : public QObject {
     FileExport exportSnapshot() const;
 
     // "50 km/h, 300 m" in the file's current units.
-    QString alertSummary(const POI& poi) const;
+    QString alertSummary(const POIView& poi) const;
     // The same in the given units; on any thread.
-    static QString alertSummary(const POI& poi, SpeedUnit speedUnit, DistanceUnit distanceUnit);
+    static QString alertSummary(const POIView& poi, SpeedUnit speedUnit, DistanceUnit distanceUnit);
     // Positions in rows() of the rows whose name or comment holds the trimmed search text,
     // letter case ignored; all rows for an empty text. Positions rather than copies, so a
     // keystroke over a large file stays quick.
     std::vector<std::size_t> filteredRows(std::string_view search) const;
-    // The filtered rows with the proximity rule applied, keeping their ids.
-    std::vector<POIRow> displayRows(std::string_view search) const;
 
     // How the file is read and its sidecar icon found; set before the first load.
     InputReader readInput = [](const Path& url) { return readFileBytes(url); };

@@ -83,12 +83,6 @@ CategorySplit categorySplit(const POIStore& pois, const std::string& fileCategor
     return splitOf(pois, fileCategoryName, mode, [](POIView poi) { return poi; });
 }
 
-CategorySplit categorySplit(const std::vector<POIRow>& rows, const std::string& fileCategoryName,
-                            CategoryMode mode) {
-    return splitOf(rows, fileCategoryName, mode,
-                   [](const POIRow& row) { return POIView(row.poi); });
-}
-
 std::optional<GPIIcon> categoryIcon(std::string_view categoryName,
                                     const std::vector<CategoryIcon>& sourceIcons,
                                     const std::optional<GPIIcon>& fileIcon) {

@@ -2,9 +2,9 @@
 
 #include "core/gpi/GPIIcon.h"
 #include "core/import/POI.h"
+#include "core/import/POIStore.h"
 #include "rules/CategoryIcon.h"
 #include "rules/ExportSettings.h"
-#include "rules/ImportedContents.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,8 +40,6 @@ struct CategorySplit {
 };
 
 CategorySplit categorySplit(const POIStore& pois, const std::string& fileCategoryName,
-                            CategoryMode mode);
-CategorySplit categorySplit(const std::vector<POIRow>& rows, const std::string& fileCategoryName,
                             CategoryMode mode);
 
 // The categories an export makes, from those the POIs give (in first-seen order, with their

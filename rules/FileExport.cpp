@@ -28,25 +28,23 @@ std::vector<GPICategory> emptyCategories(const CategorySplit& split, CategoryMod
 } // namespace
 
 POIStore FileExport::effectivePOIs() const {
-    POIStore pois;
-    pois.reserve(contents->rows.size());
-    for (const POIRow& row : contents->rows)
-        pois.push_back(effectivePOI(row.poi, proximity));
+    POIStore pois = contents->pois;
+    applyProximityRule(pois, proximity);
     return pois;
 }
 
 std::vector<CategoryCount> FileExport::categoryCounts() const {
-    return categorySplit(contents->rows, categoryName, categoryMode).categories;
+    return categorySplit(contents->pois, categoryName, categoryMode).categories;
 }
 
 std::vector<GPICategory> FileExport::categories() const {
     checkFixedProximity(proximity);
-    CategorySplit split = categorySplit(contents->rows, categoryName, categoryMode);
+    const POIStore& pois = contents->pois;
+    CategorySplit split = categorySplit(pois, categoryName, categoryMode);
     std::vector<GPICategory> categories =
         emptyCategories(split, categoryMode, contents->categoryIcons, icon);
-    const std::vector<POIRow>& rows = contents->rows;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        categories[split.categoryOf(i)].pois.push_back(effectivePOI(rows[i].poi, proximity));
+    for (std::size_t i = 0; i < pois.size(); ++i)
+        categories[split.categoryOf(i)].pois.push_back(effectivePOI(pois[i], proximity));
     return categories;
 }
 

@@ -25,7 +25,7 @@ struct FileExport {
     std::shared_ptr<const ImportedContents> contents;
     CategoryMode categoryMode = CategoryMode::oneForFile;
 
-    std::size_t poiCount() const { return contents->rows.size(); }
+    std::size_t poiCount() const { return contents->pois.size(); }
     // Each POI is copied once, with the proximity rule applied.
     POIStore effectivePOIs() const;
     // The categories the file makes in its mode, in order, with their POI counts; never empty.

@@ -1,7 +1,6 @@
 #include "rules/ImportedContents.h"
 
 #include "rules/CategoryIcons.h"
-#include "rules/TextSearch.h"
 
 #include <utility>
 
@@ -9,17 +8,20 @@ namespace marklode {
 
 ImportedContents importedContents(ImportResult result) {
     ImportedContents imported;
-    imported.rows.reserve(result.pois.size());
-    imported.searchKeys.reserve(result.pois.size());
-    std::int64_t position = 0;
-    for (POIView view : result.pois) {
-        POI poi = view.toPOI();
-        imported.searchKeys.push_back(searchKey(poi));
-        imported.rows.push_back(POIRow{position++, std::move(poi)});
-    }
+    imported.pois = std::move(result.pois);
+    // Importers reserve ahead of what they find; the room left over would be held as long as
+    // the file is shown.
+    imported.pois.shrinkToFit();
+    imported.search = SearchIndex(imported.pois);
     imported.issues = std::move(result.issues);
     imported.categoryIcons = categoryIcons(result.categoryImages);
     return imported;
+}
+
+POIView effectivePOI(POIView poi, const ProximitySettings& settings) {
+    if (settings.mode != ProximityMode::fromFile)
+        poi.proximityMeters = effectivePOI(POI{}, settings).proximityMeters;
+    return poi;
 }
 
 } // namespace marklode

@@ -92,8 +92,8 @@ TEST_F(InputFileTest, ProximityModesDecideTheWrittenDistance) {
         file->setDistanceUnit(c.unit);
         POI poi = file->effectivePOIs().at(0);
         EXPECT_EQ(poi.proximityMeters, c.meters) << c.distance;
-        EXPECT_EQ(file->alertSummary(poi).toStdString(), c.summary) << c.distance;
-        EXPECT_EQ(file->displayRows("").at(0).poi, poi);
+        EXPECT_EQ(file->alertSummary(POIView(poi)).toStdString(), c.summary) << c.distance;
+        EXPECT_EQ(file->effectivePOI(0).toPOI(), poi);
     }
     // Every assignment becomes the default for the next file.
     EXPECT_EQ(store->load(), (ExportDefaults{SpeedUnit::kilometersPerHour, ProximityMode::fixed,
@@ -118,16 +118,16 @@ TEST_F(InputFileTest, ProximityModesDecideTheWrittenDistance) {
 TEST_F(InputFileTest, SpeedUnitChangeReimportsInTheNewUnit) {
     auto file = loaded(dir.write("speeds.csv", "Name,Latitude,Longitude\nCamera @50,47,8\n"));
     ASSERT_EQ(file->rows().size(), 1u);
-    EXPECT_EQ(file->rows()[0].poi.speedKmh, 50);
-    EXPECT_EQ(file->alertSummary(file->rows()[0].poi).toStdString(), "50 km/h");
+    EXPECT_EQ(file->rows()[0].speedKmh, 50);
+    EXPECT_EQ(file->alertSummary(file->rows()[0]).toStdString(), "50 km/h");
 
     QSignalSpy reloads(file.get(), &InputFile::reloadTaskChanged);
     file->setSpeedUnit(SpeedUnit::milesPerHour);
     EXPECT_TRUE(file->isLoading());
     await(file->reloadTask());
     EXPECT_EQ(reloads.count(), 1);
-    EXPECT_DOUBLE_EQ(*file->rows()[0].poi.speedKmh, 80.4672);
-    EXPECT_EQ(file->alertSummary(file->rows()[0].poi).toStdString(), "50 mph");
+    EXPECT_DOUBLE_EQ(*file->rows()[0].speedKmh, 80.4672);
+    EXPECT_EQ(file->alertSummary(file->rows()[0]).toStdString(), "50 mph");
     EXPECT_EQ(store->load().speedUnit, SpeedUnit::milesPerHour);
 
     // The same unit again starts no import but is still remembered.
@@ -153,13 +153,13 @@ TEST_F(InputFileTest, OnlyTheNewestOfOverlappingImportsApplies) {
         std::size_t newer = 1, older = 0;
         gate.open(newerFirst ? newer : older);
         settle(background::workPool(), 1);
-        EXPECT_EQ(file->rows().at(0).poi.speedKmh, 50) << newerFirst;
+        EXPECT_EQ(file->rows().at(0).speedKmh, 50) << newerFirst;
         EXPECT_EQ(file->isLoading(), !newerFirst);
         EXPECT_EQ(file->whenImported().isFinished(), bool(newerFirst));
 
         gate.open(newerFirst ? older : newer);
         settle(background::workPool());
-        EXPECT_EQ(file->rows().at(0).poi.speedKmh, 50) << newerFirst;
+        EXPECT_EQ(file->rows().at(0).speedKmh, 50) << newerFirst;
         EXPECT_FALSE(file->isLoading());
         EXPECT_TRUE(file->reloadTask().isFinished());
     }

@@ -73,11 +73,6 @@ TEST(FileCategoriesTest, SplitsByFirstAppearanceWithTheFilesOwnWhereItsFirstPOII
             categoryOfPOI.push_back(split.categoryOf(i));
         EXPECT_EQ(categoryOfPOI, c.categoryOfPOI);
 
-        std::vector<POIRow> rows;
-        for (POI& poi : pois)
-            rows.push_back({static_cast<std::int64_t>(rows.size()), poi});
-        EXPECT_EQ(categorySplit(rows, c.fileName, c.mode).categories, c.categories);
-
         // Counting from the categories the POIs give (as importers give them: trimmed) agrees.
         std::vector<CategoryCount> given;
         for (const std::string& category : c.poiCategories) {

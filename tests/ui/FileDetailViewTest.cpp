@@ -95,18 +95,12 @@ TEST(IconPreviewTest, MagentaIsTransparentAndSmallIconsAreStretched) {
 }
 
 TEST(POITableOrderTest, NamesSortNaturallyNumbersByValueAlertsBySpeedThenDistance) {
-    auto row = [](std::int64_t id, std::string name, double latitude, double longitude,
-                  std::optional<std::string> comment, std::optional<double> speed,
-                  std::optional<double> proximity) {
-        return POIRow{
-            id, POI{latitude, longitude, std::move(name), std::move(comment), speed, proximity}};
-    };
-    const std::vector<POIRow> rows{
-        row(0, "P10", 47.5, 8.5, "b", 50, 300),
-        row(1, "P2", -33.9, 151.2, std::nullopt, 50, 100),
-        row(2, "p1", -0.5, -70.1, "a10", std::nullopt, std::nullopt),
-        row(3, "P2", 10, -180, "a9", 30, 500),
-        row(4, "\xC3\x84pfel", 9.75, 12, "", 120, std::nullopt),
+    const POIStore rows{
+        POI{47.5, 8.5, "P10", "b", 50, 300},
+        POI{-33.9, 151.2, "P2", std::nullopt, 50, 100},
+        POI{-0.5, -70.1, "p1", "a10", std::nullopt, std::nullopt},
+        POI{10, -180, "P2", "a9", 30, 500},
+        POI{9.75, 12, "\xC3\x84pfel", "", 120, std::nullopt},
     };
     const ProximitySettings fromFile{ProximityMode::fromFile};
     const ProximitySettings off{ProximityMode::off};
@@ -154,12 +148,12 @@ TEST(POITableOrderTest, CopiedRowsAreCSVWithAHeaderAndQuotedWhereNeeded) {
         {POI{1, 2, "Gate", "line one\nline two\r\nthree", std::nullopt, 100},
          "Gate,\"line one\nline two\r\nthree\",1,2,100 m"},
     };
-    std::vector<POIRow> rows;
+    POIStore rows;
     const std::vector<POITableModel::Column> columns{
         POITableModel::name, POITableModel::comment, POITableModel::latitude,
         POITableModel::longitude, POITableModel::alert};
     for (const Case& c : cases) {
-        rows.push_back(POIRow{static_cast<std::int64_t>(rows.size()), c.poi});
+        rows.push_back(c.poi);
         EXPECT_EQ(csvText(rows, {rows.size() - 1}, columns, ProximitySettings{},
                           SpeedUnit::kilometersPerHour, DistanceUnit::meters)
                       .toStdString(),

@@ -66,20 +66,19 @@ void POIMap::showAllOnNextRefresh(bool animated) {
 void POIMap::refresh(std::optional<std::int64_t> selection) {
     if (!file_ || !matches_)
         return;
-    const std::vector<POIRow>& rows = file_->rows();
+    const POIStore& rows = file_->rows();
     std::optional<std::size_t> selectedMatch;
     if (std::optional<int> row = selection ? matches_->rowOfID(*selection) : std::nullopt)
         selectedMatch = static_cast<std::size_t>(*row);
     std::vector<std::size_t> sample = markerSample(matches_->positions(), selectedMatch);
-    std::vector<std::int64_t> ids(sample.size());
-    std::transform(sample.begin(), sample.end(), ids.begin(),
-                   [&](std::size_t position) { return rows[position].id; });
+    // A row's id is its position.
+    std::vector<std::int64_t> ids(sample.begin(), sample.end());
     if (ids != shownIDs_) {
         std::vector<map::MapPoint> points;
         points.reserve(sample.size());
         for (std::size_t position : sample) {
-            const POI& poi = rows[position].poi;
-            points.push_back(map::MapPoint{rows[position].id,
+            const POIView poi = rows[position];
+            points.push_back(map::MapPoint{static_cast<std::int64_t>(position),
                                            {poi.latitude, poi.longitude},
                                            fromUtf8(poi.name),
                                            poi.comment ? fromUtf8(*poi.comment) : QString()});

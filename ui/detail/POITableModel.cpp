@@ -26,8 +26,8 @@ namespace {
 
 // The positions in the natural order of their texts; equal texts in the file's order.
 template <typename Text>
-std::vector<std::uint32_t> naturalOrder(const std::vector<POIRow>& rows, Text text,
-                                        Qt::SortOrder order, const QLocale& locale) {
+std::vector<std::uint32_t> naturalOrder(const POIStore& rows, Text text, Qt::SortOrder order,
+                                        const QLocale& locale) {
     // Each distinct text is ranked once...
     std::unordered_map<std::string_view, std::uint32_t> ids;
     ids.reserve(rows.size() / 4);
@@ -55,13 +55,6 @@ std::vector<std::uint32_t> naturalOrder(const std::vector<POIRow>& rows, Text te
     for (std::size_t i = 0; i < rows.size(); ++i)
         positions[starts[keys[i]]++] = static_cast<std::uint32_t>(i);
     return positions;
-}
-
-// The proximity the rule gives the row, without copying its texts.
-std::optional<double> effectiveProximity(const POI& poi, const ProximitySettings& proximity) {
-    POI distance;
-    distance.proximityMeters = poi.proximityMeters;
-    return effectivePOI(std::move(distance), proximity).proximityMeters;
 }
 
 // The positions sorted by their keys; equal keys in the file's order.
@@ -137,9 +130,8 @@ std::optional<POIField> detailField(POITableModel::Column column) {
     }
 }
 
-std::vector<std::uint32_t> sortedPositions(const std::vector<POIRow>& rows,
-                                           POITableModel::Column column, Qt::SortOrder order,
-                                           const ProximitySettings& proximity,
+std::vector<std::uint32_t> sortedPositions(const POIStore& rows, POITableModel::Column column,
+                                           Qt::SortOrder order, const ProximitySettings& proximity,
                                            const QLocale& locale) {
     auto keyed = [&](auto key) {
         using Key = decltype(key(rows.front()));
@@ -153,27 +145,24 @@ std::vector<std::uint32_t> sortedPositions(const std::vector<POIRow>& rows,
         return {};
     if (std::optional<POIField> field = detailField(column))
         return naturalOrder(
-            rows, [field = *field](const POIRow& row) { return detailText(row.poi, field); }, order,
+            rows, [field = *field](const POIView& poi) { return detailText(poi, field); }, order,
             locale);
     switch (column) {
     case POITableModel::name:
         return naturalOrder(
-            rows, [](const POIRow& row) { return std::string_view(row.poi.name); }, order, locale);
+            rows, [](const POIView& poi) { return poi.name; }, order, locale);
     case POITableModel::comment:
         return naturalOrder(
-            rows,
-            [](const POIRow& row) {
-                return row.poi.comment ? std::string_view(*row.poi.comment) : std::string_view();
-            },
+            rows, [](const POIView& poi) { return poi.comment.value_or(std::string_view()); },
             order, locale);
     case POITableModel::latitude:
-        return keyed([](const POIRow& row) { return row.poi.latitude; });
+        return keyed([](const POIView& poi) { return poi.latitude; });
     case POITableModel::longitude:
-        return keyed([](const POIRow& row) { return row.poi.longitude; });
+        return keyed([](const POIView& poi) { return poi.longitude; });
     case POITableModel::alert:
         // Without a speed or a distance below any: nullopt orders first.
-        return keyed([&](const POIRow& row) {
-            return std::pair{row.poi.speedKmh, effectiveProximity(row.poi, proximity)};
+        return keyed([&](const POIView& poi) {
+            return std::pair{poi.speedKmh, effectivePOI(poi, proximity).proximityMeters};
         });
     default:
         break;
@@ -183,11 +172,11 @@ std::vector<std::uint32_t> sortedPositions(const std::vector<POIRow>& rows,
     return positions;
 }
 
-QString csvText(const std::vector<POIRow>& rows, const std::vector<std::size_t>& positions,
+QString csvText(const POIStore& rows, const std::vector<std::size_t>& positions,
                 const std::vector<POITableModel::Column>& columns,
                 const ProximitySettings& proximity, SpeedUnit speedUnit,
                 DistanceUnit distanceUnit) {
-    auto field = [&](const POI& poi, POITableModel::Column column) -> QString {
+    auto field = [&](const POIView& poi, POITableModel::Column column) -> QString {
         if (std::optional<POIField> detail = detailField(column))
             return csvField(fromUtf8(detailText(poi, *detail)));
         switch (column) {
@@ -199,12 +188,9 @@ QString csvText(const std::vector<POIRow>& rows, const std::vector<std::size_t>&
             return csvNumber(poi.latitude);
         case POITableModel::longitude:
             return csvNumber(poi.longitude);
-        case POITableModel::alert: {
-            POI alert;
-            alert.speedKmh = poi.speedKmh;
-            alert.proximityMeters = effectiveProximity(poi, proximity);
-            return csvField(InputFile::alertSummary(alert, speedUnit, distanceUnit));
-        }
+        case POITableModel::alert:
+            return csvField(
+                InputFile::alertSummary(effectivePOI(poi, proximity), speedUnit, distanceUnit));
         default:
             return {};
         }
@@ -217,7 +203,7 @@ QString csvText(const std::vector<POIRow>& rows, const std::vector<std::size_t>&
     text.reserve(static_cast<qsizetype>(positions.size() * (columns.size() * 12 + 16)) +
                  text.size());
     for (std::size_t position : positions) {
-        const POI& poi = rows[position].poi;
+        const POIView poi = rows[position];
         for (std::size_t i = 0; i < columns.size(); ++i) {
             if (i > 0)
                 text += comma;
@@ -361,7 +347,7 @@ void POITableModel::startSort() {
     auto work = [contents = snapshot.contents, proximity = snapshot.proximity,
                  column = static_cast<Column>(sortColumn_), order = sortOrder_, locale = locale_] {
         auto sorted = std::make_shared<Order>();
-        sorted->positions = sortedPositions(contents->rows, column, order, proximity, locale);
+        sorted->positions = sortedPositions(contents->pois, column, order, proximity, locale);
         sorted->places.resize(sorted->positions.size());
         for (std::size_t i = 0; i < sorted->positions.size(); ++i)
             sorted->places[sorted->positions[i]] = static_cast<std::uint32_t>(i);
@@ -382,14 +368,10 @@ void POITableModel::startSort() {
 std::optional<int> POITableModel::rowOfID(std::int64_t id) const {
     if (!file_)
         return std::nullopt;
-    // Rows keep their import order, so ids rise with positions.
-    const std::vector<POIRow>& rows = file_->rows();
-    auto row =
-        std::lower_bound(rows.begin(), rows.end(), id,
-                         [](const POIRow& row, std::int64_t wanted) { return row.id < wanted; });
-    if (row == rows.end() || row->id != id)
+    // A row's id is its position.
+    if (id < 0 || static_cast<std::uint64_t>(id) >= file_->rows().size())
         return std::nullopt;
-    auto position = static_cast<std::size_t>(row - rows.begin());
+    auto position = static_cast<std::size_t>(id);
     auto found = order_ ? std::find(positions_.begin(), positions_.end(), position)
                         : std::lower_bound(positions_.begin(), positions_.end(), position);
     if (found == positions_.end() || *found != position)
@@ -398,7 +380,7 @@ std::optional<int> POITableModel::rowOfID(std::int64_t id) const {
 }
 
 std::int64_t POITableModel::idAt(int row) const {
-    return file_->rows()[positions_[static_cast<std::size_t>(row)]].id;
+    return static_cast<std::int64_t>(positions_[static_cast<std::size_t>(row)]);
 }
 
 std::vector<char> POITableModel::markedRows(const QItemSelection& selection) const {
@@ -453,7 +435,7 @@ std::function<QString()> POITableModel::csvOf(const QItemSelection& selection) c
     return [contents = snapshot.contents, proximity = snapshot.proximity,
             speedUnit = file_->speedUnit(), distanceUnit = file_->distanceUnit(),
             positions = std::move(positions), columns = shownColumns()] {
-        return csvText(contents->rows, positions, columns, proximity, speedUnit, distanceUnit);
+        return csvText(contents->pois, positions, columns, proximity, speedUnit, distanceUnit);
     };
 }
 
@@ -468,24 +450,25 @@ int POITableModel::columnCount(const QModelIndex& parent) const {
 QVariant POITableModel::data(const QModelIndex& index, int role) const {
     if (!file_ || !index.isValid() || index.row() >= rowCount())
         return {};
-    const POIRow& row = file_->rows()[positions_[static_cast<std::size_t>(index.row())]];
+    const std::size_t position = positions_[static_cast<std::size_t>(index.row())];
+    const POIView poi = file_->rows()[position];
     bool coordinate = index.column() == latitude || index.column() == longitude;
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
         if (std::optional<POIField> field = detailField(static_cast<Column>(index.column())))
-            return shownText(detailText(row.poi, *field));
+            return shownText(detailText(poi, *field));
         switch (index.column()) {
         case name:
-            return shownText(row.poi.name);
+            return shownText(poi.name);
         case comment:
-            return row.poi.comment ? shownText(*row.poi.comment) : QString();
+            return poi.comment ? shownText(*poi.comment) : QString();
         case latitude:
-            return locale_.toString(row.poi.latitude, 'f', 5);
+            return locale_.toString(poi.latitude, 'f', 5);
         case longitude:
-            return locale_.toString(row.poi.longitude, 'f', 5);
+            return locale_.toString(poi.longitude, 'f', 5);
         case alert:
-            return file_->alertSummary(file_->effectivePOI(row));
+            return file_->alertSummary(file_->effectivePOI(position));
         }
         return {};
     case Qt::ForegroundRole:

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/import/FieldNames.h"
+#include "core/import/POIStore.h"
 #include "core/import/SpeedUnit.h"
 #include "models/BackgroundTask.h"
-#include "rules/ImportedContents.h"
 #include "rules/ProximityRule.h"
 
 #include <QAbstractTableModel>
@@ -119,15 +119,14 @@ std::optional<POIField> detailField(POITableModel::Column column);
 // The positions of all rows in the column's order, rows with equal values in the file's order
 // whichever way; texts in natural order, numbers by value, alerts by speed then distance (as
 // the proximity rule has them), rows without one first. Runs off the main thread.
-std::vector<std::uint32_t> sortedPositions(const std::vector<POIRow>& rows,
-                                           POITableModel::Column column, Qt::SortOrder order,
-                                           const ProximitySettings& proximity,
+std::vector<std::uint32_t> sortedPositions(const POIStore& rows, POITableModel::Column column,
+                                           Qt::SortOrder order, const ProximitySettings& proximity,
                                            const QLocale& locale);
 
 // The rows as CSV text for a spreadsheet: a header line naming the columns as the CSV import
 // reads them back, then a line per row; fields holding commas, quotes or line breaks quoted as
 // RFC 4180 has them. Coordinates with a point and every digit they have.
-QString csvText(const std::vector<POIRow>& rows, const std::vector<std::size_t>& positions,
+QString csvText(const POIStore& rows, const std::vector<std::size_t>& positions,
                 const std::vector<POITableModel::Column>& columns,
                 const ProximitySettings& proximity, SpeedUnit speedUnit, DistanceUnit distanceUnit);
 
