@@ -68,14 +68,9 @@ template <typename Sink> class Tokenizer {
                             i = j + 1;
                             continue;
                         }
-                        i = j + (text[j] == '\r' && j + 1 < size && text[j + 1] == '\n' ? 2 : 1);
-                        const bool more = emitRow(startLine, i);
-                        ++line;
-                        startLine = line;
-                        if (!more) {
-                            stoppedBySink = true;
+                        i = j + lineBreakLength(j);
+                        if (!finishRow(i))
                             return;
-                        }
                     }
                 }
                 std::size_t j = skip(i, structural);
@@ -97,15 +92,10 @@ template <typename Sink> class Tokenizer {
                     }
                     ++i;
                 } else {
-                    i += c == '\r' && i + 1 < size && text[i + 1] == '\n' ? 2 : 1;
+                    i += lineBreakLength(i);
                     finishField();
-                    const bool more = emitRow(startLine, i);
-                    ++line;
-                    startLine = line;
-                    if (!more) {
-                        stoppedBySink = true;
+                    if (!finishRow(i))
                         return;
-                    }
                 }
                 continue;
             }
@@ -327,6 +317,21 @@ template <typename Sink> class Tokenizer {
             addView(std::string_view(text.data() + fieldBegin, fieldEnd - fieldBegin));
         }
         resetField();
+    }
+
+    // CR LF is one line break.
+    std::size_t lineBreakLength(std::size_t at) const {
+        return text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
+    }
+
+    // The row ended at a line break just before `end`. False when the sink asks to stop.
+    bool finishRow(std::size_t end) {
+        const bool more = emitRow(startLine, end);
+        ++line;
+        startLine = line;
+        if (!more)
+            stoppedBySink = true;
+        return more;
     }
 
     // `end` is the offset just past the row and its line break. False when the sink asks to stop.
