@@ -173,50 +173,75 @@ struct CategoryPlan {
     }
 };
 
-// Validates in reporting order (category name, then its POIs, category by category), and
-// gathers per POI what the later passes need. Returns whether every text has a lossless
-// Windows-1252 form; the lengths are Windows-1252 lengths while that holds.
-bool gatherCategories(std::vector<CategoryPlan>& plans) {
-    bool windows1252 = true;
+// What gathering a run of POIs found besides their members.
+struct GatherState {
+    bool windows1252 = true; // every text measured so far has a lossless Windows-1252 form
+    bool tooLong = false;
+};
+
+// Validates the POIs [from, to) in order and fills their members. Lengths are Windows-1252
+// lengths while that holds, else 0.
+void gatherPOIs(const CategoryPlan& plan, bool asciiTexts, std::size_t from, std::size_t to,
+                AreaMember* members, GatherState& state) {
     auto measure = [&](std::string_view text) -> std::uint32_t {
-        if (!windows1252)
+        if (!state.windows1252)
             return 0;
         auto length = windows1252Measure(text);
-        windows1252 = length.has_value();
+        state.windows1252 = length.has_value();
         return static_cast<std::uint32_t>(std::min<std::size_t>(length.value_or(0), UINT32_MAX));
     };
+    // One look at all names and comments at once spares measuring them one by one.
+    auto measurePOIText = [&](std::string_view text) -> std::uint32_t {
+        if (asciiTexts)
+            return static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), UINT32_MAX));
+        return measure(text);
+    };
+    for (std::size_t i = from; i < to; ++i) {
+        const POIView& poi = plan.pois[i];
+        if (!within(poi.latitude, 90) || !within(poi.longitude, 180))
+            throw GPIWriterError::invalidCoordinate(std::string(poi.name), poi.latitude,
+                                                    poi.longitude);
+        if ((poi.speedKmh && !validAlertValue(*poi.speedKmh, maxSpeedKmh)) ||
+            (poi.proximityMeters && !validAlertValue(*poi.proximityMeters, maxProximityMeters)))
+            throw GPIWriterError::invalidAlertValue(std::string(poi.name));
+        std::uint32_t name = measurePOIText(poi.name);
+        std::uint32_t comment = rec::hasCommentRecord(poi) ? measurePOIText(*poi.comment) : 0;
+        state.tooLong = state.tooLong || name > ByteBuffer::maxStringBytes ||
+                        comment > ByteBuffer::maxStringBytes;
+        WaypointShape shape{name, comment, poi.hasAlert()};
+        std::uint32_t payload = payloadOf(shape);
+        if (rec::hasDetailRecords(poi)) [[unlikely]]
+            payload = detailedPayload(poi, shape, measure, state.tooLong);
+        members[i] = {poi.latitude, poi.longitude, static_cast<std::uint32_t>(i), payload};
+    }
+}
+
+// Validates in reporting order (category name, then its POIs, category by category), and
+// gathers per POI what the later passes need. Returns whether every text has a lossless
+// Windows-1252 form; the lengths are Windows-1252 lengths while that holds. A large category is
+// gathered in two halves at once; the first half's fault is reported first, as in one pass.
+bool gatherCategories(std::vector<CategoryPlan>& plans) {
+    bool windows1252 = true;
     for (CategoryPlan& plan : plans) {
         plan.name = trimmed(plan.name);
         if (plan.name.empty())
             throw GPIWriterError::emptyCategoryName();
-        plan.tooLong = measure(plan.name) > ByteBuffer::maxStringBytes;
-        // One look at all names and comments at once spares measuring them one by one.
-        const bool asciiTexts = isAllASCII(plan.pois.texts());
-        auto measurePOIText = [&](std::string_view text) -> std::uint32_t {
-            if (asciiTexts)
-                return static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), UINT32_MAX));
-            return measure(text);
-        };
-        plan.members.reserve(plan.pois.size());
-        for (std::size_t i = 0; i < plan.pois.size(); ++i) {
-            const POIView& poi = plan.pois[i];
-            if (!within(poi.latitude, 90) || !within(poi.longitude, 180))
-                throw GPIWriterError::invalidCoordinate(std::string(poi.name), poi.latitude,
-                                                        poi.longitude);
-            if ((poi.speedKmh && !validAlertValue(*poi.speedKmh, maxSpeedKmh)) ||
-                (poi.proximityMeters && !validAlertValue(*poi.proximityMeters, maxProximityMeters)))
-                throw GPIWriterError::invalidAlertValue(std::string(poi.name));
-            std::uint32_t name = measurePOIText(poi.name);
-            std::uint32_t comment = rec::hasCommentRecord(poi) ? measurePOIText(*poi.comment) : 0;
-            plan.tooLong = plan.tooLong || name > ByteBuffer::maxStringBytes ||
-                           comment > ByteBuffer::maxStringBytes;
-            WaypointShape shape{name, comment, poi.hasAlert()};
-            std::uint32_t payload = payloadOf(shape);
-            if (rec::hasDetailRecords(poi)) [[unlikely]]
-                payload = detailedPayload(poi, shape, measure, plan.tooLong);
-            plan.members.push_back(
-                {poi.latitude, poi.longitude, static_cast<std::uint32_t>(i), payload});
+        if (windows1252) {
+            auto length = windows1252Measure(plan.name);
+            windows1252 = length.has_value();
+            plan.tooLong = length.value_or(0) > ByteBuffer::maxStringBytes;
         }
+        const bool asciiTexts = isAllASCII(plan.pois.texts());
+        const std::size_t n = plan.pois.size();
+        const std::size_t half = n / 2;
+        plan.members.resize(n);
+        GatherState first{windows1252}, second{windows1252};
+        runBoth(
+            n >= GPIWriter::parallelFromPOIs,
+            [&] { gatherPOIs(plan, asciiTexts, 0, half, plan.members.data(), first); },
+            [&] { gatherPOIs(plan, asciiTexts, half, n, plan.members.data(), second); });
+        windows1252 = first.windows1252 && second.windows1252;
+        plan.tooLong = plan.tooLong || first.tooLong || second.tooLong;
     }
     return windows1252;
 }

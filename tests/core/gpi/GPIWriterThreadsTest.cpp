@@ -85,3 +85,26 @@ TEST(GPIWriterThreadsTest, TwoThreadsWriteTheSameBytesAsOne) {
         EXPECT_TRUE(writer.data(c.categories) == oneThread) << c.what;
     }
 }
+
+TEST(GPIWriterThreadsTest, TheFirstFaultyPOIIsReportedAsInOnePass) {
+    const POIStore valid = pois(1000, accented, 10);
+    std::vector<POI> faulty(valid.begin(), valid.end());
+    faulty[300].latitude = 91;    // in the first half
+    faulty[700].longitude = -181; // in the second
+    faulty[800].speedKmh = -1;
+    GPIWriter writer{"A", "EN", "Marklode", std::nullopt, std::nullopt};
+    ParallelFrom lowered(400);
+    for (std::size_t firstFault : {300, 700}) {
+        POIStore store(
+            std::vector<POI>(faulty.begin() + (firstFault == 700 ? 301 : 0), faulty.end()));
+        try {
+            (void)writer.dataFor(store);
+            ADD_FAILURE() << firstFault;
+        } catch (const GPIWriterError& error) {
+            const POI& expected = faulty[firstFault];
+            EXPECT_EQ(error, GPIWriterError::invalidCoordinate(expected.name, expected.latitude,
+                                                               expected.longitude))
+                << firstFault;
+        }
+    }
+}
