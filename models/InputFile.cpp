@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <cmath>
 #include <limits>
+#include <malloc.h>
 #include <numeric>
 #include <utility>
 
@@ -26,8 +27,16 @@ namespace {
 std::shared_ptr<const ImportedContents> importFile(const InputReader& read, const Path& url,
                                                    InputKind kind, SpeedUnit speedUnit) {
     // A temporary: the bytes are freed before the contents are built, never held with them.
-    ImportResult result = importBytes(read(url), kind, speedUnit);
-    return background::share(importedContents(std::move(result)));
+    std::string bytes = read(url);
+    const std::size_t size = bytes.size();
+    ImportResult result = importBytes(std::move(bytes), kind, speedUnit);
+    auto contents = background::share(importedContents(std::move(result)));
+    // A large import leaves tens of megabytes of freed scratch (the file's bytes, the parts a
+    // parallel parse joined) that the allocator would otherwise keep as long as the window runs.
+    constexpr std::size_t largeImport = std::size_t{8} << 20;
+    if (size >= largeImport)
+        ::malloc_trim(0);
+    return contents;
 }
 
 std::shared_ptr<const DetailsSummary> noDetails() {
