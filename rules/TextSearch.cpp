@@ -210,9 +210,4 @@ std::vector<std::size_t> SearchIndex::matches(const POIStore& pois, std::string_
     return found;
 }
 
-std::size_t SearchIndex::heapBytes() const {
-    return folded_.capacity() * sizeof(std::uint32_t) + starts_.capacity() * sizeof(std::uint64_t) +
-           keys_.capacity();
-}
-
 } // namespace marklode

@@ -32,7 +32,6 @@ class SearchIndex {
     std::vector<std::size_t> matches(const POIStore& pois, std::string_view needle) const;
 
     std::size_t foldedCount() const { return folded_.size(); }
-    std::size_t heapBytes() const;
 
   private:
     std::string_view key(std::size_t entry) const {

@@ -106,11 +106,6 @@ POIView POIStore::at(std::size_t index) const {
     return (*this)[index];
 }
 
-std::string_view POIStore::name(std::size_t index) const {
-    const Record& record = records_[index];
-    return {texts_.data() + record.textOffset, record.nameSize};
-}
-
 POIView POIStore::operator[](std::size_t index) const {
     const Record& record = records_[index];
     POIView view;
@@ -129,34 +124,21 @@ POIView POIStore::operator[](std::size_t index) const {
     return view;
 }
 
-void POIStore::setAlerts(std::size_t index, std::optional<double> speedKmh,
-                         std::optional<double> proximityMeters) {
+void POIStore::setProximity(std::size_t index, std::optional<double> proximityMeters) {
     Record& record = records_[index];
     if (record.alerts == none) {
-        if (!speedKmh && !proximityMeters)
+        if (!proximityMeters)
             return;
         if (alerts_.size() >= none)
             throw std::length_error("Too many POIs with alerts.");
         record.alerts = static_cast<std::uint32_t>(alerts_.size());
         alerts_.push_back({});
     }
-    alerts_[record.alerts] = {speedKmh, proximityMeters};
-}
-
-void POIStore::setProximity(std::size_t index, std::optional<double> proximityMeters) {
-    const Record& record = records_[index];
-    setAlerts(index, record.alerts == none ? std::nullopt : alerts_[record.alerts].speedKmh,
-              proximityMeters);
+    alerts_[record.alerts].proximityMeters = proximityMeters;
 }
 
 void POIStore::setDetails(std::size_t index, const POIDetails& details) {
     records_[index].details = detailsIndex(details);
-}
-
-std::size_t POIStore::heapBytes() const {
-    std::size_t bytes = records_.capacity() * sizeof(Record) + texts_.capacity() +
-                        alerts_.capacity() * sizeof(Alerts) + details_.size() * sizeof(POIDetails);
-    return bytes;
 }
 
 bool POIStore::operator==(const POIStore& other) const {

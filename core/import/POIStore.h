@@ -113,7 +113,6 @@ class POIStore {
 
     double latitude(std::size_t index) const { return records_[index].latitude; }
     double longitude(std::size_t index) const { return records_[index].longitude; }
-    std::string_view name(std::size_t index) const;
     // Every name and comment, one after another, to learn something of all of them at once.
     std::string_view texts() const { return texts_; }
     // Where the POI's record and its texts (name, then comment) lie, for prefetching.
@@ -121,14 +120,10 @@ class POIStore {
     const char* textsAddress(std::size_t index) const {
         return texts_.data() + records_[index].textOffset;
     }
-    void setAlerts(std::size_t index, std::optional<double> speedKmh,
-                   std::optional<double> proximityMeters);
     void setProximity(std::size_t index, std::optional<double> proximityMeters);
     // Empty details remove them.
     void setDetails(std::size_t index, const POIDetails& details);
 
-    // The heap bytes held, for the benchmarks.
-    std::size_t heapBytes() const;
     bool operator==(const POIStore& other) const;
     bool operator==(const std::vector<POI>& pois) const;
 
