@@ -8,6 +8,7 @@
 #include <cstring>
 #include <exception>
 #include <functional>
+#include <span>
 #include <system_error>
 #include <thread>
 

@@ -1,5 +1,6 @@
 #include "core/import/POIStore.h"
 
+#include <span>
 #include <stdexcept>
 
 // Apart from the rest of the store, so that joining stores does not change how the compiler

@@ -5,6 +5,8 @@
 
 #include "core/gpi/GPIRecords.h"
 
+#include <span>
+
 namespace marklode::gpirecords {
 
 // These throw GPIWriterError::stringTooLong for texts beyond the 16-bit count.

@@ -3,6 +3,7 @@
 #include "core/text/TextClasses.h"
 #include "core/text/Windows1252.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 

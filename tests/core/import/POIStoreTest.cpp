@@ -3,6 +3,7 @@
 #include "core/import/ImportIssue.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace marklode;
 
