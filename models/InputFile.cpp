@@ -15,7 +15,6 @@
 #include <cmath>
 #include <limits>
 #include <malloc.h>
-#include <numeric>
 #include <utility>
 
 namespace marklode {
@@ -311,13 +310,8 @@ QString InputFile::alertSummary(const POIView& poi, SpeedUnit speedUnit,
 }
 
 std::vector<std::size_t> InputFile::filteredRows(std::string_view search) const {
-    std::optional<std::string> needle = searchNeedle(search);
-    if (!needle) {
-        std::vector<std::size_t> positions(contents_->pois.size());
-        std::iota(positions.begin(), positions.end(), std::size_t{0});
-        return positions;
-    }
-    return contents_->search.matches(contents_->pois, *needle);
+    // A blank search is the empty needle, which every row holds.
+    return contents_->search.matches(contents_->pois, searchNeedle(search).value_or(""));
 }
 
 } // namespace marklode

@@ -18,10 +18,4 @@ ImportedContents importedContents(ImportResult result) {
     return imported;
 }
 
-POIView effectivePOI(POIView poi, const ProximitySettings& settings) {
-    if (settings.mode != ProximityMode::fromFile)
-        poi.proximityMeters = effectivePOI(POI{}, settings).proximityMeters;
-    return poi;
-}
-
 } // namespace marklode

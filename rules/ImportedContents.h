@@ -3,7 +3,6 @@
 #include "core/import/ImportIssue.h"
 #include "core/import/POIStore.h"
 #include "rules/CategoryIcon.h"
-#include "rules/ProximityRule.h"
 #include "rules/TextSearch.h"
 
 #include <vector>
@@ -24,9 +23,5 @@ struct ImportedContents {
 // The import's POIs kept as they are, with what a search needs folded once here so that
 // searching a large file stays quick. The POIs are moved, not copied.
 ImportedContents importedContents(ImportResult result);
-
-// The POI as the views show it and the file writes it: its proximity distance as the rule has
-// it. Its texts are still those of the store.
-POIView effectivePOI(POIView poi, const ProximitySettings& settings);
 
 } // namespace marklode

@@ -28,6 +28,12 @@ POI effectivePOI(POI poi, const ProximitySettings& settings) {
     return poi;
 }
 
+POIView effectivePOI(POIView poi, const ProximitySettings& settings) {
+    if (settings.mode != ProximityMode::fromFile)
+        poi.proximityMeters = ruledProximity(settings);
+    return poi;
+}
+
 void applyProximityRule(POIStore& pois, const ProximitySettings& settings) {
     if (settings.mode == ProximityMode::fromFile)
         return;

@@ -39,6 +39,8 @@ void checkFixedProximity(const ProximitySettings& settings);
 
 // The POI as it is written: its proximity distance replaced according to the file's mode.
 POI effectivePOI(POI poi, const ProximitySettings& settings);
+// The same for a POI read in place; its texts are still those it was read from.
+POIView effectivePOI(POIView poi, const ProximitySettings& settings);
 // The same for every POI of the store, in place.
 void applyProximityRule(POIStore& pois, const ProximitySettings& settings);
 
