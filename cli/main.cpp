@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 #include "cli/Printing.h"
+#include "translations/DesktopLanguage.h"
 
 #include <iostream>
 #include <unistd.h>
@@ -50,6 +51,7 @@ void printOverview(std::ostream& out, const std::vector<std::unique_ptr<Command>
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    marklode::useDesktopLanguage();
     auto commands = allCommands();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {

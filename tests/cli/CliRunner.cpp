@@ -52,6 +52,8 @@ int spawnProgram(const std::string& program, const std::vector<std::string>& arg
         ::dup2(errFd, STDERR_FILENO);
         int devNull = ::open("/dev/null", O_RDONLY);
         ::dup2(devNull, STDIN_FILENO);
+        // English unless a test asks for another language: the tests read the English texts.
+        ::setenv("LANGUAGE", "en", 1);
         for (const auto& [name, value] : env)
             ::setenv(name.c_str(), value.c_str(), 1);
         if (asUser &&

@@ -1,3 +1,5 @@
+#include "translations/DesktopLanguage.h"
+
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <gmock/gmock.h>
@@ -6,6 +8,8 @@
 int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication application(argc, argv);
+    // The tests read the English texts, whatever the machine's language.
+    marklode::useLanguage("en");
     ::testing::InitGoogleMock(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,3 +1,5 @@
+#include "translations/DesktopLanguage.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 #include <gmock/gmock.h>
@@ -8,6 +10,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
+    // The tests read the English texts, whatever the machine's language.
+    marklode::useLanguage("en");
     ::testing::InitGoogleMock(&argc, argv);
     return RUN_ALL_TESTS();
 }

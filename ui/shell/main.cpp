@@ -1,4 +1,5 @@
 #include "platform/PlatformServices.h"
+#include "translations/DesktopLanguage.h"
 #include "ui/main/MainWindow.h"
 #include "ui/shell/InfoDictionary.h"
 #include "ui/shell/MarklodeApp.h"
@@ -15,6 +16,7 @@
 // The one place that wires the platform's services into the models and opens the window.
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    marklode::useDesktopLanguage();
     // The X11 window class (WM_CLASS "marklode", "Marklode") is the desktop entry's
     // StartupWMClass. Settings and backups live under the organisation's and application's
     // names (~/.config/Marklode, ~/.local/share/Marklode): they stay, whatever the app id.
