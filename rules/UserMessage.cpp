@@ -139,14 +139,14 @@ std::string restoreMessage(const RestoreError& error) {
 std::string iconAdvice(const GPIIconError& error) {
     using E = GPIIconError;
     if (error.isAboutBMP())
-        return translate("UserMessage", "Use a 24-bit BMP of at most 24\u00D724 pixels.");
+        return translate("UserMessage", "Use a 24-bit BMP of at most 24×24 pixels.");
     if (std::holds_alternative<E::TooLarge>(error.kind))
         return translate("UserMessage", "Use a smaller image.");
     if (std::holds_alternative<E::Damaged>(error.kind))
         return translate("UserMessage",
                          "Save it again from an image editor, or use another image.");
     return translate("UserMessage",
-                     "Use a PNG or JPEG image, or a 24-bit BMP of at most 24\u00D724 pixels.");
+                     "Use a PNG or JPEG image, or a 24-bit BMP of at most 24×24 pixels.");
 }
 
 bool isPermissionError(const std::error_code& code) {

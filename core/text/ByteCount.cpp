@@ -55,7 +55,7 @@ std::string shown(std::int64_t bytes, int extraDigits) {
         bytes < 0 ? ~static_cast<std::uint64_t>(bytes) + 1 : static_cast<std::uint64_t>(bytes);
     std::optional<Unit> unit = unitFor(magnitude);
     if (!unit)
-        return sign + translate("ByteCount", "%n bytes", nullptr, static_cast<int>(magnitude));
+        return sign + translate("ByteCount", "%n bytes", nullptr, int(magnitude));
     int digits = unit->fractionDigits + extraDigits;
     std::uint64_t rounded = scaled(magnitude, *unit, digits);
     std::uint64_t scale = powerOfTen(digits);
