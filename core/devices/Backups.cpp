@@ -5,6 +5,7 @@
 #include "core/devices/ErrorDescription.h"
 #include "core/io/AtomicWrite.h"
 #include "core/io/FileError.h"
+#include "core/text/Translation.h"
 #include "core/text/UnicodeText.h"
 
 #include <algorithm>
@@ -224,7 +225,8 @@ std::optional<Path> DeviceTransfer::backUpExisting(const GarminDevice& device,
         fs->syncDirectory(partial);
         // One byte more than the original, so that a longer copy reads as a mismatch.
         if (fs->readDataFromMedium(copy, original.size() + 1) != original)
-            throw DeviceTransferError::backupFailed("The backup copy didn't match the original.");
+            throw DeviceTransferError::backupFailed(
+                translate("Backups", "The backup copy didn't match the original."));
         folder = moveIntoPlace(*fs, partial, deviceFolder, stamp);
         fs->syncDirectory(deviceFolder);
     } catch (const DeviceTransferError&) {

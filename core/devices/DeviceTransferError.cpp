@@ -3,6 +3,9 @@
 #include "core/text/ByteCount.h"
 #include "core/text/CurlyQuotes.h"
 #include "core/text/PrintableText.h"
+#include "core/text/Translation.h"
+
+#include <climits>
 
 namespace marklode {
 
@@ -10,6 +13,11 @@ namespace {
 
 template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
 template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+// A count as it picks a plural form; any count this large takes the same form.
+int pluralCount(std::int64_t count) {
+    return count > INT_MAX ? INT_MAX : count < 0 ? 0 : static_cast<int>(count);
+}
 
 } // namespace
 
@@ -55,47 +63,60 @@ std::string DeviceTransferError::description() const {
     return std::visit(
         Overloaded{
             [](const ReadOnly& e) {
-                return curlyQuoted(e.device) +
-                       " is read-only, so Marklode can't write to it. If it's an SD card, check "
-                       "its lock switch.";
+                return formatted(translate("DeviceTransferError",
+                                           "%1 is read-only, so Marklode can't write to it. If "
+                                           "it's an SD card, check its lock switch."),
+                                 {curlyQuoted(e.device)});
             },
             [](const NotEnoughSpace& e) {
                 auto [needed, available] = distinctByteCounts(e.needed, e.available);
-                return curlyQuoted(e.device) + " doesn't have enough free space. Marklode needs " +
-                       needed + ", but only " + available + " is free.";
+                return formatted(translate("DeviceTransferError",
+                                           "%1 doesn't have enough free space. Marklode needs "
+                                           "%2, but only %3 is free."),
+                                 {curlyQuoted(e.device), needed, available});
             },
             [](const BackupFailed& e) {
-                return "Marklode couldn't back up the POIs already on the device, so nothing "
-                       "was changed. " +
-                       e.detail;
+                return formatted(translate("DeviceTransferError",
+                                           "Marklode couldn't back up the POIs already on the "
+                                           "device, so nothing was changed. %1"),
+                                 {e.detail});
             },
             [](const VerificationFailed& e) {
-                return "The file on the device has " + std::to_string(e.found) + " POIs, but " +
-                       std::to_string(e.expected) +
-                       " were written. Try again, or restore the backup.";
+                //: %1 is the count of POIs found in the file, %2 the count written.
+                return formatted(translate("DeviceTransferError",
+                                           "The file on the device has %1 POIs, but %2 were "
+                                           "written. Try again, or restore the backup.",
+                                           nullptr, pluralCount(e.found)),
+                                 {std::to_string(e.found), std::to_string(e.expected)});
             },
             [](const UnreadableAfterWrite& e) {
-                return "The file on the device couldn't be read back after writing. Try again, "
-                       "or restore the backup. " +
-                       e.detail;
+                return formatted(translate("DeviceTransferError",
+                                           "The file on the device couldn't be read back after "
+                                           "writing. Try again, or restore the backup. %1"),
+                                 {e.detail});
             },
             [](const WriteFailed& e) {
-                return "Writing to the device failed. The POIs already on the device were not "
-                       "changed. " +
-                       e.detail;
+                return formatted(translate("DeviceTransferError",
+                                           "Writing to the device failed. The POIs already on "
+                                           "the device were not changed. %1"),
+                                 {e.detail});
             },
             [](const NothingToRemove&) {
-                return std::string("There are no custom POIs (Garmin/POI/poi.gpi) on this device.");
+                return translate("DeviceTransferError",
+                                 "There are no custom POIs (Garmin/POI/poi.gpi) on this device.");
             },
             [](const SymbolicLink& e) {
-                return curlyQuoted(e.device) + " has a symbolic link at " + printable(e.path) +
-                       ", so Marklode won't change its POIs. Replace the link with a real "
-                       "folder or file and try again.";
+                return formatted(translate("DeviceTransferError",
+                                           "%1 has a symbolic link at %2, so Marklode won't "
+                                           "change its POIs. Replace the link with a real folder "
+                                           "or file and try again."),
+                                 {curlyQuoted(e.device), printable(e.path)});
             },
             [](const Busy& e) {
-                return curlyQuoted(e.device) +
-                       " is busy with another Marklode transfer, so nothing was changed. Try "
-                       "again when it has finished.";
+                return formatted(translate("DeviceTransferError",
+                                           "%1 is busy with another Marklode transfer, so nothing "
+                                           "was changed. Try again when it has finished."),
+                                 {curlyQuoted(e.device)});
             },
         },
         kind);

@@ -2,6 +2,7 @@
 
 #include "core/gpi/GPIIconError.h"
 #include "core/io/ReadFile.h"
+#include "core/text/Translation.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -11,32 +12,45 @@
 namespace marklode {
 
 std::string GPIIconError::description() const {
+    using std::to_string;
     struct Describe {
         std::string operator()(const UnsupportedHeader& e) const {
-            return "Unsupported BMP header (size " + std::to_string(e.size) + ").";
+            return formatted(translate("GPIIconError", "Unsupported BMP header (size %1)."),
+                             {to_string(e.size)});
         }
         std::string operator()(const UnsupportedBitDepth& e) const {
-            return "The icon must be a 24-bit BMP; this one is " + std::to_string(e.bits) + "-bit.";
+            return formatted(
+                translate("GPIIconError", "The icon must be a 24-bit BMP; this one is %1-bit."),
+                {to_string(e.bits)});
         }
         std::string operator()(const InvalidSize& e) const {
-            return "The icon must be at most 24x24 pixels; this one is " + std::to_string(e.width) +
-                   "x" + std::to_string(e.height) + ".";
+            return formatted(translate("GPIIconError",
+                                       "The icon must be at most 24x24 pixels; this one is %1x%2."),
+                             {to_string(e.width), to_string(e.height)});
         }
-        std::string operator()(const NotABMP&) const { return "The icon is not a BMP file."; }
+        std::string operator()(const NotABMP&) const {
+            return translate("GPIIconError", "The icon is not a BMP file.");
+        }
         std::string operator()(const Compressed&) const {
-            return "Compressed BMP files are not supported.";
+            return translate("GPIIconError", "Compressed BMP files are not supported.");
         }
-        std::string operator()(const Truncated&) const { return "The BMP file is incomplete."; }
+        std::string operator()(const Truncated&) const {
+            return translate("GPIIconError", "The BMP file is incomplete.");
+        }
         std::string operator()(const NotAnImage&) const {
-            return "The icon is not a PNG, JPEG or BMP file.";
+            return translate("GPIIconError", "The icon is not a PNG, JPEG or BMP file.");
         }
         std::string operator()(const Damaged& e) const {
-            return "The " + std::string(formatName(e.format)) + " file is damaged or incomplete.";
+            //: %1 is the name of an image format: BMP, PNG or JPEG.
+            return formatted(translate("GPIIconError", "The %1 file is damaged or incomplete."),
+                             {formatName(e.format)});
         }
         std::string operator()(const TooLarge& e) const {
-            return "The image must be at most " + std::to_string(GPIIcon::maxImageSide) + "x" +
-                   std::to_string(GPIIcon::maxImageSide) + " pixels; this one is " +
-                   std::to_string(e.width) + "x" + std::to_string(e.height) + ".";
+            const std::string most = to_string(GPIIcon::maxImageSide);
+            return formatted(
+                translate("GPIIconError",
+                          "The image must be at most %1x%2 pixels; this one is %3x%4."),
+                {most, most, to_string(e.width), to_string(e.height)});
         }
 
         static std::string_view formatName(ImageFormat format) {

@@ -2,6 +2,7 @@
 
 #include "core/text/NumberSyntax.h"
 #include "core/text/TextClasses.h"
+#include "core/text/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,24 +78,26 @@ void RowParser::operator()(std::int64_t line, std::span<const std::string_view> 
     parseData(line);
 }
 
-void RowParser::issue(std::int64_t line, std::string message) {
-    result.issues.push_back(ImportIssue{line, std::move(message)});
+void RowParser::issue(std::int64_t line, const char* reason, std::vector<std::string> arguments) {
+    result.issues.push_back(ImportIssue::because(line, reason, std::move(arguments)));
 }
 
 void RowParser::parseData(std::int64_t line) {
     if (trimmed.size() < needed) {
-        issue(line, "Expected at least " + std::to_string(needed) + " fields, found " +
-                        std::to_string(trimmed.size()) + ".");
+        issue(line, QT_TRANSLATE_NOOP("ImportIssue", "Expected at least %1 fields, found %2."),
+              {std::to_string(needed), std::to_string(trimmed.size())});
         return;
     }
     std::optional<double> longitude = coordinate(trimmed[map.longitude], 180);
     if (!longitude) {
-        issue(line, "Invalid longitude " + quoted(trimmed[map.longitude]) + ".");
+        issue(line, QT_TRANSLATE_NOOP("ImportIssue", "Invalid longitude %1."),
+              {quoted(trimmed[map.longitude])});
         return;
     }
     std::optional<double> latitude = coordinate(trimmed[map.latitude], 90);
     if (!latitude) {
-        issue(line, "Invalid latitude " + quoted(trimmed[map.latitude]) + ".");
+        issue(line, QT_TRANSLATE_NOOP("ImportIssue", "Invalid latitude %1."),
+              {quoted(trimmed[map.latitude])});
         return;
     }
     std::string_view name = trimmed[map.name];
@@ -106,7 +109,7 @@ void RowParser::parseData(std::int64_t line) {
         speed = speedUnit == SpeedUnit::milesPerHour ? split->speed * kmhPerMph : split->speed;
     }
     if (name.empty()) {
-        issue(line, "Missing name.");
+        issue(line, QT_TRANSLATE_NOOP("ImportIssue", "Missing name."));
         return;
     }
     std::optional<std::string_view> comment;

@@ -32,7 +32,7 @@ class RowParser {
     ImportResult result;
 
   private:
-    void issue(std::int64_t line, std::string message);
+    void issue(std::int64_t line, const char* reason, std::vector<std::string> arguments = {});
     void parseData(std::int64_t line);
     POIDetails details() const;
     std::string_view detail(std::optional<std::size_t> column) const;

@@ -5,6 +5,7 @@
 #include "core/io/ReadFile.h"
 #include "core/text/NumberSyntax.h"
 #include "core/text/TextClasses.h"
+#include "core/text/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -178,19 +179,19 @@ void GPXImporter::Delegate::characters(std::string_view data) {
 
 // Takes the values in place: moving them out first costs more than reading the waypoint.
 void GPXImporter::Delegate::finishWaypoint(Values& values) {
-    auto issue = [&](std::string message) {
-        result.issues.push_back(ImportIssue{currentLine, std::move(message)});
+    auto issue = [&](const char* reason, std::vector<std::string> arguments = {}) {
+        result.issues.push_back(ImportIssue::because(currentLine, reason, std::move(arguments)));
     };
 
     double latitude = 0;
     double longitude = 0;
     if (!coordinate(lat, 90, latitude) || !coordinate(lon, 180, longitude)) {
-        issue("Waypoint has invalid lat/lon.");
+        issue(QT_TRANSLATE_NOOP("ImportIssue", "Waypoint has invalid lat/lon."));
         return;
     }
     std::string_view name = values.name ? trimWhitespaceAndNewlines(*values.name) : "";
     if (name.empty()) {
-        issue("Waypoint has no name.");
+        issue(QT_TRANSLATE_NOOP("ImportIssue", "Waypoint has no name."));
         return;
     }
     std::optional<double> proximity;
@@ -199,7 +200,8 @@ void GPXImporter::Delegate::finishWaypoint(Values& values) {
     if (!proximityText.empty()) {
         proximity = parseNumber(proximityText);
         if (!proximity || !(*proximity >= 0)) {
-            issue("Invalid proximity \"" + std::string(proximityText) + "\".");
+            issue(QT_TRANSLATE_NOOP("ImportIssue", "Invalid proximity %1."),
+                  {'"' + std::string(proximityText) + '"'});
             return;
         }
     }

@@ -7,6 +7,7 @@
 #include "core/io/ReadFile.h"
 #include "core/text/TextClasses.h"
 #include "core/text/TextDecoding.h"
+#include "core/text/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +36,7 @@ struct Geometry {
     enum class Kind { missing, notPoint, points };
     Kind kind = Kind::missing;
     std::vector<Position> points;
-    std::vector<std::string> problems; // positions that could not be used, as issue messages
+    std::vector<ImportIssue> problems; // positions that could not be used, told when the feature is
 
     void clear() {
         kind = Kind::missing;
@@ -192,7 +193,7 @@ class Reader {
             prefix.passed(consumed());
             feature.clear();
             if (valueType(item) != json::json_type::object) {
-                issue(position, "Not a feature.");
+                issue(position, QT_TRANSLATE_NOOP("ImportIssue", "Not a feature."));
                 continue;
             }
             json::object object;
@@ -210,7 +211,7 @@ class Reader {
                 }
             }
             if (!isFeature) {
-                issue(position, "Not a feature.");
+                issue(position, QT_TRANSLATE_NOOP("ImportIssue", "Not a feature."));
                 continue;
             }
             if (result.pois.size() + feature.geometry.points.size() > result.pois.capacity())
@@ -259,7 +260,8 @@ class Reader {
         error = object.find_field_unordered("coordinates").get(coordinates);
         if (error == simdjson::NO_SUCH_FIELD ||
             (error == simdjson::SUCCESS && valueType(coordinates) != json::json_type::array)) {
-            geometry.problems.push_back("Invalid coordinates.");
+            geometry.problems.push_back(
+                problem(QT_TRANSLATE_NOOP("ImportIssue", "Invalid coordinates.")));
             return;
         }
         check(error);
@@ -279,7 +281,8 @@ class Reader {
     // [longitude, latitude] and perhaps an altitude, which a POI has no use for.
     void readPosition(json::value& value, Geometry& geometry) {
         if (valueType(value) != json::json_type::array) {
-            geometry.problems.push_back("Invalid coordinates.");
+            geometry.problems.push_back(
+                problem(QT_TRANSLATE_NOOP("ImportIssue", "Invalid coordinates.")));
             return;
         }
         json::array array;
@@ -294,14 +297,16 @@ class Reader {
             double limit = count == 0 ? 180 : 90;
             if (!coordinate(number, limit, values[count])) {
                 geometry.problems.push_back(
-                    (count == 0 ? "Invalid longitude " : "Invalid latitude ") +
-                    quoted(shownValue(number)) + ".");
+                    problem(count == 0 ? QT_TRANSLATE_NOOP("ImportIssue", "Invalid longitude %1.")
+                                       : QT_TRANSLATE_NOOP("ImportIssue", "Invalid latitude %1."),
+                            {quoted(shownValue(number))}));
                 return;
             }
             ++count;
         }
         if (count < 2) {
-            geometry.problems.push_back("Invalid coordinates.");
+            geometry.problems.push_back(
+                problem(QT_TRANSLATE_NOOP("ImportIssue", "Invalid coordinates.")));
             return;
         }
         geometry.points.push_back(Position{values[0], values[1]});
@@ -365,31 +370,37 @@ class Reader {
         }
     }
 
-    void issue(std::int64_t position, std::string message) {
-        result.issues.push_back(
-            ImportIssue{position, std::move(message), ImportIssue::Place::feature});
+    static ImportIssue problem(const char* reason, std::vector<std::string> arguments = {}) {
+        return ImportIssue::because(0, reason, std::move(arguments), ImportIssue::Place::feature);
+    }
+
+    void issue(std::int64_t position, const char* reason) {
+        result.issues.push_back(problem(reason));
+        result.issues.back().line = position;
     }
 
     void finishFeature(std::int64_t position, FeatureState& state) {
         Geometry& geometry = state.geometry;
         if (geometry.kind == Geometry::Kind::missing) {
-            issue(position, "Missing geometry.");
+            issue(position, QT_TRANSLATE_NOOP("ImportIssue", "Missing geometry."));
             return;
         }
         if (geometry.kind == Geometry::Kind::notPoint) {
-            issue(position, "Not a point.");
+            issue(position, QT_TRANSLATE_NOOP("ImportIssue", "Not a point."));
             return;
         }
-        for (std::string& problem : geometry.problems)
-            issue(position, std::move(problem));
+        for (ImportIssue& found : geometry.problems) {
+            found.line = position;
+            result.issues.push_back(std::move(found));
+        }
         if (geometry.points.empty()) {
             if (geometry.problems.empty())
-                issue(position, "Missing points.");
+                issue(position, QT_TRANSLATE_NOOP("ImportIssue", "Missing points."));
             return;
         }
         const FeatureProperties& properties = state.properties;
         if (properties.name().empty()) {
-            issue(position, "Missing name.");
+            issue(position, QT_TRANSLATE_NOOP("ImportIssue", "Missing name."));
             return;
         }
         POI poi{0, 0, properties.name(), properties.comment(), std::nullopt, std::nullopt};

@@ -14,12 +14,24 @@ struct ImportIssue {
     enum class Place { line, feature };
 
     std::int64_t line = 0; // the line, or the feature's 1-based position where place says so
-    std::string message;
+    std::string message;   // in English, as machine-readable output keeps it
     Place place = Place::line;
+    // The message's template, marked for translation, and what fills its placeholders; without
+    // one the message is shown as it is.
+    const char* reason = nullptr;
+    std::vector<std::string> arguments{};
 
-    // "Line N: message" or "Feature N: message"
+    static ImportIssue because(std::int64_t line, const char* reason,
+                               std::vector<std::string> arguments = {}, Place place = Place::line);
+
+    // The message in the user's language.
+    std::string translatedMessage() const;
+    // "Line N: message" or "Feature N: message", in the user's language
     std::string text() const;
-    bool operator==(const ImportIssue&) const = default;
+    // The template and its arguments are what the message says.
+    bool operator==(const ImportIssue& other) const {
+        return line == other.line && message == other.message && place == other.place;
+    }
 };
 
 // An icon a source gives one of its categories: the image file's bytes as they were stored,

@@ -3,6 +3,7 @@
 #include "core/text/HTMLText.h"
 #include "core/text/NumberSyntax.h"
 #include "core/text/TextClasses.h"
+#include "core/text/Translation.h"
 
 #include <cmath>
 #include <cstring>
@@ -372,29 +373,30 @@ void KMLDocument::endElement(std::string_view) {
 void KMLDocument::finishPlacemark() {
     Placemark finished = std::move(*placemark);
     placemark.reset();
-    auto issue = [&](std::string message) {
-        result.issues.push_back(ImportIssue{finished.line, std::move(message)});
+    auto issue = [&](const char* reason, std::vector<std::string> arguments = {}) {
+        result.issues.push_back(ImportIssue::because(finished.line, reason, std::move(arguments)));
     };
     if (finished.hasTooLongText)
-        return issue("A text is longer than 1 MB.");
+        return issue(QT_TRANSLATE_NOOP("ImportIssue", "A text is longer than 1 MB."));
 
     std::vector<std::pair<double, double>> points;
     for (const std::string& coordinates : finished.points) {
         if (auto parsed = point(coordinates))
             points.push_back(*parsed);
         else
-            issue("Invalid coordinates " + quotedExcerpt(coordinates) + ".");
+            issue(QT_TRANSLATE_NOOP("ImportIssue", "Invalid coordinates %1."),
+                  {quotedExcerpt(coordinates)});
     }
     if (points.empty()) {
         if (!finished.points.empty())
             return;
         if (finished.pointsWithoutCoordinates > 0 || !finished.hasOtherGeometry)
-            return issue("Missing coordinates.");
-        return issue("Not a point.");
+            return issue(QT_TRANSLATE_NOOP("ImportIssue", "Missing coordinates."));
+        return issue(QT_TRANSLATE_NOOP("ImportIssue", "Not a point."));
     }
     std::string_view name = finished.name ? trimWhitespaceAndNewlines(*finished.name) : "";
     if (name.empty())
-        return issue("Missing name.");
+        return issue(QT_TRANSLATE_NOOP("ImportIssue", "Missing name."));
 
     auto extended = [&](POIField field) -> std::string {
         const auto& value = finished.extended[static_cast<std::size_t>(field)];

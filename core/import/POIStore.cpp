@@ -1,5 +1,7 @@
 #include "core/import/POIStore.h"
 
+#include "core/text/Translation.h"
+
 #include <stdexcept>
 
 namespace marklode {
@@ -63,7 +65,7 @@ void POIStore::shrinkToFit() {
 
 std::uint32_t POIStore::addText(std::string_view text) {
     if (text.size() >= none)
-        throw std::length_error("A POI's text is longer than 4 GiB.");
+        throw std::length_error(translate("POIStore", "A POI's text is longer than 4 GiB."));
     texts_.append(text);
     return static_cast<std::uint32_t>(text.size());
 }
@@ -73,7 +75,7 @@ std::uint32_t POIStore::detailsIndex(const POIDetails& details) {
         return none;
     if (details_.empty() || !(details_.back() == details)) {
         if (details_.size() >= none)
-            throw std::length_error("Too many POIs with details.");
+            throw std::length_error(translate("POIStore", "Too many POIs with details."));
         details_.push_back(details);
     }
     return static_cast<std::uint32_t>(details_.size() - 1);
@@ -130,7 +132,7 @@ void POIStore::setProximity(std::size_t index, std::optional<double> proximityMe
         if (!proximityMeters)
             return;
         if (alerts_.size() >= none)
-            throw std::length_error("Too many POIs with alerts.");
+            throw std::length_error(translate("POIStore", "Too many POIs with alerts."));
         record.alerts = static_cast<std::uint32_t>(alerts_.size());
         alerts_.push_back({});
     }

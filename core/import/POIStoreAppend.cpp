@@ -1,4 +1,5 @@
 #include "core/import/POIStore.h"
+#include "core/text/Translation.h"
 
 #include <span>
 #include <stdexcept>
@@ -23,7 +24,7 @@ void POIStore::append(std::span<const POIStore* const> others) {
         details += other->details_.size();
     }
     if (alerts >= none || details >= none)
-        throw std::length_error("Too many POIs with alerts or details.");
+        throw std::length_error(translate("POIStore", "Too many POIs with alerts or details."));
     records_.reserve(records);
     alerts_.reserve(alerts);
     if (texts > texts_.capacity()) {

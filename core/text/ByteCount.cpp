@@ -1,5 +1,7 @@
 #include "core/text/ByteCount.h"
 
+#include "core/text/Translation.h"
+
 #include <array>
 #include <optional>
 
@@ -53,7 +55,7 @@ std::string shown(std::int64_t bytes, int extraDigits) {
         bytes < 0 ? ~static_cast<std::uint64_t>(bytes) + 1 : static_cast<std::uint64_t>(bytes);
     std::optional<Unit> unit = unitFor(magnitude);
     if (!unit)
-        return sign + std::to_string(magnitude) + (magnitude == 1 ? " byte" : " bytes");
+        return sign + translate("ByteCount", "%n bytes", nullptr, int(magnitude));
     int digits = unit->fractionDigits + extraDigits;
     std::uint64_t rounded = scaled(magnitude, *unit, digits);
     std::uint64_t scale = powerOfTen(digits);
