@@ -1,5 +1,6 @@
 #include "models/Appcast.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <algorithm>
 
@@ -80,7 +81,8 @@ class FeedReader {
         while (!reader_.atEnd() && !result_.error) {
             switch (reader_.readNext()) {
             case QXmlStreamReader::DTD:
-                result_.error = QStringLiteral("document type declarations are not allowed");
+                result_.error = QCoreApplication::translate(
+                    "Appcast", "document type declarations are not allowed");
                 break;
             case QXmlStreamReader::StartElement:
                 startElement();
@@ -98,9 +100,11 @@ class FeedReader {
         }
         if (!result_.error && reader_.hasError())
             result_.error =
-                QStringLiteral("line %1: %2").arg(reader_.lineNumber()).arg(reader_.errorString());
+                //: Where the update feed stopped making sense, then the reader's own description.
+                QCoreApplication::translate("Appcast", "line %1: %2")
+                    .arg(QString::number(reader_.lineNumber()), reader_.errorString());
         else if (!result_.error && depth_ < 0)
-            result_.error = QStringLiteral("the feed is empty");
+            result_.error = QCoreApplication::translate("Appcast", "the feed is empty");
         if (result_.error)
             result_.items.clear();
         return std::move(result_);
@@ -110,15 +114,16 @@ class FeedReader {
     void startElement() {
         if (depth_ < 0) {
             if (reader_.qualifiedName() != u"rss") {
-                result_.error = QStringLiteral("not an RSS feed");
+                result_.error = QCoreApplication::translate("Appcast", "not an RSS feed");
                 return;
             }
             depth_ = 0;
         }
         if (++depth_ > maxDepth) {
-            result_.error = QStringLiteral("line %1: elements nested deeper than %2")
-                                .arg(reader_.lineNumber())
-                                .arg(maxDepth);
+            result_.error =
+                QCoreApplication::translate("Appcast", "line %1: elements nested deeper than %2")
+                    .arg(reader_.lineNumber())
+                    .arg(maxDepth);
             return;
         }
         QStringView name = reader_.qualifiedName();

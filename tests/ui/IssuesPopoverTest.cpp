@@ -2,6 +2,8 @@
 
 #include "WindowFixture.h"
 #include "models/InputFile.h"
+#include "translations/DesktopLanguage.h"
+#include "ui/main/SidebarModel.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -116,4 +118,37 @@ TEST_F(IssuesPopoverTest, SkippedRowsAreGroupedByReasonAndCopiedWhole) {
         heard << list->child(i)->text(QAccessible::Name);
     EXPECT_TRUE(heard.contains("Missing name. 1 row, line 2.")) << heard.join(" | ").toStdString();
     popover->close();
+}
+
+// In German the counts pick their own plural forms, one and none included, and the numbers stay
+// grouped as the window's locale groups them.
+TEST(SkippedRowsTextsTest, CountsTakeTheLanguagesPluralForms) {
+    const QLocale locale(QStringLiteral("de_DE"));
+    useLanguage("de");
+    struct Case {
+        std::size_t count;
+        QString tooltip, rows, pois;
+    };
+    const Case cases[] = {
+        {0, "0 Zeilen wurden \u00FCbersprungen. Klicken Sie, um die Gr\u00FCnde zu sehen.",
+         "0 Zeilen", "0 POIs"},
+        {1, "1 Zeile wurde \u00FCbersprungen. Klicken Sie, um den Grund zu sehen.", "1 Zeile",
+         "1 POI"},
+        {2, "2 Zeilen wurden \u00FCbersprungen. Klicken Sie, um die Gr\u00FCnde zu sehen.",
+         "2 Zeilen", "2 POIs"},
+        {5, "5 Zeilen wurden \u00FCbersprungen. Klicken Sie, um die Gr\u00FCnde zu sehen.",
+         "5 Zeilen", "5 POIs"},
+        {1204, "1204 Zeilen wurden \u00FCbersprungen. Klicken Sie, um die Gr\u00FCnde zu sehen.",
+         "1.204 Zeilen", "1.204 POIs"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SidebarModel::issueTooltip(c.count), c.tooltip) << c.count;
+        EXPECT_EQ(SkippedRowsModel::rowCountText(c.count, locale), c.rows) << c.count;
+        EXPECT_EQ(SidebarModel::poiCountText(c.count, locale), c.pois) << c.count;
+    }
+    EXPECT_EQ(SkippedRowsModel::linesText({4, 9, 12}, 4, locale, ImportIssue::Place::feature),
+              "Features 4, 9, 12 und 1 weiteres");
+    useLanguage("en");
+    EXPECT_EQ(SidebarModel::issueTooltip(1), "1 rows were skipped. Click to see why.");
+    EXPECT_EQ(SidebarModel::poiCountText(1, locale), "1 POI");
 }

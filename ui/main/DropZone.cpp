@@ -30,7 +30,7 @@ bool addDroppedURLs(LibraryViewModel& library, const QList<QUrl>& urls) {
 DropZone::DropZone(LibraryViewModel& library, QWidget* parent)
     : QWidget(parent), library_(library) {
     setObjectName(QStringLiteral("dropZone"));
-    setAccessibleName(QStringLiteral("Drop .csv or .gpx files here"));
+    setAccessibleName(tr("Drop .csv or .gpx files here"));
     setAcceptDrops(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(64, 64, 64, 64);
@@ -41,16 +41,16 @@ DropZone::DropZone(LibraryViewModel& library, QWidget* parent)
     icon->setAlignment(Qt::AlignCenter);
     // The symbol in the palette's accent colour, again when the palette changes.
     showIcon(icon, symbolicIcon("mark-location"), 64, QPalette::Highlight);
-    auto* title = new QLabel(QStringLiteral("Drop .csv or .gpx files here"));
+    auto* title = new QLabel(accessibleName());
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    auto* hint = new QLabel(
-        QStringLiteral("You can drop several files at once, or a folder that contains them."));
+    auto* hint =
+        new QLabel(tr("You can drop several files at once, or a folder that contains them."));
     hint->setForegroundRole(QPalette::PlaceholderText);
     hint->setWordWrap(true);
-    auto* add = new QPushButton(QStringLiteral("Add Files\u2026"));
+    auto* add = new QPushButton(tr("Add Files\u2026"));
     add->setObjectName(QStringLiteral("dropZoneAddFiles"));
     add->setDefault(true);
     add->setMinimumHeight(34);

@@ -14,6 +14,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 #include <string_view>
 #include <unordered_map>
 
@@ -22,6 +23,11 @@ namespace marklode {
 namespace {
 
 constexpr quintptr topLevel = 0;
+
+// The count that picks a text's plural form.
+int pluralCount(std::size_t count) {
+    return static_cast<int>(std::min<std::size_t>(count, std::numeric_limits<int>::max()));
+}
 
 // 'Invalid latitude "x".' without its value: "Invalid latitude."; other messages as they are.
 std::string reasonKey(std::string_view message) {
@@ -88,8 +94,9 @@ QString SkippedRowsModel::reasonOf(const std::string& message) {
 }
 
 QString SkippedRowsModel::rowCountText(std::size_t count, const QLocale& locale) {
-    QString number = locale.toString(static_cast<qulonglong>(count));
-    return count == 1 ? tr("%1 row").arg(number) : tr("%1 rows").arg(number);
+    //: How many rows were skipped for one reason, the number grouped as the locale groups it.
+    return tr("%1 rows", nullptr, pluralCount(count))
+        .arg(locale.toString(static_cast<qulonglong>(count)));
 }
 
 QString SkippedRowsModel::linesText(const std::vector<std::int64_t>& lines, std::size_t count,
@@ -109,7 +116,7 @@ QString SkippedRowsModel::linesText(const std::vector<std::int64_t>& lines, std:
         case 3:
             return tr("features %1, %2 and %3").arg(line(0), line(1), line(2));
         default:
-            return tr("features %1, %2, %3 and %4 more")
+            return tr("features %1, %2, %3 and %4 more", nullptr, pluralCount(count - 3))
                 .arg(line(0), line(1), line(2),
                      locale.toString(static_cast<qulonglong>(count - 3)));
         }
@@ -126,7 +133,7 @@ QString SkippedRowsModel::linesText(const std::vector<std::int64_t>& lines, std:
         return tr("lines %1, %2 and %3").arg(line(0), line(1), line(2));
     default:
         //: The first three lines of the skipped rows, then how many more there are.
-        return tr("lines %1, %2, %3 and %4 more")
+        return tr("lines %1, %2, %3 and %4 more", nullptr, pluralCount(count - 3))
             .arg(line(0), line(1), line(2), locale.toString(static_cast<qulonglong>(count - 3)));
     }
 }
@@ -208,30 +215,29 @@ QVariant SkippedRowsModel::data(const QModelIndex& index, int role) const {
 
 QVariant SkippedRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return QStringLiteral("Skipped rows");
+        return tr("Skipped rows");
     return {};
 }
 
 IssuesPopover::IssuesPopover(const InputFile& file, const QLocale& locale, QWidget* opener)
-    : Popover(QStringLiteral("Skipped rows in %1").arg(shownFileName(file.url())), opener),
+    : Popover(tr("Skipped rows in %1").arg(shownFileName(file.url())), opener),
       model_(new SkippedRowsModel(file.exportSnapshot().contents, locale, this)),
       list_(new QTreeView), copy_(new QPushButton(tr("Copy"))) {
     setFixedSize(420, 300);
-    QString name = shownFileName(file.url());
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
-    auto* title = new QLabel(QStringLiteral("Skipped rows in %1").arg(name));
+    auto* title = new QLabel(windowTitle());
     QFont headline = title->font();
     headline.setBold(true);
     title->setFont(headline);
-    auto* hint = new QLabel(
-        QStringLiteral("These rows were not imported. Fix them in the file and add it again."));
+    auto* hint =
+        new QLabel(tr("These rows were not imported. Fix them in the file and add it again."));
     hint->setWordWrap(true);
     hint->setForegroundRole(QPalette::PlaceholderText);
 
     list_->setObjectName(QStringLiteral("skippedRows"));
-    list_->setAccessibleName(QStringLiteral("Skipped rows"));
+    list_->setAccessibleName(tr("Skipped rows"));
     list_->setModel(model_);
     list_->setHeaderHidden(true);
     list_->setRootIsDecorated(model_->isGrouped());

@@ -34,6 +34,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace marklode {
 
@@ -45,6 +46,29 @@ QAction* fileAction(QObject* parent, const char* icon, const QString& title, con
     action->setToolTip(tip);
     action->setStatusTip(tip);
     action->setShortcut(shortcut);
+    return action;
+}
+
+// Named for what it takes back, "Undo Remove from List": one template, so that a translation can
+// put the command's name where its language wants it (Qt's own actions only prefix it).
+QAction* historyAction(QUndoStack& stack, bool redo, QObject* parent) {
+    auto* action = new QAction(parent);
+    auto name = [action, redo](const QString& command) {
+        if (redo)
+            action->setText(command.isEmpty() ? MainWindow::tr("Redo")
+                                              : MainWindow::tr("Redo %1").arg(command));
+        else
+            action->setText(command.isEmpty() ? MainWindow::tr("Undo")
+                                              : MainWindow::tr("Undo %1").arg(command));
+    };
+    name(redo ? stack.redoText() : stack.undoText());
+    action->setEnabled(redo ? stack.canRedo() : stack.canUndo());
+    QObject::connect(&stack, redo ? &QUndoStack::redoTextChanged : &QUndoStack::undoTextChanged,
+                     action, name);
+    QObject::connect(&stack, redo ? &QUndoStack::canRedoChanged : &QUndoStack::canUndoChanged,
+                     action, &QAction::setEnabled);
+    QObject::connect(action, &QAction::triggered, &stack,
+                     redo ? &QUndoStack::redo : &QUndoStack::undo);
     return action;
 }
 
@@ -63,15 +87,13 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     resize(roomy.expandedTo(minimumSize()));
     setAcceptDrops(true);
 
-    addFiles_ =
-        fileAction(this, "list-add", QStringLiteral("Add Files\u2026"),
-                   QStringLiteral("Add .csv or .gpx files, or a folder"), QKeySequence::Open);
-    saveFile_ =
-        fileAction(this, "document-send", QStringLiteral("Save .gpi\u2026"),
-                   QStringLiteral("Save the selected file as a .gpi file"), QKeySequence::Save);
-    saveAll_ = fileAction(this, "folder-new", QStringLiteral("Save All\u2026"),
-                          QStringLiteral("Save one .gpi file per input file into a folder"),
-                          QKeySequence::SaveAs);
+    addFiles_ = fileAction(this, "list-add", tr("Add Files\u2026"),
+                           tr("Add .csv or .gpx files, or a folder"), QKeySequence::Open);
+    saveFile_ = fileAction(this, "document-send", tr("Save .gpi\u2026"),
+                           tr("Save the selected file as a .gpi file"), QKeySequence::Save);
+    saveAll_ =
+        fileAction(this, "folder-new", tr("Save All\u2026"),
+                   tr("Save one .gpi file per input file into a folder"), QKeySequence::SaveAs);
     saveCombined_ = fileAction(
         this, "document-save-as", tr("Save as One File\u2026"),
         tr("Save one .gpi file with a category for each input file, as a device gets it"),
@@ -109,30 +131,29 @@ MainWindow::MainWindow(LibraryViewModel& library, DeviceViewModel& devices, map:
     closeAll_ = new QAction(tr("Close All"), this);
     closeAll_->setStatusTip(tr("Take every file off the list"));
     connect(closeAll_, &QAction::triggered, libraryUndo_, &LibraryUndo::removeAll);
-    // Named for what they take back: "Undo Remove from List".
-    undo_ = libraryUndo_->stack()->createUndoAction(this, tr("Undo"));
+    undo_ = historyAction(*libraryUndo_->stack(), false, this);
     undo_->setShortcut(QKeySequence::Undo);
-    redo_ = libraryUndo_->stack()->createRedoAction(this, tr("Redo"));
+    redo_ = historyAction(*libraryUndo_->stack(), true, this);
     redo_->setShortcut(QKeySequence::Redo);
     addActions({undo_, redo_});
 
-    auto* toolbar = addToolBar(QStringLiteral("File actions"));
+    auto* toolbar = addToolBar(tr("File actions"));
     toolbar->setObjectName(QStringLiteral("fileActions"));
-    toolbar->setAccessibleName(QStringLiteral("File actions"));
+    toolbar->setAccessibleName(toolbar->windowTitle());
     toolbar->setMovable(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     toolbar->addActions({addFiles_, saveFile_, saveAll_});
     // The overflow button a narrow window shows is a control too, and needs a name.
     for (QToolButton* button : toolbar->findChildren<QToolButton*>())
         if (button->defaultAction() == nullptr)
-            button->setAccessibleName(QStringLiteral("More file actions"));
+            button->setAccessibleName(tr("More file actions"));
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolbar->addWidget(spacer);
     search_ = new SearchField(library_.locale());
     searchAction_ = toolbar->addWidget(search_);
     auto* find = new QAction(this);
-    find->setText(QStringLiteral("Search POIs")); // as Help ▸ Keyboard Shortcuts lists it
+    find->setText(tr("Search POIs")); // as Help ▸ Keyboard Shortcuts lists it
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, [this] {
         if (search_->isVisible())

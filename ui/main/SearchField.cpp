@@ -22,8 +22,8 @@ SearchField::SearchField(const QLocale& locale, QWidget* parent)
     count_->hide();
     field_ = new QLineEdit;
     field_->setObjectName(QStringLiteral("search"));
-    field_->setPlaceholderText(QStringLiteral("Search POIs"));
-    field_->setAccessibleName(QStringLiteral("Search POIs"));
+    field_->setPlaceholderText(tr("Search POIs"));
+    field_->setAccessibleName(field_->placeholderText());
     field_->setClearButtonEnabled(true);
     field_->setMaximumWidth(240);
     field_->installEventFilter(this);

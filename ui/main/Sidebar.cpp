@@ -35,12 +35,12 @@ Sidebar::Sidebar(LibraryViewModel& library, LibraryUndo& undo, DeviceViewModel& 
     delegate_ = new SidebarDelegate(this);
     delegate_->ejectEnabled = [this] { return actions_.canEject(); };
     delegate_->ejectTooltip = [this](const QModelIndex& index) {
-        return !actions_.canEject() ? QStringLiteral("Wait until writing has finished.")
-                                    : QStringLiteral("Eject %1").arg(index.data().toString());
+        return !actions_.canEject() ? tr("Wait until writing has finished.")
+                                    : tr("Eject %1").arg(index.data().toString());
     };
     list_ = new QTreeView;
     list_->setObjectName(QStringLiteral("sidebarList"));
-    list_->setAccessibleName(QStringLiteral("Files and devices"));
+    list_->setAccessibleName(tr("Files and devices"));
     list_->setModel(model_);
     list_->setItemDelegate(delegate_);
     list_->setHeaderHidden(true);
@@ -114,7 +114,7 @@ void Sidebar::showContextMenu(const QPoint& at) {
     QMenu menu(this);
     if (InputFile* file = model_->fileAt(index)) {
         QUuid id = file->id();
-        menu.addAction(QStringLiteral("Remove from List"), this, [this, id] { undo_.remove(id); });
+        menu.addAction(tr("Remove from List"), this, [this, id] { undo_.remove(id); });
     } else if (auto device = model_->deviceAt(index)) {
         actions_.addTo(menu, *device);
     } else {

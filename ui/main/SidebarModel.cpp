@@ -5,6 +5,9 @@
 #include "models/LibraryViewModel.h"
 #include "ui/widgets/ShownText.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace marklode {
 
 namespace {
@@ -13,6 +16,11 @@ namespace {
 constexpr quintptr sectionId = 0;
 quintptr rowId(int section) {
     return static_cast<quintptr>(section) + 1;
+}
+
+// The count that picks a text's plural form.
+int pluralCount(std::size_t count) {
+    return static_cast<int>(std::min<std::size_t>(count, std::numeric_limits<int>::max()));
 }
 
 } // namespace
@@ -158,12 +166,13 @@ QModelIndex SidebarModel::indexOfFile(const InputFile* file) const {
 }
 
 QString SidebarModel::poiCountText(std::size_t count, const QLocale& locale) {
-    return locale.toString(static_cast<qulonglong>(count)) +
-           (count == 1 ? QStringLiteral(" POI") : QStringLiteral(" POIs"));
+    //: A file's POI count, the number grouped as the locale groups it: "1,204 POIs".
+    return tr("%1 POIs", nullptr, pluralCount(count))
+        .arg(locale.toString(static_cast<qulonglong>(count)));
 }
 
 QString SidebarModel::issueTooltip(std::size_t count) {
-    return QStringLiteral("%1 rows were skipped. Click to see why.").arg(count);
+    return tr("%n rows were skipped. Click to see why.", nullptr, pluralCount(count));
 }
 
 QVariant SidebarModel::data(const QModelIndex& index, int role) const {
@@ -173,28 +182,28 @@ QVariant SidebarModel::data(const QModelIndex& index, int role) const {
     switch (kind) {
     case RowKind::section:
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-            return index.row() == files ? QStringLiteral("Files") : QStringLiteral("Devices");
+            return index.row() == files ? tr("Files") : tr("Devices");
         return {};
     case RowKind::noFiles:
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-            return QStringLiteral("Drop .csv or .gpx files to begin.");
+            return tr("Drop .csv or .gpx files to begin.");
         return {};
     case RowKind::noDevice:
         if (role == Qt::AccessibleTextRole)
-            return QStringLiteral("No Garmin found");
+            return tr("No Garmin found");
         // The row's link, for those who reach it from the keyboard (Return opens it).
         if (role == Qt::AccessibleDescriptionRole)
-            return QStringLiteral("Why isn't my Garmin shown?");
+            return tr("Why isn't my Garmin shown?");
         return {};
     case RowKind::file: {
         const InputFile* file = fileAt(index);
         auto detail = [&] {
             if (file->isLoading())
-                return QStringLiteral("Reading\u2026");
+                return tr("Reading\u2026");
             if (file->loadError() && file->isDeletedOnDisk())
                 return tr("No longer on disk");
             if (file->loadError())
-                return QStringLiteral("Could not read file");
+                return tr("Could not read file");
             QString count = poiCountText(file->rows().size(), library_.locale());
             if (file->isDeletedOnDisk())
                 //: A file's POI count, then that the file is gone from the disk: "12 POIs ·
@@ -225,7 +234,10 @@ QVariant SidebarModel::data(const QModelIndex& index, int role) const {
     case RowKind::device: {
         GarminDevice device = *deviceAt(index);
         QString volume = shownText(device.volumeName());
-        QString caption = device.hasDeviceXML ? volume : QStringLiteral("SD card \u00B7 ") + volume;
+        QString caption = device.hasDeviceXML ? volume
+                                              //: A memory card in a device, then its volume's
+                                              //: name.
+                                              : tr("SD card \u00B7 %1").arg(volume);
         std::optional<GarminDevice> selected = devices_.selectedDevice();
         switch (role) {
         case Qt::DisplayRole:

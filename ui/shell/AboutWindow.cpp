@@ -54,8 +54,8 @@ QString AboutWindow::versionLine(const InfoDictionary& info) {
         QString value = info.value(QString::fromLatin1(key));
         return value.isEmpty() ? QStringLiteral("?") : value;
     };
-    return QStringLiteral("Version %1 (%2)")
-        .arg(part("CFBundleShortVersionString"), part("CFBundleVersion"));
+    //: The version the user knows, then the build number.
+    return tr("Version %1 (%2)").arg(part("CFBundleShortVersionString"), part("CFBundleVersion"));
 }
 
 QString AboutWindow::versionInfo(const InfoDictionary& info) {
@@ -80,7 +80,7 @@ QString AboutWindow::versionInfo(const InfoDictionary& info) {
 AboutWindow::AboutWindow(const AppConfig& config, const InfoDictionary& info, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("aboutWindow"));
-    setWindowTitle(QStringLiteral("About Marklode"));
+    setWindowTitle(tr("About Marklode"));
     setAccessibleName(windowTitle());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -89,7 +89,7 @@ AboutWindow::AboutWindow(const AppConfig& config, const InfoDictionary& info, QW
 
     auto* icon = new QLabel;
     icon->setPixmap(QIcon(QStringLiteral(":/marklode.svg")).pixmap(96, 96));
-    icon->setAccessibleName(QStringLiteral("Marklode icon"));
+    icon->setAccessibleName(tr("Marklode icon"));
     auto* name = new QLabel(QStringLiteral("Marklode"));
     QFont title = name->font();
     title.setPointSizeF(title.pointSizeF() * 1.6);
@@ -99,19 +99,18 @@ AboutWindow::AboutWindow(const AppConfig& config, const InfoDictionary& info, QW
     version->setObjectName(QStringLiteral("versionLine"));
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     version->setForegroundRole(QPalette::PlaceholderText);
-    auto* purpose =
-        new QLabel(QStringLiteral("Converts CSV and GPX points of interest to Garmin .gpi files."));
+    auto* purpose = new QLabel(tr("Converts CSV and GPX points of interest to Garmin .gpi files."));
     purpose->setWordWrap(true);
 
     auto* links = new QHBoxLayout;
     links->setSpacing(16);
     links->addStretch(1);
-    auto* website = link(QStringLiteral("Website"), config.websiteURL, this);
+    auto* website = link(tr("Website"), config.websiteURL, this);
     website->setObjectName(QStringLiteral("websiteLink"));
     links->addWidget(website);
     QUrl mail(QStringLiteral("mailto:") + config.supportEmail);
     if (config.supportEmailIsSet() && mail.isValid()) {
-        auto* email = link(QStringLiteral("Email Support"), mail, this);
+        auto* email = link(tr("Email Support"), mail, this);
         email->setObjectName(QStringLiteral("emailLink"));
         links->addWidget(email);
     }
@@ -150,8 +149,8 @@ AboutWindow::AboutWindow(const AppConfig& config, const InfoDictionary& info, QW
            "BSD-3-Clause)."));
     credits->setObjectName(QStringLiteral("credits"));
 
-    auto* trademark = new QLabel(
-        QStringLiteral("Not affiliated with Garmin Ltd. Garmin is a trademark of Garmin Ltd."));
+    auto* trademark =
+        new QLabel(tr("Not affiliated with Garmin Ltd. Garmin is a trademark of Garmin Ltd."));
     trademark->setWordWrap(true);
     QFont caption = trademark->font();
     caption.setPointSizeF(caption.pointSizeF() * 0.85);

@@ -41,7 +41,7 @@ MarklodeApp::MarklodeApp(DeviceServices deviceServices, QObject* parent)
     updater_ = std::make_unique<AppUpdater>(AppConfig::shared(), isHostedByTestRunner(), settings_,
                                             UpdaterEnvironment::standard(std::move(revealFile)));
     if (isHostedByTestRunner()) {
-        auto* running = new QLabel(QStringLiteral("Running tests"));
+        auto* running = new QLabel(tr("Running tests"));
         running->setAlignment(Qt::AlignCenter);
         running->setWindowTitle(QStringLiteral("Marklode"));
         running->setMinimumSize(720, 480);
@@ -72,7 +72,7 @@ MarklodeApp::~MarklodeApp() {
 
 void MarklodeApp::installMenus(MainWindow& window) {
     QMenuBar* bar = window.menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(tr("&File"));
     file->addAction(window.addFilesAction());
     file->addMenu(window.recentMenu());
     file->addAction(window.reloadFileAction());
@@ -83,16 +83,16 @@ void MarklodeApp::installMenus(MainWindow& window) {
     file->addAction(window.closeAllAction());
     file->addSeparator();
     // Through the window, which asks first while a device is being written to.
-    QAction* quit = file->addAction(QStringLiteral("Quit"), &window, [&window] {
+    QAction* quit = file->addAction(tr("Quit"), &window, [&window] {
         if (window.close())
             QApplication::quit();
     });
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     bar->addMenu(tr("&Edit"))->addActions({window.undoAction(), window.redoAction()});
     window.deviceActions()->addSelectedDeviceActions(*bar->addMenu(tr("&Device")));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->addAction(ShortcutsWindow::createAction(window));
-    help->addAction(QStringLiteral("About Marklode"), this, [this] { showAbout(); });
+    help->addAction(tr("About Marklode"), this, [this] { showAbout(); });
     // "Check for Updates…" only in builds that name a feed and a key.
     if (updater_->isEnabled()) {
         QAction* check = help->addAction(fromUtf8(checkForUpdatesMenuText), updater_.get(),

@@ -33,12 +33,15 @@ int main(int argc, char** argv) {
     marklode::keepPlaceholderTextReadable();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Converts CSV and GPX points of interest to Garmin .gpi files."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Converts CSV and GPX points of interest to Garmin .gpi files."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE|FOLDER"),
-                                 QStringLiteral(".csv or .gpx files, or folders that hold them"));
+    parser.addPositionalArgument(
+        //: What the program takes on its command line, as --help names it.
+        QCoreApplication::translate("CommandLine", "FILE|FOLDER"),
+        QCoreApplication::translate("CommandLine",
+                                    ".csv or .gpx files, or folders that hold them"));
     parser.process(application);
 
     marklode::MarklodeApp app(marklode::platformDeviceServices());
