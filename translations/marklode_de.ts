@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Appcast</name>
+    <message>
+        <source>document type declarations are not allowed</source>
+        <translation>Dokumenttyp-Deklarationen sind nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>Where the update feed stopped making sense, then the reader&apos;s own description.</extracomment>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the feed is empty</source>
+        <translation>der Feed ist leer</translation>
+    </message>
+    <message>
+        <source>not an RSS feed</source>
+        <translation>kein RSS-Feed</translation>
+    </message>
+    <message>
+        <source>line %1: elements nested deeper than %2</source>
+        <translation>Zeile %1: Elemente tiefer als %2 Ebenen verschachtelt</translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>The backup copy didn&apos;t match the original.</source>
+        <translation>Die Sicherungskopie stimmte nicht mit dem Original überein.</translation>
+    </message>
+</context>
+<context>
+    <name>ByteCount</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Converts CSV and GPX points of interest to Garmin .gpi files.</source>
+        <translation>Wandelt POIs aus CSV- und GPX-Dateien in .gpi-Dateien für Garmin um.</translation>
+    </message>
+    <message>
+        <source>FILE|FOLDER</source>
+        <extracomment>What the program takes on its command line, as --help names it.</extracomment>
+        <translation>DATEI|ORDNER</translation>
+    </message>
+    <message>
+        <source>.csv or .gpx files, or folders that hold them</source>
+        <translation>.csv- oder .gpx-Dateien oder Ordner, die solche enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTransferError</name>
+    <message>
+        <source>%1 is read-only, so Marklode can&apos;t write to it. If it&apos;s an SD card, check its lock switch.</source>
+        <translation>%1 ist schreibgeschützt, daher kann Marklode nicht darauf schreiben. Falls es sich um eine SD-Karte handelt, prüfen Sie deren Schreibschutzschalter.</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t have enough free space. Marklode needs %2, but only %3 is free.</source>
+        <translation>Auf %1 ist nicht genügend Speicherplatz frei. Marklode benötigt %2, frei sind aber nur %3.</translation>
+    </message>
+    <message>
+        <source>Marklode couldn&apos;t back up the POIs already on the device, so nothing was changed. %1</source>
+        <translation>Marklode konnte die POIs, die bereits auf dem Gerät sind, nicht sichern, daher wurde nichts geändert. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file on the device has %1 POIs, but %2 were written. Try again, or restore the backup.</source>
+        <extracomment>%1 is the count of POIs found in the file, %2 the count written.</extracomment>
+        <translation>
+            <numerusform>Die Datei auf dem Gerät enthält %1 POI, geschrieben wurden aber %2. Versuchen Sie es erneut oder stellen Sie die Sicherung wieder her.</numerusform>
+            <numerusform>Die Datei auf dem Gerät enthält %1 POIs, geschrieben wurden aber %2. Versuchen Sie es erneut oder stellen Sie die Sicherung wieder her.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file on the device couldn&apos;t be read back after writing. Try again, or restore the backup. %1</source>
+        <translation>Die Datei auf dem Gerät konnte nach dem Schreiben nicht wieder gelesen werden. Versuchen Sie es erneut oder stellen Sie die Sicherung wieder her. %1</translation>
+    </message>
+    <message>
+        <source>Writing to the device failed. The POIs already on the device were not changed. %1</source>
+        <translation>Das Schreiben auf das Gerät ist fehlgeschlagen. Die POIs, die bereits auf dem Gerät waren, wurden nicht verändert. %1</translation>
+    </message>
+    <message>
+        <source>There are no custom POIs (Garmin/POI/poi.gpi) on this device.</source>
+        <translation>Auf diesem Gerät gibt es keine eigenen POIs (Garmin/POI/poi.gpi).</translation>
+    </message>
+    <message>
+        <source>%1 has a symbolic link at %2, so Marklode won&apos;t change its POIs. Replace the link with a real folder or file and try again.</source>
+        <translation>%1 enthält unter %2 einen symbolischen Link, daher ändert Marklode die POIs darauf nicht. Ersetzen Sie den Link durch einen echten Ordner oder eine echte Datei und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is busy with another Marklode transfer, so nothing was changed. Try again when it has finished.</source>
+        <translation>%1 ist mit einer anderen Marklode-Übertragung beschäftigt, daher wurde nichts geändert. Versuchen Sie es erneut, wenn diese abgeschlossen ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDescription</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>The file is damaged at byte %1.</source>
+        <translation>Die Datei ist bei Byte %1 beschädigt.</translation>
+    </message>
+    <message>
+        <source>The file is not a Garmin POI file.</source>
+        <translation>Die Datei ist keine Garmin-POI-Datei.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred.</source>
+        <translation>Ein unbekannter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Add the folders instead of the files chosen in them</source>
@@ -18,6 +141,136 @@
     <message>
         <source>Images (*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GPIIconError</name>
+    <message>
+        <source>Unsupported BMP header (size %1).</source>
+        <translation>Nicht unterstützter BMP-Header (Größe %1).</translation>
+    </message>
+    <message>
+        <source>The icon must be a 24-bit BMP; this one is %1-bit.</source>
+        <translation>Das Symbol muss ein 24-Bit-BMP sein; dieses hat %1 Bit.</translation>
+    </message>
+    <message>
+        <source>The icon must be at most 24x24 pixels; this one is %1x%2.</source>
+        <translation>Das Symbol darf höchstens 24x24 Pixel groß sein; dieses ist %1x%2 Pixel groß.</translation>
+    </message>
+    <message>
+        <source>The icon is not a BMP file.</source>
+        <translation>Das Symbol ist keine BMP-Datei.</translation>
+    </message>
+    <message>
+        <source>Compressed BMP files are not supported.</source>
+        <translation>Komprimierte BMP-Dateien werden nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>The BMP file is incomplete.</source>
+        <translation>Die BMP-Datei ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>The icon is not a PNG, JPEG or BMP file.</source>
+        <translation>Das Symbol ist keine PNG-, JPEG- oder BMP-Datei.</translation>
+    </message>
+    <message>
+        <source>The %1 file is damaged or incomplete.</source>
+        <extracomment>%1 is the name of an image format: BMP, PNG or JPEG.</extracomment>
+        <translation>Die %1-Datei ist beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
+        <source>The image must be at most %1x%2 pixels; this one is %3x%4.</source>
+        <translation>Das Bild ist %3x%4 Pixel groß, darf aber höchstens %1x%2 Pixel groß sein.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportIssue</name>
+    <message>
+        <source>Expected at least %1 fields, found %2.</source>
+        <translation>Mindestens %1 Felder erwartet, %2 gefunden.</translation>
+    </message>
+    <message>
+        <source>Invalid longitude %1.</source>
+        <translation>Ungültiger Längengrad %1.</translation>
+    </message>
+    <message>
+        <source>Invalid latitude %1.</source>
+        <translation>Ungültiger Breitengrad %1.</translation>
+    </message>
+    <message>
+        <source>Missing name.</source>
+        <translation>Name fehlt.</translation>
+    </message>
+    <message>
+        <source>Waypoint has invalid lat/lon.</source>
+        <translation>Der Wegpunkt hat ungültige Werte für lat/lon.</translation>
+    </message>
+    <message>
+        <source>Waypoint has no name.</source>
+        <translation>Der Wegpunkt hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>Invalid proximity %1.</source>
+        <translation>Ungültige Entfernung für den Annäherungsalarm: %1.</translation>
+    </message>
+    <message>
+        <source>Not a feature.</source>
+        <translation>Kein Feature-Objekt.</translation>
+    </message>
+    <message>
+        <source>Invalid coordinates.</source>
+        <translation>Ungültige Koordinaten.</translation>
+    </message>
+    <message>
+        <source>Missing geometry.</source>
+        <translation>Geometrie fehlt.</translation>
+    </message>
+    <message>
+        <source>Not a point.</source>
+        <translation>Kein Punkt.</translation>
+    </message>
+    <message>
+        <source>Missing points.</source>
+        <translation>Punkte fehlen.</translation>
+    </message>
+    <message>
+        <source>Feature %1: %2</source>
+        <translation>Feature %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>A text is longer than 1 MB.</source>
+        <translation>Ein Text ist länger als 1 MB.</translation>
+    </message>
+    <message>
+        <source>Invalid coordinates %1.</source>
+        <translation>Ungültige Koordinaten %1.</translation>
+    </message>
+    <message>
+        <source>Missing coordinates.</source>
+        <translation>Koordinaten fehlen.</translation>
+    </message>
+</context>
+<context>
+    <name>POIStore</name>
+    <message>
+        <source>A POI&apos;s text is longer than 4 GiB.</source>
+        <translation>Ein Text eines POIs ist länger als 4 GiB.</translation>
+    </message>
+    <message>
+        <source>Too many POIs with details.</source>
+        <translation>Zu viele POIs mit Details.</translation>
+    </message>
+    <message>
+        <source>Too many POIs with alerts.</source>
+        <translation>Zu viele POIs mit Annäherungsalarmen.</translation>
+    </message>
+    <message>
+        <source>Too many POIs with alerts or details.</source>
+        <translation>Zu viele POIs mit Annäherungsalarmen oder Details.</translation>
     </message>
 </context>
 <context>
@@ -47,34 +300,218 @@
     </message>
 </context>
 <context>
+    <name>UserMessage</name>
+    <message>
+        <source>This GPX file is damaged or not valid XML (problem near line %1).</source>
+        <translation>Diese GPX-Datei ist beschädigt oder kein gültiges XML (Problem bei Zeile %1).</translation>
+    </message>
+    <message>
+        <source>This KML file is damaged or not valid XML (problem near line %1).</source>
+        <translation>Diese KML-Datei ist beschädigt oder kein gültiges XML (Problem bei Zeile %1).</translation>
+    </message>
+    <message>
+        <source>The KML document inside this KMZ file is damaged or not valid XML (problem near line %1).</source>
+        <translation>Das KML-Dokument in dieser KMZ-Datei ist beschädigt oder kein gültiges XML (Problem bei Zeile %1).</translation>
+    </message>
+    <message>
+        <source>This KMZ file is damaged or not a zip archive. Save or export it again and try again.</source>
+        <translation>Diese KMZ-Datei ist beschädigt oder kein ZIP-Archiv. Speichern oder exportieren Sie sie erneut und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>This KMZ file holds no KML document, so it has no places to import.</source>
+        <translation>Diese KMZ-Datei enthält kein KML-Dokument und damit keine Orte zum Importieren.</translation>
+    </message>
+    <message>
+        <source>The KML document inside this KMZ file unpacks to more than %1, more than Marklode reads. Split it into smaller files.</source>
+        <translation>Das KML-Dokument in dieser KMZ-Datei ist entpackt größer als %1 und damit zu groß für Marklode. Teilen Sie es in kleinere Dateien auf.</translation>
+    </message>
+    <message>
+        <source>This GeoJSON file is damaged or not valid JSON (problem near line %1).</source>
+        <translation>Diese GeoJSON-Datei ist beschädigt oder kein gültiges JSON (Problem bei Zeile %1).</translation>
+    </message>
+    <message>
+        <source>This GeoJSON file is damaged or not valid JSON.</source>
+        <translation>Diese GeoJSON-Datei ist beschädigt oder kein gültiges JSON.</translation>
+    </message>
+    <message>
+        <source>This GeoJSON file&apos;s text is not UTF-8, as JSON must be. Save it as UTF-8 and try again.</source>
+        <translation>Der Text dieser GeoJSON-Datei ist nicht in UTF-8 kodiert, wie es JSON verlangt. Speichern Sie sie als UTF-8 und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>This file is not GeoJSON. Marklode reads a GeoJSON FeatureCollection or a single Feature.</source>
+        <translation>Diese Datei ist kein GeoJSON. Marklode liest eine GeoJSON-FeatureCollection oder ein einzelnes Feature.</translation>
+    </message>
+    <message>
+        <source>This GeoJSON FeatureCollection has no list of features.</source>
+        <translation>Diese GeoJSON-FeatureCollection hat keine Liste von Features.</translation>
+    </message>
+    <message>
+        <source>This file holds a %1, but Marklode reads only a GeoJSON FeatureCollection or a single Feature.</source>
+        <extracomment>%1 is the GeoJSON type the file holds, such as &quot;Point&quot;.</extracomment>
+        <translation>Diese Datei enthält den Typ %1, Marklode liest aber nur eine GeoJSON-FeatureCollection oder ein einzelnes Feature.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s text could not be read. Save it as UTF-8 or Windows-1252 and try again.</source>
+        <translation>Der Text der Datei konnte nicht gelesen werden. Speichern Sie sie als UTF-8 oder Windows-1252 und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 has an invalid position (%2, %3).</source>
+        <extracomment>%1 is the POI&apos;s name, %2 and %3 its latitude and longitude.</extracomment>
+        <translation>%1 hat eine ungültige Position (%2, %3).</translation>
+    </message>
+    <message>
+        <source>A name or comment is too long to store in a Garmin file.</source>
+        <translation>Ein Name oder Kommentar ist zu lang, um in einer Garmin-Datei gespeichert zu werden.</translation>
+    </message>
+    <message>
+        <source>%1 has a speed or distance that is too large or negative.</source>
+        <translation>%1 hat eine Geschwindigkeit oder Entfernung, die zu groß oder negativ ist.</translation>
+    </message>
+    <message>
+        <source>A Garmin file can hold at most %1 categories, but this one would have %2. Use fewer files.</source>
+        <translation>Eine Garmin-Datei kann höchstens %1 Kategorien enthalten, diese hätte aber %2. Verwenden Sie weniger Dateien.</translation>
+    </message>
+    <message>
+        <source>%1 would take %2 in a Garmin file, but a category can take at most %3. Split its POIs into smaller files.</source>
+        <extracomment>%1 is the category&apos;s name, %2 and %3 sizes such as &quot;1.2 MB&quot;.</extracomment>
+        <translation>%1 würde in einer Garmin-Datei %2 belegen, eine Kategorie darf aber höchstens %3 belegen. Teilen Sie ihre POIs auf kleinere Dateien auf.</translation>
+    </message>
+    <message>
+        <source>Enter a category name before saving.</source>
+        <translation>Geben Sie vor dem Speichern einen Kategorienamen ein.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is damaged or not a Garmin POI file, so nothing was changed on the device.</source>
+        <translation>Die Sicherung %1 ist beschädigt oder keine Garmin-POI-Datei, daher wurde auf dem Gerät nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The backup %1 couldn&apos;t be read, so nothing was changed on the device. %2</source>
+        <extracomment>%2 is the system&apos;s own description of the error.</extracomment>
+        <translation>Die Sicherung %1 konnte nicht gelesen werden, daher wurde auf dem Gerät nichts geändert. %2</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the backups of %2.</source>
+        <extracomment>%1 is the name of a backup, %2 the device&apos;s name.</extracomment>
+        <translation>%1 ist keine der Sicherungen von %2.</translation>
+    </message>
+    <message>
+        <source>Use a 24-bit BMP of at most 24×24 pixels.</source>
+        <translation>Verwenden Sie ein 24-Bit-BMP mit höchstens 24×24 Pixeln.</translation>
+    </message>
+    <message>
+        <source>Use a smaller image.</source>
+        <translation>Verwenden Sie ein kleineres Bild.</translation>
+    </message>
+    <message>
+        <source>Save it again from an image editor, or use another image.</source>
+        <translation>Speichern Sie es erneut aus einem Bildbearbeitungsprogramm oder verwenden Sie ein anderes Bild.</translation>
+    </message>
+    <message>
+        <source>Use a PNG or JPEG image, or a 24-bit BMP of at most 24×24 pixels.</source>
+        <translation>Verwenden Sie ein PNG- oder JPEG-Bild oder ein 24-Bit-BMP mit höchstens 24×24 Pixeln.</translation>
+    </message>
+    <message>
+        <source>Marklode reads only regular files, not pipes, devices or sockets.</source>
+        <translation>Marklode liest nur reguläre Dateien, keine Pipes, Gerätedateien oder Sockets.</translation>
+    </message>
+    <message>
+        <source>The file is too large for Marklode to read.</source>
+        <translation>Die Datei ist zu groß, als dass Marklode sie lesen könnte.</translation>
+    </message>
+    <message>
+        <source>Marklode doesn&apos;t have permission to read this file.</source>
+        <translation>Marklode hat keine Berechtigung, diese Datei zu lesen.</translation>
+    </message>
+    <message>
+        <source>Marklode doesn&apos;t have permission to save there. Choose another folder.</source>
+        <translation>Marklode hat keine Berechtigung, dort zu speichern. Wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>Die Datei existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1.</source>
+        <extracomment>%1 is the system&apos;s own description of the error.</extracomment>
+        <translation>Etwas ist schiefgelaufen: %1.</translation>
+    </message>
+    <message>
+        <source>The icon can&apos;t be used. %1 %2</source>
+        <extracomment>%1 says what is wrong with the icon, %2 what to use instead.</extracomment>
+        <translation>Das Symbol kann nicht verwendet werden. %1 %2</translation>
+    </message>
+    <message>
+        <source>The Garmin file Marklode built is damaged, so nothing was written. Please report this.</source>
+        <translation>Die von Marklode erstellte Garmin-Datei ist beschädigt, daher wurde nichts geschrieben. Bitte melden Sie diesen Fehler.</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1</source>
+        <extracomment>%1 is the program&apos;s own description of the error.</extracomment>
+        <translation>Etwas ist schiefgelaufen: %1</translation>
+    </message>
+    <message>
+        <source>Something went wrong: an unknown error occurred.</source>
+        <translation>Etwas ist schiefgelaufen: Ein unbekannter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
     <name>marklode::AboutWindow</name>
     <message>
         <source>Version Info Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsinfo kopiert</translation>
     </message>
     <message>
         <source>Copy Version Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsinfo kopieren</translation>
     </message>
     <message>
         <source>Marklode is free software under the %1, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marklode ist freie Software unter der %1, Version 3 oder neuer.</translation>
     </message>
     <message>
         <source>GNU General Public License</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU General Public License</translation>
     </message>
     <message>
         <source>Map tiles © %1. Built-in map outlines from %2 (public domain).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenkacheln © %1. Mitgelieferte Kartenumrisse von %2 (gemeinfrei).</translation>
     </message>
     <message>
         <source>OpenStreetMap contributors</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenStreetMap-Mitwirkende</translation>
     </message>
     <message>
         <source>Made with Qt (LGPL-3.0), expat (MIT), utf8proc (MIT), libsodium (ISC), libzip (BSD-3-Clause), simdjson (Apache-2.0), libpng (libpng-2.0) and libjpeg-turbo (IJG, BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt mit Qt (LGPL-3.0), expat (MIT), utf8proc (MIT), libsodium (ISC), libzip (BSD-3-Clause), simdjson (Apache-2.0), libpng (libpng-2.0) und libjpeg-turbo (IJG, BSD-3-Clause).</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <extracomment>The version the user knows, then the build number.</extracomment>
+        <translation>Version %1 (%2)</translation>
+    </message>
+    <message>
+        <source>About Marklode</source>
+        <translation>Über Marklode</translation>
+    </message>
+    <message>
+        <source>Marklode icon</source>
+        <translation>Marklode-Symbol</translation>
+    </message>
+    <message>
+        <source>Converts CSV and GPX points of interest to Garmin .gpi files.</source>
+        <translation>Wandelt POIs aus CSV- und GPX-Dateien in .gpi-Dateien für Garmin um.</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Email Support</source>
+        <translation>E-Mail-Support</translation>
+    </message>
+    <message>
+        <source>Not affiliated with Garmin Ltd. Garmin is a trademark of Garmin Ltd.</source>
+        <translation>Nicht mit Garmin Ltd. verbunden. Garmin ist eine Marke von Garmin Ltd.</translation>
     </message>
 </context>
 <context>
@@ -100,130 +537,221 @@
     </message>
 </context>
 <context>
+    <name>marklode::DropZone</name>
+    <message>
+        <source>Drop .csv or .gpx files here</source>
+        <translation>Ziehen Sie .csv- oder .gpx-Dateien hierher</translation>
+    </message>
+    <message>
+        <source>You can drop several files at once, or a folder that contains them.</source>
+        <translation>Sie können mehrere Dateien auf einmal ablegen oder einen Ordner, der sie enthält.</translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation>Dateien hinzufügen …</translation>
+    </message>
+</context>
+<context>
     <name>marklode::IssuesPopover</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copy every skipped row with its line to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede übersprungene Zeile mit ihrer Zeilennummer in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Skipped rows in %1</source>
+        <translation>Übersprungene Zeilen in %1</translation>
+    </message>
+    <message>
+        <source>These rows were not imported. Fix them in the file and add it again.</source>
+        <translation>Diese Zeilen wurden nicht importiert. Korrigieren Sie sie in der Datei und fügen Sie die Datei erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>Skipped rows</source>
+        <translation>Übersprungene Zeilen</translation>
     </message>
 </context>
 <context>
     <name>marklode::LibraryUndo</name>
     <message>
         <source>Change Category Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriename ändern</translation>
     </message>
     <message>
         <source>Change Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien ändern</translation>
     </message>
     <message>
         <source>Change Speed Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeitseinheit ändern</translation>
     </message>
     <message>
         <source>Change Proximity Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Annäherungsalarme ändern</translation>
     </message>
     <message>
         <source>Change Distance Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernungseinheit ändern</translation>
     </message>
     <message>
         <source>Change Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernung ändern</translation>
     </message>
     <message>
         <source>Change Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol ändern</translation>
     </message>
     <message>
         <source>Remove from List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Liste entfernen</translation>
     </message>
     <message>
         <source>Close All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle schließen</translation>
     </message>
 </context>
 <context>
     <name>marklode::MainWindow</name>
     <message>
         <source>Save as One File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als eine Datei speichern …</translation>
     </message>
     <message>
         <source>Save one .gpi file with a category for each input file, as a device gets it</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine .gpi-Datei mit einer Kategorie je Eingabedatei speichern, so wie das Gerät sie erhält</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Read the selected file again from the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte Datei erneut vom Datenträger lesen</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Close All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle schließen</translation>
     </message>
     <message>
         <source>Take every file off the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien aus der Liste entfernen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Quit while writing to the device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden, während auf das Gerät geschrieben wird?</translation>
     </message>
     <message>
         <source>Marklode is still writing to the device. Quitting now could leave its custom POIs damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marklode schreibt noch auf das Gerät. Wenn Sie jetzt beenden, können die eigenen POIs darauf beschädigt werden.</translation>
     </message>
     <message>
         <source>Quit Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem beenden</translation>
     </message>
     <message>
         <source>Keep Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterschreiben</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü leeren</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation>Dateien hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Add .csv or .gpx files, or a folder</source>
+        <translation>.csv- oder .gpx-Dateien oder einen Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save .gpi…</source>
+        <translation>Als .gpi speichern …</translation>
+    </message>
+    <message>
+        <source>Save the selected file as a .gpi file</source>
+        <translation>Die ausgewählte Datei als .gpi-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Save All…</source>
+        <translation>Alle speichern …</translation>
+    </message>
+    <message>
+        <source>Save one .gpi file per input file into a folder</source>
+        <translation>Je Eingabedatei eine .gpi-Datei in einem Ordner speichern</translation>
+    </message>
+    <message>
+        <source>File actions</source>
+        <translation>Dateiaktionen</translation>
+    </message>
+    <message>
+        <source>More file actions</source>
+        <translation>Weitere Dateiaktionen</translation>
+    </message>
+    <message>
+        <source>Search POIs</source>
+        <translation>POIs durchsuchen</translation>
     </message>
 </context>
 <context>
     <name>marklode::MarklodeApp</name>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerät</translation>
+    </message>
+    <message>
+        <source>Running tests</source>
+        <translation>Tests laufen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>About Marklode</source>
+        <translation>Über Marklode</translation>
     </message>
 </context>
 <context>
     <name>marklode::POITable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kopieren</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -285,14 +813,18 @@
     <name>marklode::SearchField</name>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Search POIs</source>
+        <translation>POIs durchsuchen</translation>
     </message>
 </context>
 <context>
     <name>marklode::SendConfirmationSheet</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Dateien</translation>
     </message>
     <message>
         <source>Size</source>
@@ -326,131 +858,208 @@
     <name>marklode::ShortcutsWindow</name>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Files and devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien und Geräte</translation>
     </message>
     <message>
         <source>Remove the selected file from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte Datei aus der Liste entfernen</translation>
     </message>
     <message>
         <source>Open the menu of the selected file or device</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü der ausgewählten Datei oder des ausgewählten Geräts öffnen</translation>
     </message>
     <message>
         <source>Show the skipped rows of the selected file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die übersprungenen Zeilen der ausgewählten Datei anzeigen</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Move the map</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte verschieben</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::Sidebar</name>
+    <message>
+        <source>Wait until writing has finished.</source>
+        <translation>Warten Sie, bis der Schreibvorgang abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Eject %1</source>
+        <translation>%1 auswerfen</translation>
+    </message>
+    <message>
+        <source>Files and devices</source>
+        <translation>Dateien und Geräte</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Aus der Liste entfernen</translation>
     </message>
 </context>
 <context>
     <name>marklode::SidebarModel</name>
     <message>
         <source>No longer on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr auf dem Datenträger</translation>
     </message>
     <message>
         <source>%1 · deleted on disk</source>
         <extracomment>A file&apos;s POI count, then that the file is gone from the disk: &quot;12 POIs · deleted on disk&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · auf dem Datenträger gelöscht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>A file&apos;s POI count, the number grouped as the locale groups it: &quot;1,204 POIs&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 POI</numerusform>
+            <numerusform>%1 POIs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows were skipped. Click to see why.</source>
+        <translation>
+            <numerusform>%n Zeile wurde übersprungen. Klicken Sie, um den Grund zu sehen.</numerusform>
+            <numerusform>%n Zeilen wurden übersprungen. Klicken Sie, um die Gründe zu sehen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Drop .csv or .gpx files to begin.</source>
+        <translation>Ziehen Sie .csv- oder .gpx-Dateien hierher, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>No Garmin found</source>
+        <translation>Kein Garmin gefunden</translation>
+    </message>
+    <message>
+        <source>Why isn&apos;t my Garmin shown?</source>
+        <translation>Warum wird mein Garmin nicht angezeigt?</translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation>Wird gelesen …</translation>
+    </message>
+    <message>
+        <source>Could not read file</source>
+        <translation>Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>SD card · %1</source>
+        <extracomment>A memory card in a device, then its volume&apos;s name.</extracomment>
+        <translation>SD-Karte · %1</translation>
     </message>
 </context>
 <context>
     <name>marklode::SkippedRowsModel</name>
-    <message>
-        <source>%1 row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <extracomment>How many rows were skipped for one reason, the number grouped as the locale groups it.</extracomment>
+        <translation>
+            <numerusform>%1 Zeile</numerusform>
+            <numerusform>%1 Zeilen</numerusform>
+        </translation>
     </message>
     <message>
         <source>feature %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feature %1</translation>
     </message>
     <message>
         <source>features %1 and %2</source>
         <extracomment>The positions of two skipped features of a GeoJSON file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Features %1 und %2</translation>
     </message>
     <message>
         <source>features %1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Features %1, %2 und %3</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>features %1, %2, %3 and %4 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Features %1, %2, %3 und %4 weiteres</numerusform>
+            <numerusform>Features %1, %2, %3 und %4 weitere</numerusform>
+        </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>lines %1 and %2</source>
         <extracomment>The lines of two skipped rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen %1 und %2</translation>
     </message>
     <message>
         <source>lines %1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen %1, %2 und %3</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>lines %1, %2, %3 and %4 more</source>
         <extracomment>The first three lines of the skipped rows, then how many more there are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Zeilen %1, %2, %3 und %4 weitere</numerusform>
+            <numerusform>Zeilen %1, %2, %3 und %4 weitere</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 %2, %3.</source>
         <extracomment>A reason rows were skipped for, how many, and their lines, as a screen reader says it: &quot;Missing name. 3 rows, lines 4, 9 and 12.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3.</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>Under a reason rows were skipped for: how many, and their lines: &quot;3 rows · lines 4, 9 and 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>Feature %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feature %1</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Skipped rows</source>
+        <translation>Übersprungene Zeilen</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,69 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
+<context>
+    <name>ByteCount</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTransferError</name>
+    <message numerus="yes">
+        <source>The file on the device has %1 POIs, but %2 were written. Try again, or restore the backup.</source>
+        <extracomment>%1 is the count of POIs found in the file, %2 the count written.</extracomment>
+        <translation>
+            <numerusform>The file on the device has %1 POIs, but %2 were written. Try again, or restore the backup.</numerusform>
+            <numerusform>The file on the device has %1 POIs, but %2 were written. Try again, or restore the backup.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>marklode::SidebarModel</name>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>A file&apos;s POI count, the number grouped as the locale groups it: &quot;1,204 POIs&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 POI</numerusform>
+            <numerusform>%1 POIs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows were skipped. Click to see why.</source>
+        <translation>
+            <numerusform>%n rows were skipped. Click to see why.</numerusform>
+            <numerusform>%n rows were skipped. Click to see why.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>marklode::SkippedRowsModel</name>
+    <message numerus="yes">
+        <source>%1 rows</source>
+        <extracomment>How many rows were skipped for one reason, the number grouped as the locale groups it.</extracomment>
+        <translation>
+            <numerusform>%1 row</numerusform>
+            <numerusform>%1 rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>features %1, %2, %3 and %4 more</source>
+        <translation>
+            <numerusform>features %1, %2, %3 and %4 more</numerusform>
+            <numerusform>features %1, %2, %3 and %4 more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>lines %1, %2, %3 and %4 more</source>
+        <extracomment>The first three lines of the skipped rows, then how many more there are.</extracomment>
+        <translation>
+            <numerusform>lines %1, %2, %3 and %4 more</numerusform>
+            <numerusform>lines %1, %2, %3 and %4 more</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

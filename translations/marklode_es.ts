@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Appcast</name>
+    <message>
+        <source>document type declarations are not allowed</source>
+        <translation>no se permiten declaraciones de tipo de documento</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>Where the update feed stopped making sense, then the reader&apos;s own description.</extracomment>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>the feed is empty</source>
+        <translation>la fuente está vacía</translation>
+    </message>
+    <message>
+        <source>not an RSS feed</source>
+        <translation>no es una fuente RSS</translation>
+    </message>
+    <message>
+        <source>line %1: elements nested deeper than %2</source>
+        <translation>línea %1: elementos anidados en más de %2 niveles</translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>The backup copy didn&apos;t match the original.</source>
+        <translation>La copia de seguridad no coincidía con el original.</translation>
+    </message>
+</context>
+<context>
+    <name>ByteCount</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Converts CSV and GPX points of interest to Garmin .gpi files.</source>
+        <translation>Convierte puntos de interés CSV y GPX en archivos .gpi de Garmin.</translation>
+    </message>
+    <message>
+        <source>FILE|FOLDER</source>
+        <extracomment>What the program takes on its command line, as --help names it.</extracomment>
+        <translation>ARCHIVO|CARPETA</translation>
+    </message>
+    <message>
+        <source>.csv or .gpx files, or folders that hold them</source>
+        <translation>archivos .csv o .gpx, o carpetas que los contengan</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTransferError</name>
+    <message>
+        <source>%1 is read-only, so Marklode can&apos;t write to it. If it&apos;s an SD card, check its lock switch.</source>
+        <translation>%1 es de solo lectura, así que Marklode no puede escribir en él. Si es una tarjeta SD, compruebe su interruptor de bloqueo.</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t have enough free space. Marklode needs %2, but only %3 is free.</source>
+        <translation>%1 no tiene suficiente espacio libre. Marklode necesita %2, pero solo hay %3 de espacio libre.</translation>
+    </message>
+    <message>
+        <source>Marklode couldn&apos;t back up the POIs already on the device, so nothing was changed. %1</source>
+        <translation>Marklode no pudo hacer una copia de seguridad de los puntos de interés que ya había en el dispositivo, así que no se ha cambiado nada. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file on the device has %1 POIs, but %2 were written. Try again, or restore the backup.</source>
+        <extracomment>%1 is the count of POIs found in the file, %2 the count written.</extracomment>
+        <translation>
+            <numerusform>El archivo del dispositivo contiene %1 punto de interés, pero se escribieron %2. Vuelva a intentarlo o restaure la copia de seguridad.</numerusform>
+            <numerusform>El archivo del dispositivo contiene %1 puntos de interés, pero se escribieron %2. Vuelva a intentarlo o restaure la copia de seguridad.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file on the device couldn&apos;t be read back after writing. Try again, or restore the backup. %1</source>
+        <translation>No se pudo volver a leer el archivo del dispositivo después de escribirlo. Vuelva a intentarlo o restaure la copia de seguridad. %1</translation>
+    </message>
+    <message>
+        <source>Writing to the device failed. The POIs already on the device were not changed. %1</source>
+        <translation>No se pudo escribir en el dispositivo. Los puntos de interés que ya había en el dispositivo no se han modificado. %1</translation>
+    </message>
+    <message>
+        <source>There are no custom POIs (Garmin/POI/poi.gpi) on this device.</source>
+        <translation>No hay puntos de interés personalizados (Garmin/POI/poi.gpi) en este dispositivo.</translation>
+    </message>
+    <message>
+        <source>%1 has a symbolic link at %2, so Marklode won&apos;t change its POIs. Replace the link with a real folder or file and try again.</source>
+        <translation>%1 tiene un enlace simbólico en %2, así que Marklode no cambiará sus puntos de interés. Sustituya el enlace por una carpeta o un archivo reales y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is busy with another Marklode transfer, so nothing was changed. Try again when it has finished.</source>
+        <translation>%1 está ocupado con otra transferencia de Marklode, así que no se ha cambiado nada. Vuelva a intentarlo cuando haya terminado.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDescription</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Archivo demasiado grande</translation>
+    </message>
+    <message>
+        <source>The file is damaged at byte %1.</source>
+        <translation>El archivo está dañado en el byte %1.</translation>
+    </message>
+    <message>
+        <source>The file is not a Garmin POI file.</source>
+        <translation>El archivo no es un archivo de puntos de interés de Garmin.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred.</source>
+        <translation>Se produjo un error desconocido.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Add the folders instead of the files chosen in them</source>
@@ -18,6 +141,136 @@
     <message>
         <source>Images (*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GPIIconError</name>
+    <message>
+        <source>Unsupported BMP header (size %1).</source>
+        <translation>Encabezado BMP no compatible (tamaño %1).</translation>
+    </message>
+    <message>
+        <source>The icon must be a 24-bit BMP; this one is %1-bit.</source>
+        <translation>El icono debe ser un BMP de 24 bits; este es de %1 bits.</translation>
+    </message>
+    <message>
+        <source>The icon must be at most 24x24 pixels; this one is %1x%2.</source>
+        <translation>El icono debe medir como máximo 24x24 píxeles; este mide %1x%2.</translation>
+    </message>
+    <message>
+        <source>The icon is not a BMP file.</source>
+        <translation>El icono no es un archivo BMP.</translation>
+    </message>
+    <message>
+        <source>Compressed BMP files are not supported.</source>
+        <translation>No se admiten archivos BMP comprimidos.</translation>
+    </message>
+    <message>
+        <source>The BMP file is incomplete.</source>
+        <translation>El archivo BMP está incompleto.</translation>
+    </message>
+    <message>
+        <source>The icon is not a PNG, JPEG or BMP file.</source>
+        <translation>El icono no es un archivo PNG, JPEG ni BMP.</translation>
+    </message>
+    <message>
+        <source>The %1 file is damaged or incomplete.</source>
+        <extracomment>%1 is the name of an image format: BMP, PNG or JPEG.</extracomment>
+        <translation>El archivo %1 está dañado o incompleto.</translation>
+    </message>
+    <message>
+        <source>The image must be at most %1x%2 pixels; this one is %3x%4.</source>
+        <translation>La imagen debe medir como máximo %1x%2 píxeles; esta mide %3x%4.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportIssue</name>
+    <message>
+        <source>Expected at least %1 fields, found %2.</source>
+        <translation>Se esperaban al menos %1 campos y se encontraron %2.</translation>
+    </message>
+    <message>
+        <source>Invalid longitude %1.</source>
+        <translation>Longitud %1 no válida.</translation>
+    </message>
+    <message>
+        <source>Invalid latitude %1.</source>
+        <translation>Latitud %1 no válida.</translation>
+    </message>
+    <message>
+        <source>Missing name.</source>
+        <translation>Falta el nombre.</translation>
+    </message>
+    <message>
+        <source>Waypoint has invalid lat/lon.</source>
+        <translation>El punto de ruta tiene valores de lat/lon no válidos.</translation>
+    </message>
+    <message>
+        <source>Waypoint has no name.</source>
+        <translation>El punto de ruta no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>Invalid proximity %1.</source>
+        <translation>Distancia de alerta de proximidad no válida: %1.</translation>
+    </message>
+    <message>
+        <source>Not a feature.</source>
+        <translation>No es un objeto Feature.</translation>
+    </message>
+    <message>
+        <source>Invalid coordinates.</source>
+        <translation>Coordenadas no válidas.</translation>
+    </message>
+    <message>
+        <source>Missing geometry.</source>
+        <translation>Falta la geometría.</translation>
+    </message>
+    <message>
+        <source>Not a point.</source>
+        <translation>No es un punto.</translation>
+    </message>
+    <message>
+        <source>Missing points.</source>
+        <translation>Faltan los puntos.</translation>
+    </message>
+    <message>
+        <source>Feature %1: %2</source>
+        <translation>Entidad %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>A text is longer than 1 MB.</source>
+        <translation>Un texto ocupa más de 1 MB.</translation>
+    </message>
+    <message>
+        <source>Invalid coordinates %1.</source>
+        <translation>Coordenadas %1 no válidas.</translation>
+    </message>
+    <message>
+        <source>Missing coordinates.</source>
+        <translation>Faltan las coordenadas.</translation>
+    </message>
+</context>
+<context>
+    <name>POIStore</name>
+    <message>
+        <source>A POI&apos;s text is longer than 4 GiB.</source>
+        <translation>Un texto de un punto de interés ocupa más de 4 GiB.</translation>
+    </message>
+    <message>
+        <source>Too many POIs with details.</source>
+        <translation>Demasiados puntos de interés con detalles.</translation>
+    </message>
+    <message>
+        <source>Too many POIs with alerts.</source>
+        <translation>Demasiados puntos de interés con alertas de proximidad.</translation>
+    </message>
+    <message>
+        <source>Too many POIs with alerts or details.</source>
+        <translation>Demasiados puntos de interés con alertas de proximidad o detalles.</translation>
     </message>
 </context>
 <context>
@@ -47,34 +300,218 @@
     </message>
 </context>
 <context>
+    <name>UserMessage</name>
+    <message>
+        <source>This GPX file is damaged or not valid XML (problem near line %1).</source>
+        <translation>Este archivo GPX está dañado o no es XML válido (problema cerca de la línea %1).</translation>
+    </message>
+    <message>
+        <source>This KML file is damaged or not valid XML (problem near line %1).</source>
+        <translation>Este archivo KML está dañado o no es XML válido (problema cerca de la línea %1).</translation>
+    </message>
+    <message>
+        <source>The KML document inside this KMZ file is damaged or not valid XML (problem near line %1).</source>
+        <translation>El documento KML de este archivo KMZ está dañado o no es XML válido (problema cerca de la línea %1).</translation>
+    </message>
+    <message>
+        <source>This KMZ file is damaged or not a zip archive. Save or export it again and try again.</source>
+        <translation>Este archivo KMZ está dañado o no es un archivo ZIP. Vuelva a guardarlo o exportarlo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>This KMZ file holds no KML document, so it has no places to import.</source>
+        <translation>Este archivo KMZ no contiene ningún documento KML, así que no tiene lugares que importar.</translation>
+    </message>
+    <message>
+        <source>The KML document inside this KMZ file unpacks to more than %1, more than Marklode reads. Split it into smaller files.</source>
+        <translation>Una vez descomprimido, el documento KML de este archivo KMZ ocupa más de %1, más de lo que Marklode puede leer. Divídalo en archivos más pequeños.</translation>
+    </message>
+    <message>
+        <source>This GeoJSON file is damaged or not valid JSON (problem near line %1).</source>
+        <translation>Este archivo GeoJSON está dañado o no es JSON válido (problema cerca de la línea %1).</translation>
+    </message>
+    <message>
+        <source>This GeoJSON file is damaged or not valid JSON.</source>
+        <translation>Este archivo GeoJSON está dañado o no es JSON válido.</translation>
+    </message>
+    <message>
+        <source>This GeoJSON file&apos;s text is not UTF-8, as JSON must be. Save it as UTF-8 and try again.</source>
+        <translation>El texto de este archivo GeoJSON no está en UTF-8, como exige JSON. Guárdelo como UTF-8 e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>This file is not GeoJSON. Marklode reads a GeoJSON FeatureCollection or a single Feature.</source>
+        <translation>Este archivo no es GeoJSON. Marklode lee una FeatureCollection de GeoJSON o una sola Feature.</translation>
+    </message>
+    <message>
+        <source>This GeoJSON FeatureCollection has no list of features.</source>
+        <translation>Esta FeatureCollection de GeoJSON no tiene lista de entidades.</translation>
+    </message>
+    <message>
+        <source>This file holds a %1, but Marklode reads only a GeoJSON FeatureCollection or a single Feature.</source>
+        <extracomment>%1 is the GeoJSON type the file holds, such as &quot;Point&quot;.</extracomment>
+        <translation>Este archivo contiene el tipo %1, pero Marklode solo lee una FeatureCollection de GeoJSON o una sola Feature.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s text could not be read. Save it as UTF-8 or Windows-1252 and try again.</source>
+        <translation>No se pudo leer el texto del archivo. Guárdelo como UTF-8 o Windows-1252 e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 has an invalid position (%2, %3).</source>
+        <extracomment>%1 is the POI&apos;s name, %2 and %3 its latitude and longitude.</extracomment>
+        <translation>%1 tiene una posición no válida (%2, %3).</translation>
+    </message>
+    <message>
+        <source>A name or comment is too long to store in a Garmin file.</source>
+        <translation>Un nombre o comentario es demasiado largo para guardarlo en un archivo Garmin.</translation>
+    </message>
+    <message>
+        <source>%1 has a speed or distance that is too large or negative.</source>
+        <translation>%1 tiene una velocidad o distancia demasiado grande o negativa.</translation>
+    </message>
+    <message>
+        <source>A Garmin file can hold at most %1 categories, but this one would have %2. Use fewer files.</source>
+        <translation>Un archivo Garmin puede contener como máximo %1 categorías, pero este tendría %2. Use menos archivos.</translation>
+    </message>
+    <message>
+        <source>%1 would take %2 in a Garmin file, but a category can take at most %3. Split its POIs into smaller files.</source>
+        <extracomment>%1 is the category&apos;s name, %2 and %3 sizes such as &quot;1.2 MB&quot;.</extracomment>
+        <translation>%1 ocuparía %2 en un archivo Garmin, pero una categoría puede ocupar como máximo %3. Divida sus puntos de interés en archivos más pequeños.</translation>
+    </message>
+    <message>
+        <source>Enter a category name before saving.</source>
+        <translation>Escriba un nombre de categoría antes de guardar.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is damaged or not a Garmin POI file, so nothing was changed on the device.</source>
+        <translation>La copia de seguridad %1 está dañada o no es un archivo de puntos de interés de Garmin, así que no se ha cambiado nada en el dispositivo.</translation>
+    </message>
+    <message>
+        <source>The backup %1 couldn&apos;t be read, so nothing was changed on the device. %2</source>
+        <extracomment>%2 is the system&apos;s own description of the error.</extracomment>
+        <translation>No se pudo leer la copia de seguridad %1, así que no se ha cambiado nada en el dispositivo. %2</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the backups of %2.</source>
+        <extracomment>%1 is the name of a backup, %2 the device&apos;s name.</extracomment>
+        <translation>%1 no es una de las copias de seguridad de %2.</translation>
+    </message>
+    <message>
+        <source>Use a 24-bit BMP of at most 24×24 pixels.</source>
+        <translation>Use un BMP de 24 bits de 24×24 píxeles como máximo.</translation>
+    </message>
+    <message>
+        <source>Use a smaller image.</source>
+        <translation>Use una imagen más pequeña.</translation>
+    </message>
+    <message>
+        <source>Save it again from an image editor, or use another image.</source>
+        <translation>Vuelva a guardarla desde un editor de imágenes o use otra imagen.</translation>
+    </message>
+    <message>
+        <source>Use a PNG or JPEG image, or a 24-bit BMP of at most 24×24 pixels.</source>
+        <translation>Use una imagen PNG o JPEG, o un BMP de 24 bits de 24×24 píxeles como máximo.</translation>
+    </message>
+    <message>
+        <source>Marklode reads only regular files, not pipes, devices or sockets.</source>
+        <translation>Marklode solo lee archivos normales, no tuberías, dispositivos ni sockets.</translation>
+    </message>
+    <message>
+        <source>The file is too large for Marklode to read.</source>
+        <translation>El archivo es demasiado grande para que Marklode lo lea.</translation>
+    </message>
+    <message>
+        <source>Marklode doesn&apos;t have permission to read this file.</source>
+        <translation>Marklode no tiene permiso para leer este archivo.</translation>
+    </message>
+    <message>
+        <source>Marklode doesn&apos;t have permission to save there. Choose another folder.</source>
+        <translation>Marklode no tiene permiso para guardar ahí. Elija otra carpeta.</translation>
+    </message>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>El archivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1.</source>
+        <extracomment>%1 is the system&apos;s own description of the error.</extracomment>
+        <translation>Algo ha salido mal: %1.</translation>
+    </message>
+    <message>
+        <source>The icon can&apos;t be used. %1 %2</source>
+        <extracomment>%1 says what is wrong with the icon, %2 what to use instead.</extracomment>
+        <translation>No se puede usar el icono. %1 %2</translation>
+    </message>
+    <message>
+        <source>The Garmin file Marklode built is damaged, so nothing was written. Please report this.</source>
+        <translation>El archivo Garmin que creó Marklode está dañado, así que no se ha escrito nada. Informe de este problema.</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1</source>
+        <extracomment>%1 is the program&apos;s own description of the error.</extracomment>
+        <translation>Algo ha salido mal: %1</translation>
+    </message>
+    <message>
+        <source>Something went wrong: an unknown error occurred.</source>
+        <translation>Algo ha salido mal: se produjo un error desconocido.</translation>
+    </message>
+</context>
+<context>
     <name>marklode::AboutWindow</name>
     <message>
         <source>Version Info Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de versión copiada</translation>
     </message>
     <message>
         <source>Copy Version Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar información de versión</translation>
     </message>
     <message>
         <source>Marklode is free software under the %1, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marklode es software libre bajo la %1, versión 3 o posterior.</translation>
     </message>
     <message>
         <source>GNU General Public License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia Pública General de GNU</translation>
     </message>
     <message>
         <source>Map tiles © %1. Built-in map outlines from %2 (public domain).</source>
-        <translation type="unfinished"></translation>
+        <translation>Teselas del mapa © %1. Contornos de mapa integrados de %2 (dominio público).</translation>
     </message>
     <message>
         <source>OpenStreetMap contributors</source>
-        <translation type="unfinished"></translation>
+        <translation>colaboradores de OpenStreetMap</translation>
     </message>
     <message>
         <source>Made with Qt (LGPL-3.0), expat (MIT), utf8proc (MIT), libsodium (ISC), libzip (BSD-3-Clause), simdjson (Apache-2.0), libpng (libpng-2.0) and libjpeg-turbo (IJG, BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho con Qt (LGPL-3.0), expat (MIT), utf8proc (MIT), libsodium (ISC), libzip (BSD-3-Clause), simdjson (Apache-2.0), libpng (libpng-2.0) y libjpeg-turbo (IJG, BSD-3-Clause).</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <extracomment>The version the user knows, then the build number.</extracomment>
+        <translation>Versión %1 (%2)</translation>
+    </message>
+    <message>
+        <source>About Marklode</source>
+        <translation>Acerca de Marklode</translation>
+    </message>
+    <message>
+        <source>Marklode icon</source>
+        <translation>Icono de Marklode</translation>
+    </message>
+    <message>
+        <source>Converts CSV and GPX points of interest to Garmin .gpi files.</source>
+        <translation>Convierte puntos de interés CSV y GPX en archivos .gpi de Garmin.</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message>
+        <source>Email Support</source>
+        <translation>Soporte por correo electrónico</translation>
+    </message>
+    <message>
+        <source>Not affiliated with Garmin Ltd. Garmin is a trademark of Garmin Ltd.</source>
+        <translation>Sin afiliación con Garmin Ltd. Garmin es una marca comercial de Garmin Ltd.</translation>
     </message>
 </context>
 <context>
@@ -100,130 +537,221 @@
     </message>
 </context>
 <context>
+    <name>marklode::DropZone</name>
+    <message>
+        <source>Drop .csv or .gpx files here</source>
+        <translation>Suelte aquí archivos .csv o .gpx</translation>
+    </message>
+    <message>
+        <source>You can drop several files at once, or a folder that contains them.</source>
+        <translation>Puede soltar varios archivos a la vez o una carpeta que los contenga.</translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation>Añadir archivos…</translation>
+    </message>
+</context>
+<context>
     <name>marklode::IssuesPopover</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copy every skipped row with its line to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar cada fila omitida con su número de línea al portapapeles</translation>
+    </message>
+    <message>
+        <source>Skipped rows in %1</source>
+        <translation>Filas omitidas en %1</translation>
+    </message>
+    <message>
+        <source>These rows were not imported. Fix them in the file and add it again.</source>
+        <translation>Estas filas no se importaron. Corríjalas en el archivo y vuelva a añadirlo.</translation>
+    </message>
+    <message>
+        <source>Skipped rows</source>
+        <translation>Filas omitidas</translation>
     </message>
 </context>
 <context>
     <name>marklode::LibraryUndo</name>
     <message>
         <source>Change Category Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre de la categoría</translation>
     </message>
     <message>
         <source>Change Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar las categorías</translation>
     </message>
     <message>
         <source>Change Speed Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la unidad de velocidad</translation>
     </message>
     <message>
         <source>Change Proximity Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar las alertas de proximidad</translation>
     </message>
     <message>
         <source>Change Distance Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la unidad de distancia</translation>
     </message>
     <message>
         <source>Change Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la distancia</translation>
     </message>
     <message>
         <source>Change Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el icono</translation>
     </message>
     <message>
         <source>Remove from List</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar de la lista</translation>
     </message>
     <message>
         <source>Close All</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar todo</translation>
     </message>
 </context>
 <context>
     <name>marklode::MainWindow</name>
     <message>
         <source>Save as One File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como un solo archivo…</translation>
     </message>
     <message>
         <source>Save one .gpi file with a category for each input file, as a device gets it</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar un único archivo .gpi con una categoría por cada archivo de entrada, tal como lo recibe el dispositivo</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a cargar</translation>
     </message>
     <message>
         <source>Read the selected file again from the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer el archivo seleccionado del disco</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir reciente</translation>
     </message>
     <message>
         <source>Close All</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar todo</translation>
     </message>
     <message>
         <source>Take every file off the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todos los archivos de la lista</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Quit while writing to the device?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir mientras se escribe en el dispositivo?</translation>
     </message>
     <message>
         <source>Marklode is still writing to the device. Quitting now could leave its custom POIs damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marklode todavía está escribiendo en el dispositivo. Si sale ahora, sus puntos de interés personalizados podrían quedar dañados.</translation>
     </message>
     <message>
         <source>Quit Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de todos modos</translation>
     </message>
     <message>
         <source>Keep Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir escribiendo</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el menú</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation>Añadir archivos…</translation>
+    </message>
+    <message>
+        <source>Add .csv or .gpx files, or a folder</source>
+        <translation>Añadir archivos .csv o .gpx, o una carpeta</translation>
+    </message>
+    <message>
+        <source>Save .gpi…</source>
+        <translation>Guardar como .gpi…</translation>
+    </message>
+    <message>
+        <source>Save the selected file as a .gpi file</source>
+        <translation>Guardar el archivo seleccionado como archivo .gpi</translation>
+    </message>
+    <message>
+        <source>Save All…</source>
+        <translation>Guardar todo…</translation>
+    </message>
+    <message>
+        <source>Save one .gpi file per input file into a folder</source>
+        <translation>Guardar un archivo .gpi por cada archivo de entrada en una carpeta</translation>
+    </message>
+    <message>
+        <source>File actions</source>
+        <translation>Acciones de archivo</translation>
+    </message>
+    <message>
+        <source>More file actions</source>
+        <translation>Más acciones de archivo</translation>
+    </message>
+    <message>
+        <source>Search POIs</source>
+        <translation>Buscar puntos de interés</translation>
     </message>
 </context>
 <context>
     <name>marklode::MarklodeApp</name>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dispositivo</translation>
+    </message>
+    <message>
+        <source>Running tests</source>
+        <translation>Ejecutando pruebas</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>About Marklode</source>
+        <translation>Acerca de Marklode</translation>
     </message>
 </context>
 <context>
     <name>marklode::POITable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Copiar</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -285,14 +813,18 @@
     <name>marklode::SearchField</name>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Search POIs</source>
+        <translation>Buscar puntos de interés</translation>
     </message>
 </context>
 <context>
     <name>marklode::SendConfirmationSheet</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Archivos</translation>
     </message>
     <message>
         <source>Size</source>
@@ -326,131 +858,208 @@
     <name>marklode::ShortcutsWindow</name>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Files and devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos y dispositivos</translation>
     </message>
     <message>
         <source>Remove the selected file from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el archivo seleccionado de la lista</translation>
     </message>
     <message>
         <source>Open the menu of the selected file or device</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el menú del archivo o dispositivo seleccionado</translation>
     </message>
     <message>
         <source>Show the skipped rows of the selected file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las filas omitidas del archivo seleccionado</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Move the map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el mapa</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas de flecha</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::Sidebar</name>
+    <message>
+        <source>Wait until writing has finished.</source>
+        <translation>Espere a que termine la escritura.</translation>
+    </message>
+    <message>
+        <source>Eject %1</source>
+        <translation>Expulsar %1</translation>
+    </message>
+    <message>
+        <source>Files and devices</source>
+        <translation>Archivos y dispositivos</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Quitar de la lista</translation>
     </message>
 </context>
 <context>
     <name>marklode::SidebarModel</name>
     <message>
         <source>No longer on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya no está en el disco</translation>
     </message>
     <message>
         <source>%1 · deleted on disk</source>
         <extracomment>A file&apos;s POI count, then that the file is gone from the disk: &quot;12 POIs · deleted on disk&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · eliminado del disco</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>A file&apos;s POI count, the number grouped as the locale groups it: &quot;1,204 POIs&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 punto de interés</numerusform>
+            <numerusform>%1 puntos de interés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows were skipped. Click to see why.</source>
+        <translation>
+            <numerusform>Se omitió %n fila. Haga clic para ver por qué.</numerusform>
+            <numerusform>Se omitieron %n filas. Haga clic para ver por qué.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+    <message>
+        <source>Drop .csv or .gpx files to begin.</source>
+        <translation>Suelte archivos .csv o .gpx para empezar.</translation>
+    </message>
+    <message>
+        <source>No Garmin found</source>
+        <translation>No se ha encontrado ningún Garmin</translation>
+    </message>
+    <message>
+        <source>Why isn&apos;t my Garmin shown?</source>
+        <translation>¿Por qué no aparece mi Garmin?</translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation>Leyendo…</translation>
+    </message>
+    <message>
+        <source>Could not read file</source>
+        <translation>No se pudo leer el archivo</translation>
+    </message>
+    <message>
+        <source>SD card · %1</source>
+        <extracomment>A memory card in a device, then its volume&apos;s name.</extracomment>
+        <translation>Tarjeta SD · %1</translation>
     </message>
 </context>
 <context>
     <name>marklode::SkippedRowsModel</name>
-    <message>
-        <source>%1 row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <extracomment>How many rows were skipped for one reason, the number grouped as the locale groups it.</extracomment>
+        <translation>
+            <numerusform>%1 fila</numerusform>
+            <numerusform>%1 filas</numerusform>
+        </translation>
     </message>
     <message>
         <source>feature %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entidad %1</translation>
     </message>
     <message>
         <source>features %1 and %2</source>
         <extracomment>The positions of two skipped features of a GeoJSON file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entidades %1 y %2</translation>
     </message>
     <message>
         <source>features %1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>entidades %1, %2 y %3</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>features %1, %2, %3 and %4 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>entidades %1, %2, %3 y %4 más</numerusform>
+            <numerusform>entidades %1, %2, %3 y %4 más</numerusform>
+        </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1</translation>
     </message>
     <message>
         <source>lines %1 and %2</source>
         <extracomment>The lines of two skipped rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>líneas %1 y %2</translation>
     </message>
     <message>
         <source>lines %1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>líneas %1, %2 y %3</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>lines %1, %2, %3 and %4 more</source>
         <extracomment>The first three lines of the skipped rows, then how many more there are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>líneas %1, %2, %3 y %4 más</numerusform>
+            <numerusform>líneas %1, %2, %3 y %4 más</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 %2, %3.</source>
         <extracomment>A reason rows were skipped for, how many, and their lines, as a screen reader says it: &quot;Missing name. 3 rows, lines 4, 9 and 12.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3.</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>Under a reason rows were skipped for: how many, and their lines: &quot;3 rows · lines 4, 9 and 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>Feature %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entidad %1</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1</translation>
+    </message>
+    <message>
+        <source>Skipped rows</source>
+        <translation>Filas omitidas</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Appcast</name>
+    <message>
+        <source>document type declarations are not allowed</source>
+        <translation>les déclarations de type de document ne sont pas autorisées</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>Where the update feed stopped making sense, then the reader&apos;s own description.</extracomment>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the feed is empty</source>
+        <translation>le flux est vide</translation>
+    </message>
+    <message>
+        <source>not an RSS feed</source>
+        <translation>ce n&apos;est pas un flux RSS</translation>
+    </message>
+    <message>
+        <source>line %1: elements nested deeper than %2</source>
+        <translation>ligne %1 : éléments imbriqués sur plus de %2 niveaux</translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>The backup copy didn&apos;t match the original.</source>
+        <translation>La copie de sauvegarde ne correspondait pas à l&apos;original.</translation>
+    </message>
+</context>
+<context>
+    <name>ByteCount</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Converts CSV and GPX points of interest to Garmin .gpi files.</source>
+        <translation>Convertit des points d&apos;intérêt CSV et GPX en fichiers .gpi Garmin.</translation>
+    </message>
+    <message>
+        <source>FILE|FOLDER</source>
+        <extracomment>What the program takes on its command line, as --help names it.</extracomment>
+        <translation>FICHIER|DOSSIER</translation>
+    </message>
+    <message>
+        <source>.csv or .gpx files, or folders that hold them</source>
+        <translation>fichiers .csv ou .gpx, ou dossiers qui en contiennent</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTransferError</name>
+    <message>
+        <source>%1 is read-only, so Marklode can&apos;t write to it. If it&apos;s an SD card, check its lock switch.</source>
+        <translation>%1 est en lecture seule, Marklode ne peut donc pas y écrire. S&apos;il s&apos;agit d&apos;une carte SD, vérifiez son verrou de protection en écriture.</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t have enough free space. Marklode needs %2, but only %3 is free.</source>
+        <translation>%1 n&apos;a pas assez d&apos;espace libre. Marklode a besoin de %2, mais il ne reste que %3 d&apos;espace libre.</translation>
+    </message>
+    <message>
+        <source>Marklode couldn&apos;t back up the POIs already on the device, so nothing was changed. %1</source>
+        <translation>Marklode n&apos;a pas pu sauvegarder les points d&apos;intérêt déjà présents sur l&apos;appareil, rien n&apos;a donc été modifié. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file on the device has %1 POIs, but %2 were written. Try again, or restore the backup.</source>
+        <extracomment>%1 is the count of POIs found in the file, %2 the count written.</extracomment>
+        <translation>
+            <numerusform>Le fichier sur l&apos;appareil contient %1 point d&apos;intérêt, alors que %2 ont été écrits. Réessayez ou restaurez la sauvegarde.</numerusform>
+            <numerusform>Le fichier sur l&apos;appareil contient %1 points d&apos;intérêt, alors que %2 ont été écrits. Réessayez ou restaurez la sauvegarde.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file on the device couldn&apos;t be read back after writing. Try again, or restore the backup. %1</source>
+        <translation>Le fichier sur l&apos;appareil n&apos;a pas pu être relu après l&apos;écriture. Réessayez ou restaurez la sauvegarde. %1</translation>
+    </message>
+    <message>
+        <source>Writing to the device failed. The POIs already on the device were not changed. %1</source>
+        <translation>L&apos;écriture sur l&apos;appareil a échoué. Les points d&apos;intérêt déjà présents sur l&apos;appareil n&apos;ont pas été modifiés. %1</translation>
+    </message>
+    <message>
+        <source>There are no custom POIs (Garmin/POI/poi.gpi) on this device.</source>
+        <translation>Il n&apos;y a aucun point d&apos;intérêt personnalisé (Garmin/POI/poi.gpi) sur cet appareil.</translation>
+    </message>
+    <message>
+        <source>%1 has a symbolic link at %2, so Marklode won&apos;t change its POIs. Replace the link with a real folder or file and try again.</source>
+        <translation>%1 contient un lien symbolique à l&apos;emplacement %2, Marklode ne modifiera donc pas ses points d&apos;intérêt. Remplacez le lien par un vrai dossier ou fichier et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 is busy with another Marklode transfer, so nothing was changed. Try again when it has finished.</source>
+        <translation>%1 est occupé par un autre transfert Marklode, rien n&apos;a donc été modifié. Réessayez une fois celui-ci terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDescription</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>The file is damaged at byte %1.</source>
+        <translation>Le fichier est endommagé à l&apos;octet %1.</translation>
+    </message>
+    <message>
+        <source>The file is not a Garmin POI file.</source>
+        <translation>Le fichier n&apos;est pas un fichier de points d&apos;intérêt Garmin.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred.</source>
+        <translation>Une erreur inconnue s&apos;est produite.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Add the folders instead of the files chosen in them</source>
@@ -18,6 +141,136 @@
     <message>
         <source>Images (*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GPIIconError</name>
+    <message>
+        <source>Unsupported BMP header (size %1).</source>
+        <translation>En-tête BMP non pris en charge (taille %1).</translation>
+    </message>
+    <message>
+        <source>The icon must be a 24-bit BMP; this one is %1-bit.</source>
+        <translation>L&apos;icône doit être un BMP 24 bits&#xa0;; celle-ci est en %1 bits.</translation>
+    </message>
+    <message>
+        <source>The icon must be at most 24x24 pixels; this one is %1x%2.</source>
+        <translation>L&apos;icône doit mesurer au plus 24x24 pixels&#xa0;; celle-ci mesure %1x%2.</translation>
+    </message>
+    <message>
+        <source>The icon is not a BMP file.</source>
+        <translation>L&apos;icône n&apos;est pas un fichier BMP.</translation>
+    </message>
+    <message>
+        <source>Compressed BMP files are not supported.</source>
+        <translation>Les fichiers BMP compressés ne sont pas pris en charge.</translation>
+    </message>
+    <message>
+        <source>The BMP file is incomplete.</source>
+        <translation>Le fichier BMP est incomplet.</translation>
+    </message>
+    <message>
+        <source>The icon is not a PNG, JPEG or BMP file.</source>
+        <translation>L&apos;icône n&apos;est pas un fichier PNG, JPEG ou BMP.</translation>
+    </message>
+    <message>
+        <source>The %1 file is damaged or incomplete.</source>
+        <extracomment>%1 is the name of an image format: BMP, PNG or JPEG.</extracomment>
+        <translation>Le fichier %1 est endommagé ou incomplet.</translation>
+    </message>
+    <message>
+        <source>The image must be at most %1x%2 pixels; this one is %3x%4.</source>
+        <translation>L&apos;image doit mesurer au plus %1x%2 pixels&#xa0;; celle-ci mesure %3x%4.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportIssue</name>
+    <message>
+        <source>Expected at least %1 fields, found %2.</source>
+        <translation>Au moins %1 champs attendus, %2 trouvés.</translation>
+    </message>
+    <message>
+        <source>Invalid longitude %1.</source>
+        <translation>Longitude %1 non valide.</translation>
+    </message>
+    <message>
+        <source>Invalid latitude %1.</source>
+        <translation>Latitude %1 non valide.</translation>
+    </message>
+    <message>
+        <source>Missing name.</source>
+        <translation>Nom manquant.</translation>
+    </message>
+    <message>
+        <source>Waypoint has invalid lat/lon.</source>
+        <translation>Le point de cheminement a des valeurs lat/lon non valides.</translation>
+    </message>
+    <message>
+        <source>Waypoint has no name.</source>
+        <translation>Le point de cheminement n&apos;a pas de nom.</translation>
+    </message>
+    <message>
+        <source>Invalid proximity %1.</source>
+        <translation>Distance d&apos;alerte de proximité non valide&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Not a feature.</source>
+        <translation>Ce n&apos;est pas un objet Feature.</translation>
+    </message>
+    <message>
+        <source>Invalid coordinates.</source>
+        <translation>Coordonnées non valides.</translation>
+    </message>
+    <message>
+        <source>Missing geometry.</source>
+        <translation>Géométrie manquante.</translation>
+    </message>
+    <message>
+        <source>Not a point.</source>
+        <translation>Ce n&apos;est pas un point.</translation>
+    </message>
+    <message>
+        <source>Missing points.</source>
+        <translation>Points manquants.</translation>
+    </message>
+    <message>
+        <source>Feature %1: %2</source>
+        <translation>Entité %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>A text is longer than 1 MB.</source>
+        <translation>Un texte dépasse 1 MB.</translation>
+    </message>
+    <message>
+        <source>Invalid coordinates %1.</source>
+        <translation>Coordonnées %1 non valides.</translation>
+    </message>
+    <message>
+        <source>Missing coordinates.</source>
+        <translation>Coordonnées manquantes.</translation>
+    </message>
+</context>
+<context>
+    <name>POIStore</name>
+    <message>
+        <source>A POI&apos;s text is longer than 4 GiB.</source>
+        <translation>Un texte d&apos;un point d&apos;intérêt dépasse 4 GiB.</translation>
+    </message>
+    <message>
+        <source>Too many POIs with details.</source>
+        <translation>Trop de points d&apos;intérêt avec des détails.</translation>
+    </message>
+    <message>
+        <source>Too many POIs with alerts.</source>
+        <translation>Trop de points d&apos;intérêt avec des alertes de proximité.</translation>
+    </message>
+    <message>
+        <source>Too many POIs with alerts or details.</source>
+        <translation>Trop de points d&apos;intérêt avec des alertes de proximité ou des détails.</translation>
     </message>
 </context>
 <context>
@@ -47,34 +300,218 @@
     </message>
 </context>
 <context>
+    <name>UserMessage</name>
+    <message>
+        <source>This GPX file is damaged or not valid XML (problem near line %1).</source>
+        <translation>Ce fichier GPX est endommagé ou n&apos;est pas un XML valide (problème vers la ligne %1).</translation>
+    </message>
+    <message>
+        <source>This KML file is damaged or not valid XML (problem near line %1).</source>
+        <translation>Ce fichier KML est endommagé ou n&apos;est pas un XML valide (problème vers la ligne %1).</translation>
+    </message>
+    <message>
+        <source>The KML document inside this KMZ file is damaged or not valid XML (problem near line %1).</source>
+        <translation>Le document KML contenu dans ce fichier KMZ est endommagé ou n&apos;est pas un XML valide (problème vers la ligne %1).</translation>
+    </message>
+    <message>
+        <source>This KMZ file is damaged or not a zip archive. Save or export it again and try again.</source>
+        <translation>Ce fichier KMZ est endommagé ou n&apos;est pas une archive ZIP. Enregistrez-le ou exportez-le à nouveau, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>This KMZ file holds no KML document, so it has no places to import.</source>
+        <translation>Ce fichier KMZ ne contient aucun document KML, il n&apos;y a donc aucun lieu à importer.</translation>
+    </message>
+    <message>
+        <source>The KML document inside this KMZ file unpacks to more than %1, more than Marklode reads. Split it into smaller files.</source>
+        <translation>Une fois décompressé, le document KML contenu dans ce fichier KMZ dépasse %1, soit plus que ce que Marklode peut lire. Divisez-le en fichiers plus petits.</translation>
+    </message>
+    <message>
+        <source>This GeoJSON file is damaged or not valid JSON (problem near line %1).</source>
+        <translation>Ce fichier GeoJSON est endommagé ou n&apos;est pas un JSON valide (problème vers la ligne %1).</translation>
+    </message>
+    <message>
+        <source>This GeoJSON file is damaged or not valid JSON.</source>
+        <translation>Ce fichier GeoJSON est endommagé ou n&apos;est pas un JSON valide.</translation>
+    </message>
+    <message>
+        <source>This GeoJSON file&apos;s text is not UTF-8, as JSON must be. Save it as UTF-8 and try again.</source>
+        <translation>Le texte de ce fichier GeoJSON n&apos;est pas en UTF-8, comme l&apos;exige JSON. Enregistrez-le en UTF-8 et réessayez.</translation>
+    </message>
+    <message>
+        <source>This file is not GeoJSON. Marklode reads a GeoJSON FeatureCollection or a single Feature.</source>
+        <translation>Ce fichier n&apos;est pas au format GeoJSON. Marklode lit une FeatureCollection GeoJSON ou une Feature unique.</translation>
+    </message>
+    <message>
+        <source>This GeoJSON FeatureCollection has no list of features.</source>
+        <translation>Cette FeatureCollection GeoJSON ne contient pas de liste d&apos;entités.</translation>
+    </message>
+    <message>
+        <source>This file holds a %1, but Marklode reads only a GeoJSON FeatureCollection or a single Feature.</source>
+        <extracomment>%1 is the GeoJSON type the file holds, such as &quot;Point&quot;.</extracomment>
+        <translation>Ce fichier contient le type %1, mais Marklode ne lit qu&apos;une FeatureCollection GeoJSON ou une Feature unique.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s text could not be read. Save it as UTF-8 or Windows-1252 and try again.</source>
+        <translation>Le texte du fichier n&apos;a pas pu être lu. Enregistrez-le en UTF-8 ou Windows-1252 et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 has an invalid position (%2, %3).</source>
+        <extracomment>%1 is the POI&apos;s name, %2 and %3 its latitude and longitude.</extracomment>
+        <translation>%1 a une position non valide (%2, %3).</translation>
+    </message>
+    <message>
+        <source>A name or comment is too long to store in a Garmin file.</source>
+        <translation>Un nom ou un commentaire est trop long pour être enregistré dans un fichier Garmin.</translation>
+    </message>
+    <message>
+        <source>%1 has a speed or distance that is too large or negative.</source>
+        <translation>%1 a une vitesse ou une distance trop grande ou négative.</translation>
+    </message>
+    <message>
+        <source>A Garmin file can hold at most %1 categories, but this one would have %2. Use fewer files.</source>
+        <translation>Un fichier Garmin peut contenir au plus %1 catégories, mais celui-ci en aurait %2. Utilisez moins de fichiers.</translation>
+    </message>
+    <message>
+        <source>%1 would take %2 in a Garmin file, but a category can take at most %3. Split its POIs into smaller files.</source>
+        <extracomment>%1 is the category&apos;s name, %2 and %3 sizes such as &quot;1.2 MB&quot;.</extracomment>
+        <translation>%1 occuperait %2 dans un fichier Garmin, mais une catégorie peut occuper au plus %3. Répartissez ses points d&apos;intérêt dans des fichiers plus petits.</translation>
+    </message>
+    <message>
+        <source>Enter a category name before saving.</source>
+        <translation>Saisissez un nom de catégorie avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is damaged or not a Garmin POI file, so nothing was changed on the device.</source>
+        <translation>La sauvegarde %1 est endommagée ou n&apos;est pas un fichier de points d&apos;intérêt Garmin, rien n&apos;a donc été modifié sur l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>The backup %1 couldn&apos;t be read, so nothing was changed on the device. %2</source>
+        <extracomment>%2 is the system&apos;s own description of the error.</extracomment>
+        <translation>La sauvegarde %1 n&apos;a pas pu être lue, rien n&apos;a donc été modifié sur l&apos;appareil. %2</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the backups of %2.</source>
+        <extracomment>%1 is the name of a backup, %2 the device&apos;s name.</extracomment>
+        <translation>%1 ne fait pas partie des sauvegardes de %2.</translation>
+    </message>
+    <message>
+        <source>Use a 24-bit BMP of at most 24×24 pixels.</source>
+        <translation>Utilisez un BMP 24 bits d&apos;au plus 24×24 pixels.</translation>
+    </message>
+    <message>
+        <source>Use a smaller image.</source>
+        <translation>Utilisez une image plus petite.</translation>
+    </message>
+    <message>
+        <source>Save it again from an image editor, or use another image.</source>
+        <translation>Enregistrez-la à nouveau depuis un éditeur d&apos;images ou utilisez une autre image.</translation>
+    </message>
+    <message>
+        <source>Use a PNG or JPEG image, or a 24-bit BMP of at most 24×24 pixels.</source>
+        <translation>Utilisez une image PNG ou JPEG, ou un BMP 24 bits d&apos;au plus 24×24 pixels.</translation>
+    </message>
+    <message>
+        <source>Marklode reads only regular files, not pipes, devices or sockets.</source>
+        <translation>Marklode ne lit que des fichiers ordinaires, pas des tubes, des périphériques ni des sockets.</translation>
+    </message>
+    <message>
+        <source>The file is too large for Marklode to read.</source>
+        <translation>Le fichier est trop volumineux pour que Marklode puisse le lire.</translation>
+    </message>
+    <message>
+        <source>Marklode doesn&apos;t have permission to read this file.</source>
+        <translation>Marklode n&apos;a pas l&apos;autorisation de lire ce fichier.</translation>
+    </message>
+    <message>
+        <source>Marklode doesn&apos;t have permission to save there. Choose another folder.</source>
+        <translation>Marklode n&apos;a pas l&apos;autorisation d&apos;enregistrer à cet emplacement. Choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>Le fichier n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1.</source>
+        <extracomment>%1 is the system&apos;s own description of the error.</extracomment>
+        <translation>Une erreur s&apos;est produite&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The icon can&apos;t be used. %1 %2</source>
+        <extracomment>%1 says what is wrong with the icon, %2 what to use instead.</extracomment>
+        <translation>L&apos;icône ne peut pas être utilisée. %1 %2</translation>
+    </message>
+    <message>
+        <source>The Garmin file Marklode built is damaged, so nothing was written. Please report this.</source>
+        <translation>Le fichier Garmin créé par Marklode est endommagé, rien n&apos;a donc été écrit. Veuillez signaler ce problème.</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1</source>
+        <extracomment>%1 is the program&apos;s own description of the error.</extracomment>
+        <translation>Une erreur s&apos;est produite&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Something went wrong: an unknown error occurred.</source>
+        <translation>Une erreur s&apos;est produite&#xa0;: erreur inconnue.</translation>
+    </message>
+</context>
+<context>
     <name>marklode::AboutWindow</name>
     <message>
         <source>Version Info Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations de version copiées</translation>
     </message>
     <message>
         <source>Copy Version Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les informations de version</translation>
     </message>
     <message>
         <source>Marklode is free software under the %1, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marklode est un logiciel libre distribué sous la %1, version 3 ou ultérieure.</translation>
     </message>
     <message>
         <source>GNU General Public License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence publique générale GNU</translation>
     </message>
     <message>
         <source>Map tiles © %1. Built-in map outlines from %2 (public domain).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuiles de carte © %1. Contours de carte intégrés issus de %2 (domaine public).</translation>
     </message>
     <message>
         <source>OpenStreetMap contributors</source>
-        <translation type="unfinished"></translation>
+        <translation>contributeurs d&apos;OpenStreetMap</translation>
     </message>
     <message>
         <source>Made with Qt (LGPL-3.0), expat (MIT), utf8proc (MIT), libsodium (ISC), libzip (BSD-3-Clause), simdjson (Apache-2.0), libpng (libpng-2.0) and libjpeg-turbo (IJG, BSD-3-Clause).</source>
-        <translation type="unfinished"></translation>
+        <translation>Réalisé avec Qt (LGPL-3.0), expat (MIT), utf8proc (MIT), libsodium (ISC), libzip (BSD-3-Clause), simdjson (Apache-2.0), libpng (libpng-2.0) et libjpeg-turbo (IJG, BSD-3-Clause).</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <extracomment>The version the user knows, then the build number.</extracomment>
+        <translation>Version %1 (%2)</translation>
+    </message>
+    <message>
+        <source>About Marklode</source>
+        <translation>À propos de Marklode</translation>
+    </message>
+    <message>
+        <source>Marklode icon</source>
+        <translation>Icône de Marklode</translation>
+    </message>
+    <message>
+        <source>Converts CSV and GPX points of interest to Garmin .gpi files.</source>
+        <translation>Convertit des points d&apos;intérêt CSV et GPX en fichiers .gpi Garmin.</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Email Support</source>
+        <translation>Assistance par e-mail</translation>
+    </message>
+    <message>
+        <source>Not affiliated with Garmin Ltd. Garmin is a trademark of Garmin Ltd.</source>
+        <translation>Non affilié à Garmin Ltd. Garmin est une marque de Garmin Ltd.</translation>
     </message>
 </context>
 <context>
@@ -100,130 +537,221 @@
     </message>
 </context>
 <context>
+    <name>marklode::DropZone</name>
+    <message>
+        <source>Drop .csv or .gpx files here</source>
+        <translation>Déposez des fichiers .csv ou .gpx ici</translation>
+    </message>
+    <message>
+        <source>You can drop several files at once, or a folder that contains them.</source>
+        <translation>Vous pouvez déposer plusieurs fichiers à la fois, ou un dossier qui les contient.</translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation>Ajouter des fichiers…</translation>
+    </message>
+</context>
+<context>
     <name>marklode::IssuesPopover</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copy every skipped row with its line to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier chaque ligne ignorée avec son numéro de ligne dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Skipped rows in %1</source>
+        <translation>Lignes ignorées dans %1</translation>
+    </message>
+    <message>
+        <source>These rows were not imported. Fix them in the file and add it again.</source>
+        <translation>Ces lignes n&apos;ont pas été importées. Corrigez-les dans le fichier, puis ajoutez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>Skipped rows</source>
+        <translation>Lignes ignorées</translation>
     </message>
 </context>
 <context>
     <name>marklode::LibraryUndo</name>
     <message>
         <source>Change Category Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le nom de la catégorie</translation>
     </message>
     <message>
         <source>Change Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les catégories</translation>
     </message>
     <message>
         <source>Change Speed Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;unité de vitesse</translation>
     </message>
     <message>
         <source>Change Proximity Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les alertes de proximité</translation>
     </message>
     <message>
         <source>Change Distance Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;unité de distance</translation>
     </message>
     <message>
         <source>Change Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la distance</translation>
     </message>
     <message>
         <source>Change Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;icône</translation>
     </message>
     <message>
         <source>Remove from List</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer de la liste</translation>
     </message>
     <message>
         <source>Close All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout fermer</translation>
     </message>
 </context>
 <context>
     <name>marklode::MainWindow</name>
     <message>
         <source>Save as One File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en un seul fichier…</translation>
     </message>
     <message>
         <source>Save one .gpi file with a category for each input file, as a device gets it</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer un seul fichier .gpi avec une catégorie par fichier d&apos;entrée, tel que l&apos;appareil le reçoit</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger</translation>
     </message>
     <message>
         <source>Read the selected file again from the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire le fichier sélectionné depuis le disque</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier récent</translation>
     </message>
     <message>
         <source>Close All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout fermer</translation>
     </message>
     <message>
         <source>Take every file off the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tous les fichiers de la liste</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Quit while writing to the device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter pendant l&apos;écriture sur l&apos;appareil ?</translation>
     </message>
     <message>
         <source>Marklode is still writing to the device. Quitting now could leave its custom POIs damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marklode écrit encore sur l&apos;appareil. Quitter maintenant pourrait endommager ses points d&apos;intérêt personnalisés.</translation>
     </message>
     <message>
         <source>Quit Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter quand même</translation>
     </message>
     <message>
         <source>Keep Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer l&apos;écriture</translation>
     </message>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le menu</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation>Ajouter des fichiers…</translation>
+    </message>
+    <message>
+        <source>Add .csv or .gpx files, or a folder</source>
+        <translation>Ajouter des fichiers .csv ou .gpx, ou un dossier</translation>
+    </message>
+    <message>
+        <source>Save .gpi…</source>
+        <translation>Enregistrer en .gpi…</translation>
+    </message>
+    <message>
+        <source>Save the selected file as a .gpi file</source>
+        <translation>Enregistrer le fichier sélectionné en fichier .gpi</translation>
+    </message>
+    <message>
+        <source>Save All…</source>
+        <translation>Tout enregistrer…</translation>
+    </message>
+    <message>
+        <source>Save one .gpi file per input file into a folder</source>
+        <translation>Enregistrer un fichier .gpi par fichier d&apos;entrée dans un dossier</translation>
+    </message>
+    <message>
+        <source>File actions</source>
+        <translation>Actions sur les fichiers</translation>
+    </message>
+    <message>
+        <source>More file actions</source>
+        <translation>Autres actions sur les fichiers</translation>
+    </message>
+    <message>
+        <source>Search POIs</source>
+        <translation>Rechercher des points d&apos;intérêt</translation>
     </message>
 </context>
 <context>
     <name>marklode::MarklodeApp</name>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ppareil</translation>
+    </message>
+    <message>
+        <source>Running tests</source>
+        <translation>Tests en cours</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>About Marklode</source>
+        <translation>À propos de Marklode</translation>
     </message>
 </context>
 <context>
     <name>marklode::POITable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Copier</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -285,14 +813,18 @@
     <name>marklode::SearchField</name>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Search POIs</source>
+        <translation>Rechercher des points d&apos;intérêt</translation>
     </message>
 </context>
 <context>
     <name>marklode::SendConfirmationSheet</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fichiers</translation>
     </message>
     <message>
         <source>Size</source>
@@ -326,131 +858,208 @@
     <name>marklode::ShortcutsWindow</name>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Files and devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers et appareils</translation>
     </message>
     <message>
         <source>Remove the selected file from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le fichier sélectionné de la liste</translation>
     </message>
     <message>
         <source>Open the menu of the selected file or device</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le menu du fichier ou de l&apos;appareil sélectionné</translation>
     </message>
     <message>
         <source>Show the skipped rows of the selected file</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les lignes ignorées du fichier sélectionné</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Move the map</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la carte</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches fléchées</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::Sidebar</name>
+    <message>
+        <source>Wait until writing has finished.</source>
+        <translation>Attendez la fin de l&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>Eject %1</source>
+        <translation>Éjecter %1</translation>
+    </message>
+    <message>
+        <source>Files and devices</source>
+        <translation>Fichiers et appareils</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Supprimer de la liste</translation>
     </message>
 </context>
 <context>
     <name>marklode::SidebarModel</name>
     <message>
         <source>No longer on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;est plus sur le disque</translation>
     </message>
     <message>
         <source>%1 · deleted on disk</source>
         <extracomment>A file&apos;s POI count, then that the file is gone from the disk: &quot;12 POIs · deleted on disk&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · supprimé du disque</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>A file&apos;s POI count, the number grouped as the locale groups it: &quot;1,204 POIs&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 point d&apos;intérêt</numerusform>
+            <numerusform>%1 points d&apos;intérêt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows were skipped. Click to see why.</source>
+        <translation>
+            <numerusform>%n ligne a été ignorée. Cliquez pour savoir pourquoi.</numerusform>
+            <numerusform>%n lignes ont été ignorées. Cliquez pour savoir pourquoi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Drop .csv or .gpx files to begin.</source>
+        <translation>Déposez des fichiers .csv ou .gpx pour commencer.</translation>
+    </message>
+    <message>
+        <source>No Garmin found</source>
+        <translation>Aucun Garmin trouvé</translation>
+    </message>
+    <message>
+        <source>Why isn&apos;t my Garmin shown?</source>
+        <translation>Pourquoi mon Garmin n&apos;apparaît-il pas ?</translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation>Lecture…</translation>
+    </message>
+    <message>
+        <source>Could not read file</source>
+        <translation>Impossible de lire le fichier</translation>
+    </message>
+    <message>
+        <source>SD card · %1</source>
+        <extracomment>A memory card in a device, then its volume&apos;s name.</extracomment>
+        <translation>Carte SD · %1</translation>
     </message>
 </context>
 <context>
     <name>marklode::SkippedRowsModel</name>
-    <message>
-        <source>%1 row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <extracomment>How many rows were skipped for one reason, the number grouped as the locale groups it.</extracomment>
+        <translation>
+            <numerusform>%1 ligne</numerusform>
+            <numerusform>%1 lignes</numerusform>
+        </translation>
     </message>
     <message>
         <source>feature %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entité %1</translation>
     </message>
     <message>
         <source>features %1 and %2</source>
         <extracomment>The positions of two skipped features of a GeoJSON file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entités %1 et %2</translation>
     </message>
     <message>
         <source>features %1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>entités %1, %2 et %3</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>features %1, %2, %3 and %4 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>entités %1, %2, %3 et %4 autre</numerusform>
+            <numerusform>entités %1, %2, %3 et %4 autres</numerusform>
+        </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>lines %1 and %2</source>
         <extracomment>The lines of two skipped rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lignes %1 et %2</translation>
     </message>
     <message>
         <source>lines %1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>lignes %1, %2 et %3</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>lines %1, %2, %3 and %4 more</source>
         <extracomment>The first three lines of the skipped rows, then how many more there are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>lignes %1, %2, %3 et %4 autre</numerusform>
+            <numerusform>lignes %1, %2, %3 et %4 autres</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 %2, %3.</source>
         <extracomment>A reason rows were skipped for, how many, and their lines, as a screen reader says it: &quot;Missing name. 3 rows, lines 4, 9 and 12.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3.</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>Under a reason rows were skipped for: how many, and their lines: &quot;3 rows · lines 4, 9 and 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>Feature %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entité %1</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Skipped rows</source>
+        <translation>Lignes ignorées</translation>
     </message>
 </context>
 <context>

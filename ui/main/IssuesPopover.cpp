@@ -1,5 +1,6 @@
 #include "ui/main/IssuesPopover.h"
 
+#include "core/text/Translation.h"
 #include "models/InputFile.h"
 #include "models/QtText.h"
 #include "rules/ImportedContents.h"
@@ -38,6 +39,18 @@ std::string reasonKey(std::string_view message) {
     return std::string(message);
 }
 
+// The reason of rows that quote different values, in the user's language: the translated
+// template without its value, else the English reason without it.
+std::string withoutValue(const ImportIssue& issue, const std::string& englishReason) {
+    if (!issue.reason)
+        return englishReason;
+    std::string text = translate("ImportIssue", issue.reason);
+    for (std::string_view value : {" %1", "%1"})
+        if (std::size_t at = text.find(value); at != std::string::npos)
+            return text.erase(at, value.size());
+    return text;
+}
+
 } // namespace
 
 SkippedRowsModel::SkippedRowsModel(std::shared_ptr<const ImportedContents> contents,
@@ -65,10 +78,11 @@ SkippedRowsModel::SkippedRowsModel(std::shared_ptr<const ImportedContents> conte
         return;
     }
     grouped_ = true;
-    for (std::size_t i = 0; i < groups_.size(); ++i)
-        groups_[i].reason = groups_[i].sameMessage
-                                ? fromUtf8(all[groups_[i].issues.front()].message)
-                                : fromUtf8(reasons[i]);
+    for (std::size_t i = 0; i < groups_.size(); ++i) {
+        const ImportIssue& first = all[groups_[i].issues.front()];
+        groups_[i].reason = fromUtf8(groups_[i].sameMessage ? first.translatedMessage()
+                                                            : withoutValue(first, reasons[i]));
+    }
     // The reason that took most rows first; equal ones in the order of their first line.
     std::stable_sort(groups_.begin(), groups_.end(), [](const Group& a, const Group& b) {
         return a.issues.size() > b.issues.size();
