@@ -14,6 +14,8 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
 namespace marklode {
 
@@ -76,8 +78,10 @@ QString FileDetailView::title() const {
 QString FileDetailView::subtitle() const {
     if (!file_)
         return {};
-    return locale_.toString(static_cast<qulonglong>(file_->rows().size())) +
-           QStringLiteral(" POIs");
+    std::size_t count = file_->rows().size();
+    //: Under the file's name in the window's title bar: how many POIs the file has.
+    return tr("%1 POIs", nullptr, static_cast<int>(std::min<std::size_t>(count, INT_MAX)))
+        .arg(locale_.toString(static_cast<qulonglong>(count)));
 }
 
 void FileDetailView::setSearch(const QString& search) {

@@ -24,7 +24,7 @@ QImage iconPreviewImage(const GPIIcon& icon) {
 
 IconPreview::IconPreview(QWidget* parent) : QWidget(parent) {
     setFixedSize(24, 24);
-    setAccessibleName(QStringLiteral("Icon preview"));
+    setAccessibleName(tr("Icon preview"));
 }
 
 void IconPreview::setIcon(const GPIIcon& icon) {

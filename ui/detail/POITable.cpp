@@ -30,7 +30,7 @@ POITable::POITable(InputFile& file, const QLocale& locale, QWidget* parent)
     : QTableView(parent), model_(new POITableModel(file, locale, this)),
       copy_(new QAction(tr("Copy"), this)), selectAll_(new QAction(tr("Select All"), this)) {
     setObjectName(QStringLiteral("poiTable"));
-    setAccessibleName(QStringLiteral("POIs"));
+    setAccessibleName(tr("POIs"));
     setModel(model_);
     setSelectionBehavior(SelectRows);
     setSelectionMode(ExtendedSelection);

@@ -115,13 +115,13 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
 
     category_ = new QLineEdit;
     category_->setMaximumWidth(320);
-    category_->setPlaceholderText(QStringLiteral("Category shown on the device"));
-    category_->setAccessibleName(QStringLiteral("Category name"));
+    category_->setPlaceholderText(tr("Category shown on the device"));
+    category_->setAccessibleName(tr("Category name"));
     connect(category_, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (file_)
             file_->setCategoryName(text);
     });
-    form->addRow(QStringLiteral("Category name"), category_);
+    form->addRow(tr("Category name"), category_);
 
     categoryMode_ = new QComboBox;
     categoryMode_->setAccessibleName(tr("Categories"));
@@ -152,7 +152,8 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
             if (file_)
                 file_->setSpeedUnit(static_cast<SpeedUnit>(unit));
         });
-        const QString label = QStringLiteral("Speed in names (\u201c@50\u201d)");
+        //: The speed limit written after a POI's name, e.g. "Radar @50".
+        const QString label = tr("Speed in names (\u201c@50\u201d)");
         segments->setAccessibleName(label);
         form->addRow(label, segments);
     }
@@ -161,17 +162,18 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     auto* proximityLayout = new QHBoxLayout(proximityRow);
     proximityLayout->setContentsMargins(0, 0, 0, 0);
     proximity_ = new QComboBox;
-    proximity_->setAccessibleName(QStringLiteral("Proximity alerts"));
-    addItem(proximity_, QStringLiteral("Off"), ProximityMode::off);
-    addItem(proximity_, QStringLiteral("Use values from file"), ProximityMode::fromFile);
-    addItem(proximity_, QStringLiteral("One distance for all"), ProximityMode::fixed);
+    proximity_->setAccessibleName(tr("Proximity alerts"));
+    //: Proximity alerts: none.
+    addItem(proximity_, tr("Off"), ProximityMode::off);
+    addItem(proximity_, tr("Use values from file"), ProximityMode::fromFile);
+    addItem(proximity_, tr("One distance for all"), ProximityMode::fixed);
     connect(proximity_, &QComboBox::activated, this, [this] {
         if (file_)
             file_->setProximityMode(currentCase<ProximityMode>(proximity_));
     });
     distance_ = new QLineEdit;
     distance_->setFixedWidth(70);
-    distance_->setAccessibleName(QStringLiteral("Distance"));
+    distance_->setAccessibleName(tr("Distance"));
     distance_->setAlignment(Qt::AlignRight);
     auto* validator = new QDoubleValidator(0, 1e9, 6, distance_);
     validator->setNotation(QDoubleValidator::StandardNotation);
@@ -179,9 +181,9 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     distance_->setValidator(validator);
     connect(distance_, &QLineEdit::editingFinished, this, &SettingsForm::commitDistance);
     unit_ = new QComboBox;
-    unit_->setAccessibleName(QStringLiteral("Unit"));
-    addItem(unit_, QStringLiteral("Metres"), DistanceUnit::meters);
-    addItem(unit_, QStringLiteral("Feet"), DistanceUnit::feet);
+    unit_->setAccessibleName(tr("Unit"));
+    addItem(unit_, tr("Metres"), DistanceUnit::meters);
+    addItem(unit_, tr("Feet"), DistanceUnit::feet);
     connect(unit_, &QComboBox::activated, this, [this] {
         showCallout(distanceError_, std::nullopt);
         if (file_)
@@ -191,7 +193,7 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
     proximityLayout->addWidget(distance_);
     proximityLayout->addWidget(unit_);
     proximityLayout->addStretch(1);
-    form->addRow(QStringLiteral("Proximity alerts"), proximityRow);
+    form->addRow(tr("Proximity alerts"), proximityRow);
     // Screen readers on Linux name a picker by its current item and find its label through
     // the buddy relation.
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(proximityRow)))
@@ -214,7 +216,7 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
         if (file_)
             presentIconPanel(*file_, this);
     });
-    useDefaultIcon_ = new QPushButton(QStringLiteral("Use Default"));
+    useDefaultIcon_ = new QPushButton(tr("Use Default"));
     useDefaultIcon_->setAccessibleName(useDefaultIcon_->text());
     connect(useDefaultIcon_, &QPushButton::clicked, this, [this] {
         if (file_)
@@ -224,7 +226,7 @@ SettingsForm::SettingsForm(InputFile& file, const QLocale& locale, QWidget* pare
              iconPreview_, iconSourceMark_, iconSourceText_, chooseIcon_, useDefaultIcon_})
         iconLayout->addWidget(part);
     iconLayout->addStretch(1);
-    form->addRow(QStringLiteral("Icon"), iconRow);
+    form->addRow(tr("Icon"), iconRow);
 
     iconError_ = callout();
     iconError_->setObjectName(QStringLiteral("iconError"));
@@ -307,7 +309,7 @@ void SettingsForm::showIcon() {
         iconSourceText_->setText(fileName(source.url));
         break;
     case IconSource::Kind::builtIn:
-        iconSourceText_->setText(QStringLiteral("Marklode default"));
+        iconSourceText_->setText(tr("Marklode default"));
         break;
     }
     iconSourceText_->setAccessibleName(iconSourceText_->text());

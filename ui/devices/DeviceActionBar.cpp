@@ -25,7 +25,7 @@ DeviceActionBar::DeviceActionBar(LibraryViewModel& library, DeviceViewModel& dev
     divider->setFrameShadow(QFrame::Sunken);
     layout->addWidget(divider);
 
-    send_ = new QPushButton(themedIcon("go-bottom"), QStringLiteral("Send to Device\u2026"));
+    send_ = new QPushButton(themedIcon("go-bottom"), tr("Send to Device\u2026"));
     send_->setObjectName(QStringLiteral("sendToDevice"));
     send_->setMinimumHeight(32);
     send_->setDefault(true);
@@ -39,7 +39,7 @@ DeviceActionBar::DeviceActionBar(LibraryViewModel& library, DeviceViewModel& dev
     bar->setMaximumWidth(60);
     bar->setMaximumHeight(10);
     bar->setTextVisible(false);
-    auto* label = new QLabel(QStringLiteral("Writing to device\u2026"));
+    auto* label = new QLabel(tr("Writing to device\u2026"));
     bar->setAccessibleName(label->text());
     progressLayout->addStretch(1);
     progressLayout->addWidget(bar);
@@ -64,9 +64,9 @@ void DeviceActionBar::update() {
     progress_->setVisible(busy);
     std::optional<GarminDevice> device = devices_.selectedDevice();
     send_->setEnabled(actions_.canSend(device));
-    QString tip = device ? QStringLiteral("Write all files to %1 as one poi.gpi.")
-                               .arg(shownText(device->displayName()))
-                         : QStringLiteral("Connect a Garmin device or SD card first.");
+    QString tip =
+        device ? tr("Write all files to %1 as one poi.gpi.").arg(shownText(device->displayName()))
+               : tr("Connect a Garmin device or SD card first.");
     send_->setToolTip(tip);
     send_->setAccessibleDescription(tip);
 }

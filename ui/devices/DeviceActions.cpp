@@ -43,15 +43,13 @@ bool DeviceActions::canEject() const {
 }
 
 void DeviceActions::addTo(QMenu& menu, const GarminDevice& device) {
-    menu.addAction(QStringLiteral("Send to Device\u2026"), this, [this, device] { send(device); });
-    menu.addAction(QStringLiteral("Remove Custom POIs from Device\u2026"), this,
+    menu.addAction(tr("Send to Device\u2026"), this, [this, device] { send(device); });
+    menu.addAction(tr("Remove Custom POIs from Device\u2026"), this,
                    [this, device] { removeCustomPOIs(device); });
-    menu.addAction(QStringLiteral("Restore Backup\u2026"), this,
-                   [this, device] { restoreBackup(device); })
+    menu.addAction(tr("Restore Backup\u2026"), this, [this, device] { restoreBackup(device); })
         ->setEnabled(canRestore(device));
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Eject"), this, [this, device] { eject(device); })
-        ->setEnabled(canEject());
+    menu.addAction(tr("Eject"), this, [this, device] { eject(device); })->setEnabled(canEject());
 }
 
 bool DeviceActions::isAsking() const {
@@ -100,7 +98,7 @@ void DeviceActions::removeCustomPOIs(const GarminDevice& device) {
     question_ =
         askQuestion(window_, fromUtf8(texts.title), fromUtf8(texts.message),
                     {{fromUtf8(texts.confirmButton), QMessageBox::DestructiveRole},
-                     {QStringLiteral("Cancel"), QMessageBox::RejectRole}},
+                     {tr("Cancel"), QMessageBox::RejectRole}},
                     [this, volume = device.volumeURL,
                      name = device.displayName()](QMessageBox::ButtonRole answer) {
                         if (answer != QMessageBox::DestructiveRole)
@@ -163,11 +161,11 @@ void DeviceActions::addSelectedDeviceActions(QMenu& menu) {
                 (this->*act)(*device);
         });
     };
-    QAction* send = add(QStringLiteral("Send to Device\u2026"), &DeviceActions::send);
+    QAction* send = add(tr("Send to Device\u2026"), &DeviceActions::send);
     QAction* remove = add(tr("Remove Custom POIs\u2026"), &DeviceActions::removeCustomPOIs);
-    QAction* restore = add(QStringLiteral("Restore Backup\u2026"), &DeviceActions::restoreBackup);
+    QAction* restore = add(tr("Restore Backup\u2026"), &DeviceActions::restoreBackup);
     menu.addSeparator();
-    QAction* ejectAction = add(QStringLiteral("Eject"), &DeviceActions::eject);
+    QAction* ejectAction = add(tr("Eject"), &DeviceActions::eject);
     QAction* reveal = add(tr("Show Backups in File Manager"), &DeviceActions::showBackups);
     selected_ = SelectedDeviceActions{send, remove, restore, ejectAction, reveal};
     for (auto signal : {&DeviceViewModel::devicesChanged, &DeviceViewModel::selectionChanged,
@@ -198,23 +196,22 @@ void DeviceActions::showResult() {
     dismissQuietly(resultAlert_);
     if (!message)
         return;
-    resultAlert_ = openAlert(window_, QStringLiteral("Done"), *message,
+    resultAlert_ = openAlert(window_, tr("Done"), *message,
                              [this] { devices_.setResultMessage(std::nullopt); });
     // One role for all three: every platform's layout keeps the buttons of one role in the
     // order they were added, where different roles would be ordered by the platform.
     if (auto device = devices_.lastDevice(); device && canEject()) {
         auto* ejectButton = resultAlert_->addButton(
-            QStringLiteral("Eject %1").arg(shownText(device->displayName())),
-            QMessageBox::ActionRole);
+            tr("Eject %1").arg(shownText(device->displayName())), QMessageBox::ActionRole);
         connect(ejectButton, &QPushButton::clicked, this,
                 [this, target = *device] { eject(target); });
     }
     if (devices_.lastBackup()) {
-        auto* reveal = resultAlert_->addButton(QStringLiteral("Show Backup in File Manager"),
-                                               QMessageBox::ActionRole);
+        auto* reveal =
+            resultAlert_->addButton(tr("Show Backup in File Manager"), QMessageBox::ActionRole);
         connect(reveal, &QPushButton::clicked, this, &DeviceActions::showLastBackup);
     }
-    QPushButton* ok = resultAlert_->addButton(QMessageBox::tr("OK"), QMessageBox::ActionRole);
+    QPushButton* ok = resultAlert_->addButton(tr("OK"), QMessageBox::ActionRole);
     resultAlert_->setDefaultButton(ok);
     resultAlert_->setEscapeButton(ok);
     resultAlert_->open();

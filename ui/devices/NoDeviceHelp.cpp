@@ -17,11 +17,11 @@ NoDeviceHelp::NoDeviceHelp(QWidget* parent) : QWidget(parent) {
     auto* heading = new QHBoxLayout;
     auto* icon = new QLabel;
     showIcon(icon, themedIcon("help-browser"), 16);
-    auto* label = new QLabel(QStringLiteral("No Garmin found"));
+    auto* label = new QLabel(tr("No Garmin found"));
     label->setForegroundRole(QPalette::PlaceholderText);
     heading->addWidget(icon);
     heading->addWidget(label, 1);
-    auto* why = new QPushButton(QStringLiteral("Why isn't my Garmin shown?"));
+    auto* why = new QPushButton(tr("Why isn't my Garmin shown?"));
     why->setObjectName(QStringLiteral("whyNoGarmin"));
     why->setFlat(true);
     why->setCursor(Qt::PointingHandCursor);
@@ -38,20 +38,20 @@ NoDeviceHelp::NoDeviceHelp(QWidget* parent) : QWidget(parent) {
 
 QWidget* NoDeviceHelp::showHelp() {
     auto* why = findChild<QPushButton*>(QStringLiteral("whyNoGarmin"));
-    auto* popup = new Popover(QStringLiteral("Your Garmin may use MTP mode"), why);
+    auto* popup = new Popover(tr("Your Garmin may use MTP mode"), why);
     popup->setObjectName(QStringLiteral("noDeviceHelpPopup"));
     popup->setFixedWidth(320);
     auto* layout = new QVBoxLayout(popup);
     layout->setSpacing(10);
-    auto* title = new QLabel(QStringLiteral("Your Garmin may use MTP mode"));
+    auto* title = new QLabel(tr("Your Garmin may use MTP mode"));
     QFont headline = title->font();
     headline.setBold(true);
     title->setFont(headline);
     auto* mtp =
-        new QLabel(QStringLiteral("Your Garmin may use MTP mode. Save the .gpi file and copy "
-                                  "it with your file manager into Garmin/POI/."));
-    auto* older = new QLabel(QStringLiteral("Older Garmin devices and SD cards appear here as soon "
-                                            "as they are connected and mounted."));
+        new QLabel(tr("Your Garmin may use MTP mode. Save the .gpi file and copy it with your "
+                      "file manager into Garmin/POI/."));
+    auto* older = new QLabel(tr("Older Garmin devices and SD cards appear here as soon as they are "
+                                "connected and mounted."));
     older->setForegroundRole(QPalette::PlaceholderText);
     for (QLabel* label : {title, mtp, older}) {
         label->setWordWrap(true);

@@ -20,11 +20,13 @@ ConfirmationSheet::Content restoreContent(const BackupEntry& backup, std::string
     RestoreConfirmationTexts texts = restoreConfirmationTexts(deviceName, replacesExisting);
     return {fromUtf8(texts.title),
             nullptr,
-            {{QStringLiteral("Device"), shownText(deviceName)},
-             {QStringLiteral("Backup"), shownBackupTime(backup, locale)},
-             {QStringLiteral("POIs"),
+            {{QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "Device"), shownText(deviceName)},
+             {QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "Backup"),
+              shownBackupTime(backup, locale)},
+             {QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "POIs"),
               locale.toString(static_cast<qlonglong>(backup.poiCount.value_or(0)))},
-             {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")}},
+             {QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "File"),
+              QStringLiteral("Garmin/POI/poi.gpi")}},
             fromUtf8(texts.existing),
             replacesExisting,
             fromUtf8(texts.confirmButton),
@@ -39,20 +41,20 @@ RestoreBackupDialog::RestoreBackupDialog(std::vector<BackupEntry> backups,
     : QDialog(parent), backups_(std::move(backups)) {
     setWindowModality(Qt::WindowModal);
     setObjectName(QStringLiteral("restoreBackupDialog"));
-    QString title = QStringLiteral("Restore Backup to %1").arg(deviceName);
+    QString title = tr("Restore Backup to %1").arg(deviceName);
     setWindowTitle(title);
     setAccessibleName(title);
     setMinimumWidth(420);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(14);
-    layout->addWidget(secondaryLabel(
-        QStringLiteral("Choose the backup to put back on %1. Newest first.").arg(deviceName)));
+    layout->addWidget(
+        secondaryLabel(tr("Choose the backup to put back on %1. Newest first.").arg(deviceName)));
 
     list_ = new QTreeWidget;
     list_->setObjectName(QStringLiteral("backupList"));
-    list_->setAccessibleName(QStringLiteral("Backups"));
-    list_->setHeaderLabels({QStringLiteral("Backup"), QStringLiteral("POIs")});
+    list_->setAccessibleName(tr("Backups"));
+    list_->setHeaderLabels({tr("Backup"), tr("POIs")});
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->header()->setStretchLastSection(false);
@@ -63,7 +65,7 @@ RestoreBackupDialog::RestoreBackupDialog(std::vector<BackupEntry> backups,
         auto* item = new QTreeWidgetItem(
             list_, {shownBackupTime(backup, locale),
                     backup.poiCount ? locale.toString(static_cast<qlonglong>(*backup.poiCount))
-                                    : QStringLiteral("Damaged")});
+                                    : tr("Damaged")});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         item->setToolTip(0, fromUtf8(backup.folder.string()));
         if (backup.isDamaged())
@@ -73,7 +75,7 @@ RestoreBackupDialog::RestoreBackupDialog(std::vector<BackupEntry> backups,
     }
     layout->addWidget(list_, 1);
 
-    layout->addLayout(cancelAndConfirm(this, QStringLiteral("Restore\u2026"), &choose_));
+    layout->addLayout(cancelAndConfirm(this, tr("Restore\u2026"), &choose_));
     choose_->setObjectName(QStringLiteral("chooseBackup"));
     auto updateChoice = [this] { choose_->setEnabled(chosen().has_value()); };
     connect(list_, &QTreeWidget::itemSelectionChanged, this, updateChoice);

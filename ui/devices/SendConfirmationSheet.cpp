@@ -18,29 +18,34 @@ QString byteCount(std::int64_t bytes) {
 ConfirmationSheet::Content content(const SendPlan& plan, const QLocale& locale) {
     QString device = shownText(plan.deviceName);
     ConfirmationSheet::Content content{
-        QStringLiteral("Send to %1?").arg(device),
+        SendConfirmationSheet::tr("Send to %1?").arg(device),
         "go-bottom",
-        {{QStringLiteral("Device"), device},
-         {QStringLiteral("Categories"),
+        {{QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "Device"), device},
+         {QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "Categories"),
           locale.toString(static_cast<qlonglong>(plan.categoryCount))},
-         {QStringLiteral("POIs"), locale.toString(static_cast<qlonglong>(plan.poiCount))},
-         {QStringLiteral("File"), QStringLiteral("Garmin/POI/poi.gpi")}},
-        plan.replacesExisting ? QStringLiteral("The custom POIs already on this device will be "
-                                               "replaced. Marklode backs them up first.")
-                              : QStringLiteral("This device has no custom POIs yet."),
+         {QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "POIs"),
+          locale.toString(static_cast<qlonglong>(plan.poiCount))},
+         {QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "File"),
+          QStringLiteral("Garmin/POI/poi.gpi")}},
+        plan.replacesExisting
+            ? SendConfirmationSheet::tr("The custom POIs already on this device will be "
+                                        "replaced. Marklode backs them up first.")
+            : SendConfirmationSheet::tr("This device has no custom POIs yet."),
         plan.replacesExisting,
-        plan.replacesExisting ? QStringLiteral("Back Up and Replace") : QStringLiteral("Send"),
+        plan.replacesExisting ? SendConfirmationSheet::tr("Back Up and Replace")
+                              : SendConfirmationSheet::tr("Send"),
         QStringLiteral("confirmSend")};
     // Said only when some file makes several categories; otherwise the categories are the files.
     if (plan.fileCount && *plan.fileCount != plan.categoryCount)
         content.facts.insert(content.facts.begin() + 1,
-                             {SendConfirmationSheet::tr("Files"),
+                             {QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "Files"),
                               locale.toString(static_cast<qlonglong>(*plan.fileCount))});
     if (plan.fileSize)
-        content.facts.emplace_back(SendConfirmationSheet::tr("Size"), byteCount(*plan.fileSize));
+        content.facts.push_back(
+            {QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "Size"), byteCount(*plan.fileSize)});
     if (plan.freeSpace)
-        content.facts.emplace_back(SendConfirmationSheet::tr("Free space"),
-                                   byteCount(*plan.freeSpace));
+        content.facts.push_back({QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", "Free space"),
+                                 byteCount(*plan.freeSpace)});
     // The transfer would refuse it in these words; better before the user confirms.
     if (!plan.fits())
         content.refusal =

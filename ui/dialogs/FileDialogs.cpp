@@ -66,6 +66,17 @@ QString inputFilePatterns() {
     return patterns.join(u' ');
 }
 
+// A filter as Qt reads it: the translated name, then the patterns, which no translation touches.
+QString nameFilter(const char* name, const QString& patterns) {
+    return QCoreApplication::translate("FileDialogs", name) + QStringLiteral(" (") + patterns +
+           QLatin1Char(')');
+}
+
+QString gpiFilter() {
+    return nameFilter(QT_TRANSLATE_NOOP("FileDialogs", "Garmin POI files"),
+                      QStringLiteral("*.gpi"));
+}
+
 // Each folder once, in the order its first file was chosen.
 QStringList foldersOf(const QStringList& files) {
     QStringList folders;
@@ -168,12 +179,13 @@ void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent,
     PanelOptions options{
         QFileDialog::ExistingFiles,
         QFileDialog::AcceptOpen,
-        QStringLiteral(
+        QCoreApplication::translate(
+            "FileDialogs",
             "Choose .csv, .gpx, .kml, .kmz or .geojson files, or a folder that contains them."),
-        {QStringLiteral("CSV, GPX, KML, KMZ or GeoJSON files (") + inputFilePatterns() +
-             QStringLiteral(")"),
-         QStringLiteral("All files (*)")},
-        QStringLiteral("Add"),
+        {nameFilter(QT_TRANSLATE_NOOP("FileDialogs", "CSV, GPX, KML, KMZ or GeoJSON files"),
+                    inputFilePatterns()),
+         nameFilter(QT_TRANSLATE_NOOP("FileDialogs", "All files"), QStringLiteral("*"))},
+        QCoreApplication::translate("FileDialogs", "Add"),
         {},
         true};
     if (auto chosen = run(options, parent, portalBus))
@@ -183,8 +195,8 @@ void presentAddFilesPanel(LibraryViewModel& library, QWidget* parent,
 void presentSaveFilePanel(InputFile& file, LibraryViewModel& library, QWidget* parent) {
     PanelOptions options{QFileDialog::AnyFile,
                          QFileDialog::AcceptSave,
-                         QStringLiteral("Save .gpi"),
-                         {QStringLiteral("Garmin POI files (*.gpi)")},
+                         QCoreApplication::translate("FileDialogs", "Save .gpi"),
+                         {gpiFilter()},
                          {},
                          proposedGPIName(file)};
     auto chosen = run(options, parent);
@@ -204,9 +216,10 @@ void presentSaveAllPanel(LibraryViewModel& library, QWidget* parent) {
     PanelOptions options{
         QFileDialog::Directory,
         QFileDialog::AcceptOpen,
-        QStringLiteral("Choose a folder. Marklode writes one .gpi file per input file."),
+        QCoreApplication::translate(
+            "FileDialogs", "Choose a folder. Marklode writes one .gpi file per input file."),
         {},
-        QStringLiteral("Save Here"),
+        QCoreApplication::translate("FileDialogs", "Save Here"),
         {}};
     if (auto chosen = run(options, parent))
         afterwards(&library, [&library, folder = paths(*chosen)[0]] { library.saveAll(folder); });
@@ -216,7 +229,7 @@ void presentSaveCombinedPanel(LibraryViewModel& library, QWidget* parent) {
     PanelOptions options{QFileDialog::AnyFile,
                          QFileDialog::AcceptSave,
                          QCoreApplication::translate("FileDialogs", "Save as One File"),
-                         {QStringLiteral("Garmin POI files (*.gpi)")},
+                         {gpiFilter()},
                          {},
                          QStringLiteral("poi.gpi")};
     if (auto chosen = run(options, parent))
@@ -230,10 +243,9 @@ void presentIconPanel(InputFile& file, QWidget* parent) {
         QFileDialog::ExistingFile,
         QFileDialog::AcceptOpen,
         QCoreApplication::translate(
-            "FileDialogs",
-            "Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24\u00D724 pixels."),
-        {QCoreApplication::translate("FileDialogs",
-                                     "Images (*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)")},
+            "FileDialogs", "Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24×24 pixels."),
+        {nameFilter(QT_TRANSLATE_NOOP("FileDialogs", "Images"),
+                    QStringLiteral("*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP"))},
         {},
         {}};
     if (auto chosen = run(options, parent))

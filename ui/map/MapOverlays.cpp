@@ -2,6 +2,7 @@
 
 #include "ui/map/MapControls.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <algorithm>
 
@@ -26,8 +27,10 @@ QLabel* makeTileAttribution(QWidget* map) {
     auto* label = new QLabel(map);
     label->setObjectName(QStringLiteral("mapAttribution"));
     label->setTextFormat(Qt::RichText);
-    label->setText(QStringLiteral(
-        "<a href=\"https://www.openstreetmap.org/copyright\">© OpenStreetMap contributors</a>"));
+    label->setText(
+        QStringLiteral("<a href=\"https://www.openstreetmap.org/copyright\">%1</a>")
+            .arg(QCoreApplication::translate("MapOverlays", "\u00A9 OpenStreetMap contributors")
+                     .toHtmlEscaped()));
     label->setOpenExternalLinks(true);
     label->setContentsMargins(4, 1, 4, 1);
     label->setAutoFillBackground(true);

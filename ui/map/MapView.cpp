@@ -69,7 +69,7 @@ MapView::MapView(TileSource source, QWidget* parent)
     : QWidget(parent), tiles_(std::make_unique<TileLoader>(std::move(source))) {
     connect(&BasemapTiles::shared(), &BasemapTiles::tileRendered, this,
             qOverload<>(&QWidget::update));
-    setAccessibleName(QStringLiteral("Map"));
+    setAccessibleName(tr("Map"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::OpenHandCursor);

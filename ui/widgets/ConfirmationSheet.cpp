@@ -29,16 +29,16 @@ QWidget* warning(QLabel* text) {
     return iconLabel("dialog-warning", text);
 }
 
-QGridLayout* factGrid(const std::vector<std::pair<QString, QString>>& facts) {
+QGridLayout* factGrid(const std::vector<ConfirmationSheet::Content::Fact>& facts) {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(6);
     grid->setHorizontalSpacing(12);
     int row = 0;
     for (const auto& [label, value] : facts) {
-        auto* name = new QLabel(label);
+        auto* name = new QLabel(ConfirmationSheet::tr(label));
         name->setForegroundRole(QPalette::PlaceholderText);
         auto* shown = new QLabel(value);
-        shown->setObjectName(QStringLiteral("value") + label);
+        shown->setObjectName(QStringLiteral("value") + QLatin1String(label));
         // The value keeps its own text as its name and is labelled by its row's label, so a
         // screen reader says "Device Drive 53" where naming it after the label said "Device".
         name->setBuddy(shown);
@@ -62,7 +62,7 @@ QLabel* secondaryLabel(const QString& text) {
 QHBoxLayout* cancelAndConfirm(QDialog* dialog, const QString& confirmText, QPushButton** confirm) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* cancel = new QPushButton(ConfirmationSheet::tr("Cancel"));
     *confirm = new QPushButton(confirmText);
     (*confirm)->setDefault(true);
     cancel->setAutoDefault(false);
@@ -104,8 +104,8 @@ ConfirmationSheet::ConfirmationSheet(const QString& objectName, const Content& c
         layout->addWidget(existing);
     }
     existing->setObjectName(QStringLiteral("existingPOIs"));
-    layout->addWidget(secondaryLabel(
-        QStringLiteral("Don't disconnect the device until Marklode says it's done.")));
+    layout->addWidget(
+        secondaryLabel(tr("Don't disconnect the device until Marklode says it's done.")));
 
     if (!content.refusal.isEmpty()) {
         auto* refusal = new QLabel(content.refusal);

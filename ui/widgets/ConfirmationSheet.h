@@ -22,8 +22,12 @@ class ConfirmationSheet : public QDialog {
         QString title;
         const char* headingIcon = nullptr; // a theme icon name, or none
         // Each value is labelled by its label for screen readers and found by the object name
-        // "value" + label.
-        std::vector<std::pair<QString, QString>> facts;
+        // "value" + the English label, whatever the language shown.
+        struct Fact {
+            const char* label; // QT_TRANSLATE_NOOP("marklode::ConfirmationSheet", ...)
+            QString value;
+        };
+        std::vector<Fact> facts;
         QString existing; // object name "existingPOIs"
         bool replacesExisting = false;
         QString confirmText;
