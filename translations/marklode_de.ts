@@ -128,19 +128,51 @@
     <name>FileDialogs</name>
     <message>
         <source>Add the folders instead of the files chosen in them</source>
-        <translation type="unfinished"></translation>
+        <translation>Statt der gewählten Dateien deren Ordner hinzufügen</translation>
     </message>
     <message>
         <source>Save as One File</source>
-        <translation type="unfinished"></translation>
+        <translation>Als eine Datei speichern</translation>
     </message>
     <message>
-        <source>Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24휤 pixels.</source>
-        <translation type="unfinished"></translation>
+        <source>Garmin POI files</source>
+        <translation>Garmin-POI-Dateien</translation>
     </message>
     <message>
-        <source>Images (*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)</source>
-        <translation type="unfinished"></translation>
+        <source>Choose .csv, .gpx, .kml, .kmz or .geojson files, or a folder that contains them.</source>
+        <translation>Wählen Sie .csv-, .gpx-, .kml-, .kmz- oder .geojson-Dateien oder einen Ordner, der sie enthält.</translation>
+    </message>
+    <message>
+        <source>CSV, GPX, KML, KMZ or GeoJSON files</source>
+        <translation>CSV-, GPX-, KML-, KMZ- oder GeoJSON-Dateien</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save .gpi</source>
+        <translation>.gpi-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Choose a folder. Marklode writes one .gpi file per input file.</source>
+        <translation>Wählen Sie einen Ordner. Marklode schreibt für jede Eingabedatei eine .gpi-Datei.</translation>
+    </message>
+    <message>
+        <source>Save Here</source>
+        <translation>Hier speichern</translation>
+    </message>
+    <message>
+        <source>Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24×24 pixels.</source>
+        <translation>Wählen Sie ein PNG- oder JPEG-Symbol oder ein 24-Bit-BMP mit höchstens 24×24 Pixeln.</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
     </message>
 </context>
 <context>
@@ -255,6 +287,13 @@
     </message>
 </context>
 <context>
+    <name>MapOverlays</name>
+    <message>
+        <source>© OpenStreetMap contributors</source>
+        <translation>© OpenStreetMap-Mitwirkende</translation>
+    </message>
+</context>
+<context>
     <name>POIStore</name>
     <message>
         <source>A POI&apos;s text is longer than 4 GiB.</source>
@@ -274,29 +313,22 @@
     </message>
 </context>
 <context>
-    <name>QMessageBox</name>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>ScaleBar</name>
     <message>
         <source>%1 mi</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mi</translation>
     </message>
     <message>
         <source>%1 ft</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ft</translation>
     </message>
     <message>
         <source>%1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km</translation>
     </message>
     <message>
         <source>%1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>
@@ -518,22 +550,120 @@
     <name>marklode::CategoryList</name>
     <message>
         <source>Categories in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien in der Datei</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::ConfirmationSheet</name>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>POIs</source>
+        <translation>POIs</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Free space</source>
+        <translation>Freier Speicher</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t disconnect the device until Marklode says it&apos;s done.</source>
+        <translation>Trennen Sie das Gerät erst, wenn Marklode meldet, dass es fertig ist.</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::DeviceActionBar</name>
+    <message>
+        <source>Send to Device…</source>
+        <translation>An Gerät senden …</translation>
+    </message>
+    <message>
+        <source>Writing to device…</source>
+        <translation>Wird auf das Gerät geschrieben …</translation>
+    </message>
+    <message>
+        <source>Write all files to %1 as one poi.gpi.</source>
+        <translation>Alle Dateien als eine poi.gpi auf %1 schreiben.</translation>
+    </message>
+    <message>
+        <source>Connect a Garmin device or SD card first.</source>
+        <translation>Schließen Sie zuerst ein Garmin-Gerät oder eine SD-Karte an.</translation>
     </message>
 </context>
 <context>
     <name>marklode::DeviceActions</name>
     <message>
         <source>Remove Custom POIs…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene POIs entfernen …</translation>
     </message>
     <message>
         <source>Show Backups in File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen im Dateimanager zeigen</translation>
+    </message>
+    <message>
+        <source>Send to Device…</source>
+        <translation>An Gerät senden …</translation>
+    </message>
+    <message>
+        <source>Remove Custom POIs from Device…</source>
+        <translation>Eigene POIs vom Gerät entfernen …</translation>
+    </message>
+    <message>
+        <source>Restore Backup…</source>
+        <translation>Sicherung wiederherstellen …</translation>
+    </message>
+    <message>
+        <source>Eject</source>
+        <translation>Auswerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Eject %1</source>
+        <translation>%1 auswerfen</translation>
+    </message>
+    <message>
+        <source>Show Backup in File Manager</source>
+        <translation>Sicherung im Dateimanager zeigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -549,6 +679,24 @@
     <message>
         <source>Add Files…</source>
         <translation>Dateien hinzufügen …</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::FileDetailView</name>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>Under the file&apos;s name in the window&apos;s title bar: how many POIs the file has.</extracomment>
+        <translation>
+            <numerusform>%1 POI</numerusform>
+            <numerusform>%1 POIs</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>marklode::IconPreview</name>
+    <message>
+        <source>Icon preview</source>
+        <translation>Symbolvorschau</translation>
     </message>
 </context>
 <context>
@@ -748,65 +896,123 @@
     </message>
 </context>
 <context>
+    <name>marklode::NoDeviceHelp</name>
+    <message>
+        <source>No Garmin found</source>
+        <translation>Kein Garmin gefunden</translation>
+    </message>
+    <message>
+        <source>Why isn&apos;t my Garmin shown?</source>
+        <translation>Warum wird mein Garmin nicht angezeigt?</translation>
+    </message>
+    <message>
+        <source>Your Garmin may use MTP mode</source>
+        <translation>Ihr Garmin verwendet möglicherweise den MTP-Modus</translation>
+    </message>
+    <message>
+        <source>Your Garmin may use MTP mode. Save the .gpi file and copy it with your file manager into Garmin/POI/.</source>
+        <translation>Ihr Garmin verwendet möglicherweise den MTP-Modus. Speichern Sie die .gpi-Datei und kopieren Sie sie mit Ihrem Dateimanager nach Garmin/POI/.</translation>
+    </message>
+    <message>
+        <source>Older Garmin devices and SD cards appear here as soon as they are connected and mounted.</source>
+        <translation>Ältere Garmin-Geräte und SD-Karten erscheinen hier, sobald sie angeschlossen und eingehängt sind.</translation>
+    </message>
+</context>
+<context>
     <name>marklode::POITable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Kopieren</translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>POIs</source>
+        <translation>POIs</translation>
     </message>
 </context>
 <context>
     <name>marklode::POITableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Postal Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::RestoreBackupDialog</name>
+    <message>
+        <source>Restore Backup to %1</source>
+        <translation>Sicherung auf %1 wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Choose the backup to put back on %1. Newest first.</source>
+        <translation>Wählen Sie die Sicherung, die auf %1 zurückgespielt werden soll. Die neueste steht oben.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>POIs</source>
+        <translation>POIs</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Beschädigt</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Wiederherstellen …</translation>
     </message>
 </context>
 <context>
@@ -823,35 +1029,101 @@
 <context>
     <name>marklode::SendConfirmationSheet</name>
     <message>
-        <source>Files</source>
-        <translation type="unfinished">Dateien</translation>
+        <source>Send to %1?</source>
+        <translation>An %1 senden?</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation type="unfinished"></translation>
+        <source>The custom POIs already on this device will be replaced. Marklode backs them up first.</source>
+        <translation>Die eigenen POIs auf diesem Gerät werden ersetzt. Marklode sichert sie vorher.</translation>
     </message>
     <message>
-        <source>Free space</source>
-        <translation type="unfinished"></translation>
+        <source>This device has no custom POIs yet.</source>
+        <translation>Auf diesem Gerät sind noch keine eigenen POIs.</translation>
+    </message>
+    <message>
+        <source>Back Up and Replace</source>
+        <translation>Sichern und ersetzen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
     </message>
 </context>
 <context>
     <name>marklode::SettingsForm</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>One for the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine für die Datei</translation>
     </message>
     <message>
         <source>From the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Datei</translation>
     </message>
     <message>
         <source>Choose Icon…</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol wählen …</translation>
+    </message>
+    <message>
+        <source>Category shown on the device</source>
+        <translation>Kategorie, wie sie das Gerät anzeigt</translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation>Kategoriename</translation>
+    </message>
+    <message>
+        <source>Speed in names (“@50”)</source>
+        <extracomment>The speed limit written after a POI&apos;s name, e.g. &quot;Radar @50&quot;.</extracomment>
+        <translation>Geschwindigkeit in Namen („@50“)</translation>
+    </message>
+    <message>
+        <source>Proximity alerts</source>
+        <translation>Annäherungsalarme</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>Proximity alerts: none.</extracomment>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Use values from file</source>
+        <translation>Werte aus der Datei verwenden</translation>
+    </message>
+    <message>
+        <source>One distance for all</source>
+        <translation>Eine Entfernung für alle</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Metres</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>Use Default</source>
+        <translation>Standard verwenden</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Marklode default</source>
+        <translation>Marklode-Standard</translation>
     </message>
 </context>
 <context>
@@ -1066,19 +1338,26 @@
     <name>marklode::map::MapControls</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::map::MapView</name>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
     </message>
 </context>
 </TS>

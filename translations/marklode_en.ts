@@ -23,6 +23,17 @@
     </message>
 </context>
 <context>
+    <name>marklode::FileDetailView</name>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>Under the file&apos;s name in the window&apos;s title bar: how many POIs the file has.</extracomment>
+        <translation>
+            <numerusform>%1 POIs</numerusform>
+            <numerusform>%1 POIs</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>marklode::SidebarModel</name>
     <message numerus="yes">
         <source>%1 POIs</source>

@@ -128,19 +128,51 @@
     <name>FileDialogs</name>
     <message>
         <source>Add the folders instead of the files chosen in them</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir las carpetas en lugar de los archivos elegidos en ellas</translation>
     </message>
     <message>
         <source>Save as One File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como un solo archivo</translation>
     </message>
     <message>
-        <source>Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24휤 pixels.</source>
-        <translation type="unfinished"></translation>
+        <source>Garmin POI files</source>
+        <translation>Archivos de puntos de interés de Garmin</translation>
     </message>
     <message>
-        <source>Images (*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)</source>
-        <translation type="unfinished"></translation>
+        <source>Choose .csv, .gpx, .kml, .kmz or .geojson files, or a folder that contains them.</source>
+        <translation>Elija archivos .csv, .gpx, .kml, .kmz o .geojson, o una carpeta que los contenga.</translation>
+    </message>
+    <message>
+        <source>CSV, GPX, KML, KMZ or GeoJSON files</source>
+        <translation>Archivos CSV, GPX, KML, KMZ o GeoJSON</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Save .gpi</source>
+        <translation>Guardar archivo .gpi</translation>
+    </message>
+    <message>
+        <source>Choose a folder. Marklode writes one .gpi file per input file.</source>
+        <translation>Elija una carpeta. Marklode escribe un archivo .gpi por cada archivo de entrada.</translation>
+    </message>
+    <message>
+        <source>Save Here</source>
+        <translation>Guardar aquí</translation>
+    </message>
+    <message>
+        <source>Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24×24 pixels.</source>
+        <translation>Elija un icono PNG o JPEG, o un BMP de 24 bits de 24×24 píxeles como máximo.</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Imágenes</translation>
     </message>
 </context>
 <context>
@@ -255,6 +287,13 @@
     </message>
 </context>
 <context>
+    <name>MapOverlays</name>
+    <message>
+        <source>© OpenStreetMap contributors</source>
+        <translation>© colaboradores de OpenStreetMap</translation>
+    </message>
+</context>
+<context>
     <name>POIStore</name>
     <message>
         <source>A POI&apos;s text is longer than 4 GiB.</source>
@@ -274,29 +313,22 @@
     </message>
 </context>
 <context>
-    <name>QMessageBox</name>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>ScaleBar</name>
     <message>
         <source>%1 mi</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mi</translation>
     </message>
     <message>
         <source>%1 ft</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ft</translation>
     </message>
     <message>
         <source>%1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km</translation>
     </message>
     <message>
         <source>%1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>
@@ -518,22 +550,120 @@
     <name>marklode::CategoryList</name>
     <message>
         <source>Categories in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías del archivo</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::ConfirmationSheet</name>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>POIs</source>
+        <translation>Puntos de interés</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Free space</source>
+        <translation>Espacio libre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t disconnect the device until Marklode says it&apos;s done.</source>
+        <translation>No desconecte el dispositivo hasta que Marklode indique que ha terminado.</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::DeviceActionBar</name>
+    <message>
+        <source>Send to Device…</source>
+        <translation>Enviar al dispositivo…</translation>
+    </message>
+    <message>
+        <source>Writing to device…</source>
+        <translation>Escribiendo en el dispositivo…</translation>
+    </message>
+    <message>
+        <source>Write all files to %1 as one poi.gpi.</source>
+        <translation>Escribir todos los archivos en %1 como un solo poi.gpi.</translation>
+    </message>
+    <message>
+        <source>Connect a Garmin device or SD card first.</source>
+        <translation>Conecte primero un dispositivo Garmin o una tarjeta SD.</translation>
     </message>
 </context>
 <context>
     <name>marklode::DeviceActions</name>
     <message>
         <source>Remove Custom POIs…</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar los puntos de interés personalizados…</translation>
     </message>
     <message>
         <source>Show Backups in File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las copias de seguridad en el gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Send to Device…</source>
+        <translation>Enviar al dispositivo…</translation>
+    </message>
+    <message>
+        <source>Remove Custom POIs from Device…</source>
+        <translation>Quitar los puntos de interés personalizados del dispositivo…</translation>
+    </message>
+    <message>
+        <source>Restore Backup…</source>
+        <translation>Restaurar copia de seguridad…</translation>
+    </message>
+    <message>
+        <source>Eject</source>
+        <translation>Expulsar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Eject %1</source>
+        <translation>Expulsar %1</translation>
+    </message>
+    <message>
+        <source>Show Backup in File Manager</source>
+        <translation>Mostrar la copia de seguridad en el gestor de archivos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -549,6 +679,24 @@
     <message>
         <source>Add Files…</source>
         <translation>Añadir archivos…</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::FileDetailView</name>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>Under the file&apos;s name in the window&apos;s title bar: how many POIs the file has.</extracomment>
+        <translation>
+            <numerusform>%1 punto de interés</numerusform>
+            <numerusform>%1 puntos de interés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>marklode::IconPreview</name>
+    <message>
+        <source>Icon preview</source>
+        <translation>Vista previa del icono</translation>
     </message>
 </context>
 <context>
@@ -748,65 +896,123 @@
     </message>
 </context>
 <context>
+    <name>marklode::NoDeviceHelp</name>
+    <message>
+        <source>No Garmin found</source>
+        <translation>No se encontró ningún Garmin</translation>
+    </message>
+    <message>
+        <source>Why isn&apos;t my Garmin shown?</source>
+        <translation>¿Por qué no aparece mi Garmin?</translation>
+    </message>
+    <message>
+        <source>Your Garmin may use MTP mode</source>
+        <translation>Es posible que su Garmin use el modo MTP</translation>
+    </message>
+    <message>
+        <source>Your Garmin may use MTP mode. Save the .gpi file and copy it with your file manager into Garmin/POI/.</source>
+        <translation>Es posible que su Garmin use el modo MTP. Guarde el archivo .gpi y cópielo con su gestor de archivos en Garmin/POI/.</translation>
+    </message>
+    <message>
+        <source>Older Garmin devices and SD cards appear here as soon as they are connected and mounted.</source>
+        <translation>Los dispositivos Garmin más antiguos y las tarjetas SD aparecen aquí en cuanto se conectan y se montan.</translation>
+    </message>
+</context>
+<context>
     <name>marklode::POITable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copiar</translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>POIs</source>
+        <translation>Puntos de interés</translation>
     </message>
 </context>
 <context>
     <name>marklode::POITableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Calle</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región</translation>
     </message>
     <message>
         <source>Postal Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código postal</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerta</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::RestoreBackupDialog</name>
+    <message>
+        <source>Restore Backup to %1</source>
+        <translation>Restaurar copia de seguridad en %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup to put back on %1. Newest first.</source>
+        <translation>Elija la copia de seguridad que quiere devolver a %1. Las más recientes primero.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>POIs</source>
+        <translation>Puntos de interés</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Dañada</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurar…</translation>
     </message>
 </context>
 <context>
@@ -823,35 +1029,101 @@
 <context>
     <name>marklode::SendConfirmationSheet</name>
     <message>
-        <source>Files</source>
-        <translation type="unfinished">Archivos</translation>
+        <source>Send to %1?</source>
+        <translation>¿Enviar a %1?</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation type="unfinished"></translation>
+        <source>The custom POIs already on this device will be replaced. Marklode backs them up first.</source>
+        <translation>Los puntos de interés personalizados que ya hay en este dispositivo se reemplazarán. Marklode hace antes una copia de seguridad de ellos.</translation>
     </message>
     <message>
-        <source>Free space</source>
-        <translation type="unfinished"></translation>
+        <source>This device has no custom POIs yet.</source>
+        <translation>Este dispositivo aún no tiene puntos de interés personalizados.</translation>
+    </message>
+    <message>
+        <source>Back Up and Replace</source>
+        <translation>Hacer copia de seguridad y reemplazar</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
     </message>
 </context>
 <context>
     <name>marklode::SettingsForm</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>One for the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Una para el archivo</translation>
     </message>
     <message>
         <source>From the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Las del archivo</translation>
     </message>
     <message>
         <source>Choose Icon…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir icono…</translation>
+    </message>
+    <message>
+        <source>Category shown on the device</source>
+        <translation>Categoría que muestra el dispositivo</translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation>Nombre de la categoría</translation>
+    </message>
+    <message>
+        <source>Speed in names (“@50”)</source>
+        <extracomment>The speed limit written after a POI&apos;s name, e.g. &quot;Radar @50&quot;.</extracomment>
+        <translation>Velocidad en los nombres («@50»)</translation>
+    </message>
+    <message>
+        <source>Proximity alerts</source>
+        <translation>Alertas de proximidad</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>Proximity alerts: none.</extracomment>
+        <translation>Desactivadas</translation>
+    </message>
+    <message>
+        <source>Use values from file</source>
+        <translation>Usar los valores del archivo</translation>
+    </message>
+    <message>
+        <source>One distance for all</source>
+        <translation>Una distancia para todos</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Metres</source>
+        <translation>Metros</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Pies</translation>
+    </message>
+    <message>
+        <source>Use Default</source>
+        <translation>Usar el predeterminado</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icono</translation>
+    </message>
+    <message>
+        <source>Marklode default</source>
+        <translation>Predeterminado de Marklode</translation>
     </message>
 </context>
 <context>
@@ -1066,19 +1338,26 @@
     <name>marklode::map::MapControls</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todo</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::map::MapView</name>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
     </message>
 </context>
 </TS>

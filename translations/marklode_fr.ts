@@ -128,19 +128,51 @@
     <name>FileDialogs</name>
     <message>
         <source>Add the folders instead of the files chosen in them</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les dossiers plutôt que les fichiers choisis qu&apos;ils contiennent</translation>
     </message>
     <message>
         <source>Save as One File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en un seul fichier</translation>
     </message>
     <message>
-        <source>Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24휤 pixels.</source>
-        <translation type="unfinished"></translation>
+        <source>Garmin POI files</source>
+        <translation>Fichiers de points d&apos;intérêt Garmin</translation>
     </message>
     <message>
-        <source>Images (*.png *.PNG *.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)</source>
-        <translation type="unfinished"></translation>
+        <source>Choose .csv, .gpx, .kml, .kmz or .geojson files, or a folder that contains them.</source>
+        <translation>Choisissez des fichiers .csv, .gpx, .kml, .kmz ou .geojson, ou un dossier qui en contient.</translation>
+    </message>
+    <message>
+        <source>CSV, GPX, KML, KMZ or GeoJSON files</source>
+        <translation>Fichiers CSV, GPX, KML, KMZ ou GeoJSON</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Save .gpi</source>
+        <translation>Enregistrer le fichier .gpi</translation>
+    </message>
+    <message>
+        <source>Choose a folder. Marklode writes one .gpi file per input file.</source>
+        <translation>Choisissez un dossier. Marklode y écrit un fichier .gpi par fichier d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>Save Here</source>
+        <translation>Enregistrer ici</translation>
+    </message>
+    <message>
+        <source>Choose a PNG or JPEG icon, or a 24-bit BMP of at most 24×24 pixels.</source>
+        <translation>Choisissez une icône PNG ou JPEG, ou une image BMP 24 bits d&apos;au plus 24×24 pixels.</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
     </message>
 </context>
 <context>
@@ -255,6 +287,13 @@
     </message>
 </context>
 <context>
+    <name>MapOverlays</name>
+    <message>
+        <source>© OpenStreetMap contributors</source>
+        <translation>© les contributeurs d&apos;OpenStreetMap</translation>
+    </message>
+</context>
+<context>
     <name>POIStore</name>
     <message>
         <source>A POI&apos;s text is longer than 4 GiB.</source>
@@ -274,29 +313,22 @@
     </message>
 </context>
 <context>
-    <name>QMessageBox</name>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>ScaleBar</name>
     <message>
         <source>%1 mi</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;mi</translation>
     </message>
     <message>
         <source>%1 ft</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;ft</translation>
     </message>
     <message>
         <source>%1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;km</translation>
     </message>
     <message>
         <source>%1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;m</translation>
     </message>
 </context>
 <context>
@@ -518,22 +550,120 @@
     <name>marklode::CategoryList</name>
     <message>
         <source>Categories in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories du fichier</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::ConfirmationSheet</name>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>POIs</source>
+        <translation>Points d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Free space</source>
+        <translation>Espace libre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Don&apos;t disconnect the device until Marklode says it&apos;s done.</source>
+        <translation>Ne déconnectez pas l&apos;appareil avant que Marklode indique que c&apos;est terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::DeviceActionBar</name>
+    <message>
+        <source>Send to Device…</source>
+        <translation>Envoyer vers l&apos;appareil…</translation>
+    </message>
+    <message>
+        <source>Writing to device…</source>
+        <translation>Écriture sur l&apos;appareil…</translation>
+    </message>
+    <message>
+        <source>Write all files to %1 as one poi.gpi.</source>
+        <translation>Écrire tous les fichiers sur %1 en un seul poi.gpi.</translation>
+    </message>
+    <message>
+        <source>Connect a Garmin device or SD card first.</source>
+        <translation>Connectez d&apos;abord un appareil Garmin ou une carte SD.</translation>
     </message>
 </context>
 <context>
     <name>marklode::DeviceActions</name>
     <message>
         <source>Remove Custom POIs…</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les points d&apos;intérêt personnalisés…</translation>
     </message>
     <message>
         <source>Show Backups in File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les sauvegardes dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Send to Device…</source>
+        <translation>Envoyer vers l&apos;appareil…</translation>
+    </message>
+    <message>
+        <source>Remove Custom POIs from Device…</source>
+        <translation>Supprimer les points d&apos;intérêt personnalisés de l&apos;appareil…</translation>
+    </message>
+    <message>
+        <source>Restore Backup…</source>
+        <translation>Restaurer une sauvegarde…</translation>
+    </message>
+    <message>
+        <source>Eject</source>
+        <translation>Éjecter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Eject %1</source>
+        <translation>Éjecter %1</translation>
+    </message>
+    <message>
+        <source>Show Backup in File Manager</source>
+        <translation>Afficher la sauvegarde dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -549,6 +679,24 @@
     <message>
         <source>Add Files…</source>
         <translation>Ajouter des fichiers…</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::FileDetailView</name>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>Under the file&apos;s name in the window&apos;s title bar: how many POIs the file has.</extracomment>
+        <translation>
+            <numerusform>%1 point d&apos;intérêt</numerusform>
+            <numerusform>%1 points d&apos;intérêt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>marklode::IconPreview</name>
+    <message>
+        <source>Icon preview</source>
+        <translation>Aperçu de l&apos;icône</translation>
     </message>
 </context>
 <context>
@@ -748,65 +896,123 @@
     </message>
 </context>
 <context>
+    <name>marklode::NoDeviceHelp</name>
+    <message>
+        <source>No Garmin found</source>
+        <translation>Aucun Garmin trouvé</translation>
+    </message>
+    <message>
+        <source>Why isn&apos;t my Garmin shown?</source>
+        <translation>Pourquoi mon Garmin n&apos;apparaît-il pas&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your Garmin may use MTP mode</source>
+        <translation>Votre Garmin utilise peut-être le mode MTP</translation>
+    </message>
+    <message>
+        <source>Your Garmin may use MTP mode. Save the .gpi file and copy it with your file manager into Garmin/POI/.</source>
+        <translation>Votre Garmin utilise peut-être le mode MTP. Enregistrez le fichier .gpi et copiez-le dans Garmin/POI/ avec votre gestionnaire de fichiers.</translation>
+    </message>
+    <message>
+        <source>Older Garmin devices and SD cards appear here as soon as they are connected and mounted.</source>
+        <translation>Les appareils Garmin plus anciens et les cartes SD apparaissent ici dès qu&apos;ils sont connectés et montés.</translation>
+    </message>
+</context>
+<context>
     <name>marklode::POITable</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copier</translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>POIs</source>
+        <translation>Points d&apos;intérêt</translation>
     </message>
 </context>
 <context>
     <name>marklode::POITableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Région</translation>
     </message>
     <message>
         <source>Postal Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::RestoreBackupDialog</name>
+    <message>
+        <source>Restore Backup to %1</source>
+        <translation>Restaurer une sauvegarde sur %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup to put back on %1. Newest first.</source>
+        <translation>Choisissez la sauvegarde à remettre sur %1. Les plus récentes d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>POIs</source>
+        <translation>Points d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Endommagée</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurer…</translation>
     </message>
 </context>
 <context>
@@ -823,35 +1029,101 @@
 <context>
     <name>marklode::SendConfirmationSheet</name>
     <message>
-        <source>Files</source>
-        <translation type="unfinished">Fichiers</translation>
+        <source>Send to %1?</source>
+        <translation>Envoyer vers %1&#xa0;?</translation>
     </message>
     <message>
-        <source>Size</source>
-        <translation type="unfinished"></translation>
+        <source>The custom POIs already on this device will be replaced. Marklode backs them up first.</source>
+        <translation>Les points d&apos;intérêt personnalisés déjà présents sur cet appareil seront remplacés. Marklode les sauvegarde d&apos;abord.</translation>
     </message>
     <message>
-        <source>Free space</source>
-        <translation type="unfinished"></translation>
+        <source>This device has no custom POIs yet.</source>
+        <translation>Cet appareil n&apos;a pas encore de points d&apos;intérêt personnalisés.</translation>
+    </message>
+    <message>
+        <source>Back Up and Replace</source>
+        <translation>Sauvegarder et remplacer</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
     </message>
 </context>
 <context>
     <name>marklode::SettingsForm</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>One for the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Une pour le fichier</translation>
     </message>
     <message>
         <source>From the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Celles du fichier</translation>
     </message>
     <message>
         <source>Choose Icon…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une icône…</translation>
+    </message>
+    <message>
+        <source>Category shown on the device</source>
+        <translation>Catégorie affichée sur l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation>Nom de la catégorie</translation>
+    </message>
+    <message>
+        <source>Speed in names (“@50”)</source>
+        <extracomment>The speed limit written after a POI&apos;s name, e.g. &quot;Radar @50&quot;.</extracomment>
+        <translation>Vitesse dans les noms («&#xa0;@50&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>Proximity alerts</source>
+        <translation>Alertes de proximité</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>Proximity alerts: none.</extracomment>
+        <translation>Désactivées</translation>
+    </message>
+    <message>
+        <source>Use values from file</source>
+        <translation>Utiliser les valeurs du fichier</translation>
+    </message>
+    <message>
+        <source>One distance for all</source>
+        <translation>Une distance pour tous</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Metres</source>
+        <translation>Mètres</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Pieds</translation>
+    </message>
+    <message>
+        <source>Use Default</source>
+        <translation>Utiliser l&apos;icône par défaut</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icône</translation>
+    </message>
+    <message>
+        <source>Marklode default</source>
+        <translation>Icône par défaut de Marklode</translation>
     </message>
 </context>
 <context>
@@ -1066,19 +1338,26 @@
     <name>marklode::map::MapControls</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout afficher</translation>
+    </message>
+</context>
+<context>
+    <name>marklode::map::MapView</name>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
     </message>
 </context>
 </TS>
