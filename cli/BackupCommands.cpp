@@ -137,12 +137,14 @@ class BackupsCommand final : public Command {
         }
         io.out << printable(backupsHeading(device.displayName(), deviceFolder.string())) << '\n';
         for (const BackupEntry& entry : entries) {
-            //: The POI count of a backup; the count is grouped as the locale groups numbers.
-            std::string count =
-                entry.poiCount ? formatted(translate("BackupCommands", "%1 POIs", nullptr,
-                                                     pluralCount(std::size_t(*entry.poiCount))),
-                                           {localeGrouped(*entry.poiCount)})
-                               : std::string(damagedBackupLabel);
+            std::string count(damagedBackupLabel);
+            if (entry.poiCount) {
+                const std::size_t poiCount = static_cast<std::size_t>(*entry.poiCount);
+                //: The POI count of a backup, grouped as the locale groups numbers.
+                count = formatted(
+                    translate("BackupCommands", "%1 POIs", nullptr, pluralCount(poiCount)),
+                    {localeGrouped(*entry.poiCount)});
+            }
             std::string name = printable(entry.name());
             name.resize(std::max<std::size_t>(name.size(), 22), ' ');
             io.out << "  " << name << "  " << shownTime(entry) << "  " << count << '\n';
