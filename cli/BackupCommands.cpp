@@ -6,6 +6,7 @@
 #include "core/devices/Backups.h"
 #include "core/devices/RestoreError.h"
 #include "core/io/LocalFileSystem.h"
+#include "core/text/Translation.h"
 #include "rules/CliDeviceMessages.h"
 #include "rules/TransferMessages.h"
 
@@ -68,21 +69,29 @@ Path chosenBackup(const FileSystem& fs, const Path& deviceFolder, const GarminDe
 class BackupsCommand final : public Command {
   public:
     std::string_view name() const override { return "backups"; }
-    std::string_view summary() const override { return "list a device's backups"; }
-    std::string_view help() const override {
-        return "Usage: marklode-cli backups [--device VOLUME_DIR] [--backup-root DIR] [--json]\n"
-               "\n"
-               "Lists the backups Marklode made of the device's custom POIs, newest first, with\n"
-               "their time and POI count; a backup whose file can't be read is listed as\n"
-               "damaged. Without --device the one connected Garmin is used.\n"
-               "  --json  print [{\"folder\":...,\"time\":...,\"poiCount\":N or null,"
-               "\"damaged\":false}]\n";
+    std::string summary() const override {
+        return translate("BackupCommands", "list a device's backups");
+    }
+    std::string help() const override {
+        //: Keep the command and option names and the layout: the descriptions start in one column
+        //: and lines stay within 80 characters. The words in capitals stand for what the user
+        //: types.
+        return translate(
+            "BackupCommands",
+            "Usage: marklode-cli backups [--device VOLUME_DIR] [--backup-root DIR] [--json]\n"
+            "\n"
+            "Lists the backups Marklode made of the device's custom POIs, newest first, with\n"
+            "their time and POI count; a backup whose file can't be read is listed as\n"
+            "damaged. Without --device the one connected Garmin is used.\n"
+            "  --json  print [{\"folder\":...,\"time\":...,\"poiCount\":N or null,"
+            "\"damaged\":false}]\n");
     }
     std::span<const OptionSpec> options() const override { return options_; }
 
     int run(const Arguments& args, Streams& io) const override {
         if (!args.positional().empty())
-            throw UsageError("backups takes no arguments; name the device with --device");
+            throw UsageError(translate(
+                "BackupCommands", "backups takes no arguments; name the device with --device"));
         const bool json = args.has("json");
         FileSystemHandle fileSystem = localFileSystem();
         try {
@@ -128,8 +137,14 @@ class BackupsCommand final : public Command {
         }
         io.out << printable(backupsHeading(device.displayName(), deviceFolder.string())) << '\n';
         for (const BackupEntry& entry : entries) {
-            std::string count = entry.poiCount ? localeGrouped(*entry.poiCount) + " POIs"
-                                               : std::string(damagedBackupLabel);
+            std::string count(damagedBackupLabel);
+            if (entry.poiCount) {
+                const std::size_t poiCount = static_cast<std::size_t>(*entry.poiCount);
+                //: The POI count of a backup, grouped as the locale groups numbers.
+                count = formatted(
+                    translate("BackupCommands", "%1 POIs", nullptr, pluralCount(poiCount)),
+                    {localeGrouped(*entry.poiCount)});
+            }
             std::string name = printable(entry.name());
             name.resize(std::max<std::size_t>(name.size(), 22), ' ');
             io.out << "  " << name << "  " << shownTime(entry) << "  " << count << '\n';
@@ -143,21 +158,28 @@ class BackupsCommand final : public Command {
 class RestoreCommand final : public Command {
   public:
     std::string_view name() const override { return "restore"; }
-    std::string_view summary() const override { return "put a backup back on a device"; }
-    std::string_view help() const override {
-        return "Usage: marklode-cli restore [BACKUP] [--device VOLUME_DIR] [--backup-root DIR]\n"
-               "\n"
-               "Puts a backup's poi.gpi back on the device, the newest backup when BACKUP is not\n"
-               "given. BACKUP is a name as marklode-cli backups lists it, or the path of a\n"
-               "backup folder. As with send, the device's current file is backed up first, the\n"
-               "new one is installed atomically and read back to verify it. A backup that is\n"
-               "damaged is refused before the device is touched.\n";
+    std::string summary() const override {
+        return translate("BackupCommands", "put a backup back on a device");
+    }
+    std::string help() const override {
+        //: Keep the command and option names and the layout: the descriptions start in one column
+        //: and lines stay within 80 characters. The words in capitals stand for what the user
+        //: types.
+        return translate(
+            "BackupCommands",
+            "Usage: marklode-cli restore [BACKUP] [--device VOLUME_DIR] [--backup-root DIR]\n"
+            "\n"
+            "Puts a backup's poi.gpi back on the device, the newest backup when BACKUP is not\n"
+            "given. BACKUP is a name as marklode-cli backups lists it, or the path of a\n"
+            "backup folder. As with send, the device's current file is backed up first, the\n"
+            "new one is installed atomically and read back to verify it. A backup that is\n"
+            "damaged is refused before the device is touched.\n");
     }
     std::span<const OptionSpec> options() const override { return options_; }
 
     int run(const Arguments& args, Streams& io) const override {
         if (args.positional().size() > 1)
-            throw UsageError("restore takes at most one BACKUP");
+            throw UsageError(translate("BackupCommands", "restore takes at most one BACKUP"));
         FileSystemHandle fileSystem = localFileSystem();
         try {
             GarminDevice device = chooseDevice(fileSystem, args);

@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "core/text/Translation.h"
+
 namespace marklode::cli {
 
 namespace {
@@ -45,11 +47,12 @@ Arguments::Arguments(const std::vector<std::string>& args, std::span<const Optio
             option = findShort(known, arg[1]);
         }
         if (!option)
-            throw UsageError("unknown option " + std::string(arg));
+            throw UsageError(formatted(translate("CliArguments", "unknown option %1"), {arg}));
         std::string& slot = values_[std::string(option->longName)].emplace_back();
         if (!option->takesValue) {
             if (inlineValue)
-                throw UsageError("option --" + std::string(option->longName) + " takes no value");
+                throw UsageError(formatted(translate("CliArguments", "option --%1 takes no value"),
+                                           {option->longName}));
             continue;
         }
         if (inlineValue) {
@@ -57,7 +60,8 @@ Arguments::Arguments(const std::vector<std::string>& args, std::span<const Optio
         } else if (i + 1 < args.size()) {
             slot = args[++i];
         } else {
-            throw UsageError("option --" + std::string(option->longName) + " needs a value");
+            throw UsageError(formatted(translate("CliArguments", "option --%1 needs a value"),
+                                       {option->longName}));
         }
     }
 }

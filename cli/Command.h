@@ -50,8 +50,9 @@ class Command {
   public:
     virtual ~Command() = default;
     virtual std::string_view name() const = 0;
-    virtual std::string_view summary() const = 0;
-    virtual std::string_view help() const = 0;
+    // In the user's language.
+    virtual std::string summary() const = 0;
+    virtual std::string help() const = 0;
     virtual std::span<const OptionSpec> options() const = 0;
     // Throws UsageError for bad arguments.
     virtual int run(const Arguments& args, Streams& io) const = 0;

@@ -3,6 +3,7 @@
 #include "cli/Environment.h"
 #include "cli/Printing.h"
 #include "core/io/ReadFile.h"
+#include "core/text/Translation.h"
 #include "rules/ExportSettings.h"
 
 #include <filesystem>
@@ -18,7 +19,7 @@ SpeedUnit speedUnitOption(const Arguments& args) {
         return SpeedUnit::kilometersPerHour;
     if (*value == "mph")
         return SpeedUnit::milesPerHour;
-    throw UsageError("--speed-unit must be kmh or mph");
+    throw UsageError(translate("CliOptions", "--speed-unit must be kmh or mph"));
 }
 
 std::optional<InputKind> formatOption(const Arguments& args) {
@@ -32,7 +33,7 @@ std::optional<InputKind> formatOption(const Arguments& args) {
             return row.kind;
         previous = &row;
     }
-    throw UsageError("--format must be csv, gpx, kml, kmz or geojson");
+    throw UsageError(translate("CliOptions", "--format must be csv, gpx, kml, kmz or geojson"));
 }
 
 std::optional<CategoryMode> categoryModeOption(const Arguments& args) {
@@ -43,7 +44,7 @@ std::optional<CategoryMode> categoryModeOption(const Arguments& args) {
         return CategoryMode::oneForFile;
     if (*value == "from-file")
         return CategoryMode::fromFile;
-    throw UsageError("--categories must be one or from-file");
+    throw UsageError(translate("CliOptions", "--categories must be one or from-file"));
 }
 
 CategoryMode categoryMode(InputKind kind, std::optional<CategoryMode> mode) {
@@ -63,7 +64,7 @@ ImportResult importInput(const std::string& path, InputKind kind, SpeedUnit spee
     // Only files have a size to tell beforehand; "-" is standard input, not a file of that name.
     if (io.errIsTerminal && path != standardInputName &&
         std::filesystem::file_size(path, ignored) >= largeFile && !ignored)
-        io.err << "Reading " << printable(path) << "…\n";
+        io.err << formatted(translate("CliOptions", "Reading %1…"), {printable(path)}) << '\n';
     // GeoJSON is parsed where it lies, in memory it gives back as the parse passes it.
     if (kind == InputKind::geojson)
         return importBytes(readCommandLineInput(path), kind, speedUnit);

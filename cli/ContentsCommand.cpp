@@ -4,6 +4,7 @@
 #include "core/gpi/GPIReader.h"
 #include "core/io/ReadFile.h"
 #include "core/text/CurlyQuotes.h"
+#include "core/text/Translation.h"
 
 #include <ostream>
 
@@ -47,28 +48,36 @@ std::string readerErrorJson(const GPIReaderError& error) {
 
 std::string readerErrorText(const GPIReaderError& error) {
     if (const auto* damaged = std::get_if<GPIReaderError::Damaged>(&error.kind))
-        return "The file is damaged at byte offset " + std::to_string(damaged->offset) + ".";
-    return "This is not a .gpi file.";
+        return formatted(translate("InspectCommand", "The file is damaged at byte offset %1."),
+                         {std::to_string(damaged->offset)});
+    return translate("InspectCommand", "This is not a .gpi file.");
 }
 
 class InspectCommand final : public Command {
   public:
     std::string_view name() const override { return "inspect"; }
-    std::string_view summary() const override { return "list the categories of a .gpi file"; }
-    std::string_view help() const override {
-        return "Usage: marklode-cli inspect FILE.gpi [--pois] [--json]\n"
-               "\n"
-               "Reads a .gpi file back and lists its categories with their POI counts.\n"
-               "FILE.gpi - is standard input; a pipe, such as <(command), is read to its end.\n"
-               "  --pois  also list each category's POIs, with their addresses and phone numbers\n"
-               "  --json  print {\"categories\":[{\"name\":...,\"poiCount\":N}],\"poiCount\":N};\n"
-               "          with --pois each category also has \"pois\":[...] as import prints\n";
+    std::string summary() const override {
+        return translate("InspectCommand", "list the categories of a .gpi file");
+    }
+    std::string help() const override {
+        //: Keep the command and option names and the layout: the descriptions start in one column
+        //: and lines stay within 80 characters. The words in capitals stand for what the user
+        //: types.
+        return translate(
+            "InspectCommand",
+            "Usage: marklode-cli inspect FILE.gpi [--pois] [--json]\n"
+            "\n"
+            "Reads a .gpi file back and lists its categories with their POI counts.\n"
+            "FILE.gpi - is standard input; a pipe, such as <(command), is read to its end.\n"
+            "  --pois  also list each category's POIs, with their addresses and phone numbers\n"
+            "  --json  print {\"categories\":[{\"name\":...,\"poiCount\":N}],\"poiCount\":N};\n"
+            "          with --pois each category also has \"pois\":[...] as import prints\n");
     }
     std::span<const OptionSpec> options() const override { return inspectOptions; }
 
     int run(const Arguments& args, Streams& io) const override {
         if (args.positional().size() != 1)
-            throw UsageError("inspect takes exactly one FILE.gpi");
+            throw UsageError(translate("InspectCommand", "inspect takes exactly one FILE.gpi"));
         const std::string& path = args.positional().front();
         bool json = args.has("json");
         bool withPOIs = args.has("pois");
@@ -96,12 +105,13 @@ class InspectCommand final : public Command {
         }
         for (const auto& category : contents.categories) {
             io.out << curlyQuoted(printable(category.name)) << ": "
-                   << countOf(static_cast<std::size_t>(category.poiCount), "POI", "POIs") << '\n';
+                   << poiCountText(static_cast<std::size_t>(category.poiCount)) << '\n';
             for (const POI& poi : category.pois)
                 io.out << "  " << describePOI(poi) << '\n';
         }
-        io.out << countOf(static_cast<std::size_t>(contents.poiCount()), "POI", "POIs") << " in "
-               << countOf(contents.categories.size(), "category", "categories") << '\n';
+        io.out << poisInCategoriesText(static_cast<std::size_t>(contents.poiCount()),
+                                       contents.categories.size())
+               << '\n';
         return exitSuccess;
     }
 };

@@ -8,6 +8,7 @@
 #include "core/io/LocalFileSystem.h"
 #include "core/io/ReadFile.h"
 #include "core/text/TextClasses.h"
+#include "core/text/Translation.h"
 #include "rules/CliDeviceMessages.h"
 #include "rules/LoadError.h"
 #include "rules/MarklodeWriters.h"
@@ -50,17 +51,25 @@ std::pair<Bytes, std::size_t> deviceFile(const std::vector<std::string>& inputs,
 class DevicesCommand final : public Command {
   public:
     std::string_view name() const override { return "devices"; }
-    std::string_view summary() const override { return "list the connected Garmin devices"; }
-    std::string_view help() const override {
-        return "Usage: marklode-cli devices [--volume DIR]... [--json]\n"
-               "\n"
-               "Lists the Garmin devices among the mounted volumes, or among the given folders.\n";
+    std::string summary() const override {
+        return translate("DeviceCommands", "list the connected Garmin devices");
+    }
+    std::string help() const override {
+        //: Keep the command and option names and the layout: the descriptions start in one column
+        //: and lines stay within 80 characters. The words in capitals stand for what the user
+        //: types.
+        return translate(
+            "DeviceCommands",
+            "Usage: marklode-cli devices [--volume DIR]... [--json]\n"
+            "\n"
+            "Lists the Garmin devices among the mounted volumes, or among the given folders.\n");
     }
     std::span<const OptionSpec> options() const override { return options_; }
 
     int run(const Arguments& args, Streams& io) const override {
         if (!args.positional().empty())
-            throw UsageError("devices takes no arguments; name folders with --volume");
+            throw UsageError(translate("DeviceCommands",
+                                       "devices takes no arguments; name folders with --volume"));
         FileSystemHandle fileSystem = localFileSystem();
         auto devices = scanDevices(fileSystem, args.values("volume"));
         if (args.has("json")) {
@@ -94,14 +103,27 @@ class DevicesCommand final : public Command {
         if (devices.empty())
             io.out << noDevicesFoundMessage << '\n';
         for (const auto& device : devices) {
-            io.out << printable(device.displayName()) << '\n'
-                   << "  volume:      " << printable(device.volumeName()) << " at "
-                   << printable(device.volumeURL.string()) << '\n'
-                   << "  Garmin folder: " << printable(device.garminFolder.string()) << '\n'
-                   << "  model:       " << printable(device.modelName.value_or("unknown"))
-                   << (device.hasDeviceXML ? "" : " (no description file)") << '\n'
-                   << "  custom POIs: "
-                   << (fileSystem->fileExists(device.poiFileURL()) ? "yes" : "no") << '\n';
+            const std::string model = device.modelName ? printable(*device.modelName)
+                                                       : translate("DeviceCommands", "unknown");
+            //: The labels of a device's details; the values start in one column.
+            io.out << printable(device.displayName()) << "\n  "
+                   << formatted(
+                          translate("DeviceCommands", "volume:      %1 at %2"),
+                          {printable(device.volumeName()), printable(device.volumeURL.string())})
+                   << "\n  "
+                   << formatted(translate("DeviceCommands", "Garmin folder: %1"),
+                                {printable(device.garminFolder.string())})
+                   << "\n  "
+                   << formatted(device.hasDeviceXML
+                                    ? translate("DeviceCommands", "model:       %1")
+                                    : translate("DeviceCommands",
+                                                "model:       %1 (no description file)"),
+                                {model})
+                   << "\n  "
+                   << (fileSystem->fileExists(device.poiFileURL())
+                           ? translate("DeviceCommands", "custom POIs: yes")
+                           : translate("DeviceCommands", "custom POIs: no"))
+                   << '\n';
         }
         return exitSuccess;
     }
@@ -113,25 +135,34 @@ class DevicesCommand final : public Command {
 class SendCommand final : public Command {
   public:
     std::string_view name() const override { return "send"; }
-    std::string_view summary() const override { return "install POIs on a Garmin device"; }
-    std::string_view help() const override {
-        return "Usage: marklode-cli send INPUT... [--device VOLUME_DIR] [--backup-root DIR] "
-               "[convert options]\n"
-               "\n"
-               "Builds one poi.gpi with each input's categories that have POIs, inputs in order\n"
-               "(or takes a single ready .gpi as it is), backs up the device's previous file,\n"
-               "installs the new one atomically and reads it back to verify it. Without --device\n"
-               "the one connected Garmin is used. An INPUT of - is standard input; a pipe is read\n"
-               "to its end. Convert options (--format and --categories among them): see\n"
-               "marklode-cli convert --help.\n";
+    std::string summary() const override {
+        return translate("DeviceCommands", "install POIs on a Garmin device");
+    }
+    std::string help() const override {
+        //: Keep the command and option names and the layout: the descriptions start in one column
+        //: and lines stay within 80 characters. The words in capitals stand for what the user
+        //: types.
+        return translate(
+            "DeviceCommands",
+            "Usage: marklode-cli send INPUT... [--device VOLUME_DIR] [--backup-root DIR] "
+            "[convert options]\n"
+            "\n"
+            "Builds one poi.gpi with each input's categories that have POIs, inputs in order\n"
+            "(or takes a single ready .gpi as it is), backs up the device's previous file,\n"
+            "installs the new one atomically and reads it back to verify it. Without --device\n"
+            "the one connected Garmin is used. An INPUT of - is standard input; a pipe is read\n"
+            "to its end. Convert options (--format and --categories among them): see\n"
+            "marklode-cli convert --help.\n");
     }
     std::span<const OptionSpec> options() const override { return options_; }
 
     int run(const Arguments& args, Streams& io) const override {
         if (args.positional().empty())
-            throw UsageError("send needs at least one INPUT");
+            throw UsageError(translate("DeviceCommands", "send needs at least one INPUT"));
         if (args.has("category"))
-            throw UsageError("--category is not used by send: each input is its own category");
+            throw UsageError(
+                translate("DeviceCommands",
+                          "--category is not used by send: each input is its own category"));
         auto found = convertSettingsOrReport(args, io);
         if (!found)
             return exitFailure;
@@ -162,19 +193,24 @@ class SendCommand final : public Command {
 class RemoveCommand final : public Command {
   public:
     std::string_view name() const override { return "remove"; }
-    std::string_view summary() const override {
-        return "back up and remove a device's custom POIs";
+    std::string summary() const override {
+        return translate("DeviceCommands", "back up and remove a device's custom POIs");
     }
-    std::string_view help() const override {
-        return "Usage: marklode-cli remove [--device VOLUME_DIR] [--backup-root DIR]\n"
-               "\n"
-               "Backs up the device's custom POI file, then deletes it.\n";
+    std::string help() const override {
+        //: Keep the command and option names and the layout: the descriptions start in one column
+        //: and lines stay within 80 characters. The words in capitals stand for what the user
+        //: types.
+        return translate("DeviceCommands",
+                         "Usage: marklode-cli remove [--device VOLUME_DIR] [--backup-root DIR]\n"
+                         "\n"
+                         "Backs up the device's custom POI file, then deletes it.\n");
     }
     std::span<const OptionSpec> options() const override { return options_; }
 
     int run(const Arguments& args, Streams& io) const override {
         if (!args.positional().empty())
-            throw UsageError("remove takes no arguments; name the device with --device");
+            throw UsageError(translate("DeviceCommands",
+                                       "remove takes no arguments; name the device with --device"));
         FileSystemHandle fileSystem = localFileSystem();
         try {
             GarminDevice device = chooseDevice(fileSystem, args);

@@ -3,6 +3,7 @@
 #include "cli/Printing.h"
 #include "core/gpi/GPIIcon.h"
 #include "core/gpi/GPIIconError.h"
+#include "core/text/Translation.h"
 
 #include <ostream>
 
@@ -26,22 +27,29 @@ std::string hex(const std::vector<std::uint8_t>& bytes) {
 class IconCommand final : public Command {
   public:
     std::string_view name() const override { return "icon"; }
-    std::string_view summary() const override { return "check an image file as a category icon"; }
-    std::string_view help() const override {
-        return "Usage: marklode-cli icon FILE [--json]\n"
-               "\n"
-               "Checks that FILE can be a category icon: a PNG or JPEG (scaled down to at most\n"
-               "24x24 pixels, transparency on white) or an uncompressed 24-bit BMP of at most\n"
-               "24x24 pixels, known by its content whatever its name.\n"
-               "  --json  print {\"width\":W,\"height\":H,\"pixelsBGR\":\"HEX\"} (top-down blue, "
-               "green,\n"
-               "          red bytes) or {\"error\":DESCRIPTION}\n";
+    std::string summary() const override {
+        return translate("IconCommand", "check an image file as a category icon");
+    }
+    std::string help() const override {
+        //: Keep the command and option names and the layout: the descriptions start in one column
+        //: and lines stay within 80 characters. The words in capitals stand for what the user
+        //: types.
+        return translate(
+            "IconCommand",
+            "Usage: marklode-cli icon FILE [--json]\n"
+            "\n"
+            "Checks that FILE can be a category icon: a PNG or JPEG (scaled down to at most\n"
+            "24x24 pixels, transparency on white) or an uncompressed 24-bit BMP of at most\n"
+            "24x24 pixels, known by its content whatever its name.\n"
+            "  --json  print {\"width\":W,\"height\":H,\"pixelsBGR\":\"HEX\"} (top-down blue, "
+            "green,\n"
+            "          red bytes) or {\"error\":DESCRIPTION}\n");
     }
     std::span<const OptionSpec> options() const override { return iconOptions; }
 
     int run(const Arguments& args, Streams& io) const override {
         if (args.positional().size() != 1)
-            throw UsageError("icon takes exactly one FILE");
+            throw UsageError(translate("IconCommand", "icon takes exactly one FILE"));
         const std::string& path = args.positional().front();
         bool json = args.has("json");
         try {
@@ -58,8 +66,10 @@ class IconCommand final : public Command {
                     .endObject();
                 io.out << writer.text() << '\n';
             } else {
-                io.out << printable(path) << ": " << icon.width() << "x" << icon.height()
-                       << " pixels, usable as an icon\n";
+                io.out << printable(path) << ": "
+                       << formatted(translate("IconCommand", "%1x%2 pixels, usable as an icon"),
+                                    {std::to_string(icon.width()), std::to_string(icon.height())})
+                       << '\n';
             }
             return exitSuccess;
         } catch (const GPIIconError& error) {

@@ -4,6 +4,7 @@
 #include "cli/Printing.h"
 #include "core/io/ReadFile.h"
 #include "core/text/NumberSyntax.h"
+#include "core/text/Translation.h"
 #include "rules/CategoryIcons.h"
 #include "rules/ExportSettings.h"
 #include "rules/FileExport.h"
@@ -40,7 +41,10 @@ std::optional<GPIWriter::TimePoint> timestampOption(const Arguments& args) {
     }
     auto seconds = parseInteger(*text);
     if (!seconds)
-        throw UsageError(std::string(origin) + " must be a whole number of seconds since 1970");
+        throw UsageError(formatted(
+            //: %1 is --timestamp or SOURCE_DATE_EPOCH, where the value came from.
+            translate("InputPreparation", "%1 must be a whole number of seconds since 1970"),
+            {origin}));
     return GPIWriter::TimePoint(std::chrono::seconds(*seconds));
 }
 
@@ -74,12 +78,13 @@ ConvertSettings convertSettings(const Arguments& args) {
         else if (*mode == "fixed")
             settings.proximityMode = ProximityMode::fixed;
         else
-            throw UsageError("--proximity must be off, file or fixed");
+            throw UsageError(
+                translate("InputPreparation", "--proximity must be off, file or fixed"));
     }
     if (auto distance = args.value("distance")) {
         auto value = parseNumber(*distance);
         if (!value)
-            throw UsageError("--distance must be a number");
+            throw UsageError(translate("InputPreparation", "--distance must be a number"));
         settings.fixedProximity = *value;
     }
     if (auto unit = args.value("distance-unit")) {
@@ -88,13 +93,14 @@ ConvertSettings convertSettings(const Arguments& args) {
         else if (*unit == "ft")
             settings.distanceUnit = DistanceUnit::feet;
         else
-            throw UsageError("--distance-unit must be m or ft");
+            throw UsageError(translate("InputPreparation", "--distance-unit must be m or ft"));
     }
     // The setting is at fault, not the first POI the writer would meet with it.
     if (!isUsableFixedProximity(settings.fixedProximity, settings.distanceUnit))
-        throw UsageError(settings.distanceUnit == DistanceUnit::feet
-                             ? "--distance must be from 0 to 215000 ft"
-                             : "--distance must be from 0 to 65535 m");
+        throw UsageError(
+            settings.distanceUnit == DistanceUnit::feet
+                ? translate("InputPreparation", "--distance must be from 0 to 215000 ft")
+                : translate("InputPreparation", "--distance must be from 0 to 65535 m"));
     settings.categoryName = args.value("category");
     settings.categoryMode = categoryModeOption(args);
     settings.timestamp = timestampOption(args);

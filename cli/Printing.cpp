@@ -1,7 +1,9 @@
 #include "cli/Printing.h"
 
+#include "core/text/Translation.h"
 #include "rules/UserMessage.h"
 
+#include <climits>
 #include <cstdio>
 #include <ostream>
 
@@ -29,8 +31,21 @@ void writePOI(JsonWriter& json, const POI& poi, bool withCategory) {
     json.endObject();
 }
 
-std::string countOf(std::size_t count, std::string_view one, std::string_view many) {
-    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+int pluralCount(std::size_t count) {
+    return count > std::size_t{INT_MAX} ? INT_MAX : static_cast<int>(count);
+}
+
+std::string poiCountText(std::size_t count) {
+    // %1 rather than %n, which could not hold a count beyond int.
+    return formatted(translate("CliPrinting", "%1 POIs", nullptr, pluralCount(count)),
+                     {std::to_string(count)});
+}
+
+std::string poisInCategoriesText(std::size_t pois, std::size_t categories) {
+    //: %1 is a count of POIs ("1 POI", "12 POIs").
+    return formatted(
+        translate("CliPrinting", "%1 in %n categories", nullptr, pluralCount(categories)),
+        {poiCountText(pois)});
 }
 
 namespace {
@@ -63,17 +78,20 @@ std::string describePOI(const POI& poi) {
     if (poi.comment)
         line += " — " + printable(*poi.comment);
     if (poi.speedKmh) {
-        std::snprintf(position, sizeof position, "  [speed %g km/h]", *poi.speedKmh);
-        line += position;
+        std::snprintf(position, sizeof position, "%g", *poi.speedKmh);
+        //: A POI's speed limit in a line that describes the POI.
+        line += "  " + formatted(translate("CliPrinting", "[speed %1 km/h]"), {position});
     }
     if (poi.proximityMeters) {
-        std::snprintf(position, sizeof position, "  [proximity %g m]", *poi.proximityMeters);
-        line += position;
+        std::snprintf(position, sizeof position, "%g", *poi.proximityMeters);
+        //: The distance of a POI's proximity alert, in a line that describes the POI.
+        line += "  " + formatted(translate("CliPrinting", "[proximity %1 m]"), {position});
     }
     if (!poi.address().isEmpty())
-        line += "  [address " + printable(describeAddress(poi.address())) + "]";
+        line += "  " + formatted(translate("CliPrinting", "[address %1]"),
+                                 {printable(describeAddress(poi.address()))});
     if (!poi.phone().empty())
-        line += "  [phone " + printable(poi.phone()) + "]";
+        line += "  " + formatted(translate("CliPrinting", "[phone %1]"), {printable(poi.phone())});
     return line;
 }
 

@@ -14,8 +14,14 @@ namespace marklode::cli {
 // The keyed form of a POI as one JSON object, without its category unless `withCategory`.
 void writePOI(JsonWriter& json, const POI& poi, bool withCategory = true);
 
-// "1 POI", "12 POIs"
-std::string countOf(std::size_t count, std::string_view one, std::string_view many);
+// "1 POI", "12 POIs", in the user's language.
+std::string poiCountText(std::size_t count);
+
+// "12 POIs in 1 category", in the user's language.
+std::string poisInCategoriesText(std::size_t pois, std::size_t categories);
+
+// The count for choosing a text's plural form: counts beyond int take the form of the largest.
+int pluralCount(std::size_t count);
 
 // One line for people: position, name, comment, alert values, address and phone number.
 std::string describePOI(const POI& poi);

@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 #include "cli/Printing.h"
+#include "core/text/Translation.h"
 #include "translations/DesktopLanguage.h"
 
 #include <iostream>
@@ -34,17 +35,25 @@ std::vector<std::unique_ptr<Command>> allCommands() {
 namespace {
 
 using namespace marklode::cli;
+using marklode::formatted;
 using marklode::printable;
+using marklode::translate;
 
 void printOverview(std::ostream& out, const std::vector<std::unique_ptr<Command>>& commands) {
-    out << "Usage: marklode-cli COMMAND [OPTIONS]\n\nCommands:\n";
+    //: The words in capitals stand for what the user types; the command and option names stay.
+    out << translate("CliMain", "Usage: marklode-cli COMMAND [OPTIONS]")
+        << "\n\n"
+        //: The heading of the list of commands, each with what it does.
+        << translate("CliMain", "Commands:") << '\n';
     for (const auto& command : commands) {
         std::string name(command->name());
         out << "  " << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ')
             << command->summary() << '\n';
     }
-    out << "\nRun marklode-cli COMMAND --help for the options of one command,\n"
-           "marklode-cli --version for the version.\n";
+    out << '\n'
+        << translate("CliMain", "Run marklode-cli COMMAND --help for the options of one command,\n"
+                                "marklode-cli --version for the version.")
+        << '\n';
 }
 
 } // namespace
@@ -67,7 +76,9 @@ int main(int argc, char** argv) {
         if (candidate->name() == args[0])
             command = candidate.get();
     if (!command) {
-        std::cerr << "marklode-cli: unknown command '" << printable(args[0]) << "'\n\n";
+        std::cerr << "marklode-cli: "
+                  << formatted(translate("CliMain", "unknown command '%1'"), {printable(args[0])})
+                  << "\n\n";
         printOverview(std::cerr, commands);
         return exitUsage;
     }
@@ -84,7 +95,9 @@ int main(int argc, char** argv) {
         return command->run(Arguments(args, command->options()), io);
     } catch (const UsageError& error) {
         std::cerr << "marklode-cli " << command->name() << ": " << printable(error.what()) << "\n"
-                  << "Run marklode-cli " << command->name() << " --help for its options.\n";
+                  << formatted(translate("CliMain", "Run marklode-cli %1 --help for its options."),
+                               {command->name()})
+                  << '\n';
         return exitUsage;
     }
 }
