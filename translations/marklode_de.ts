@@ -26,6 +26,72 @@
     </message>
 </context>
 <context>
+    <name>BackupCommands</name>
+    <message>
+        <source>list a device&apos;s backups</source>
+        <translation>die Sicherungen eines Geräts auflisten</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli backups [--device VOLUME_DIR] [--backup-root DIR] [--json]
+
+Lists the backups Marklode made of the device&apos;s custom POIs, newest first, with
+their time and POI count; a backup whose file can&apos;t be read is listed as
+damaged. Without --device the one connected Garmin is used.
+  --json  print [{&quot;folder&quot;:...,&quot;time&quot;:...,&quot;poiCount&quot;:N or null,&quot;damaged&quot;:false}]
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Aufruf: marklode-cli backups [--device DATENTRÄGER] [--backup-root ORDNER] [--json]
+
+Listet die Sicherungen auf, die Marklode von den eigenen POIs des Geräts angelegt
+hat, die neueste zuerst, mit Zeitpunkt und Anzahl der POIs; eine Sicherung, deren
+Datei sich nicht lesen lässt, wird als beschädigt aufgeführt. Ohne --device wird
+das eine angeschlossene Garmin-Gerät verwendet.
+  --json  [{&quot;folder&quot;:...,&quot;time&quot;:...,&quot;poiCount&quot;:N oder null,&quot;damaged&quot;:false}]
+          ausgeben
+</translation>
+    </message>
+    <message>
+        <source>backups takes no arguments; name the device with --device</source>
+        <translation>backups erwartet keine Argumente; das Gerät geben Sie mit --device an</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>The POI count of a backup, grouped as the locale groups numbers.</extracomment>
+        <translation>
+            <numerusform>%1 POI</numerusform>
+            <numerusform>%1 POIs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>put a backup back on a device</source>
+        <translation>eine Sicherung auf einem Gerät wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli restore [BACKUP] [--device VOLUME_DIR] [--backup-root DIR]
+
+Puts a backup&apos;s poi.gpi back on the device, the newest backup when BACKUP is not
+given. BACKUP is a name as marklode-cli backups lists it, or the path of a
+backup folder. As with send, the device&apos;s current file is backed up first, the
+new one is installed atomically and read back to verify it. A backup that is
+damaged is refused before the device is touched.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Aufruf: marklode-cli restore [SICHERUNG] [--device DATENTRÄGER] [--backup-root ORDNER]
+
+Stellt die poi.gpi einer Sicherung auf dem Gerät wieder her, die neueste
+Sicherung, wenn SICHERUNG nicht angegeben ist. SICHERUNG ist ein Name, wie ihn
+marklode-cli backups auflistet, oder der Pfad eines Sicherungsordners. Wie bei
+send wird zuerst die aktuelle Datei des Geräts gesichert, die neue atomar
+installiert und zur Prüfung zurückgelesen. Eine beschädigte Sicherung wird
+abgelehnt, bevor das Gerät berührt wird.
+</translation>
+    </message>
+    <message>
+        <source>restore takes at most one BACKUP</source>
+        <translation>restore erwartet höchstens eine SICHERUNG</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>The backup copy didn&apos;t match the original.</source>
@@ -43,6 +109,102 @@
     </message>
 </context>
 <context>
+    <name>CliArguments</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>option --%1 takes no value</source>
+        <translation>Option --%1 nimmt keinen Wert an</translation>
+    </message>
+    <message>
+        <source>option --%1 needs a value</source>
+        <translation>Option --%1 braucht einen Wert</translation>
+    </message>
+</context>
+<context>
+    <name>CliMain</name>
+    <message>
+        <source>Usage: marklode-cli COMMAND [OPTIONS]</source>
+        <extracomment>The words in capitals stand for what the user types; the command and option names stay.</extracomment>
+        <translation>Aufruf: marklode-cli BEFEHL [OPTIONEN]</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Run marklode-cli COMMAND --help for the options of one command,
+marklode-cli --version for the version.</source>
+        <translation>Die Optionen eines Befehls zeigt marklode-cli BEFEHL --help,
+die Version zeigt marklode-cli --version.</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Run marklode-cli %1 --help for its options.</source>
+        <translation>Die Optionen zeigt marklode-cli %1 --help.</translation>
+    </message>
+</context>
+<context>
+    <name>CliOptions</name>
+    <message>
+        <source>--speed-unit must be kmh or mph</source>
+        <translation>--speed-unit muss kmh oder mph sein</translation>
+    </message>
+    <message>
+        <source>--format must be csv, gpx, kml, kmz or geojson</source>
+        <translation>--format muss csv, gpx, kml, kmz oder geojson sein</translation>
+    </message>
+    <message>
+        <source>--categories must be one or from-file</source>
+        <translation>--categories muss one oder from-file sein</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>%1 wird gelesen …</translation>
+    </message>
+</context>
+<context>
+    <name>CliPrinting</name>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <translation>
+            <numerusform>%1 POI</numerusform>
+            <numerusform>%1 POIs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %n categories</source>
+        <extracomment>%1 is a count of POIs (&quot;1 POI&quot;, &quot;12 POIs&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 in %n Kategorie</numerusform>
+            <numerusform>%1 in %n Kategorien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[speed %1 km/h]</source>
+        <extracomment>A POI&apos;s speed limit in a line that describes the POI.</extracomment>
+        <translation>[Geschwindigkeit %1 km/h]</translation>
+    </message>
+    <message>
+        <source>[proximity %1 m]</source>
+        <extracomment>The distance of a POI&apos;s proximity alert, in a line that describes the POI.</extracomment>
+        <translation>[Annäherungsalarm %1 m]</translation>
+    </message>
+    <message>
+        <source>[address %1]</source>
+        <translation>[Adresse %1]</translation>
+    </message>
+    <message>
+        <source>[phone %1]</source>
+        <translation>[Telefon %1]</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Converts CSV and GPX points of interest to Garmin .gpi files.</source>
@@ -56,6 +218,204 @@
     <message>
         <source>.csv or .gpx files, or folders that hold them</source>
         <translation>.csv- oder .gpx-Dateien oder Ordner, die solche enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
+    <message>
+        <source>%1 already exists. Use --force to replace it.</source>
+        <translation>%1 ist bereits vorhanden. Mit --force wird die Datei ersetzt.</translation>
+    </message>
+    <message>
+        <source>write .gpi files from CSV, GPX, KML, KMZ and GeoJSON files</source>
+        <translation>.gpi-Dateien aus CSV-, GPX-, KML-, KMZ- und GeoJSON-Dateien schreiben</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli convert INPUT -o OUT.gpi [options]
+       marklode-cli convert INPUT... -d DIR [--force] [options]
+       marklode-cli convert INPUT... --combined -o OUT.gpi [options]
+
+One input with -o: the input&apos;s own .gpi (category = file name without extension).
+Several inputs with -d: one .gpi per input in DIR, named NAME.gpi, NAME 2.gpi, ...;
+  an existing file is replaced only with --force.
+--combined: one file with each input&apos;s categories that have POIs, in order.
+An INPUT of - is standard input; a pipe, such as &lt;(command), is read to its end.
+
+  --format csv|gpx|kml|kmz|geojson
+                               kind of every input (default: by its extension, else CSV)
+  --category NAME              category name (single input only)
+  --categories one|from-file   one category for the file, or one per category
+                               the file gives its POIs (default: one for CSV
+                               and GPX)
+  --icon FILE                  a PNG or JPEG, scaled down to at most 24x24, or a
+                               24-bit BMP of at most 24x24 (default: an image named
+                               as the input beside it, BMP before PNG before JPEG,
+                               else the built-in icon)
+  --speed-unit kmh|mph         unit of &quot;@&quot; speeds in CSV names (default by locale)
+  --proximity off|file|fixed   proximity alerts (default: file for GPX, else off)
+  --distance N                 distance for --proximity fixed (default 300)
+  --distance-unit m|ft         unit of --distance (default by locale)
+  --timestamp UNIX_SECONDS     creation time in the file (default:
+                               SOURCE_DATE_EPOCH when set, else now)
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Aufruf: marklode-cli convert EINGABE -o AUSGABE.gpi [Optionen]
+        marklode-cli convert EINGABE... -d ORDNER [--force] [Optionen]
+        marklode-cli convert EINGABE... --combined -o AUSGABE.gpi [Optionen]
+
+Eine Eingabe mit -o: die eigene .gpi der Eingabe (Kategorie = Dateiname ohne Endung).
+Mehrere Eingaben mit -d: eine .gpi je Eingabe in ORDNER, namens NAME.gpi,
+  NAME 2.gpi, ...; eine vorhandene Datei wird nur mit --force ersetzt.
+--combined: eine Datei mit den Kategorien jeder Eingabe, die POIs haben, in
+  Reihenfolge.
+Eine EINGABE - ist die Standardeingabe; eine Pipe wie &lt;(Befehl) wird bis zum Ende
+gelesen.
+
+  --format csv|gpx|kml|kmz|geojson
+                               Format jeder Eingabe (Standard: nach ihrer Endung,
+                               sonst CSV)
+  --category NAME              Name der Kategorie (nur bei einer einzigen Eingabe)
+  --categories one|from-file   eine Kategorie für die Datei oder eine je Kategorie,
+                               die die Datei ihren POIs gibt (Standard: one für
+                               CSV und GPX)
+  --icon DATEI                 ein PNG oder JPEG, verkleinert auf höchstens 24x24,
+                               oder ein 24-Bit-BMP von höchstens 24x24 (Standard:
+                               ein Bild daneben, das wie die Eingabe heißt, BMP vor
+                               PNG vor JPEG, sonst das eingebaute Symbol)
+  --speed-unit kmh|mph         Einheit der &quot;@&quot;-Geschwindigkeiten in CSV-Namen
+                               (Standard: nach Gebietsschema)
+  --proximity off|file|fixed   Annäherungsalarme (Standard: file für GPX, sonst off)
+  --distance N                 Entfernung für --proximity fixed (Standard: 300)
+  --distance-unit m|ft         Einheit von --distance (Standard: nach Gebietsschema)
+  --timestamp UNIX_SEKUNDEN    Erstellungszeit in der Datei (Standard:
+                               SOURCE_DATE_EPOCH, wenn gesetzt, sonst jetzt)
+</translation>
+    </message>
+    <message>
+        <source>convert needs at least one INPUT</source>
+        <translation>convert braucht mindestens eine EINGABE</translation>
+    </message>
+    <message>
+        <source>give either -o OUT.gpi or -d DIR</source>
+        <translation>geben Sie entweder -o AUSGABE.gpi oder -d ORDNER an</translation>
+    </message>
+    <message>
+        <source>--category works with a single input only</source>
+        <translation>--category geht nur mit einer einzigen Eingabe</translation>
+    </message>
+    <message>
+        <source>--combined writes one file: give -o OUT.gpi</source>
+        <translation>--combined schreibt eine einzige Datei: geben Sie -o AUSGABE.gpi an</translation>
+    </message>
+    <message>
+        <source>several inputs need -d DIR or --combined</source>
+        <translation>mehrere Eingaben brauchen -d ORDNER oder --combined</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceCommands</name>
+    <message>
+        <source>list the connected Garmin devices</source>
+        <translation>die angeschlossenen Garmin-Geräte auflisten</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli devices [--volume DIR]... [--json]
+
+Lists the Garmin devices among the mounted volumes, or among the given folders.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Aufruf: marklode-cli devices [--volume ORDNER]... [--json]
+
+Listet die Garmin-Geräte unter den eingehängten Datenträgern oder unter den
+angegebenen Ordnern auf.
+</translation>
+    </message>
+    <message>
+        <source>devices takes no arguments; name folders with --volume</source>
+        <translation>devices erwartet keine Argumente; Ordner geben Sie mit --volume an</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>volume:      %1 at %2</source>
+        <extracomment>The labels of a device&apos;s details; the values start in one column.</extracomment>
+        <translation>Datenträger:   %1 unter %2</translation>
+    </message>
+    <message>
+        <source>Garmin folder: %1</source>
+        <translation>Garmin-Ordner: %1</translation>
+    </message>
+    <message>
+        <source>model:       %1</source>
+        <translation>Modell:        %1</translation>
+    </message>
+    <message>
+        <source>model:       %1 (no description file)</source>
+        <translation>Modell:        %1 (keine Beschreibungsdatei)</translation>
+    </message>
+    <message>
+        <source>custom POIs: yes</source>
+        <translation>eigene POIs:   ja</translation>
+    </message>
+    <message>
+        <source>custom POIs: no</source>
+        <translation>eigene POIs:   nein</translation>
+    </message>
+    <message>
+        <source>install POIs on a Garmin device</source>
+        <translation>POIs auf einem Garmin-Gerät installieren</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli send INPUT... [--device VOLUME_DIR] [--backup-root DIR] [convert options]
+
+Builds one poi.gpi with each input&apos;s categories that have POIs, inputs in order
+(or takes a single ready .gpi as it is), backs up the device&apos;s previous file,
+installs the new one atomically and reads it back to verify it. Without --device
+the one connected Garmin is used. An INPUT of - is standard input; a pipe is read
+to its end. Convert options (--format and --categories among them): see
+marklode-cli convert --help.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Aufruf: marklode-cli send EINGABE... [--device DATENTRÄGER] [--backup-root ORDNER]
+                           [convert-Optionen]
+
+Erstellt eine poi.gpi mit den Kategorien jeder Eingabe, die POIs haben, Eingaben
+in Reihenfolge (oder nimmt eine einzelne fertige .gpi, wie sie ist), sichert die
+bisherige Datei des Geräts, installiert die neue atomar und liest sie zur Prüfung
+zurück. Ohne --device wird das eine angeschlossene Garmin-Gerät verwendet. Eine
+EINGABE - ist die Standardeingabe; eine Pipe wird bis zum Ende gelesen.
+convert-Optionen (darunter --format und --categories): siehe
+marklode-cli convert --help.
+</translation>
+    </message>
+    <message>
+        <source>send needs at least one INPUT</source>
+        <translation>send braucht mindestens eine EINGABE</translation>
+    </message>
+    <message>
+        <source>--category is not used by send: each input is its own category</source>
+        <translation>--category wird von send nicht verwendet: Jede Eingabe ist eine eigene Kategorie</translation>
+    </message>
+    <message>
+        <source>back up and remove a device&apos;s custom POIs</source>
+        <translation>die eigenen POIs eines Geräts sichern und entfernen</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli remove [--device VOLUME_DIR] [--backup-root DIR]
+
+Backs up the device&apos;s custom POI file, then deletes it.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Aufruf: marklode-cli remove [--device DATENTRÄGER] [--backup-root ORDNER]
+
+Sichert die Datei mit den eigenen POIs des Geräts und löscht sie dann.
+</translation>
+    </message>
+    <message>
+        <source>remove takes no arguments; name the device with --device</source>
+        <translation>remove erwartet keine Argumente; das Gerät geben Sie mit --device an</translation>
     </message>
 </context>
 <context>
@@ -216,6 +576,110 @@
     </message>
 </context>
 <context>
+    <name>IconCommand</name>
+    <message>
+        <source>check an image file as a category icon</source>
+        <translation>eine Bilddatei als Kategoriesymbol prüfen</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli icon FILE [--json]
+
+Checks that FILE can be a category icon: a PNG or JPEG (scaled down to at most
+24x24 pixels, transparency on white) or an uncompressed 24-bit BMP of at most
+24x24 pixels, known by its content whatever its name.
+  --json  print {&quot;width&quot;:W,&quot;height&quot;:H,&quot;pixelsBGR&quot;:&quot;HEX&quot;} (top-down blue, green,
+          red bytes) or {&quot;error&quot;:DESCRIPTION}
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Aufruf: marklode-cli icon DATEI [--json]
+
+Prüft, ob DATEI ein Kategoriesymbol sein kann: ein PNG oder JPEG (verkleinert auf
+höchstens 24x24 Pixel, Transparenz auf Weiß) oder ein unkomprimiertes 24-Bit-BMP
+von höchstens 24x24 Pixeln, erkannt am Inhalt, wie auch immer die Datei heißt.
+  --json  {&quot;width&quot;:W,&quot;height&quot;:H,&quot;pixelsBGR&quot;:&quot;HEX&quot;} (Bytes Blau, Grün, Rot, von
+          oben nach unten) oder {&quot;error&quot;:BESCHREIBUNG} ausgeben
+</translation>
+    </message>
+    <message>
+        <source>icon takes exactly one FILE</source>
+        <translation>icon erwartet genau eine DATEI</translation>
+    </message>
+    <message>
+        <source>%1x%2 pixels, usable as an icon</source>
+        <translation>%1x%2 Pixel, als Symbol verwendbar</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message numerus="yes">
+        <source>%1, %n skipped rows</source>
+        <extracomment>%1 is a count of POIs (&quot;1 POI&quot;, &quot;12 POIs&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, %n übersprungene Zeile</numerusform>
+            <numerusform>%1, %n übersprungene Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weiterer</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>read one CSV, GPX, KML, KMZ or GeoJSON file and show its POIs</source>
+        <translation>eine CSV-, GPX-, KML-, KMZ- oder GeoJSON-Datei lesen und ihre POIs zeigen</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli import FILE [--format csv|gpx|kml|kmz|geojson]
+                          [--speed-unit kmh|mph] [--categories one|from-file] [--json]
+
+Reads FILE by its extension: .gpx as GPX, .kml as KML, .kmz as KMZ, .geojson and
+.json as GeoJSON, else as CSV.
+FILE - is standard input; a pipe, such as &lt;(command), is read to its end.
+Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE
+(GeoJSON features as FILE: Feature N: MESSAGE, counted from 1).
+
+  --format csv|gpx|kml|kmz|geojson
+                            read FILE as this kind, whatever its name
+  --speed-unit kmh|mph      unit of &quot;@&quot; speeds in CSV names (default by locale)
+  --categories one|from-file
+                            one category for the file, or one per category the
+                            file gives its POIs (default: one for CSV and GPX,
+                            from-file for KML, KMZ and GeoJSON); the JSON shows a POI&apos;s
+                            &quot;category&quot; only with from-file
+  --json                    print {&quot;pois&quot;:[...],&quot;issues&quot;:[...]} on standard output
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Aufruf: marklode-cli import DATEI [--format csv|gpx|kml|kmz|geojson]
+                            [--speed-unit kmh|mph] [--categories one|from-file] [--json]
+
+Liest DATEI nach ihrer Endung: .gpx als GPX, .kml als KML, .kmz als KMZ, .geojson
+und .json als GeoJSON, sonst als CSV.
+DATEI - ist die Standardeingabe; eine Pipe wie &lt;(Befehl) wird bis zum Ende gelesen.
+Nicht verwendbare Zeilen werden auf der Standardfehlerausgabe aufgeführt, als
+DATEI: Zeile N: MELDUNG (GeoJSON-Features als DATEI: Feature N: MELDUNG, ab 1
+gezählt).
+
+  --format csv|gpx|kml|kmz|geojson
+                            DATEI in diesem Format lesen, wie auch immer sie heißt
+  --speed-unit kmh|mph      Einheit der &quot;@&quot;-Geschwindigkeiten in CSV-Namen
+                            (Standard: nach Gebietsschema)
+  --categories one|from-file
+                            eine Kategorie für die Datei oder eine je Kategorie,
+                            die die Datei ihren POIs gibt (Standard: one für CSV
+                            und GPX, from-file für KML, KMZ und GeoJSON); das JSON
+                            zeigt die &quot;category&quot; eines POIs nur mit from-file
+  --json                    {&quot;pois&quot;:[...],&quot;issues&quot;:[...]} auf der Standardausgabe
+                            ausgeben
+</translation>
+    </message>
+    <message>
+        <source>import takes exactly one FILE</source>
+        <translation>import erwartet genau eine DATEI</translation>
+    </message>
+</context>
+<context>
     <name>ImportIssue</name>
     <message>
         <source>Expected at least %1 fields, found %2.</source>
@@ -284,6 +748,73 @@
     <message>
         <source>Missing coordinates.</source>
         <translation>Koordinaten fehlen.</translation>
+    </message>
+</context>
+<context>
+    <name>InputPreparation</name>
+    <message>
+        <source>%1 must be a whole number of seconds since 1970</source>
+        <extracomment>%1 is --timestamp or SOURCE_DATE_EPOCH, where the value came from.</extracomment>
+        <translation>%1 muss eine ganze Zahl von Sekunden seit 1970 sein</translation>
+    </message>
+    <message>
+        <source>--proximity must be off, file or fixed</source>
+        <translation>--proximity muss off, file oder fixed sein</translation>
+    </message>
+    <message>
+        <source>--distance must be a number</source>
+        <translation>--distance muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>--distance-unit must be m or ft</source>
+        <translation>--distance-unit muss m oder ft sein</translation>
+    </message>
+    <message>
+        <source>--distance must be from 0 to 215000 ft</source>
+        <translation>--distance muss zwischen 0 und 215000 ft liegen</translation>
+    </message>
+    <message>
+        <source>--distance must be from 0 to 65535 m</source>
+        <translation>--distance muss zwischen 0 und 65535 m liegen</translation>
+    </message>
+</context>
+<context>
+    <name>InspectCommand</name>
+    <message>
+        <source>The file is damaged at byte offset %1.</source>
+        <translation>Die Datei ist an Byte-Position %1 beschädigt.</translation>
+    </message>
+    <message>
+        <source>This is not a .gpi file.</source>
+        <translation>Dies ist keine .gpi-Datei.</translation>
+    </message>
+    <message>
+        <source>list the categories of a .gpi file</source>
+        <translation>die Kategorien einer .gpi-Datei auflisten</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli inspect FILE.gpi [--pois] [--json]
+
+Reads a .gpi file back and lists its categories with their POI counts.
+FILE.gpi - is standard input; a pipe, such as &lt;(command), is read to its end.
+  --pois  also list each category&apos;s POIs, with their addresses and phone numbers
+  --json  print {&quot;categories&quot;:[{&quot;name&quot;:...,&quot;poiCount&quot;:N}],&quot;poiCount&quot;:N};
+          with --pois each category also has &quot;pois&quot;:[...] as import prints
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Aufruf: marklode-cli inspect DATEI.gpi [--pois] [--json]
+
+Liest eine .gpi-Datei zurück und listet ihre Kategorien mit der Anzahl ihrer POIs.
+DATEI.gpi - ist die Standardeingabe; eine Pipe wie &lt;(Befehl) wird bis zum Ende
+gelesen.
+  --pois  auch die POIs jeder Kategorie auflisten, mit Adressen und Telefonnummern
+  --json  {&quot;categories&quot;:[{&quot;name&quot;:...,&quot;poiCount&quot;:N}],&quot;poiCount&quot;:N} ausgeben;
+          mit --pois hat jede Kategorie auch &quot;pois&quot;:[...] wie bei import
+</translation>
+    </message>
+    <message>
+        <source>inspect takes exactly one FILE.gpi</source>
+        <translation>inspect erwartet genau eine DATEI.gpi</translation>
     </message>
 </context>
 <context>

@@ -2,12 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BackupCommands</name>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>The POI count of a backup, grouped as the locale groups numbers.</extracomment>
+        <translation>
+            <numerusform>%1 POIs</numerusform>
+            <numerusform>%1 POIs</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ByteCount</name>
     <message numerus="yes">
         <source>%n bytes</source>
         <translation>
             <numerusform>%n byte</numerusform>
             <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CliPrinting</name>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <translation>
+            <numerusform>%1 POI</numerusform>
+            <numerusform>%1 POIs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %n categories</source>
+        <extracomment>%1 is a count of POIs (&quot;1 POI&quot;, &quot;12 POIs&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 in %n category</numerusform>
+            <numerusform>%1 in %n categories</numerusform>
         </translation>
     </message>
 </context>
@@ -19,6 +48,24 @@
         <translation>
             <numerusform>The file on the device has %1 POIs, but %2 were written. Try again, or restore the backup.</numerusform>
             <numerusform>The file on the device has %1 POIs, but %2 were written. Try again, or restore the backup.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message numerus="yes">
+        <source>%1, %n skipped rows</source>
+        <extracomment>%1 is a count of POIs (&quot;1 POI&quot;, &quot;12 POIs&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, %n skipped row</numerusform>
+            <numerusform>%1, %n skipped rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
         </translation>
     </message>
 </context>

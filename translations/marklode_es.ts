@@ -26,6 +26,71 @@
     </message>
 </context>
 <context>
+    <name>BackupCommands</name>
+    <message>
+        <source>list a device&apos;s backups</source>
+        <translation>listar las copias de seguridad de un dispositivo</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli backups [--device VOLUME_DIR] [--backup-root DIR] [--json]
+
+Lists the backups Marklode made of the device&apos;s custom POIs, newest first, with
+their time and POI count; a backup whose file can&apos;t be read is listed as
+damaged. Without --device the one connected Garmin is used.
+  --json  print [{&quot;folder&quot;:...,&quot;time&quot;:...,&quot;poiCount&quot;:N or null,&quot;damaged&quot;:false}]
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Uso: marklode-cli backups [--device VOLUMEN] [--backup-root CARPETA] [--json]
+
+Lista las copias de seguridad que Marklode hizo de los puntos de interés
+personalizados del dispositivo, de la más reciente a la más antigua, con su hora y
+su número de puntos de interés; una copia cuyo archivo no se puede leer aparece
+como dañada. Sin --device se usa el único dispositivo Garmin conectado.
+  --json  mostrar [{&quot;folder&quot;:...,&quot;time&quot;:...,&quot;poiCount&quot;:N o null,&quot;damaged&quot;:false}]
+</translation>
+    </message>
+    <message>
+        <source>backups takes no arguments; name the device with --device</source>
+        <translation>backups no admite argumentos; indique el dispositivo con --device</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>The POI count of a backup, grouped as the locale groups numbers.</extracomment>
+        <translation>
+            <numerusform>%1 punto de interés</numerusform>
+            <numerusform>%1 puntos de interés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>put a backup back on a device</source>
+        <translation>restaurar una copia de seguridad en un dispositivo</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli restore [BACKUP] [--device VOLUME_DIR] [--backup-root DIR]
+
+Puts a backup&apos;s poi.gpi back on the device, the newest backup when BACKUP is not
+given. BACKUP is a name as marklode-cli backups lists it, or the path of a
+backup folder. As with send, the device&apos;s current file is backed up first, the
+new one is installed atomically and read back to verify it. A backup that is
+damaged is refused before the device is touched.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Uso: marklode-cli restore [COPIA] [--device VOLUMEN] [--backup-root CARPETA]
+
+Vuelve a poner en el dispositivo el poi.gpi de una copia de seguridad, la más
+reciente si no se indica COPIA. COPIA es un nombre tal como lo lista
+marklode-cli backups, o la ruta de una carpeta de copia de seguridad. Como con
+send, primero se hace una copia de seguridad del archivo actual del dispositivo,
+el nuevo se instala de forma atómica y se vuelve a leer para verificarlo. Una
+copia dañada se rechaza antes de tocar el dispositivo.
+</translation>
+    </message>
+    <message>
+        <source>restore takes at most one BACKUP</source>
+        <translation>restore espera como máximo una COPIA</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>The backup copy didn&apos;t match the original.</source>
@@ -43,6 +108,102 @@
     </message>
 </context>
 <context>
+    <name>CliArguments</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>option --%1 takes no value</source>
+        <translation>la opción --%1 no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>option --%1 needs a value</source>
+        <translation>la opción --%1 necesita un valor</translation>
+    </message>
+</context>
+<context>
+    <name>CliMain</name>
+    <message>
+        <source>Usage: marklode-cli COMMAND [OPTIONS]</source>
+        <extracomment>The words in capitals stand for what the user types; the command and option names stay.</extracomment>
+        <translation>Uso: marklode-cli COMANDO [OPCIONES]</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message>
+        <source>Run marklode-cli COMMAND --help for the options of one command,
+marklode-cli --version for the version.</source>
+        <translation>Ejecute marklode-cli COMANDO --help para ver las opciones de un comando
+y marklode-cli --version para ver la versión.</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>comando desconocido &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Run marklode-cli %1 --help for its options.</source>
+        <translation>Ejecute marklode-cli %1 --help para ver sus opciones.</translation>
+    </message>
+</context>
+<context>
+    <name>CliOptions</name>
+    <message>
+        <source>--speed-unit must be kmh or mph</source>
+        <translation>--speed-unit debe ser kmh o mph</translation>
+    </message>
+    <message>
+        <source>--format must be csv, gpx, kml, kmz or geojson</source>
+        <translation>--format debe ser csv, gpx, kml, kmz o geojson</translation>
+    </message>
+    <message>
+        <source>--categories must be one or from-file</source>
+        <translation>--categories debe ser one o from-file</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Leyendo %1…</translation>
+    </message>
+</context>
+<context>
+    <name>CliPrinting</name>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <translation>
+            <numerusform>%1 punto de interés</numerusform>
+            <numerusform>%1 puntos de interés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %n categories</source>
+        <extracomment>%1 is a count of POIs (&quot;1 POI&quot;, &quot;12 POIs&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 en %n categoría</numerusform>
+            <numerusform>%1 en %n categorías</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[speed %1 km/h]</source>
+        <extracomment>A POI&apos;s speed limit in a line that describes the POI.</extracomment>
+        <translation>[velocidad %1 km/h]</translation>
+    </message>
+    <message>
+        <source>[proximity %1 m]</source>
+        <extracomment>The distance of a POI&apos;s proximity alert, in a line that describes the POI.</extracomment>
+        <translation>[alerta de proximidad %1 m]</translation>
+    </message>
+    <message>
+        <source>[address %1]</source>
+        <translation>[dirección %1]</translation>
+    </message>
+    <message>
+        <source>[phone %1]</source>
+        <translation>[teléfono %1]</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Converts CSV and GPX points of interest to Garmin .gpi files.</source>
@@ -56,6 +217,209 @@
     <message>
         <source>.csv or .gpx files, or folders that hold them</source>
         <translation>archivos .csv o .gpx, o carpetas que los contengan</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
+    <message>
+        <source>%1 already exists. Use --force to replace it.</source>
+        <translation>%1 ya existe. Use --force para reemplazarlo.</translation>
+    </message>
+    <message>
+        <source>write .gpi files from CSV, GPX, KML, KMZ and GeoJSON files</source>
+        <translation>escribir archivos .gpi a partir de archivos CSV, GPX, KML, KMZ y GeoJSON</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli convert INPUT -o OUT.gpi [options]
+       marklode-cli convert INPUT... -d DIR [--force] [options]
+       marklode-cli convert INPUT... --combined -o OUT.gpi [options]
+
+One input with -o: the input&apos;s own .gpi (category = file name without extension).
+Several inputs with -d: one .gpi per input in DIR, named NAME.gpi, NAME 2.gpi, ...;
+  an existing file is replaced only with --force.
+--combined: one file with each input&apos;s categories that have POIs, in order.
+An INPUT of - is standard input; a pipe, such as &lt;(command), is read to its end.
+
+  --format csv|gpx|kml|kmz|geojson
+                               kind of every input (default: by its extension, else CSV)
+  --category NAME              category name (single input only)
+  --categories one|from-file   one category for the file, or one per category
+                               the file gives its POIs (default: one for CSV
+                               and GPX)
+  --icon FILE                  a PNG or JPEG, scaled down to at most 24x24, or a
+                               24-bit BMP of at most 24x24 (default: an image named
+                               as the input beside it, BMP before PNG before JPEG,
+                               else the built-in icon)
+  --speed-unit kmh|mph         unit of &quot;@&quot; speeds in CSV names (default by locale)
+  --proximity off|file|fixed   proximity alerts (default: file for GPX, else off)
+  --distance N                 distance for --proximity fixed (default 300)
+  --distance-unit m|ft         unit of --distance (default by locale)
+  --timestamp UNIX_SECONDS     creation time in the file (default:
+                               SOURCE_DATE_EPOCH when set, else now)
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Uso: marklode-cli convert ENTRADA -o SALIDA.gpi [opciones]
+     marklode-cli convert ENTRADA... -d CARPETA [--force] [opciones]
+     marklode-cli convert ENTRADA... --combined -o SALIDA.gpi [opciones]
+
+Una entrada con -o: el .gpi propio de la entrada (categoría = nombre del archivo
+  sin extensión).
+Varias entradas con -d: un .gpi por entrada en CARPETA, con el nombre NOMBRE.gpi,
+  NOMBRE 2.gpi, ...; un archivo existente solo se reemplaza con --force.
+--combined: un único archivo con las categorías de cada entrada que tienen puntos
+  de interés, en orden.
+Una ENTRADA - es la entrada estándar; una tubería, como &lt;(comando), se lee hasta
+el final.
+
+  --format csv|gpx|kml|kmz|geojson
+                               formato de cada entrada (por defecto: según su
+                               extensión y, si no, CSV)
+  --category NOMBRE            nombre de la categoría (solo con una única entrada)
+  --categories one|from-file   una categoría para el archivo, o una por cada
+                               categoría que el archivo da a sus puntos de interés
+                               (por defecto: one para CSV y GPX)
+  --icon ARCHIVO               un PNG o JPEG, reducido a 24x24 como máximo, o un
+                               BMP de 24 bits de 24x24 como máximo (por defecto:
+                               una imagen junto a la entrada con su mismo nombre,
+                               BMP antes que PNG antes que JPEG y, si no, el icono
+                               integrado)
+  --speed-unit kmh|mph         unidad de las velocidades &quot;@&quot; en los nombres CSV
+                               (por defecto según la configuración regional)
+  --proximity off|file|fixed   alertas de proximidad (por defecto: file para GPX
+                               y, si no, off)
+  --distance N                 distancia para --proximity fixed (por defecto 300)
+  --distance-unit m|ft         unidad de --distance (por defecto según la
+                               configuración regional)
+  --timestamp SEGUNDOS_UNIX    hora de creación en el archivo (por defecto:
+                               SOURCE_DATE_EPOCH si está definida y, si no, ahora)
+</translation>
+    </message>
+    <message>
+        <source>convert needs at least one INPUT</source>
+        <translation>convert necesita al menos una ENTRADA</translation>
+    </message>
+    <message>
+        <source>give either -o OUT.gpi or -d DIR</source>
+        <translation>indique -o SALIDA.gpi o bien -d CARPETA</translation>
+    </message>
+    <message>
+        <source>--category works with a single input only</source>
+        <translation>--category solo funciona con una única entrada</translation>
+    </message>
+    <message>
+        <source>--combined writes one file: give -o OUT.gpi</source>
+        <translation>--combined escribe un único archivo: indique -o SALIDA.gpi</translation>
+    </message>
+    <message>
+        <source>several inputs need -d DIR or --combined</source>
+        <translation>varias entradas necesitan -d CARPETA o --combined</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceCommands</name>
+    <message>
+        <source>list the connected Garmin devices</source>
+        <translation>listar los dispositivos Garmin conectados</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli devices [--volume DIR]... [--json]
+
+Lists the Garmin devices among the mounted volumes, or among the given folders.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Uso: marklode-cli devices [--volume CARPETA]... [--json]
+
+Lista los dispositivos Garmin entre los volúmenes montados o entre las carpetas
+indicadas.
+</translation>
+    </message>
+    <message>
+        <source>devices takes no arguments; name folders with --volume</source>
+        <translation>devices no admite argumentos; indique las carpetas con --volume</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>volume:      %1 at %2</source>
+        <extracomment>The labels of a device&apos;s details; the values start in one column.</extracomment>
+        <translation>volumen:                          %1 en %2</translation>
+    </message>
+    <message>
+        <source>Garmin folder: %1</source>
+        <translation>carpeta Garmin:                   %1</translation>
+    </message>
+    <message>
+        <source>model:       %1</source>
+        <translation>modelo:                           %1</translation>
+    </message>
+    <message>
+        <source>model:       %1 (no description file)</source>
+        <translation>modelo:                           %1 (sin archivo de descripción)</translation>
+    </message>
+    <message>
+        <source>custom POIs: yes</source>
+        <translation>puntos de interés personalizados: sí</translation>
+    </message>
+    <message>
+        <source>custom POIs: no</source>
+        <translation>puntos de interés personalizados: no</translation>
+    </message>
+    <message>
+        <source>install POIs on a Garmin device</source>
+        <translation>instalar puntos de interés en un dispositivo Garmin</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli send INPUT... [--device VOLUME_DIR] [--backup-root DIR] [convert options]
+
+Builds one poi.gpi with each input&apos;s categories that have POIs, inputs in order
+(or takes a single ready .gpi as it is), backs up the device&apos;s previous file,
+installs the new one atomically and reads it back to verify it. Without --device
+the one connected Garmin is used. An INPUT of - is standard input; a pipe is read
+to its end. Convert options (--format and --categories among them): see
+marklode-cli convert --help.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Uso: marklode-cli send ENTRADA... [--device VOLUMEN] [--backup-root CARPETA]
+                        [opciones de convert]
+
+Crea un poi.gpi con las categorías de cada entrada que tienen puntos de interés,
+con las entradas en orden (o toma tal cual un único .gpi ya preparado), hace una
+copia de seguridad del archivo anterior del dispositivo, instala el nuevo de forma
+atómica y lo vuelve a leer para verificarlo. Sin --device se usa el único
+dispositivo Garmin conectado. Una ENTRADA - es la entrada estándar; una tubería se
+lee hasta el final. Opciones de convert (entre ellas --format y --categories):
+consulte marklode-cli convert --help.
+</translation>
+    </message>
+    <message>
+        <source>send needs at least one INPUT</source>
+        <translation>send necesita al menos una ENTRADA</translation>
+    </message>
+    <message>
+        <source>--category is not used by send: each input is its own category</source>
+        <translation>send no usa --category: cada entrada es su propia categoría</translation>
+    </message>
+    <message>
+        <source>back up and remove a device&apos;s custom POIs</source>
+        <translation>hacer una copia de seguridad de los puntos de interés personalizados de un dispositivo y quitarlos</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli remove [--device VOLUME_DIR] [--backup-root DIR]
+
+Backs up the device&apos;s custom POI file, then deletes it.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Uso: marklode-cli remove [--device VOLUMEN] [--backup-root CARPETA]
+
+Hace una copia de seguridad del archivo de puntos de interés personalizados del
+dispositivo y después lo elimina.
+</translation>
+    </message>
+    <message>
+        <source>remove takes no arguments; name the device with --device</source>
+        <translation>remove no admite argumentos; indique el dispositivo con --device</translation>
     </message>
 </context>
 <context>
@@ -216,6 +580,113 @@
     </message>
 </context>
 <context>
+    <name>IconCommand</name>
+    <message>
+        <source>check an image file as a category icon</source>
+        <translation>comprobar un archivo de imagen como icono de categoría</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli icon FILE [--json]
+
+Checks that FILE can be a category icon: a PNG or JPEG (scaled down to at most
+24x24 pixels, transparency on white) or an uncompressed 24-bit BMP of at most
+24x24 pixels, known by its content whatever its name.
+  --json  print {&quot;width&quot;:W,&quot;height&quot;:H,&quot;pixelsBGR&quot;:&quot;HEX&quot;} (top-down blue, green,
+          red bytes) or {&quot;error&quot;:DESCRIPTION}
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Uso: marklode-cli icon ARCHIVO [--json]
+
+Comprueba que ARCHIVO puede ser un icono de categoría: un PNG o JPEG (reducido a
+24x24 píxeles como máximo, transparencia sobre blanco) o un BMP de 24 bits sin
+comprimir de 24x24 píxeles como máximo, reconocido por su contenido, se llame
+como se llame.
+  --json  mostrar {&quot;width&quot;:W,&quot;height&quot;:H,&quot;pixelsBGR&quot;:&quot;HEX&quot;} (bytes azul, verde y
+          rojo, de arriba abajo) o {&quot;error&quot;:DESCRIPCIÓN}
+</translation>
+    </message>
+    <message>
+        <source>icon takes exactly one FILE</source>
+        <translation>icon espera exactamente un ARCHIVO</translation>
+    </message>
+    <message>
+        <source>%1x%2 pixels, usable as an icon</source>
+        <translation>%1x%2 píxeles, utilizable como icono</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message numerus="yes">
+        <source>%1, %n skipped rows</source>
+        <extracomment>%1 is a count of POIs (&quot;1 POI&quot;, &quot;12 POIs&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, %n fila omitida</numerusform>
+            <numerusform>%1, %n filas omitidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>read one CSV, GPX, KML, KMZ or GeoJSON file and show its POIs</source>
+        <translation>leer un archivo CSV, GPX, KML, KMZ o GeoJSON y mostrar sus puntos de interés</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli import FILE [--format csv|gpx|kml|kmz|geojson]
+                          [--speed-unit kmh|mph] [--categories one|from-file] [--json]
+
+Reads FILE by its extension: .gpx as GPX, .kml as KML, .kmz as KMZ, .geojson and
+.json as GeoJSON, else as CSV.
+FILE - is standard input; a pipe, such as &lt;(command), is read to its end.
+Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE
+(GeoJSON features as FILE: Feature N: MESSAGE, counted from 1).
+
+  --format csv|gpx|kml|kmz|geojson
+                            read FILE as this kind, whatever its name
+  --speed-unit kmh|mph      unit of &quot;@&quot; speeds in CSV names (default by locale)
+  --categories one|from-file
+                            one category for the file, or one per category the
+                            file gives its POIs (default: one for CSV and GPX,
+                            from-file for KML, KMZ and GeoJSON); the JSON shows a POI&apos;s
+                            &quot;category&quot; only with from-file
+  --json                    print {&quot;pois&quot;:[...],&quot;issues&quot;:[...]} on standard output
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Uso: marklode-cli import ARCHIVO [--format csv|gpx|kml|kmz|geojson]
+                         [--speed-unit kmh|mph] [--categories one|from-file] [--json]
+
+Lee ARCHIVO según su extensión: .gpx como GPX, .kml como KML, .kmz como KMZ,
+.geojson y .json como GeoJSON y, si no, como CSV.
+El ARCHIVO - es la entrada estándar; una tubería, como &lt;(comando), se lee hasta
+el final.
+Las filas que no se pueden usar se listan en la salida de error estándar como
+ARCHIVO: Línea N: MENSAJE (las entidades GeoJSON como ARCHIVO: Entidad N: MENSAJE,
+contadas desde 1).
+
+  --format csv|gpx|kml|kmz|geojson
+                            leer ARCHIVO en este formato, se llame como se llame
+  --speed-unit kmh|mph      unidad de las velocidades &quot;@&quot; en los nombres CSV (por
+                            defecto según la configuración regional)
+  --categories one|from-file
+                            una categoría para el archivo, o una por cada categoría
+                            que el archivo da a sus puntos de interés (por defecto:
+                            one para CSV y GPX, from-file para KML, KMZ y GeoJSON);
+                            el JSON solo muestra la &quot;category&quot; de un punto de
+                            interés con from-file
+  --json                    mostrar {&quot;pois&quot;:[...],&quot;issues&quot;:[...]} en la salida
+                            estándar
+</translation>
+    </message>
+    <message>
+        <source>import takes exactly one FILE</source>
+        <translation>import espera exactamente un ARCHIVO</translation>
+    </message>
+</context>
+<context>
     <name>ImportIssue</name>
     <message>
         <source>Expected at least %1 fields, found %2.</source>
@@ -284,6 +755,76 @@
     <message>
         <source>Missing coordinates.</source>
         <translation>Faltan las coordenadas.</translation>
+    </message>
+</context>
+<context>
+    <name>InputPreparation</name>
+    <message>
+        <source>%1 must be a whole number of seconds since 1970</source>
+        <extracomment>%1 is --timestamp or SOURCE_DATE_EPOCH, where the value came from.</extracomment>
+        <translation>%1 debe ser un número entero de segundos desde 1970</translation>
+    </message>
+    <message>
+        <source>--proximity must be off, file or fixed</source>
+        <translation>--proximity debe ser off, file o fixed</translation>
+    </message>
+    <message>
+        <source>--distance must be a number</source>
+        <translation>--distance debe ser un número</translation>
+    </message>
+    <message>
+        <source>--distance-unit must be m or ft</source>
+        <translation>--distance-unit debe ser m o ft</translation>
+    </message>
+    <message>
+        <source>--distance must be from 0 to 215000 ft</source>
+        <translation>--distance debe estar entre 0 y 215000 ft</translation>
+    </message>
+    <message>
+        <source>--distance must be from 0 to 65535 m</source>
+        <translation>--distance debe estar entre 0 y 65535 m</translation>
+    </message>
+</context>
+<context>
+    <name>InspectCommand</name>
+    <message>
+        <source>The file is damaged at byte offset %1.</source>
+        <translation>El archivo está dañado en el byte %1.</translation>
+    </message>
+    <message>
+        <source>This is not a .gpi file.</source>
+        <translation>No es un archivo .gpi.</translation>
+    </message>
+    <message>
+        <source>list the categories of a .gpi file</source>
+        <translation>listar las categorías de un archivo .gpi</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli inspect FILE.gpi [--pois] [--json]
+
+Reads a .gpi file back and lists its categories with their POI counts.
+FILE.gpi - is standard input; a pipe, such as &lt;(command), is read to its end.
+  --pois  also list each category&apos;s POIs, with their addresses and phone numbers
+  --json  print {&quot;categories&quot;:[{&quot;name&quot;:...,&quot;poiCount&quot;:N}],&quot;poiCount&quot;:N};
+          with --pois each category also has &quot;pois&quot;:[...] as import prints
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Uso: marklode-cli inspect ARCHIVO.gpi [--pois] [--json]
+
+Vuelve a leer un archivo .gpi y lista sus categorías con su número de puntos de
+interés.
+El ARCHIVO.gpi - es la entrada estándar; una tubería, como &lt;(comando), se lee
+hasta el final.
+  --pois  listar también los puntos de interés de cada categoría, con sus
+          direcciones y números de teléfono
+  --json  mostrar {&quot;categories&quot;:[{&quot;name&quot;:...,&quot;poiCount&quot;:N}],&quot;poiCount&quot;:N};
+          con --pois, cada categoría tiene también &quot;pois&quot;:[...] como lo muestra
+          import
+</translation>
+    </message>
+    <message>
+        <source>inspect takes exactly one FILE.gpi</source>
+        <translation>inspect espera exactamente un ARCHIVO.gpi</translation>
     </message>
 </context>
 <context>

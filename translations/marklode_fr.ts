@@ -26,6 +26,71 @@
     </message>
 </context>
 <context>
+    <name>BackupCommands</name>
+    <message>
+        <source>list a device&apos;s backups</source>
+        <translation>lister les sauvegardes d&apos;un appareil</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli backups [--device VOLUME_DIR] [--backup-root DIR] [--json]
+
+Lists the backups Marklode made of the device&apos;s custom POIs, newest first, with
+their time and POI count; a backup whose file can&apos;t be read is listed as
+damaged. Without --device the one connected Garmin is used.
+  --json  print [{&quot;folder&quot;:...,&quot;time&quot;:...,&quot;poiCount&quot;:N or null,&quot;damaged&quot;:false}]
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Utilisation : marklode-cli backups [--device VOLUME] [--backup-root DOSSIER] [--json]
+
+Liste les sauvegardes que Marklode a faites des points d&apos;intérêt personnalisés de
+l&apos;appareil, de la plus récente à la plus ancienne, avec leur date et leur nombre
+de points d&apos;intérêt ; une sauvegarde dont le fichier est illisible est indiquée
+comme endommagée. Sans --device, l&apos;unique appareil Garmin connecté est utilisé.
+  --json  afficher [{&quot;folder&quot;:...,&quot;time&quot;:...,&quot;poiCount&quot;:N ou null,&quot;damaged&quot;:false}]
+</translation>
+    </message>
+    <message>
+        <source>backups takes no arguments; name the device with --device</source>
+        <translation>backups n&apos;accepte aucun argument ; indiquez l&apos;appareil avec --device</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <extracomment>The POI count of a backup, grouped as the locale groups numbers.</extracomment>
+        <translation>
+            <numerusform>%1 point d&apos;intérêt</numerusform>
+            <numerusform>%1 points d&apos;intérêt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>put a backup back on a device</source>
+        <translation>restaurer une sauvegarde sur un appareil</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli restore [BACKUP] [--device VOLUME_DIR] [--backup-root DIR]
+
+Puts a backup&apos;s poi.gpi back on the device, the newest backup when BACKUP is not
+given. BACKUP is a name as marklode-cli backups lists it, or the path of a
+backup folder. As with send, the device&apos;s current file is backed up first, the
+new one is installed atomically and read back to verify it. A backup that is
+damaged is refused before the device is touched.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Utilisation : marklode-cli restore [SAUVEGARDE] [--device VOLUME] [--backup-root DOSSIER]
+
+Remet le poi.gpi d&apos;une sauvegarde sur l&apos;appareil, la sauvegarde la plus récente
+si SAUVEGARDE n&apos;est pas indiquée. SAUVEGARDE est un nom tel que le liste
+marklode-cli backups, ou le chemin d&apos;un dossier de sauvegarde. Comme avec send,
+le fichier actuel de l&apos;appareil est d&apos;abord sauvegardé, le nouveau est installé
+de façon atomique puis relu pour le vérifier. Une sauvegarde endommagée est
+refusée avant que l&apos;appareil ne soit touché.
+</translation>
+    </message>
+    <message>
+        <source>restore takes at most one BACKUP</source>
+        <translation>restore attend au plus une SAUVEGARDE</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>The backup copy didn&apos;t match the original.</source>
@@ -43,6 +108,102 @@
     </message>
 </context>
 <context>
+    <name>CliArguments</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>option --%1 takes no value</source>
+        <translation>l&apos;option --%1 n&apos;accepte pas de valeur</translation>
+    </message>
+    <message>
+        <source>option --%1 needs a value</source>
+        <translation>l&apos;option --%1 nécessite une valeur</translation>
+    </message>
+</context>
+<context>
+    <name>CliMain</name>
+    <message>
+        <source>Usage: marklode-cli COMMAND [OPTIONS]</source>
+        <extracomment>The words in capitals stand for what the user types; the command and option names stay.</extracomment>
+        <translation>Utilisation : marklode-cli COMMANDE [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commandes :</translation>
+    </message>
+    <message>
+        <source>Run marklode-cli COMMAND --help for the options of one command,
+marklode-cli --version for the version.</source>
+        <translation>Lancez marklode-cli COMMANDE --help pour les options d&apos;une commande,
+marklode-cli --version pour la version.</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Run marklode-cli %1 --help for its options.</source>
+        <translation>Lancez marklode-cli %1 --help pour voir ses options.</translation>
+    </message>
+</context>
+<context>
+    <name>CliOptions</name>
+    <message>
+        <source>--speed-unit must be kmh or mph</source>
+        <translation>--speed-unit doit valoir kmh ou mph</translation>
+    </message>
+    <message>
+        <source>--format must be csv, gpx, kml, kmz or geojson</source>
+        <translation>--format doit valoir csv, gpx, kml, kmz ou geojson</translation>
+    </message>
+    <message>
+        <source>--categories must be one or from-file</source>
+        <translation>--categories doit valoir one ou from-file</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Lecture de %1…</translation>
+    </message>
+</context>
+<context>
+    <name>CliPrinting</name>
+    <message numerus="yes">
+        <source>%1 POIs</source>
+        <translation>
+            <numerusform>%1 point d&apos;intérêt</numerusform>
+            <numerusform>%1 points d&apos;intérêt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %n categories</source>
+        <extracomment>%1 is a count of POIs (&quot;1 POI&quot;, &quot;12 POIs&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 dans %n catégorie</numerusform>
+            <numerusform>%1 dans %n catégories</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[speed %1 km/h]</source>
+        <extracomment>A POI&apos;s speed limit in a line that describes the POI.</extracomment>
+        <translation>[vitesse %1 km/h]</translation>
+    </message>
+    <message>
+        <source>[proximity %1 m]</source>
+        <extracomment>The distance of a POI&apos;s proximity alert, in a line that describes the POI.</extracomment>
+        <translation>[alerte de proximité %1 m]</translation>
+    </message>
+    <message>
+        <source>[address %1]</source>
+        <translation>[adresse %1]</translation>
+    </message>
+    <message>
+        <source>[phone %1]</source>
+        <translation>[téléphone %1]</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Converts CSV and GPX points of interest to Garmin .gpi files.</source>
@@ -56,6 +217,209 @@
     <message>
         <source>.csv or .gpx files, or folders that hold them</source>
         <translation>fichiers .csv ou .gpx, ou dossiers qui en contiennent</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
+    <message>
+        <source>%1 already exists. Use --force to replace it.</source>
+        <translation>%1 existe déjà. Utilisez --force pour le remplacer.</translation>
+    </message>
+    <message>
+        <source>write .gpi files from CSV, GPX, KML, KMZ and GeoJSON files</source>
+        <translation>écrire des fichiers .gpi à partir de fichiers CSV, GPX, KML, KMZ et GeoJSON</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli convert INPUT -o OUT.gpi [options]
+       marklode-cli convert INPUT... -d DIR [--force] [options]
+       marklode-cli convert INPUT... --combined -o OUT.gpi [options]
+
+One input with -o: the input&apos;s own .gpi (category = file name without extension).
+Several inputs with -d: one .gpi per input in DIR, named NAME.gpi, NAME 2.gpi, ...;
+  an existing file is replaced only with --force.
+--combined: one file with each input&apos;s categories that have POIs, in order.
+An INPUT of - is standard input; a pipe, such as &lt;(command), is read to its end.
+
+  --format csv|gpx|kml|kmz|geojson
+                               kind of every input (default: by its extension, else CSV)
+  --category NAME              category name (single input only)
+  --categories one|from-file   one category for the file, or one per category
+                               the file gives its POIs (default: one for CSV
+                               and GPX)
+  --icon FILE                  a PNG or JPEG, scaled down to at most 24x24, or a
+                               24-bit BMP of at most 24x24 (default: an image named
+                               as the input beside it, BMP before PNG before JPEG,
+                               else the built-in icon)
+  --speed-unit kmh|mph         unit of &quot;@&quot; speeds in CSV names (default by locale)
+  --proximity off|file|fixed   proximity alerts (default: file for GPX, else off)
+  --distance N                 distance for --proximity fixed (default 300)
+  --distance-unit m|ft         unit of --distance (default by locale)
+  --timestamp UNIX_SECONDS     creation time in the file (default:
+                               SOURCE_DATE_EPOCH when set, else now)
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Utilisation : marklode-cli convert ENTRÉE -o SORTIE.gpi [options]
+              marklode-cli convert ENTRÉE... -d DOSSIER [--force] [options]
+              marklode-cli convert ENTRÉE... --combined -o SORTIE.gpi [options]
+
+Une entrée avec -o : le .gpi propre à l&apos;entrée (catégorie = nom du fichier sans
+  extension).
+Plusieurs entrées avec -d : un .gpi par entrée dans DOSSIER, nommé NOM.gpi,
+  NOM 2.gpi, ... ; un fichier existant n&apos;est remplacé qu&apos;avec --force.
+--combined : un seul fichier avec les catégories de chaque entrée qui ont des
+  points d&apos;intérêt, dans l&apos;ordre.
+Une ENTRÉE - est l&apos;entrée standard ; un tube, tel que &lt;(commande), est lu
+jusqu&apos;au bout.
+
+  --format csv|gpx|kml|kmz|geojson
+                               format de chaque entrée (par défaut : selon son
+                               extension, sinon CSV)
+  --category NOM               nom de la catégorie (une seule entrée uniquement)
+  --categories one|from-file   une catégorie pour le fichier, ou une par catégorie
+                               que le fichier donne à ses points d&apos;intérêt (par
+                               défaut : one pour CSV et GPX)
+  --icon FICHIER               un PNG ou un JPEG, réduit à 24x24 au plus, ou un
+                               BMP 24 bits de 24x24 au plus (par défaut : une image
+                               nommée comme l&apos;entrée, à côté d&apos;elle, BMP avant PNG
+                               avant JPEG, sinon l&apos;icône intégrée)
+  --speed-unit kmh|mph         unité des vitesses « @ » dans les noms CSV (par
+                               défaut selon les paramètres régionaux)
+  --proximity off|file|fixed   alertes de proximité (par défaut : file pour GPX,
+                               sinon off)
+  --distance N                 distance pour --proximity fixed (par défaut 300)
+  --distance-unit m|ft         unité de --distance (par défaut selon les
+                               paramètres régionaux)
+  --timestamp SECONDES_UNIX    date de création dans le fichier (par défaut :
+                               SOURCE_DATE_EPOCH s&apos;il est défini, sinon
+                               maintenant)
+</translation>
+    </message>
+    <message>
+        <source>convert needs at least one INPUT</source>
+        <translation>convert nécessite au moins une ENTRÉE</translation>
+    </message>
+    <message>
+        <source>give either -o OUT.gpi or -d DIR</source>
+        <translation>indiquez soit -o SORTIE.gpi, soit -d DOSSIER</translation>
+    </message>
+    <message>
+        <source>--category works with a single input only</source>
+        <translation>--category ne fonctionne qu&apos;avec une seule entrée</translation>
+    </message>
+    <message>
+        <source>--combined writes one file: give -o OUT.gpi</source>
+        <translation>--combined écrit un seul fichier : indiquez -o SORTIE.gpi</translation>
+    </message>
+    <message>
+        <source>several inputs need -d DIR or --combined</source>
+        <translation>plusieurs entrées nécessitent -d DOSSIER ou --combined</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceCommands</name>
+    <message>
+        <source>list the connected Garmin devices</source>
+        <translation>lister les appareils Garmin connectés</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli devices [--volume DIR]... [--json]
+
+Lists the Garmin devices among the mounted volumes, or among the given folders.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Utilisation : marklode-cli devices [--volume DOSSIER]... [--json]
+
+Liste les appareils Garmin parmi les volumes montés, ou parmi les dossiers
+indiqués.
+</translation>
+    </message>
+    <message>
+        <source>devices takes no arguments; name folders with --volume</source>
+        <translation>devices n&apos;accepte aucun argument ; indiquez les dossiers avec --volume</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>volume:      %1 at %2</source>
+        <extracomment>The labels of a device&apos;s details; the values start in one column.</extracomment>
+        <translation>volume :                         %1 monté sur %2</translation>
+    </message>
+    <message>
+        <source>Garmin folder: %1</source>
+        <translation>dossier Garmin :                 %1</translation>
+    </message>
+    <message>
+        <source>model:       %1</source>
+        <translation>modèle :                         %1</translation>
+    </message>
+    <message>
+        <source>model:       %1 (no description file)</source>
+        <translation>modèle :                         %1 (pas de fichier de description)</translation>
+    </message>
+    <message>
+        <source>custom POIs: yes</source>
+        <translation>points d&apos;intérêt personnalisés : oui</translation>
+    </message>
+    <message>
+        <source>custom POIs: no</source>
+        <translation>points d&apos;intérêt personnalisés : non</translation>
+    </message>
+    <message>
+        <source>install POIs on a Garmin device</source>
+        <translation>installer des points d&apos;intérêt sur un appareil Garmin</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli send INPUT... [--device VOLUME_DIR] [--backup-root DIR] [convert options]
+
+Builds one poi.gpi with each input&apos;s categories that have POIs, inputs in order
+(or takes a single ready .gpi as it is), backs up the device&apos;s previous file,
+installs the new one atomically and reads it back to verify it. Without --device
+the one connected Garmin is used. An INPUT of - is standard input; a pipe is read
+to its end. Convert options (--format and --categories among them): see
+marklode-cli convert --help.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Utilisation : marklode-cli send ENTRÉE... [--device VOLUME] [--backup-root DOSSIER]
+                                [options de convert]
+
+Crée un poi.gpi avec les catégories de chaque entrée qui ont des points
+d&apos;intérêt, les entrées dans l&apos;ordre (ou prend tel quel un seul .gpi déjà prêt),
+sauvegarde le fichier précédent de l&apos;appareil, installe le nouveau de façon
+atomique et le relit pour le vérifier. Sans --device, l&apos;unique appareil Garmin
+connecté est utilisé. Une ENTRÉE - est l&apos;entrée standard ; un tube est lu jusqu&apos;au
+bout. Options de convert (dont --format et --categories) : voir
+marklode-cli convert --help.
+</translation>
+    </message>
+    <message>
+        <source>send needs at least one INPUT</source>
+        <translation>send nécessite au moins une ENTRÉE</translation>
+    </message>
+    <message>
+        <source>--category is not used by send: each input is its own category</source>
+        <translation>--category n&apos;est pas utilisé par send : chaque entrée est sa propre catégorie</translation>
+    </message>
+    <message>
+        <source>back up and remove a device&apos;s custom POIs</source>
+        <translation>sauvegarder et supprimer les points d&apos;intérêt personnalisés d&apos;un appareil</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli remove [--device VOLUME_DIR] [--backup-root DIR]
+
+Backs up the device&apos;s custom POI file, then deletes it.
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Utilisation : marklode-cli remove [--device VOLUME] [--backup-root DOSSIER]
+
+Sauvegarde le fichier des points d&apos;intérêt personnalisés de l&apos;appareil, puis le
+supprime.
+</translation>
+    </message>
+    <message>
+        <source>remove takes no arguments; name the device with --device</source>
+        <translation>remove n&apos;accepte aucun argument ; indiquez l&apos;appareil avec --device</translation>
     </message>
 </context>
 <context>
@@ -216,6 +580,113 @@
     </message>
 </context>
 <context>
+    <name>IconCommand</name>
+    <message>
+        <source>check an image file as a category icon</source>
+        <translation>vérifier un fichier image comme icône de catégorie</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli icon FILE [--json]
+
+Checks that FILE can be a category icon: a PNG or JPEG (scaled down to at most
+24x24 pixels, transparency on white) or an uncompressed 24-bit BMP of at most
+24x24 pixels, known by its content whatever its name.
+  --json  print {&quot;width&quot;:W,&quot;height&quot;:H,&quot;pixelsBGR&quot;:&quot;HEX&quot;} (top-down blue, green,
+          red bytes) or {&quot;error&quot;:DESCRIPTION}
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Utilisation : marklode-cli icon FICHIER [--json]
+
+Vérifie que FICHIER peut servir d&apos;icône de catégorie : un PNG ou un JPEG (réduit
+à 24x24 pixels au plus, transparence sur fond blanc) ou un BMP 24 bits non
+compressé de 24x24 pixels au plus, reconnu à son contenu, quel que soit son nom.
+  --json  afficher {&quot;width&quot;:W,&quot;height&quot;:H,&quot;pixelsBGR&quot;:&quot;HEX&quot;} (octets bleu, vert,
+          rouge, de haut en bas) ou {&quot;error&quot;:DESCRIPTION}
+</translation>
+    </message>
+    <message>
+        <source>icon takes exactly one FILE</source>
+        <translation>icon attend exactement un FICHIER</translation>
+    </message>
+    <message>
+        <source>%1x%2 pixels, usable as an icon</source>
+        <translation>%1x%2 pixels, utilisable comme icône</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message numerus="yes">
+        <source>%1, %n skipped rows</source>
+        <extracomment>%1 is a count of POIs (&quot;1 POI&quot;, &quot;12 POIs&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, %n ligne ignorée</numerusform>
+            <numerusform>%1, %n lignes ignorées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… et %n autre</numerusform>
+            <numerusform>… et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>read one CSV, GPX, KML, KMZ or GeoJSON file and show its POIs</source>
+        <translation>lire un fichier CSV, GPX, KML, KMZ ou GeoJSON et afficher ses points d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli import FILE [--format csv|gpx|kml|kmz|geojson]
+                          [--speed-unit kmh|mph] [--categories one|from-file] [--json]
+
+Reads FILE by its extension: .gpx as GPX, .kml as KML, .kmz as KMZ, .geojson and
+.json as GeoJSON, else as CSV.
+FILE - is standard input; a pipe, such as &lt;(command), is read to its end.
+Rows that cannot be used are listed on standard error as FILE: Line N: MESSAGE
+(GeoJSON features as FILE: Feature N: MESSAGE, counted from 1).
+
+  --format csv|gpx|kml|kmz|geojson
+                            read FILE as this kind, whatever its name
+  --speed-unit kmh|mph      unit of &quot;@&quot; speeds in CSV names (default by locale)
+  --categories one|from-file
+                            one category for the file, or one per category the
+                            file gives its POIs (default: one for CSV and GPX,
+                            from-file for KML, KMZ and GeoJSON); the JSON shows a POI&apos;s
+                            &quot;category&quot; only with from-file
+  --json                    print {&quot;pois&quot;:[...],&quot;issues&quot;:[...]} on standard output
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Utilisation : marklode-cli import FICHIER [--format csv|gpx|kml|kmz|geojson]
+                                  [--speed-unit kmh|mph] [--categories one|from-file]
+                                  [--json]
+
+Lit FICHIER selon son extension : .gpx comme GPX, .kml comme KML, .kmz comme KMZ,
+.geojson et .json comme GeoJSON, sinon comme CSV.
+Le FICHIER - est l&apos;entrée standard ; un tube, tel que &lt;(commande), est lu jusqu&apos;au
+bout.
+Les lignes inutilisables sont listées sur la sortie d&apos;erreur standard sous la forme
+FICHIER: Ligne N: MESSAGE (les entités GeoJSON sous la forme
+FICHIER: Entité N: MESSAGE, comptées à partir de 1).
+
+  --format csv|gpx|kml|kmz|geojson
+                            lire FICHIER dans ce format, quel que soit son nom
+  --speed-unit kmh|mph      unité des vitesses « @ » dans les noms CSV (par défaut
+                            selon les paramètres régionaux)
+  --categories one|from-file
+                            une catégorie pour le fichier, ou une par catégorie
+                            que le fichier donne à ses points d&apos;intérêt (par
+                            défaut : one pour CSV et GPX, from-file pour KML, KMZ
+                            et GeoJSON) ; le JSON n&apos;indique la « category » d&apos;un
+                            point d&apos;intérêt qu&apos;avec from-file
+  --json                    afficher {&quot;pois&quot;:[...],&quot;issues&quot;:[...]} sur la sortie
+                            standard
+</translation>
+    </message>
+    <message>
+        <source>import takes exactly one FILE</source>
+        <translation>import attend exactement un FICHIER</translation>
+    </message>
+</context>
+<context>
     <name>ImportIssue</name>
     <message>
         <source>Expected at least %1 fields, found %2.</source>
@@ -284,6 +755,74 @@
     <message>
         <source>Missing coordinates.</source>
         <translation>Coordonnées manquantes.</translation>
+    </message>
+</context>
+<context>
+    <name>InputPreparation</name>
+    <message>
+        <source>%1 must be a whole number of seconds since 1970</source>
+        <extracomment>%1 is --timestamp or SOURCE_DATE_EPOCH, where the value came from.</extracomment>
+        <translation>%1 doit être un nombre entier de secondes depuis 1970</translation>
+    </message>
+    <message>
+        <source>--proximity must be off, file or fixed</source>
+        <translation>--proximity doit valoir off, file ou fixed</translation>
+    </message>
+    <message>
+        <source>--distance must be a number</source>
+        <translation>--distance doit être un nombre</translation>
+    </message>
+    <message>
+        <source>--distance-unit must be m or ft</source>
+        <translation>--distance-unit doit valoir m ou ft</translation>
+    </message>
+    <message>
+        <source>--distance must be from 0 to 215000 ft</source>
+        <translation>--distance doit être comprise entre 0 et 215000 ft</translation>
+    </message>
+    <message>
+        <source>--distance must be from 0 to 65535 m</source>
+        <translation>--distance doit être comprise entre 0 et 65535 m</translation>
+    </message>
+</context>
+<context>
+    <name>InspectCommand</name>
+    <message>
+        <source>The file is damaged at byte offset %1.</source>
+        <translation>Le fichier est endommagé à l&apos;octet %1.</translation>
+    </message>
+    <message>
+        <source>This is not a .gpi file.</source>
+        <translation>Ce n&apos;est pas un fichier .gpi.</translation>
+    </message>
+    <message>
+        <source>list the categories of a .gpi file</source>
+        <translation>lister les catégories d&apos;un fichier .gpi</translation>
+    </message>
+    <message>
+        <source>Usage: marklode-cli inspect FILE.gpi [--pois] [--json]
+
+Reads a .gpi file back and lists its categories with their POI counts.
+FILE.gpi - is standard input; a pipe, such as &lt;(command), is read to its end.
+  --pois  also list each category&apos;s POIs, with their addresses and phone numbers
+  --json  print {&quot;categories&quot;:[{&quot;name&quot;:...,&quot;poiCount&quot;:N}],&quot;poiCount&quot;:N};
+          with --pois each category also has &quot;pois&quot;:[...] as import prints
+</source>
+        <extracomment>Keep the command and option names and the layout: the descriptions start in one column and lines stay within 80 characters. The words in capitals stand for what the user types.</extracomment>
+        <translation>Utilisation : marklode-cli inspect FICHIER.gpi [--pois] [--json]
+
+Relit un fichier .gpi et liste ses catégories avec leur nombre de points d&apos;intérêt.
+Le FICHIER.gpi - est l&apos;entrée standard ; un tube, tel que &lt;(commande), est lu
+jusqu&apos;au bout.
+  --pois  lister aussi les points d&apos;intérêt de chaque catégorie, avec leurs
+          adresses et numéros de téléphone
+  --json  afficher {&quot;categories&quot;:[{&quot;name&quot;:...,&quot;poiCount&quot;:N}],&quot;poiCount&quot;:N} ;
+          avec --pois, chaque catégorie a aussi &quot;pois&quot;:[...] comme l&apos;affiche import
+</translation>
+    </message>
+    <message>
+        <source>inspect takes exactly one FILE.gpi</source>
+        <translation>inspect attend exactement un FICHIER.gpi</translation>
     </message>
 </context>
 <context>
