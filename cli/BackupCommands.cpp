@@ -137,7 +137,7 @@ class BackupsCommand final : public Command {
         }
         io.out << printable(backupsHeading(device.displayName(), deviceFolder.string())) << '\n';
         for (const BackupEntry& entry : entries) {
-            std::string count(damagedBackupLabel);
+            std::string count(damagedBackupLabel());
             if (entry.poiCount) {
                 const std::size_t poiCount = static_cast<std::size_t>(*entry.poiCount);
                 //: The POI count of a backup, grouped as the locale groups numbers.

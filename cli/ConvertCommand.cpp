@@ -72,7 +72,7 @@ int convertCombined(const std::vector<std::string>& inputs, const std::string& t
     bool inputFailed = false;
     std::vector<GPICategory> categories = categoriesOf(inputs, settings, io, inputFailed);
     if (categories.empty()) {
-        io.err << noPOIsToSendMessage << '\n';
+        io.err << noPOIsToSendMessage() << '\n';
         return exitFailure;
     }
     try {

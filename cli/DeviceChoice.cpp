@@ -49,7 +49,7 @@ GarminDevice chooseDevice(const FileSystemHandle& fileSystem, const Arguments& a
     }
     auto devices = scanDevices(fileSystem, {});
     if (devices.empty())
-        throw LoadError{std::string(noDeviceConnectedMessage)};
+        throw LoadError{noDeviceConnectedMessage()};
     if (devices.size() > 1)
         throw SeveralDevices{std::move(devices)};
     return devices.front();
@@ -60,8 +60,8 @@ int reportDeviceFailure(Streams& io, bool json) {
         throw;
     } catch (const SeveralDevices& several) {
         if (json)
-            return reportFailure(io, true, std::string(severalDevicesMessage));
-        io.err << severalDevicesMessage << '\n';
+            return reportFailure(io, true, severalDevicesMessage());
+        io.err << severalDevicesMessage() << '\n';
         for (const auto& device : several.devices)
             io.err << "  " << printable(device.volumeURL.string()) << " ("
                    << printable(device.displayName()) << ")\n";

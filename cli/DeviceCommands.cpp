@@ -44,7 +44,7 @@ std::pair<Bytes, std::size_t> deviceFile(const std::vector<std::string>& inputs,
     }
     std::vector<GPICategory> categories = categoriesOf(inputs, settings, io, failed);
     if (categories.empty())
-        throw LoadError{std::string(noPOIsToSendMessage)};
+        throw LoadError{noPOIsToSendMessage()};
     return {deviceFileWriter(settings.timestamp).data(categories), categories.size()};
 }
 
@@ -101,7 +101,7 @@ class DevicesCommand final : public Command {
             return exitSuccess;
         }
         if (devices.empty())
-            io.out << noDevicesFoundMessage << '\n';
+            io.out << noDevicesFoundMessage() << '\n';
         for (const auto& device : devices) {
             const std::string model = device.modelName ? printable(*device.modelName)
                                                        : translate("DeviceCommands", "unknown");

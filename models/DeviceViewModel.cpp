@@ -199,7 +199,7 @@ QFuture<void> DeviceViewModel::sendOnceImported(QPointer<LibraryViewModel> libra
     std::vector<FileExport> files =
         library ? library->categoryExports() : std::vector<FileExport>{};
     if (files.empty()) {
-        setErrorMessage(fromUtf8(noPOIsToSendMessage));
+        setErrorMessage(fromUtf8(noPOIsToSendMessage()));
         setBusy(false);
         return done();
     }

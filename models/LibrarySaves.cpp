@@ -94,7 +94,7 @@ QFuture<SaveSummary> LibraryViewModel::saveCombined(const Path& target) {
                      std::string name = target.filename().string();
                      if (files.empty())
                          return finish(
-                             fromUtf8(fileProblemLine(name, std::string(noPOIsToSendMessage))));
+                             fromUtf8(fileProblemLine(name, noPOIsToSendMessage())));
                      startWrite([files = std::move(files)]() { return deviceFileData(files); },
                                 target, name, finish);
                  },

@@ -237,7 +237,7 @@ QFuture<void> LibraryViewModel::startAdd(const std::vector<Path>& urls,
             if (!run->scan.ignored.empty())
                 run->messages << fromUtf8(ignoredFilesMessage(run->scan.ignored));
             else if (run->scan.inputs.empty() && given)
-                run->messages << fromUtf8(std::string(noInputFilesMessage));
+                run->messages << fromUtf8(noInputFilesMessage());
             listNext(run);
         });
     return done;

@@ -11,15 +11,13 @@ namespace marklode {
 std::string notAGarminDeviceMessage(std::string_view volume);
 
 // No --device, and no Garmin is connected.
-inline constexpr std::string_view noDeviceConnectedMessage =
-    "No Garmin device is connected. Connect one, or name its folder with --device.";
+std::string noDeviceConnectedMessage();
 
 // No --device, and several are connected; the devices are listed after it, one a line.
-inline constexpr std::string_view severalDevicesMessage =
-    "Several Garmin devices are connected; choose one with --device:";
+std::string severalDevicesMessage();
 
 // The device list when there is none.
-inline constexpr std::string_view noDevicesFoundMessage = "No Garmin devices found.";
+std::string noDevicesFoundMessage();
 
 // Shown on a terminal while a send runs.
 std::string sendingToMessage(std::string_view deviceName);
@@ -31,6 +29,6 @@ std::string restoringToMessage(std::string_view deviceName);
 std::string backupsHeading(std::string_view deviceName, std::string_view folder);
 
 // A backup in that list whose file can't be restored.
-inline constexpr std::string_view damagedBackupLabel = "damaged";
+std::string damagedBackupLabel();
 
 } // namespace marklode

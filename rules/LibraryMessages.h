@@ -15,8 +15,7 @@ namespace marklode {
 std::string ignoredFilesMessage(const std::vector<std::string>& fileNames);
 
 // Files or folders were given, but none of them held an input file.
-inline constexpr std::string_view noInputFilesMessage =
-    "No .csv or .gpx files were found in the folder.";
+std::string noInputFilesMessage();
 
 // "stops.csv: The file no longer exists." One file's problem in an alert or a list.
 std::string fileProblemLine(std::string_view fileName, std::string_view problem);

@@ -1,6 +1,7 @@
 #include "rules/TextSearch.h"
 
 #include "core/text/TextClasses.h"
+#include "core/text/Translation.h"
 
 #include <algorithm>
 #include <array>
@@ -134,7 +135,7 @@ bool keyMatches(std::string_view key, std::string_view needle) {
 
 SearchIndex::SearchIndex(const POIStore& pois) {
     if (pois.size() > UINT32_MAX)
-        throw std::length_error("Too many POIs to search.");
+        throw std::length_error(translate("TextSearch", "Too many POIs to search."));
     starts_.push_back(0);
     // Runs of POIs share their details, so each run's are checked once.
     const POIDetails* lastDetails = nullptr;

@@ -65,6 +65,6 @@ std::string beingEjectedMessage(std::string_view deviceName);
 std::string ejectFailedMessage(std::string_view deviceName);
 
 // The device send's own check, reported before any device is touched.
-inline constexpr std::string_view noPOIsToSendMessage = "Add at least one file with POIs first.";
+std::string noPOIsToSendMessage();
 
 } // namespace marklode

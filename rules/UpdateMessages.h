@@ -45,14 +45,14 @@ UpdateDialogTexts checkFailedTexts(const UpdateError& error);
 // A verification failure gets its own title, since the file was deleted rather than kept.
 UpdateDialogTexts downloadFailedTexts(const UpdateError& error);
 
-inline constexpr std::string_view checkForUpdatesMenuText = "Check for Updates\u2026";
-inline constexpr std::string_view updateDialogTitle = "Software Update";
-inline constexpr std::string_view downloadButtonText = "Download";
-inline constexpr std::string_view notNowButtonText = "Not Now";
-inline constexpr std::string_view cancelButtonText = "Cancel";
-inline constexpr std::string_view closeButtonText = "Close";
-inline constexpr std::string_view openInstallerButtonText = "Open with Package Installer";
-inline constexpr std::string_view showInFileManagerButtonText = "Show in File Manager";
-inline constexpr std::string_view releaseNotesLinkText = "Release Notes";
+std::string checkForUpdatesMenuText();
+std::string updateDialogTitle();
+std::string downloadButtonText();
+std::string notNowButtonText();
+std::string cancelButtonText();
+std::string closeButtonText();
+std::string openInstallerButtonText();
+std::string showInFileManagerButtonText();
+std::string releaseNotesLinkText();
 
 } // namespace marklode

@@ -95,7 +95,7 @@ void MarklodeApp::installMenus(MainWindow& window) {
     help->addAction(tr("About Marklode"), this, [this] { showAbout(); });
     // "Check for Updates…" only in builds that name a feed and a key.
     if (updater_->isEnabled()) {
-        QAction* check = help->addAction(fromUtf8(checkForUpdatesMenuText), updater_.get(),
+        QAction* check = help->addAction(fromUtf8(checkForUpdatesMenuText()), updater_.get(),
                                          &AppUpdater::checkForUpdates);
         check->setEnabled(updater_->canCheckForUpdates());
         connect(updater_.get(), &AppUpdater::canCheckForUpdatesChanged, check,

@@ -26,7 +26,7 @@ UpdateDialog::UpdateDialog(UpdateChecker& checker, QString currentVersion, Updat
       actions_(std::move(actions)), title_(new QLabel), message_(new QLabel),
       notes_(new ReleaseNotesView), notesLink_(new QLabel), progress_(new QProgressBar),
       buttons_(new QDialogButtonBox) {
-    setWindowTitle(fromUtf8(updateDialogTitle));
+    setWindowTitle(fromUtf8(updateDialogTitle()));
     setMinimumWidth(460);
     QFont bold = title_->font();
     bold.setBold(true);
@@ -55,7 +55,7 @@ UpdateDialog::UpdateDialog(UpdateChecker& checker, QString currentVersion, Updat
 
     connect(&checker_, &UpdateChecker::upToDate, this, [this] {
         showState(upToDateTexts(s(currentVersion_)),
-                  {{closeButtonText, QDialogButtonBox::AcceptRole, [this] { accept(); }}});
+                  {{closeButtonText(), QDialogButtonBox::AcceptRole, [this] { accept(); }}});
         fitToContent();
     });
     connect(&checker_, &UpdateChecker::updateAvailable, this, &UpdateDialog::showOffer);
@@ -74,7 +74,7 @@ UpdateDialog::UpdateDialog(UpdateChecker& checker, QString currentVersion, Updat
 
 void UpdateDialog::showChecking() {
     showState(checkingTexts(),
-              {{cancelButtonText, QDialogButtonBox::RejectRole, [this] { reject(); }}});
+              {{cancelButtonText(), QDialogButtonBox::RejectRole, [this] { reject(); }}});
     progress_->setRange(0, 0);
     progress_->show();
     fitToContent();
@@ -113,7 +113,7 @@ void UpdateDialog::showOffer(const AppcastItem& release) {
     offer_ = release;
     auto download = [this] {
         showState(downloadingTexts(s(offer_.shortVersion)),
-                  {{cancelButtonText, QDialogButtonBox::RejectRole, [this] { reject(); }}});
+                  {{cancelButtonText(), QDialogButtonBox::RejectRole, [this] { reject(); }}});
         progress_->setRange(0, 1000);
         progress_->setValue(0);
         progress_->show();
@@ -121,8 +121,8 @@ void UpdateDialog::showOffer(const AppcastItem& release) {
         checker_.download(offer_);
     };
     showState(updateAvailableTexts(s(release.shortVersion), s(currentVersion_)),
-              {{notNowButtonText, QDialogButtonBox::RejectRole, [this] { reject(); }},
-               {downloadButtonText, QDialogButtonBox::AcceptRole, download}});
+              {{notNowButtonText(), QDialogButtonBox::RejectRole, [this] { reject(); }},
+               {downloadButtonText(), QDialogButtonBox::AcceptRole, download}});
     if (!release.notesHtml.trimmed().isEmpty()) {
         notes_->showNotes(release.notesHtml);
         notes_->show();
@@ -130,7 +130,7 @@ void UpdateDialog::showOffer(const AppcastItem& release) {
     if (release.notesLink.isValid() && release.notesLink.scheme() == u"https") {
         notesLink_->setText(QStringLiteral("<a href=\"%1\">%2</a>")
                                 .arg(release.notesLink.toString(QUrl::FullyEncoded).toHtmlEscaped(),
-                                     fromUtf8(releaseNotesLinkText)));
+                                     fromUtf8(releaseNotesLinkText())));
         notesLink_->show();
     }
     fitToContent();
@@ -140,13 +140,13 @@ void UpdateDialog::showVerified(const QString& path) {
     QFileInfo file(path);
     showState(downloadVerifiedTexts(s(offer_.shortVersion), s(file.fileName()),
                                     s(QDir::toNativeSeparators(file.absolutePath()))),
-              {{closeButtonText, QDialogButtonBox::RejectRole, [this] { QDialog::reject(); }},
-               {showInFileManagerButtonText, QDialogButtonBox::ActionRole,
+              {{closeButtonText(), QDialogButtonBox::RejectRole, [this] { QDialog::reject(); }},
+               {showInFileManagerButtonText(), QDialogButtonBox::ActionRole,
                 [this, path] {
                     if (actions_.revealFile)
                         actions_.revealFile(Path(path.toStdString()));
                 }},
-               {openInstallerButtonText, QDialogButtonBox::AcceptRole, [this, path] {
+               {openInstallerButtonText(), QDialogButtonBox::AcceptRole, [this, path] {
                     if (actions_.openUrl)
                         actions_.openUrl(QUrl::fromLocalFile(path));
                     accept();
@@ -156,7 +156,7 @@ void UpdateDialog::showVerified(const QString& path) {
 
 void UpdateDialog::showFailure(const UpdateDialogTexts& texts) {
     showState(texts,
-              {{closeButtonText, QDialogButtonBox::RejectRole, [this] { QDialog::reject(); }}});
+              {{closeButtonText(), QDialogButtonBox::RejectRole, [this] { QDialog::reject(); }}});
     fitToContent();
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -41,7 +42,7 @@ class UpdateDialog : public QDialog {
 
   private:
     struct Button {
-        std::string_view text;
+        std::string text;
         QDialogButtonBox::ButtonRole role;
         std::function<void()> action;
     };
