@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -16,6 +17,10 @@ using CountFormat = std::function<std::string(std::int64_t count)>;
 // large numbers, so they are held at the largest int rather than wrapped.
 inline int pluralCount(std::int64_t count) {
     return static_cast<int>(std::clamp<std::int64_t>(count, 0, INT_MAX));
+}
+
+inline int pluralCount(std::size_t count) {
+    return static_cast<int>(std::min<std::size_t>(count, INT_MAX));
 }
 
 } // namespace marklode

@@ -54,12 +54,12 @@ std::string fileProblemLine(std::string_view fileName, std::string_view problem)
 std::string saveStatusMessage(std::size_t written, std::size_t skipped, bool cancelled) {
     std::vector<std::string> sentences;
     if (written > 0)
-        sentences.push_back(translate("LibraryMessages", "Saved %n files.", nullptr,
-                                      pluralCount(static_cast<std::int64_t>(written))));
+        sentences.push_back(
+            translate("LibraryMessages", "Saved %n files.", nullptr, pluralCount(written)));
     if (skipped > 0)
         //: The number of files not saved, after "Saved %n files." when some were.
-        sentences.push_back(translate("LibraryMessages", "Skipped %n.", nullptr,
-                                      pluralCount(static_cast<std::int64_t>(skipped))));
+        sentences.push_back(
+            translate("LibraryMessages", "Skipped %n.", nullptr, pluralCount(skipped)));
     if (cancelled)
         sentences.push_back(translate("LibraryMessages", "Cancelled."));
     return joined(sentences, " ");

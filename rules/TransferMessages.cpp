@@ -26,7 +26,7 @@ std::string sentMessage(std::int64_t poiCount, std::size_t categoryCount,
     return formatted(translate("TransferMessages",
                                "Sent %1 POIs in %n categories to %2. The file was read back and "
                                "checked.",
-                               nullptr, pluralCount(static_cast<std::int64_t>(categoryCount))),
+                               nullptr, pluralCount(categoryCount)),
                      {count(poiCount), printable(deviceName)}) +
            backedUpTo(
                translate("TransferMessages", "The previous custom POIs were backed up to:\n%1"),
