@@ -15,11 +15,11 @@ using CountFormat = std::function<std::string(std::int64_t count)>;
 
 // The count that picks a text's plural form. Counts beyond an int's range all take the form of
 // large numbers, so they are held at the largest int rather than wrapped.
-inline int pluralCount(std::int64_t count) {
+inline int countForPlural(std::int64_t count) {
     return static_cast<int>(std::clamp<std::int64_t>(count, 0, INT_MAX));
 }
 
-inline int pluralCount(std::size_t count) {
+inline int countForPlural(std::size_t count) {
     return static_cast<int>(std::min<std::size_t>(count, INT_MAX));
 }
 
