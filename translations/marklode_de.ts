@@ -124,6 +124,45 @@ abgelehnt, bevor das Gerät berührt wird.
     </message>
 </context>
 <context>
+    <name>CliDeviceMessages</name>
+    <message>
+        <source>%1 is not a Garmin device: it has no Garmin folder.</source>
+        <translation>%1 ist kein Garmin-Gerät: Es hat keinen Garmin-Ordner.</translation>
+    </message>
+    <message>
+        <source>No Garmin device is connected. Connect one, or name its folder with --device.</source>
+        <extracomment>--device is the name of an option and stays as it is.</extracomment>
+        <translation>Es ist kein Garmin-Gerät verbunden. Schließen Sie eines an oder geben Sie seinen Ordner mit --device an.</translation>
+    </message>
+    <message>
+        <source>Several Garmin devices are connected; choose one with --device:</source>
+        <extracomment>--device is the name of an option and stays as it is.</extracomment>
+        <translation>Mehrere Garmin-Geräte sind verbunden; wählen Sie eines mit --device:</translation>
+    </message>
+    <message>
+        <source>No Garmin devices found.</source>
+        <translation>Keine Garmin-Geräte gefunden.</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Senden an %1 …</translation>
+    </message>
+    <message>
+        <source>Restoring to %1…</source>
+        <translation>Wiederherstellen auf %1 …</translation>
+    </message>
+    <message>
+        <source>Backups of %1, newest first, in %2:</source>
+        <extracomment>%1 is the device&apos;s name, %2 the folder that holds its backups.</extracomment>
+        <translation>Sicherungen von %1 in %2, neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <extracomment>Stands in a list of backups where others show their number of POIs.</extracomment>
+        <translation>beschädigt</translation>
+    </message>
+</context>
+<context>
     <name>CliMain</name>
     <message>
         <source>Usage: marklode-cli COMMAND [OPTIONS]</source>
@@ -818,6 +857,100 @@ gelesen.
     </message>
 </context>
 <context>
+    <name>LibraryMessages</name>
+    <message>
+        <source>Only .csv and .gpx files can be added. Ignored: %1.</source>
+        <extracomment>%1 lists the names of the files, separated by commas.</extracomment>
+        <translation>Nur .csv- und .gpx-Dateien können hinzugefügt werden. Ignoriert: %1.</translation>
+    </message>
+    <message>
+        <source>No .csv or .gpx files were found in the folder.</source>
+        <translation>Im Ordner wurden keine .csv- oder .gpx-Dateien gefunden.</translation>
+    </message>
+    <message>
+        <source>One distance for all</source>
+        <extracomment>The name of the choice in the list of proximity alerts, which the sentences below quote.</extracomment>
+        <translation>Eine Entfernung für alle</translation>
+    </message>
+    <message>
+        <source>The distance for %1 must be from 0 to 215,000 ft.</source>
+        <translation>Die Entfernung für %1 muss zwischen 0 und 215.000 ft liegen.</translation>
+    </message>
+    <message>
+        <source>The distance for %1 must be from 0 to 65,535 m.</source>
+        <translation>Die Entfernung für %1 muss zwischen 0 und 65.535 m liegen.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 what went wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n files.</source>
+        <translation>
+            <numerusform>%n Datei gespeichert.</numerusform>
+            <numerusform>%n Dateien gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n.</source>
+        <extracomment>The number of files not saved, after &quot;Saved %n files.&quot; when some were.</extracomment>
+        <translation>
+            <numerusform>%n übersprungen.</numerusform>
+            <numerusform>%n übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Some files could not be saved:
+
+%1</source>
+        <translation>Einige Dateien konnten nicht gespeichert werden:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it? This can&apos;t be undone.</source>
+        <translation>Möchten Sie die Datei ersetzen? Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Stop Saving</source>
+        <translation>Speichern beenden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Found %1 next to the file</source>
+        <extracomment>%1 is the name of the image file the icon was taken from.</extracomment>
+        <translation>%1 neben der Datei gefunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing %1 of %2 POIs on the map.</source>
+        <extracomment>%1 is the number of POIs shown, %2 the number of all the file&apos;s POIs.</extracomment>
+        <translation>
+            <numerusform>%1 von %2 POI werden auf der Karte angezeigt.</numerusform>
+            <numerusform>%1 von %2 POIs werden auf der Karte angezeigt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MapOverlays</name>
     <message>
         <source>© OpenStreetMap contributors</source>
@@ -860,6 +993,243 @@ gelesen.
     <message>
         <source>%1 m</source>
         <translation>%1 m</translation>
+    </message>
+</context>
+<context>
+    <name>TextSearch</name>
+    <message>
+        <source>Too many POIs to search.</source>
+        <translation>Zu viele POIs zum Durchsuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessages</name>
+    <message numerus="yes">
+        <source>Sent %1 POIs in %n categories to %2. The file was read back and checked.</source>
+        <extracomment>%1 is the number of POIs, %2 the device&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 POIs in %n Kategorie an %2 gesendet. Die Datei wurde zurückgelesen und geprüft.</numerusform>
+            <numerusform>%1 POIs in %n Kategorien an %2 gesendet. Die Datei wurde zurückgelesen und geprüft.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The previous custom POIs were backed up to:
+%1</source>
+        <translation>Die bisherigen eigenen POIs wurden gesichert in:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored the backup of %1 to %2: %3 POIs. The file was read back and checked.</source>
+        <extracomment>%1 is the date and time of the backup, %2 the device&apos;s name, %3 the number of POIs.</extracomment>
+        <translation>
+            <numerusform>Die Sicherung vom %1 wurde auf %2 wiederhergestellt: %3 POI. Die Datei wurde zurückgelesen und geprüft.</numerusform>
+            <numerusform>Die Sicherung vom %1 wurde auf %2 wiederhergestellt: %3 POIs. Die Datei wurde zurückgelesen und geprüft.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The custom POIs it replaced were backed up to:
+%1</source>
+        <translation>Die eigenen POIs, die sie ersetzt hat, wurden gesichert in:
+%1</translation>
+    </message>
+    <message>
+        <source>Marklode has no backups of %1.</source>
+        <translation>Marklode hat keine Sicherungen von %1.</translation>
+    </message>
+    <message>
+        <source>Restore the backup to %1?</source>
+        <translation>Sicherung auf %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The custom POIs now on this device will be replaced. Marklode backs them up first.</source>
+        <translation>Die eigenen POIs, die sich jetzt auf diesem Gerät befinden, werden ersetzt. Marklode sichert sie vorher.</translation>
+    </message>
+    <message>
+        <source>This device has no custom POIs now.</source>
+        <translation>Auf diesem Gerät befinden sich derzeit keine eigenen POIs.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or not a Garmin POI file, so nothing was written.</source>
+        <translation>%1 ist beschädigt oder keine Garmin-POI-Datei, daher wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Removed the custom POIs from %1.</source>
+        <translation>Die eigenen POIs wurden von %1 entfernt.</translation>
+    </message>
+    <message>
+        <source>A backup was saved to:
+%1</source>
+        <translation>Eine Sicherung wurde gespeichert in:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 is being ejected, so its POIs can&apos;t be changed now.</source>
+        <translation>%1 wird gerade ausgeworfen, daher können seine POIs jetzt nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be ejected. Close any files open on it and try again.</source>
+        <translation>%1 konnte nicht ausgeworfen werden. Schließen Sie alle darauf geöffneten Dateien und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer connected.</source>
+        <translation>%1 ist nicht mehr verbunden.</translation>
+    </message>
+    <message>
+        <source>Remove custom POIs from %1?</source>
+        <translation>Eigene POIs von %1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Marklode copies Garmin/POI/poi.gpi to a backup, then deletes it from the device. No other files are changed.</source>
+        <extracomment>Garmin/POI/poi.gpi is the path of the file on the device; it stays as it is.</extracomment>
+        <translation>Marklode kopiert Garmin/POI/poi.gpi in eine Sicherung und löscht die Datei dann vom Gerät. Andere Dateien werden nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Back Up and Remove</source>
+        <translation>Sichern und entfernen</translation>
+    </message>
+    <message>
+        <source>Add at least one file with POIs first.</source>
+        <translation>Fügen Sie zuerst mindestens eine Datei mit POIs hinzu.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessages</name>
+    <message>
+        <source>The update feed is not an https address, so it was not read.</source>
+        <translation>Der Aktualisierungs-Feed hat keine https-Adresse und wurde daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>This copy of Marklode has no valid release key, so no download could be verified.</source>
+        <translation>Diese Kopie von Marklode hat keinen gültigen Veröffentlichungsschlüssel, daher konnte kein Download überprüft werden.</translation>
+    </message>
+    <message>
+        <source>The update server couldn&apos;t be reached.</source>
+        <translation>Der Aktualisierungsserver war nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The update server couldn&apos;t be reached (%1).</source>
+        <extracomment>%1 is the network&apos;s own description of the fault.</extracomment>
+        <translation>Der Aktualisierungsserver war nicht erreichbar (%1).</translation>
+    </message>
+    <message>
+        <source>The update server didn&apos;t answer in time. Try again later.</source>
+        <translation>Der Aktualisierungsserver hat nicht rechtzeitig geantwortet. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>The update feed is too large to be a real one, so it was not read.</source>
+        <translation>Der Aktualisierungs-Feed ist zu groß, um echt zu sein, und wurde daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn&apos;t be read.</source>
+        <translation>Der Aktualisierungs-Feed konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn&apos;t be read (%1).</source>
+        <extracomment>%1 says what in the feed could not be read.</extracomment>
+        <translation>Der Aktualisierungs-Feed konnte nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>The download was not the size the update feed announced, so it was deleted. Nothing was installed.</source>
+        <translation>Der Download hatte nicht die im Aktualisierungs-Feed angekündigte Größe und wurde daher gelöscht. Es wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>The download is not signed with Marklode&apos;s release key, so it was deleted. Nothing was installed.</source>
+        <translation>Der Download ist nicht mit dem Veröffentlichungsschlüssel von Marklode signiert und wurde daher gelöscht. Es wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved.</source>
+        <translation>Der Download konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved (%1).</source>
+        <extracomment>%1 is the file system&apos;s own description of the fault.</extracomment>
+        <translation>Der Download konnte nicht gespeichert werden (%1).</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Suche nach Aktualisierungen …</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Sie sind auf dem neuesten Stand</translation>
+    </message>
+    <message>
+        <source>%1 is the newest version available.</source>
+        <extracomment>%1 is the product&apos;s name and version, e.g. &quot;Marklode 1.4&quot;.</extracomment>
+        <translation>%1 ist die neueste verfügbare Version.</translation>
+    </message>
+    <message>
+        <source>%1 is available</source>
+        <translation>%1 ist verfügbar</translation>
+    </message>
+    <message>
+        <source>You have %1. The download is checked against Marklode&apos;s release key before it is kept.</source>
+        <translation>Sie haben %1. Der Download wird mit dem Veröffentlichungsschlüssel von Marklode geprüft, bevor er behalten wird.</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>%1 wird heruntergeladen …</translation>
+    </message>
+    <message>
+        <source>%1 is ready to install</source>
+        <translation>%1 kann installiert werden</translation>
+    </message>
+    <message>
+        <source>The download was verified and saved as %1 in %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the folder it was saved in.</extracomment>
+        <translation>Der Download wurde überprüft und in %2 als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Es konnte nicht nach Aktualisierungen gesucht werden</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be verified</source>
+        <translation>Die Aktualisierung konnte nicht überprüft werden</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download the update</source>
+        <translation>Die Aktualisierung konnte nicht heruntergeladen werden</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Aktualisierungen suchen …</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Open with Package Installer</source>
+        <translation>Mit Paketinstallation öffnen</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Im Dateimanager anzeigen</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>Versionshinweise</translation>
     </message>
 </context>
 <context>

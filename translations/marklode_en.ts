@@ -70,6 +70,51 @@
     </message>
 </context>
 <context>
+    <name>LibraryMessages</name>
+    <message numerus="yes">
+        <source>Saved %n files.</source>
+        <translation>
+            <numerusform>Saved %n file.</numerusform>
+            <numerusform>Saved %n files.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n.</source>
+        <extracomment>The number of files not saved, after &quot;Saved %n files.&quot; when some were.</extracomment>
+        <translation>
+            <numerusform>Skipped %n.</numerusform>
+            <numerusform>Skipped %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing %1 of %2 POIs on the map.</source>
+        <extracomment>%1 is the number of POIs shown, %2 the number of all the file&apos;s POIs.</extracomment>
+        <translation>
+            <numerusform>Showing %1 of %2 POIs on the map.</numerusform>
+            <numerusform>Showing %1 of %2 POIs on the map.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessages</name>
+    <message numerus="yes">
+        <source>Sent %1 POIs in %n categories to %2. The file was read back and checked.</source>
+        <extracomment>%1 is the number of POIs, %2 the device&apos;s name.</extracomment>
+        <translation>
+            <numerusform>Sent %1 POIs in %n category to %2. The file was read back and checked.</numerusform>
+            <numerusform>Sent %1 POIs in %n categories to %2. The file was read back and checked.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored the backup of %1 to %2: %3 POIs. The file was read back and checked.</source>
+        <extracomment>%1 is the date and time of the backup, %2 the device&apos;s name, %3 the number of POIs.</extracomment>
+        <translation>
+            <numerusform>Restored the backup of %1 to %2: %3 POIs. The file was read back and checked.</numerusform>
+            <numerusform>Restored the backup of %1 to %2: %3 POIs. The file was read back and checked.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>marklode::FileDetailView</name>
     <message numerus="yes">
         <source>%1 POIs</source>

@@ -123,6 +123,45 @@ copia dañada se rechaza antes de tocar el dispositivo.
     </message>
 </context>
 <context>
+    <name>CliDeviceMessages</name>
+    <message>
+        <source>%1 is not a Garmin device: it has no Garmin folder.</source>
+        <translation>%1 no es un dispositivo Garmin: no tiene ninguna carpeta Garmin.</translation>
+    </message>
+    <message>
+        <source>No Garmin device is connected. Connect one, or name its folder with --device.</source>
+        <extracomment>--device is the name of an option and stays as it is.</extracomment>
+        <translation>No hay ningún dispositivo Garmin conectado. Conecte uno o indique su carpeta con --device.</translation>
+    </message>
+    <message>
+        <source>Several Garmin devices are connected; choose one with --device:</source>
+        <extracomment>--device is the name of an option and stays as it is.</extracomment>
+        <translation>Hay varios dispositivos Garmin conectados; elija uno con --device:</translation>
+    </message>
+    <message>
+        <source>No Garmin devices found.</source>
+        <translation>No se encontraron dispositivos Garmin.</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Enviando a %1…</translation>
+    </message>
+    <message>
+        <source>Restoring to %1…</source>
+        <translation>Restaurando en %1…</translation>
+    </message>
+    <message>
+        <source>Backups of %1, newest first, in %2:</source>
+        <extracomment>%1 is the device&apos;s name, %2 the folder that holds its backups.</extracomment>
+        <translation>Copias de seguridad de %1, las más recientes primero, en %2:</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <extracomment>Stands in a list of backups where others show their number of POIs.</extracomment>
+        <translation>dañada</translation>
+    </message>
+</context>
+<context>
     <name>CliMain</name>
     <message>
         <source>Usage: marklode-cli COMMAND [OPTIONS]</source>
@@ -828,6 +867,100 @@ hasta el final.
     </message>
 </context>
 <context>
+    <name>LibraryMessages</name>
+    <message>
+        <source>Only .csv and .gpx files can be added. Ignored: %1.</source>
+        <extracomment>%1 lists the names of the files, separated by commas.</extracomment>
+        <translation>Solo se pueden añadir archivos .csv y .gpx. Omitidos: %1.</translation>
+    </message>
+    <message>
+        <source>No .csv or .gpx files were found in the folder.</source>
+        <translation>No se encontraron archivos .csv ni .gpx en la carpeta.</translation>
+    </message>
+    <message>
+        <source>One distance for all</source>
+        <extracomment>The name of the choice in the list of proximity alerts, which the sentences below quote.</extracomment>
+        <translation>Una distancia para todos</translation>
+    </message>
+    <message>
+        <source>The distance for %1 must be from 0 to 215,000 ft.</source>
+        <translation>La distancia para %1 debe estar entre 0 y 215.000 ft.</translation>
+    </message>
+    <message>
+        <source>The distance for %1 must be from 0 to 65,535 m.</source>
+        <translation>La distancia para %1 debe estar entre 0 y 65.535 m.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 what went wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n files.</source>
+        <translation>
+            <numerusform>Se guardó %n archivo.</numerusform>
+            <numerusform>Se guardaron %n archivos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n.</source>
+        <extracomment>The number of files not saved, after &quot;Saved %n files.&quot; when some were.</extracomment>
+        <translation>
+            <numerusform>%n omitido.</numerusform>
+            <numerusform>%n omitidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Some files could not be saved:
+
+%1</source>
+        <translation>Algunos archivos no se pudieron guardar:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 ya existe.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it? This can&apos;t be undone.</source>
+        <translation>¿Desea reemplazarlo? Esta acción no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Stop Saving</source>
+        <translation>Detener el guardado</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Read %1</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+    <message>
+        <source>Found %1 next to the file</source>
+        <extracomment>%1 is the name of the image file the icon was taken from.</extracomment>
+        <translation>%1 encontrado junto al archivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing %1 of %2 POIs on the map.</source>
+        <extracomment>%1 is the number of POIs shown, %2 the number of all the file&apos;s POIs.</extracomment>
+        <translation>
+            <numerusform>Se muestra %1 de %2 punto de interés en el mapa.</numerusform>
+            <numerusform>Se muestran %1 de %2 puntos de interés en el mapa.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MapOverlays</name>
     <message>
         <source>© OpenStreetMap contributors</source>
@@ -870,6 +1003,243 @@ hasta el final.
     <message>
         <source>%1 m</source>
         <translation>%1 m</translation>
+    </message>
+</context>
+<context>
+    <name>TextSearch</name>
+    <message>
+        <source>Too many POIs to search.</source>
+        <translation>Demasiados puntos de interés para buscar.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessages</name>
+    <message numerus="yes">
+        <source>Sent %1 POIs in %n categories to %2. The file was read back and checked.</source>
+        <extracomment>%1 is the number of POIs, %2 the device&apos;s name.</extracomment>
+        <translation>
+            <numerusform>Se enviaron %1 puntos de interés en %n categoría a %2. El archivo se volvió a leer y se comprobó.</numerusform>
+            <numerusform>Se enviaron %1 puntos de interés en %n categorías a %2. El archivo se volvió a leer y se comprobó.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The previous custom POIs were backed up to:
+%1</source>
+        <translation>Se hizo una copia de seguridad de los puntos de interés personalizados anteriores en:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored the backup of %1 to %2: %3 POIs. The file was read back and checked.</source>
+        <extracomment>%1 is the date and time of the backup, %2 the device&apos;s name, %3 the number of POIs.</extracomment>
+        <translation>
+            <numerusform>Se restauró la copia de seguridad del %1 en %2: %3 punto de interés. El archivo se volvió a leer y se comprobó.</numerusform>
+            <numerusform>Se restauró la copia de seguridad del %1 en %2: %3 puntos de interés. El archivo se volvió a leer y se comprobó.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The custom POIs it replaced were backed up to:
+%1</source>
+        <translation>Se hizo una copia de seguridad de los puntos de interés personalizados que reemplazó en:
+%1</translation>
+    </message>
+    <message>
+        <source>Marklode has no backups of %1.</source>
+        <translation>Marklode no tiene copias de seguridad de %1.</translation>
+    </message>
+    <message>
+        <source>Restore the backup to %1?</source>
+        <translation>¿Restaurar la copia de seguridad en %1?</translation>
+    </message>
+    <message>
+        <source>The custom POIs now on this device will be replaced. Marklode backs them up first.</source>
+        <translation>Se reemplazarán los puntos de interés personalizados que hay ahora en este dispositivo. Marklode hace antes una copia de seguridad de ellos.</translation>
+    </message>
+    <message>
+        <source>This device has no custom POIs now.</source>
+        <translation>Este dispositivo no tiene ahora puntos de interés personalizados.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or not a Garmin POI file, so nothing was written.</source>
+        <translation>%1 está dañado o no es un archivo de puntos de interés de Garmin, así que no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Removed the custom POIs from %1.</source>
+        <translation>Se quitaron los puntos de interés personalizados de %1.</translation>
+    </message>
+    <message>
+        <source>A backup was saved to:
+%1</source>
+        <translation>Se guardó una copia de seguridad en:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 is being ejected, so its POIs can&apos;t be changed now.</source>
+        <translation>%1 se está expulsando, así que ahora no se pueden cambiar sus puntos de interés.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be ejected. Close any files open on it and try again.</source>
+        <translation>No se pudo expulsar %1. Cierre los archivos que tenga abiertos en él e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer connected.</source>
+        <translation>%1 ya no está conectado.</translation>
+    </message>
+    <message>
+        <source>Remove custom POIs from %1?</source>
+        <translation>¿Quitar los puntos de interés personalizados de %1?</translation>
+    </message>
+    <message>
+        <source>Marklode copies Garmin/POI/poi.gpi to a backup, then deletes it from the device. No other files are changed.</source>
+        <extracomment>Garmin/POI/poi.gpi is the path of the file on the device; it stays as it is.</extracomment>
+        <translation>Marklode copia Garmin/POI/poi.gpi en una copia de seguridad y después lo elimina del dispositivo. No se cambia ningún otro archivo.</translation>
+    </message>
+    <message>
+        <source>Back Up and Remove</source>
+        <translation>Hacer copia de seguridad y quitar</translation>
+    </message>
+    <message>
+        <source>Add at least one file with POIs first.</source>
+        <translation>Añada primero al menos un archivo con puntos de interés.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessages</name>
+    <message>
+        <source>The update feed is not an https address, so it was not read.</source>
+        <translation>El canal de actualizaciones no es una dirección https, así que no se leyó.</translation>
+    </message>
+    <message>
+        <source>This copy of Marklode has no valid release key, so no download could be verified.</source>
+        <translation>Esta copia de Marklode no tiene una clave de publicación válida, así que no se pudo verificar ninguna descarga.</translation>
+    </message>
+    <message>
+        <source>The update server couldn&apos;t be reached.</source>
+        <translation>No se pudo conectar con el servidor de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>The update server couldn&apos;t be reached (%1).</source>
+        <extracomment>%1 is the network&apos;s own description of the fault.</extracomment>
+        <translation>No se pudo conectar con el servidor de actualizaciones (%1).</translation>
+    </message>
+    <message>
+        <source>The update server didn&apos;t answer in time. Try again later.</source>
+        <translation>El servidor de actualizaciones no respondió a tiempo. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>The update feed is too large to be a real one, so it was not read.</source>
+        <translation>El canal de actualizaciones es demasiado grande para ser auténtico, así que no se leyó.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn&apos;t be read.</source>
+        <translation>No se pudo leer el canal de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn&apos;t be read (%1).</source>
+        <extracomment>%1 says what in the feed could not be read.</extracomment>
+        <translation>No se pudo leer el canal de actualizaciones (%1).</translation>
+    </message>
+    <message>
+        <source>The download was not the size the update feed announced, so it was deleted. Nothing was installed.</source>
+        <translation>La descarga no tenía el tamaño que anunciaba el canal de actualizaciones, así que se eliminó. No se instaló nada.</translation>
+    </message>
+    <message>
+        <source>The download is not signed with Marklode&apos;s release key, so it was deleted. Nothing was installed.</source>
+        <translation>La descarga no está firmada con la clave de publicación de Marklode, así que se eliminó. No se instaló nada.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved.</source>
+        <translation>No se pudo guardar la descarga.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved (%1).</source>
+        <extracomment>%1 is the file system&apos;s own description of the fault.</extracomment>
+        <translation>No se pudo guardar la descarga (%1).</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Está al día</translation>
+    </message>
+    <message>
+        <source>%1 is the newest version available.</source>
+        <extracomment>%1 is the product&apos;s name and version, e.g. &quot;Marklode 1.4&quot;.</extracomment>
+        <translation>%1 es la versión más reciente disponible.</translation>
+    </message>
+    <message>
+        <source>%1 is available</source>
+        <translation>%1 está disponible</translation>
+    </message>
+    <message>
+        <source>You have %1. The download is checked against Marklode&apos;s release key before it is kept.</source>
+        <translation>Tiene %1. La descarga se comprueba con la clave de publicación de Marklode antes de conservarla.</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>Descargando %1…</translation>
+    </message>
+    <message>
+        <source>%1 is ready to install</source>
+        <translation>%1 está listo para instalarse</translation>
+    </message>
+    <message>
+        <source>The download was verified and saved as %1 in %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the folder it was saved in.</extracomment>
+        <translation>La descarga se verificó y se guardó como %1 en %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>No se pudieron buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be verified</source>
+        <translation>No se pudo verificar la actualización</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download the update</source>
+        <translation>No se pudo descargar la actualización</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Ahora no</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Open with Package Installer</source>
+        <translation>Abrir con el instalador de paquetes</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Mostrar en el gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>Notas de la versión</translation>
     </message>
 </context>
 <context>

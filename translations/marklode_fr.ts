@@ -123,6 +123,45 @@ refusée avant que l&apos;appareil ne soit touché.
     </message>
 </context>
 <context>
+    <name>CliDeviceMessages</name>
+    <message>
+        <source>%1 is not a Garmin device: it has no Garmin folder.</source>
+        <translation>%1 n&apos;est pas un appareil Garmin : il ne contient aucun dossier Garmin.</translation>
+    </message>
+    <message>
+        <source>No Garmin device is connected. Connect one, or name its folder with --device.</source>
+        <extracomment>--device is the name of an option and stays as it is.</extracomment>
+        <translation>Aucun appareil Garmin n&apos;est connecté. Connectez-en un ou indiquez son dossier avec --device.</translation>
+    </message>
+    <message>
+        <source>Several Garmin devices are connected; choose one with --device:</source>
+        <extracomment>--device is the name of an option and stays as it is.</extracomment>
+        <translation>Plusieurs appareils Garmin sont connectés ; choisissez-en un avec --device :</translation>
+    </message>
+    <message>
+        <source>No Garmin devices found.</source>
+        <translation>Aucun appareil Garmin trouvé.</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Envoi vers %1…</translation>
+    </message>
+    <message>
+        <source>Restoring to %1…</source>
+        <translation>Restauration sur %1…</translation>
+    </message>
+    <message>
+        <source>Backups of %1, newest first, in %2:</source>
+        <extracomment>%1 is the device&apos;s name, %2 the folder that holds its backups.</extracomment>
+        <translation>Sauvegardes de %1, les plus récentes en premier, dans %2 :</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <extracomment>Stands in a list of backups where others show their number of POIs.</extracomment>
+        <translation>endommagée</translation>
+    </message>
+</context>
+<context>
     <name>CliMain</name>
     <message>
         <source>Usage: marklode-cli COMMAND [OPTIONS]</source>
@@ -826,6 +865,100 @@ jusqu&apos;au bout.
     </message>
 </context>
 <context>
+    <name>LibraryMessages</name>
+    <message>
+        <source>Only .csv and .gpx files can be added. Ignored: %1.</source>
+        <extracomment>%1 lists the names of the files, separated by commas.</extracomment>
+        <translation>Seuls les fichiers .csv et .gpx peuvent être ajoutés. Ignorés : %1.</translation>
+    </message>
+    <message>
+        <source>No .csv or .gpx files were found in the folder.</source>
+        <translation>Aucun fichier .csv ou .gpx n&apos;a été trouvé dans le dossier.</translation>
+    </message>
+    <message>
+        <source>One distance for all</source>
+        <extracomment>The name of the choice in the list of proximity alerts, which the sentences below quote.</extracomment>
+        <translation>Une distance pour tous</translation>
+    </message>
+    <message>
+        <source>The distance for %1 must be from 0 to 215,000 ft.</source>
+        <translation>La distance pour %1 doit être comprise entre 0 et 215&#xa0;000 ft.</translation>
+    </message>
+    <message>
+        <source>The distance for %1 must be from 0 to 65,535 m.</source>
+        <translation>La distance pour %1 doit être comprise entre 0 et 65&#xa0;535 m.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 what went wrong with it.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n files.</source>
+        <translation>
+            <numerusform>%n fichier enregistré.</numerusform>
+            <numerusform>%n fichiers enregistrés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n.</source>
+        <extracomment>The number of files not saved, after &quot;Saved %n files.&quot; when some were.</extracomment>
+        <translation>
+            <numerusform>%n ignoré.</numerusform>
+            <numerusform>%n ignorés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Some files could not be saved:
+
+%1</source>
+        <translation>Certains fichiers n&apos;ont pas pu être enregistrés :
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it? This can&apos;t be undone.</source>
+        <translation>Voulez-vous le remplacer ? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Stop Saving</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Read %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>Found %1 next to the file</source>
+        <extracomment>%1 is the name of the image file the icon was taken from.</extracomment>
+        <translation>%1 trouvé à côté du fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing %1 of %2 POIs on the map.</source>
+        <extracomment>%1 is the number of POIs shown, %2 the number of all the file&apos;s POIs.</extracomment>
+        <translation>
+            <numerusform>Affichage de %1 sur %2 point d&apos;intérêt sur la carte.</numerusform>
+            <numerusform>Affichage de %1 sur %2 points d&apos;intérêt sur la carte.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MapOverlays</name>
     <message>
         <source>© OpenStreetMap contributors</source>
@@ -868,6 +1001,243 @@ jusqu&apos;au bout.
     <message>
         <source>%1 m</source>
         <translation>%1&#xa0;m</translation>
+    </message>
+</context>
+<context>
+    <name>TextSearch</name>
+    <message>
+        <source>Too many POIs to search.</source>
+        <translation>Trop de points d&apos;intérêt à rechercher.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessages</name>
+    <message numerus="yes">
+        <source>Sent %1 POIs in %n categories to %2. The file was read back and checked.</source>
+        <extracomment>%1 is the number of POIs, %2 the device&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%1 points d&apos;intérêt ont été envoyés vers %2 dans %n catégorie. Le fichier a été relu et vérifié.</numerusform>
+            <numerusform>%1 points d&apos;intérêt ont été envoyés vers %2 dans %n catégories. Le fichier a été relu et vérifié.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The previous custom POIs were backed up to:
+%1</source>
+        <translation>Les points d&apos;intérêt personnalisés précédents ont été sauvegardés dans :
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored the backup of %1 to %2: %3 POIs. The file was read back and checked.</source>
+        <extracomment>%1 is the date and time of the backup, %2 the device&apos;s name, %3 the number of POIs.</extracomment>
+        <translation>
+            <numerusform>La sauvegarde du %1 a été restaurée sur %2 : %3 point d&apos;intérêt. Le fichier a été relu et vérifié.</numerusform>
+            <numerusform>La sauvegarde du %1 a été restaurée sur %2 : %3 points d&apos;intérêt. Le fichier a été relu et vérifié.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The custom POIs it replaced were backed up to:
+%1</source>
+        <translation>Les points d&apos;intérêt personnalisés qu&apos;elle a remplacés ont été sauvegardés dans :
+%1</translation>
+    </message>
+    <message>
+        <source>Marklode has no backups of %1.</source>
+        <translation>Marklode n&apos;a aucune sauvegarde de %1.</translation>
+    </message>
+    <message>
+        <source>Restore the backup to %1?</source>
+        <translation>Restaurer la sauvegarde sur %1 ?</translation>
+    </message>
+    <message>
+        <source>The custom POIs now on this device will be replaced. Marklode backs them up first.</source>
+        <translation>Les points d&apos;intérêt personnalisés présents sur cet appareil seront remplacés. Marklode les sauvegarde d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>This device has no custom POIs now.</source>
+        <translation>Cet appareil ne contient actuellement aucun point d&apos;intérêt personnalisé.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or not a Garmin POI file, so nothing was written.</source>
+        <translation>%1 est endommagé ou n&apos;est pas un fichier de points d&apos;intérêt Garmin ; rien n&apos;a donc été écrit.</translation>
+    </message>
+    <message>
+        <source>Removed the custom POIs from %1.</source>
+        <translation>Les points d&apos;intérêt personnalisés ont été supprimés de %1.</translation>
+    </message>
+    <message>
+        <source>A backup was saved to:
+%1</source>
+        <translation>Une sauvegarde a été enregistrée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>%1 is being ejected, so its POIs can&apos;t be changed now.</source>
+        <translation>%1 est en cours d&apos;éjection ; ses points d&apos;intérêt ne peuvent pas être modifiés pour le moment.</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be ejected. Close any files open on it and try again.</source>
+        <translation>Impossible d&apos;éjecter %1. Fermez les fichiers qui y sont ouverts et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer connected.</source>
+        <translation>%1 n&apos;est plus connecté.</translation>
+    </message>
+    <message>
+        <source>Remove custom POIs from %1?</source>
+        <translation>Supprimer les points d&apos;intérêt personnalisés de %1 ?</translation>
+    </message>
+    <message>
+        <source>Marklode copies Garmin/POI/poi.gpi to a backup, then deletes it from the device. No other files are changed.</source>
+        <extracomment>Garmin/POI/poi.gpi is the path of the file on the device; it stays as it is.</extracomment>
+        <translation>Marklode copie Garmin/POI/poi.gpi dans une sauvegarde, puis le supprime de l&apos;appareil. Aucun autre fichier n&apos;est modifié.</translation>
+    </message>
+    <message>
+        <source>Back Up and Remove</source>
+        <translation>Sauvegarder et supprimer</translation>
+    </message>
+    <message>
+        <source>Add at least one file with POIs first.</source>
+        <translation>Ajoutez d&apos;abord au moins un fichier contenant des points d&apos;intérêt.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateMessages</name>
+    <message>
+        <source>The update feed is not an https address, so it was not read.</source>
+        <translation>Le flux de mises à jour n&apos;est pas une adresse https ; il n&apos;a donc pas été lu.</translation>
+    </message>
+    <message>
+        <source>This copy of Marklode has no valid release key, so no download could be verified.</source>
+        <translation>Cet exemplaire de Marklode n&apos;a pas de clé de publication valide ; aucun téléchargement n&apos;a donc pu être vérifié.</translation>
+    </message>
+    <message>
+        <source>The update server couldn&apos;t be reached.</source>
+        <translation>Impossible de joindre le serveur de mises à jour.</translation>
+    </message>
+    <message>
+        <source>The update server couldn&apos;t be reached (%1).</source>
+        <extracomment>%1 is the network&apos;s own description of the fault.</extracomment>
+        <translation>Impossible de joindre le serveur de mises à jour (%1).</translation>
+    </message>
+    <message>
+        <source>The update server didn&apos;t answer in time. Try again later.</source>
+        <translation>Le serveur de mises à jour n&apos;a pas répondu à temps. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The update feed is too large to be a real one, so it was not read.</source>
+        <translation>Le flux de mises à jour est trop volumineux pour être authentique ; il n&apos;a donc pas été lu.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn&apos;t be read.</source>
+        <translation>Impossible de lire le flux de mises à jour.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn&apos;t be read (%1).</source>
+        <extracomment>%1 says what in the feed could not be read.</extracomment>
+        <translation>Impossible de lire le flux de mises à jour (%1).</translation>
+    </message>
+    <message>
+        <source>The download was not the size the update feed announced, so it was deleted. Nothing was installed.</source>
+        <translation>Le téléchargement n&apos;avait pas la taille annoncée par le flux de mises à jour ; il a donc été supprimé. Rien n&apos;a été installé.</translation>
+    </message>
+    <message>
+        <source>The download is not signed with Marklode&apos;s release key, so it was deleted. Nothing was installed.</source>
+        <translation>Le téléchargement n&apos;est pas signé avec la clé de publication de Marklode ; il a donc été supprimé. Rien n&apos;a été installé.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved.</source>
+        <translation>Impossible d&apos;enregistrer le téléchargement.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved (%1).</source>
+        <extracomment>%1 is the file system&apos;s own description of the fault.</extracomment>
+        <translation>Impossible d&apos;enregistrer le téléchargement (%1).</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Vous êtes à jour</translation>
+    </message>
+    <message>
+        <source>%1 is the newest version available.</source>
+        <extracomment>%1 is the product&apos;s name and version, e.g. &quot;Marklode 1.4&quot;.</extracomment>
+        <translation>%1 est la dernière version disponible.</translation>
+    </message>
+    <message>
+        <source>%1 is available</source>
+        <translation>%1 est disponible</translation>
+    </message>
+    <message>
+        <source>You have %1. The download is checked against Marklode&apos;s release key before it is kept.</source>
+        <translation>Vous avez %1. Le téléchargement est vérifié avec la clé de publication de Marklode avant d&apos;être conservé.</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>Téléchargement de %1…</translation>
+    </message>
+    <message>
+        <source>%1 is ready to install</source>
+        <translation>%1 est prêt à être installé</translation>
+    </message>
+    <message>
+        <source>The download was verified and saved as %1 in %2.</source>
+        <extracomment>%1 is the file&apos;s name, %2 the folder it was saved in.</extracomment>
+        <translation>Le téléchargement a été vérifié et enregistré sous %1 dans %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates</source>
+        <translation>Impossible de rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be verified</source>
+        <translation>Impossible de vérifier la mise à jour</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download the update</source>
+        <translation>Impossible de télécharger la mise à jour</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Open with Package Installer</source>
+        <translation>Ouvrir avec l&apos;installateur de paquets</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation>Notes de version</translation>
     </message>
 </context>
 <context>
