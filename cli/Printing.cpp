@@ -3,7 +3,6 @@
 #include "core/text/Translation.h"
 #include "rules/UserMessage.h"
 
-#include <climits>
 #include <cstdio>
 #include <ostream>
 
@@ -29,10 +28,6 @@ void writePOI(JsonWriter& json, const POI& poi, bool withCategory) {
         }
     }
     json.endObject();
-}
-
-int pluralCount(std::size_t count) {
-    return count > std::size_t{INT_MAX} ? INT_MAX : static_cast<int>(count);
 }
 
 std::string poiCountText(std::size_t count) {

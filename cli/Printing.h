@@ -20,9 +20,6 @@ std::string poiCountText(std::size_t count);
 // "12 POIs in 1 category", in the user's language.
 std::string poisInCategoriesText(std::size_t pois, std::size_t categories);
 
-// The count for choosing a text's plural form: counts beyond int take the form of the largest.
-int pluralCount(std::size_t count);
-
 // One line for people: position, name, comment, alert values, address and phone number.
 std::string describePOI(const POI& poi);
 

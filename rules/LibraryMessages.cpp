@@ -55,11 +55,11 @@ std::string saveStatusMessage(std::size_t written, std::size_t skipped, bool can
     std::vector<std::string> sentences;
     if (written > 0)
         sentences.push_back(
-            translate("LibraryMessages", "Saved %n files.", nullptr, countForPlural(written)));
+            translate("LibraryMessages", "Saved %n files.", nullptr, pluralCount(written)));
     if (skipped > 0)
         //: The number of files not saved, after "Saved %n files." when some were.
         sentences.push_back(
-            translate("LibraryMessages", "Skipped %n.", nullptr, countForPlural(skipped)));
+            translate("LibraryMessages", "Skipped %n.", nullptr, pluralCount(skipped)));
     if (cancelled)
         sentences.push_back(translate("LibraryMessages", "Cancelled."));
     return joined(sentences, " ");
@@ -93,7 +93,7 @@ std::string sidecarIconText(std::string_view iconFileName) {
 std::string mapSampleCaption(std::int64_t shown, std::int64_t total, const CountFormat& count) {
     //: %1 is the number of POIs shown, %2 the number of all the file's POIs.
     return formatted(translate("LibraryMessages", "Showing %1 of %2 POIs on the map.", nullptr,
-                               countForPlural(total)),
+                               pluralCount(total)),
                      {count(shown), count(total)});
 }
 

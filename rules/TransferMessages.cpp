@@ -26,7 +26,7 @@ std::string sentMessage(std::int64_t poiCount, std::size_t categoryCount,
     return formatted(translate("TransferMessages",
                                "Sent %1 POIs in %n categories to %2. The file was read back and "
                                "checked.",
-                               nullptr, countForPlural(categoryCount)),
+                               nullptr, pluralCount(categoryCount)),
                      {count(poiCount), printable(deviceName)}) +
            backedUpTo(
                translate("TransferMessages", "The previous custom POIs were backed up to:\n%1"),
@@ -41,7 +41,7 @@ std::string restoredMessage(std::string_view formattedTime, std::int64_t poiCoun
     return formatted(translate("TransferMessages",
                                "Restored the backup of %1 to %2: %3 POIs. The file was read back "
                                "and checked.",
-                               nullptr, countForPlural(poiCount)),
+                               nullptr, pluralCount(poiCount)),
                      {formattedTime, printable(deviceName), count(poiCount)}) +
            backedUpTo(
                translate("TransferMessages", "The custom POIs it replaced were backed up to:\n%1"),

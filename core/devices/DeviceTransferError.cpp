@@ -5,19 +5,12 @@
 #include "core/text/PrintableText.h"
 #include "core/text/Translation.h"
 
-#include <climits>
-
 namespace marklode {
 
 namespace {
 
 template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
 template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
-// A count as it picks a plural form; any count this large takes the same form.
-int pluralCount(std::int64_t count) {
-    return count > INT_MAX ? INT_MAX : count < 0 ? 0 : static_cast<int>(count);
-}
 
 } // namespace
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <climits>
+#include <concepts>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // Marks a text for translation where it is defined, to be translated where it is used; the Qt
 // programs' lupdate reads the mark, the compiler sees the text.
@@ -25,6 +28,14 @@ void setTranslator(Translator translator);
 // Named and shaped like Qt's own, so that lupdate finds every text the Qt-free layers show.
 std::string translate(const char* context, const char* source, const char* disambiguation = nullptr,
                       int n = -1);
+
+// The count that picks a text's plural form. Counts beyond an int's range take the form of the
+// largest rather than wrapping.
+template <std::integral Count> constexpr int pluralCount(Count count) {
+    if (std::cmp_less(count, 0))
+        return 0;
+    return std::cmp_greater(count, INT_MAX) ? INT_MAX : static_cast<int>(count);
+}
 
 // The template with %1 to %9 replaced by the arguments, wherever a translation has put them.
 std::string formatted(std::string_view text, std::initializer_list<std::string_view> arguments);

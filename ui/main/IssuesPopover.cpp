@@ -15,7 +15,6 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <limits>
 #include <string_view>
 #include <unordered_map>
 
@@ -24,11 +23,6 @@ namespace marklode {
 namespace {
 
 constexpr quintptr topLevel = 0;
-
-// The count that picks a text's plural form.
-int pluralCount(std::size_t count) {
-    return static_cast<int>(std::min<std::size_t>(count, std::numeric_limits<int>::max()));
-}
 
 // 'Invalid latitude "x".' without its value: "Invalid latitude."; other messages as they are.
 std::string reasonKey(std::string_view message) {

@@ -1,12 +1,10 @@
 #include "ui/main/SidebarModel.h"
 
+#include "core/text/Translation.h"
 #include "models/DeviceViewModel.h"
 #include "models/InputFile.h"
 #include "models/LibraryViewModel.h"
 #include "ui/widgets/ShownText.h"
-
-#include <algorithm>
-#include <limits>
 
 namespace marklode {
 
@@ -16,11 +14,6 @@ namespace {
 constexpr quintptr sectionId = 0;
 quintptr rowId(int section) {
     return static_cast<quintptr>(section) + 1;
-}
-
-// The count that picks a text's plural form.
-int pluralCount(std::size_t count) {
-    return static_cast<int>(std::min<std::size_t>(count, std::numeric_limits<int>::max()));
 }
 
 } // namespace
