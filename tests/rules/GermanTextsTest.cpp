@@ -1,7 +1,8 @@
+#include "support/GermanTexts.h"
+
 #include "rules/LibraryMessages.h"
 #include "rules/TransferMessages.h"
 #include "rules/UpdateMessages.h"
-#include "translations/DesktopLanguage.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -9,12 +10,6 @@
 using namespace marklode;
 
 namespace {
-
-class GermanTextsTest : public ::testing::Test {
-  protected:
-    void SetUp() override { useLanguage("de"); }
-    void TearDown() override { useLanguage("en"); }
-};
 
 std::string grouped(std::int64_t count) {
     return count == 1234 ? "1.234" : std::to_string(count);

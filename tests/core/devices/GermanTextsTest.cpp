@@ -1,8 +1,9 @@
+#include "support/GermanTexts.h"
+
 #include "core/devices/DeviceTransferError.h"
 #include "core/gpi/GPIIconError.h"
 #include "core/import/ImportIssue.h"
 #include "core/text/ByteCount.h"
-#include "translations/DesktopLanguage.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,12 +11,6 @@
 using namespace marklode;
 
 namespace {
-
-class GermanTextsTest : public ::testing::Test {
-  protected:
-    void SetUp() override { useLanguage("de"); }
-    void TearDown() override { useLanguage("en"); }
-};
 
 TEST_F(GermanTextsTest, CoreTextsComeFromTheCatalogWithTheirCountsAndPlaceholders) {
     struct Case {
