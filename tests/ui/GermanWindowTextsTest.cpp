@@ -3,6 +3,7 @@
 #include "ui/detail/FileDetailView.h"
 #include "ui/devices/SendConfirmationSheet.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -36,6 +37,9 @@ TEST_F(GermanWindowTextsTest, CountsTakeTheirPluralAndSheetsKeepTheirNames) {
     EXPECT_EQ(spoken(sheet.findChild<QLabel*>("valueDevice")), "Gerät Drive 53");
     EXPECT_EQ(spoken(sheet.findChild<QLabel*>("valuePOIs")), "POIs 7");
     EXPECT_EQ(sheet.findChild<QPushButton*>("confirmSend")->text(), "Sichern und ersetzen");
+    // Qt's own buttons speak German too, from Qt's catalog.
+    QDialogButtonBox qtButtons(QDialogButtonBox::Cancel);
+    EXPECT_EQ(qtButtons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
 }
 
 } // namespace
