@@ -8,9 +8,10 @@
 #include <utility>
 
 // Marks a text for translation where it is defined, to be translated where it is used; the Qt
-// programs' lupdate reads the mark, the compiler sees the text.
+// programs' lupdate reads the mark, the compiler sees the text. Spelled as Qt spells it, so that
+// either definition may come first.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 namespace marklode {
