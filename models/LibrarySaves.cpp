@@ -93,8 +93,7 @@ QFuture<SaveSummary> LibraryViewModel::saveCombined(const Path& target) {
                      std::vector<FileExport> files = categoryExports();
                      std::string name = target.filename().string();
                      if (files.empty())
-                         return finish(
-                             fromUtf8(fileProblemLine(name, noPOIsToSendMessage())));
+                         return finish(fromUtf8(fileProblemLine(name, noPOIsToSendMessage())));
                      startWrite([files = std::move(files)]() { return deviceFileData(files); },
                                 target, name, finish);
                  },
